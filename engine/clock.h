@@ -1,0 +1,44 @@
+#pragma once
+
+#include "numbers.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorrel
+{
+
+// A time of day in whole seconds since midnight, 0 to 86399; never a date.
+struct ClockTime {
+    std::int32_t seconds = 0;
+    friend bool operator==(ClockTime, ClockTime) = default;
+};
+
+inline constexpr std::int32_t kSecondsPerDay = 86400;
+
+// Hour of discovery on a 24-hour clock in which 12 AM is 24, the end of the
+// day. An AM/PM text other than exactly "AM" or "PM" gives 0 without reading
+// the hour; with "AM" or "PM" an hour that is not a number fails.
+Result<std::int16_t> convertToMilitaryTime(std::string_view hourText, std::string_view amPmText,
+                                           const NumberLocale &locale);
+
+// Whole hours ("h"), minutes ("m") or seconds ("s") of an estimate, after
+// rounding it half to even to whole seconds; any other selector gives 0.
+// Fails when the estimate does not fit 32-bit seconds.
+Result<std::int32_t> getHoursOrMinutes(std::string_view selector, double hoursSinceDeath);
+
+// The time of discovery, given as the four pick-list texts, less the estimate,
+// wrapped into one day.
+Result<ClockTime> buildDeathClockTime(std::string_view hourText, std::string_view minuteText,
+                                      std::string_view secondText, std::string_view amPmText,
+                                      double hoursSinceDeath, const NumberLocale &locale);
+
+// "h:mm:ss AM" / "h:mm:ss PM", the hour without a leading zero.
+std::string formatClockTime(ClockTime time);
+
+// Reads "h:mm:ss AM" or "h:mm:ss PM": hour 1 to 12, minutes and seconds 0 to 59,
+// each one or two digits, one blank, upper-case AM or PM. Nothing else reads.
+Result<ClockTime> parseClockTime(std::string_view text);
+
+} // namespace quorrel

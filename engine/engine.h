@@ -1,0 +1,12 @@
+#pragma once
+
+// The road of one estimate:
+//   texts       -> numbers           localeToDouble (numbers.h)
+//   temperatures -> hours since death estimateHoursSinceDeath (cooling.h)
+//   pick texts + hours -> clock time  buildDeathClockTime (clock.h)
+//   clock time  -> text              formatClockTime (clock.h)
+// Every step returns an empty Result on failure; the caller words the message.
+
+#include "clock.h"
+#include "cooling.h"
+#include "numbers.h"
