@@ -1,20 +1,16 @@
-// Until the windows exist, the program prints the worked example.
-#include "engine.h"
+#include "form.h"
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
 
-#include <cstdio>
+#include <QApplication>
 
-int main()
+int main(int argc, char *argv[])
 {
-    using namespace quorrel;
-    const NumberLocale locale;
-    const Result<double> hours = estimateHoursSinceDeath(60, 80, 75, 2);
-    if (!hours)
-        return 1;
-    const Result<ClockTime> death = buildDeathClockTime("12", "00", "00", "AM", *hours, locale);
-    if (!death)
-        return 1;
-    std::printf("Found at 12:00:00 AM; room 60 F; body 80 F, then 75 F two hours later.\n"
-                "Hours since death: %.16g\nEstimated time of death: %s\n",
-                *hours, formatClockTime(*death).c_str());
-    return 0;
+    QApplication app(argc, argv);
+    // The program ends when no window is loaded any more, hidden ones included.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&quorrel::ui::LoadedForms::instance(), &quorrel::ui::LoadedForms::allUnloaded,
+                     &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    quorrel::ui::mainForm().show();
+    return QApplication::exec();
 }

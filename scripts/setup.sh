@@ -8,6 +8,10 @@ QUORREL_PACKAGES=(
   cmake
   libgtest-dev
   qt6-base-dev
+  fonts-liberation2
+  xvfb
+  xauth
+  xdotool
 )
 
 ensure_packages() {

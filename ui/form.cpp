@@ -1,0 +1,103 @@
+#include "form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace quorrel::ui
+{
+
+Form::Form(QWidget *parent) : QDialog(parent) {}
+
+Form::~Form()
+{
+    if (m_state == State::Loaded)
+        LoadedForms::instance().remove(this);
+}
+
+void Form::load()
+{
+    if (m_state != State::Created)
+        return;
+    m_state = State::Loaded;
+    LoadedForms::instance().add(this);
+    Form_Load();
+}
+
+void Form::unload()
+{
+    if (m_state != State::Loaded)
+        return;
+    // Still counts as loaded while its own unload step runs.
+    Form_Unload();
+    m_state = State::Unloaded;
+    setKeyPreview(false);
+    QDialog::setVisible(false);
+    deleteLater(); // may be inside one of its own handlers
+    LoadedForms::instance().remove(this);
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && m_state == State::Unloaded)
+        return;
+    if (visible)
+        load();
+    QDialog::setVisible(visible);
+}
+
+bool Form::Form_KeyDown(int, Qt::KeyboardModifiers)
+{
+    return false;
+}
+
+void Form::setKeyPreview(bool on)
+{
+    if (on == m_keyPreview)
+        return;
+    m_keyPreview = on;
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    unload();
+    event->accept();
+}
+
+void Form::reject()
+{
+    close();
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == this) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return Form_KeyDown(key->key(), key->modifiers());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+LoadedForms &LoadedForms::instance()
+{
+    static LoadedForms forms;
+    return forms;
+}
+
+void LoadedForms::add(Form *form)
+{
+    m_forms.append(form);
+}
+
+void LoadedForms::remove(Form *form)
+{
+    if (m_forms.removeOne(form) && m_forms.isEmpty())
+        emit allUnloaded();
+}
+
+} // namespace quorrel::ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+
+namespace quorrel::ui
+{
+
+// A window of the program with the life of a form: created on first use,
+// loaded (Form_Load) just before it is first shown, and released when it is
+// unloaded. Loaded forms are listed in load order; the program ends when the
+// list runs empty.
+class Form : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Form(QWidget *parent = nullptr);
+    ~Form() override;
+
+    bool isLoaded() const { return m_state == State::Loaded; }
+    bool isUnloaded() const { return m_state == State::Unloaded; }
+
+    void load();
+    void unload();
+
+    void setVisible(bool visible) override;
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // Key preview: sees every key press meant for this window before the
+    // control with the focus does. Returns true to swallow the key.
+    virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void setKeyPreview(bool on);
+
+    void closeEvent(QCloseEvent *event) override;
+    // A dialog's Escape and cancel paths end up here; they close it the way
+    // the close box does.
+    void reject() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class State { Created, Loaded, Unloaded };
+    State m_state = State::Created;
+    bool m_keyPreview = false;
+};
+
+// The loaded forms, in load order.
+class LoadedForms : public QObject
+{
+    Q_OBJECT
+public:
+    static LoadedForms &instance();
+    int count() const { return static_cast<int>(m_forms.size()); }
+    Form *at(int index) const { return m_forms.at(index); }
+
+signals:
+    // No form is loaded any more: the program's end.
+    void allUnloaded();
+
+private:
+    friend class Form;
+    void add(Form *form);
+    void remove(Form *form);
+    QList<Form *> m_forms;
+};
+
+} // namespace quorrel::ui

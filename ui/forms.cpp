@@ -1,0 +1,27 @@
+#include "forms.h"
+
+#include "main/frmquorrelestimator.h"
+
+#include <QPointer>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+template <typename T> T &instanceOf(QPointer<T> &slot)
+{
+    if (!slot || slot->isUnloaded())
+        slot = new T;
+    return *slot;
+}
+
+} // namespace
+
+frmQuorrelEstimator &mainForm()
+{
+    static QPointer<frmQuorrelEstimator> form;
+    return instanceOf(form);
+}
+
+} // namespace quorrel::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+// The program-wide accessors: at most one instance of each window, created on
+// first use and again after it was unloaded.
+
+namespace quorrel::ui
+{
+
+class frmQuorrelEstimator;
+
+frmQuorrelEstimator &mainForm();
+
+} // namespace quorrel::ui

@@ -1,0 +1,350 @@
+#include "main/frmquorrelestimator.h"
+
+#include "clock.h"
+#include "cooling.h"
+#include "form.h"
+#include "main/populatecombo.h"
+#include "messages.h"
+#include "numbers.h"
+#include "widgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kHourPlaceholder = QStringLiteral("Hour");
+const QString kMinutePlaceholder = QStringLiteral("Minute");
+const QString kSecondPlaceholder = QStringLiteral("Second");
+const QString kAmPmPlaceholder = QStringLiteral("AM / PM");
+
+const QColor kWindowGrey(192, 192, 192);
+const QColor kButtonFace(224, 224, 224);
+
+NumberLocale userNumberLocale()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+std::string text(const QComboBox *list)
+{
+    return list->currentText().toStdString();
+}
+std::string text(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+} // namespace
+
+frmQuorrelEstimator::frmQuorrelEstimator()
+{
+    setObjectName(QStringLiteral("frmQuorrelEstimator"));
+    setWindowTitle(QStringLiteral("Quorrel Estimator - Halbrook"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorrel.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(0, 0, 5910, 4740).size());
+    setFont(windowFont());
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, kWindowGrey);
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    // Created bottom-most first: the frame and the lines lie under the controls
+    // drawn over them.
+    fraTimeFound =
+        new QGroupBox(QStringLiteral("Please enter the Time the Corpse was found"), this);
+    fraTimeFound->setObjectName(QStringLiteral("fraTimeFound"));
+    fraTimeFound->setGeometry(twips(120, 120, 5775, 1215));
+    Line1 = new Line(600, 3600, 5040, 3600, this);
+    Line2 = new Line(600, 3600, 600, 4080, this);
+    Line3 = new Line(600, 4080, 5040, 4080, this);
+    Line4 = new Line(5040, 3600, 5040, 4080, this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line3->setObjectName(QStringLiteral("Line3"));
+    Line4->setObjectName(QStringLiteral("Line4"));
+
+    const auto makeList = [this](const char *name, QRect geometry, const QString &placeholder) {
+        auto *list = new QComboBox(this);
+        list->setObjectName(QLatin1String(name));
+        list->setEditable(true);
+        // Enter in the list presses Calculate; it must never add the typed text.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        showPlaceholder(list, placeholder);
+        list->setGeometry(geometry);
+        return list;
+    };
+    const auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(geometry);
+        QPalette face = button->palette();
+        face.setColor(QPalette::Button, kButtonFace);
+        button->setPalette(face);
+        return button;
+    };
+    const auto makeBox = [this](const char *name, QRect geometry) {
+        auto *box = new TextBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(geometry);
+        return box;
+    };
+    const auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(geometry);
+        label->setFont(windowFont(true));
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        return label;
+    };
+
+    cboHours = makeList("cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
+    cboMinutes = makeList("cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
+    cboSeconds = makeList("cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
+    cboAMPM = makeList("cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
+    cmdSetTime = makeButton("cmdSetTime", QStringLiteral("Set Time"), twips(4200, 480, 975, 335));
+    txtAmbRoomTemp = makeBox("txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
+    txtCorpseTemp = makeBox("txtCorpseTemp", twips(3000, 2040, 1215, 285));
+    txtCorpseTempTwo = makeBox("txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
+    txtCorpseTime = makeBox("txtCorpseTime", twips(3000, 3000, 1215, 285));
+    txtTimeDead = makeBox("txtTimeDead", twips(3120, 3690, 1815, 285));
+    cmdCalculate =
+        makeButton("cmdCalculate", QStringLiteral("&Calculate"), twips(120, 4320, 1400, 335));
+    cmdClear = makeButton("cmdClear", QStringLiteral("C&lear"), twips(1560, 4320, 1400, 335));
+    cmdLaunchTempConvert = makeButton("cmdLaunchTempConvert", QStringLiteral("&Degree Converter"),
+                                      twips(3000, 4320, 1400, 335));
+    cmdExit = makeButton("cmdExit", QStringLiteral("E&xit"), twips(4440, 4320, 1400, 335));
+    lblRoomTemp = makeLabel("lblRoomTemp", QString(), twips(240, 1560, 2775, 255));
+    lblCorpseTime = makeLabel("lblCorpseTime",
+                              QStringLiteral("Time elapsed of 2nd Corpse Temperature reading "
+                                             "(in hours):"),
+                              twips(240, 2880, 2775, 495));
+    lblCorpseTime->setWordWrap(true);
+    lblTimeDead = makeLabel("lblTimeDead", QStringLiteral("Estimated Time Of Death:"),
+                            twips(600, 3720, 2295, 255));
+    txtTimeOfDiscovery = makeBox("txtTimeOfDiscovery", twips(360, 960, 2055, 285));
+    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.jpg"), this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(4320, 1800, 1575, 1215));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    cmdAbout = makeButton("cmdAbout", QStringLiteral("About"), twips(4560, 3120, 1095, 335));
+    lblCorpseTemp = makeLabel("lblCorpseTemp", QString(), twips(0, 2040, 3015, 255));
+    lblCorpseTemp2 = makeLabel("lblCorpseTemp2", QString(), twips(0, 2520, 3015, 255));
+
+    cmdCalculate->setDefault(true);
+    const QWidget *tabOrder[] = {
+        cboHours,       cboMinutes,    cboSeconds,           cboAMPM,       cmdSetTime,
+        txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo,     txtCorpseTime, txtTimeDead,
+        cmdCalculate,   cmdClear,      cmdLaunchTempConvert, cmdExit,       txtTimeOfDiscovery,
+        Picture1,       cmdAbout};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(const_cast<QWidget *>(tabOrder[i - 1]), const_cast<QWidget *>(tabOrder[i]));
+    cboHours->setFocus();
+    setKeyPreview(true);
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdCalculate_Click);
+    connect(cmdSetTime, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdSetTime_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdExit_Click);
+    connect(cmdLaunchTempConvert, &QPushButton::clicked, this,
+            &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
+    connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
+    connect(txtCorpseTempTwo, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtCorpseTempTwo_GotFocus);
+    connect(txtCorpseTime, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTime_GotFocus);
+    connect(txtTimeDead, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtTimeDead_GotFocus);
+    connect(txtTimeOfDiscovery, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus);
+}
+
+// A focused box has its whole text selected, ready to be typed over or copied.
+void frmQuorrelEstimator::txtAmbRoomTemp_GotFocus()
+{
+    txtAmbRoomTemp->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTemp_GotFocus()
+{
+    txtCorpseTemp->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTempTwo_GotFocus()
+{
+    txtCorpseTempTwo->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTime_GotFocus()
+{
+    txtCorpseTime->selectWholeText();
+}
+void frmQuorrelEstimator::txtTimeDead_GotFocus()
+{
+    txtTimeDead->selectWholeText();
+}
+void frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus()
+{
+    txtTimeOfDiscovery->selectWholeText();
+}
+
+void frmQuorrelEstimator::Form_Load()
+{
+    lblRoomTemp->setText(QStringLiteral("Ambient Room Temperature ") + kDegreeSign + "F:");
+    lblCorpseTemp->setText(QStringLiteral("Corpse Temperature reading 1 ") + kDegreeSign + "F:");
+    lblCorpseTemp2->setText(QStringLiteral("Corpse Temperature reading 2 ") + kDegreeSign + "F:");
+    txtTimeDead->setReadOnly(true);
+    populateTimeCombos();
+    txtTimeOfDiscovery->setReadOnly(true);
+    txtTimeOfDiscovery->hide();
+}
+
+void frmQuorrelEstimator::Form_Unload()
+{
+    // Only a converter can still be loaded beside this window; it goes too.
+    LoadedForms &forms = LoadedForms::instance();
+    if (forms.count() > 1)
+        forms.at(forms.count() - 1)->unload();
+}
+
+bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+void frmQuorrelEstimator::cmdExit_Click()
+{
+    close();
+}
+
+void frmQuorrelEstimator::cmdClear_Click()
+{
+    showPlaceholder(cboHours, kHourPlaceholder);
+    showPlaceholder(cboMinutes, kMinutePlaceholder);
+    showPlaceholder(cboSeconds, kSecondPlaceholder);
+    showPlaceholder(cboAMPM, kAmPmPlaceholder);
+    txtTimeOfDiscovery->clear();
+    txtTimeOfDiscovery->hide();
+    for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
+        box->clear();
+    txtTimeDead->clear();
+}
+
+void frmQuorrelEstimator::cmdLaunchTempConvert_Click() {}
+
+void frmQuorrelEstimator::cmdAbout_Click() {}
+
+void frmQuorrelEstimator::cmdSetTime_Click()
+{
+    // The lists are editable: four picks that do not make a time are bad data.
+    if (!checkCombos())
+        showInvalidData();
+}
+
+void frmQuorrelEstimator::cmdCalculate_Click()
+{
+    if (!calculate())
+        showInvalidData();
+}
+
+QString frmQuorrelEstimator::joinedPicks() const
+{
+    return cboHours->currentText() + ':' + cboMinutes->currentText() + ':' +
+           cboSeconds->currentText() + ' ' + cboAMPM->currentText();
+}
+
+bool frmQuorrelEstimator::checkCombos()
+{
+    const auto part = [](const QComboBox *list, const QString &placeholder, const char *field) {
+        return list->currentText() == placeholder ? QString::fromLatin1(field) : QString();
+    };
+    const QString hour = part(cboHours, kHourPlaceholder, "Hour");
+    const QString minute = part(cboMinutes, kMinutePlaceholder, "Minute");
+    const QString second = part(cboSeconds, kSecondPlaceholder, "Second");
+    const QString amPm = part(cboAMPM, kAmPmPlaceholder, "AM/PM");
+    if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
+        showMessage(this, QStringLiteral("Incomplete Selection"),
+                    QStringLiteral("Please revise the following fields: ") + hour + ' ' + minute +
+                        ' ' + second + ' ' + amPm,
+                    QMessageBox::Warning);
+        return true;
+    }
+    const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
+    if (!found)
+        return false;
+    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
+    txtTimeOfDiscovery->show();
+    return true;
+}
+
+bool frmQuorrelEstimator::calculate()
+{
+    if (txtTimeOfDiscovery->isHidden())
+        return checkCombos();
+
+    const TextBox *entries[] = {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime};
+    std::int32_t anyNonZero = 0;
+    for (const TextBox *entry : entries) {
+        const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(text(entry)));
+        if (!whole)
+            return false;
+        anyNonZero |= *whole;
+    }
+    if (anyNonZero == 0) {
+        showMessage(this, QStringLiteral("Error - Input Type"),
+                    QStringLiteral("Enter numeric values only."), QMessageBox::Information);
+        txtAmbRoomTemp->setFocus();
+        return true;
+    }
+
+    // The lists may have changed since Set Time; compute from what they hold
+    // now, and only if it still reads as a time of day.
+    const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
+    if (!found)
+        return false;
+
+    const NumberLocale locale = userNumberLocale();
+    double values[4];
+    for (int i = 0; i < 4; ++i) {
+        const Result<double> value = localeToDouble(text(entries[i]), locale);
+        if (!value)
+            return false;
+        values[i] = *value;
+    }
+    const Result<double> hours =
+        estimateHoursSinceDeath(values[0], values[1], values[2], values[3]);
+    if (!hours)
+        return false;
+    m_hoursSinceDeath = *hours;
+
+    const Result<ClockTime> death =
+        buildDeathClockTime(text(cboHours), text(cboMinutes), text(cboSeconds), text(cboAMPM),
+                            m_hoursSinceDeath, locale);
+    if (!death)
+        return false;
+    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
+    txtTimeDead->setText(QString::fromStdString(formatClockTime(*death)));
+    return true;
+}
+
+void frmQuorrelEstimator::showInvalidData()
+{
+    showMessage(this, QStringLiteral("Invalid Data"),
+                QStringLiteral("The data you entered would produce Non-real results.\n"
+                               "Please check your entries."),
+                QMessageBox::Critical);
+}
+
+} // namespace quorrel::ui

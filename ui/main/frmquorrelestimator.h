@@ -1,0 +1,87 @@
+#pragma once
+
+#include "form.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quorrel::ui
+{
+
+class Line;
+class PictureBox;
+class TextBox;
+
+// The main window: the time of discovery, the four entries and the estimate.
+class frmQuorrelEstimator : public Form
+{
+    Q_OBJECT
+public:
+    frmQuorrelEstimator();
+
+    // The controls are the window's public face: the pick-list module fills
+    // the lists through them, as do the tests.
+    QComboBox *cboHours;
+    QComboBox *cboMinutes;
+    QComboBox *cboSeconds;
+    QComboBox *cboAMPM;
+    QPushButton *cmdSetTime;
+    TextBox *txtAmbRoomTemp;
+    TextBox *txtCorpseTemp;
+    TextBox *txtCorpseTempTwo;
+    TextBox *txtCorpseTime;
+    TextBox *txtTimeDead;
+    QPushButton *cmdCalculate;
+    QPushButton *cmdClear;
+    QPushButton *cmdLaunchTempConvert;
+    QPushButton *cmdExit;
+    QLabel *lblRoomTemp;
+    QLabel *lblCorpseTime;
+    QLabel *lblTimeDead;
+    QGroupBox *fraTimeFound;
+    TextBox *txtTimeOfDiscovery;
+    PictureBox *Picture1;
+    QPushButton *cmdAbout;
+    QLabel *lblCorpseTemp;
+    QLabel *lblCorpseTemp2;
+    Line *Line1;
+    Line *Line2;
+    Line *Line3;
+    Line *Line4;
+
+    // The last successful estimate, in hours.
+    double hoursSinceDeath() const { return m_hoursSinceDeath; }
+
+public slots:
+    void cmdCalculate_Click();
+    void cmdSetTime_Click();
+    void cmdClear_Click();
+    void cmdExit_Click();
+    void cmdLaunchTempConvert_Click();
+    void cmdAbout_Click();
+    void txtAmbRoomTemp_GotFocus();
+    void txtCorpseTemp_GotFocus();
+    void txtCorpseTempTwo_GotFocus();
+    void txtCorpseTime_GotFocus();
+    void txtTimeDead_GotFocus();
+    void txtTimeOfDiscovery_GotFocus();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    // Each returns false on a failure, which the caller reports as invalid data.
+    bool calculate();
+    bool checkCombos();
+    void showInvalidData();
+
+    QString joinedPicks() const;
+
+    double m_hoursSinceDeath = 0.0;
+};
+
+} // namespace quorrel::ui

@@ -1,0 +1,78 @@
+#include "widgets.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFont>
+#include <QPainter>
+
+namespace quorrel::ui
+{
+
+QFont windowFont(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+void showPlaceholder(QComboBox *list, const QString &placeholder)
+{
+    list->setCurrentIndex(-1);
+    list->setEditText(placeholder);
+    list->lineEdit()->setCursorPosition(0);
+}
+
+void TextBox::selectWholeText()
+{
+    if (!text().isEmpty())
+        setSelection(0, static_cast<int>(text().size()));
+}
+
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    emit gotFocus();
+}
+
+PictureBox::PictureBox(const QString &resource, QWidget *parent)
+    : QFrame(parent), m_resource(resource)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    if (m_picture.isNull())
+        m_picture.load(m_resource);
+    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(contentsRect().adjusted(1, 1, -2, -2));
+    }
+}
+
+Line::Line(int x1, int y1, int x2, int y2, QWidget *parent) : QWidget(parent)
+{
+    const int left = twipsToPixels(std::min(x1, x2));
+    const int top = twipsToPixels(std::min(y1, y2));
+    const int right = twipsToPixels(std::max(x1, x2));
+    const int bottom = twipsToPixels(std::max(y1, y2));
+    setGeometry(left, top, right - left + 1, bottom - top + 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+} // namespace quorrel::ui

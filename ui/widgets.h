@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QComboBox;
+class QFont;
+
+namespace quorrel::ui
+{
+
+// Layouts are written in twips, 15 to a device-independent pixel, so every
+// geometry reads like the layout table it came from.
+constexpr int twipsToPixels(int twips)
+{
+    return (twips * 2 + (twips >= 0 ? 15 : -15)) / 30;
+}
+inline QRect twips(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// "MS Sans Serif" 8.25 pt, or the nearest sans-serif face the desktop has.
+QFont windowFont(bool bold = false);
+
+// The program's own numbers and texts use U+00B0.
+inline const QString kDegreeSign = QStringLiteral("\u00B0");
+
+// Writes a placeholder into an editable list's field with no item chosen. The
+// caret goes to the start, so a placeholder wider than a narrow field shows
+// its first letters.
+void showPlaceholder(QComboBox *list, const QString &placeholder);
+
+// A single-line text box that reports when it gets the focus.
+class TextBox : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    // Selects the whole text, so a focused entry can be typed over or copied.
+    void selectWholeText();
+signals:
+    void gotFocus();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+// A bordered box showing a picture at its own size from the top-left corner,
+// clipped to the inside of the border. The picture is decoded on first paint,
+// not when the window is built.
+class PictureBox : public QFrame
+{
+    Q_OBJECT
+public:
+    PictureBox(const QString &resource, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_resource;
+    QPixmap m_picture;
+};
+
+// A straight one-pixel line on the window's surface, from (x1, y1) to (x2, y2)
+// in twips; only horizontal and vertical lines are needed.
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    Line(int x1, int y1, int x2, int y2, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace quorrel::ui
