@@ -1,0 +1,578 @@
+#include "form.h"
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
+#include "uitest.h"
+#include "widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+
+using namespace quorrel::ui;
+using namespace quorrel::test;
+
+namespace
+{
+const QStringList kWorkedEntries{"60", "80", "75", "2"};
+const QStringList kMidnight{"12", "00", "00", "AM"};
+const QString kInvalidText = QStringLiteral(
+    "The data you entered would produce Non-real results.\nPlease check your entries.");
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QPointer<frmQuorrelEstimator> form;
+    MessageWatcher *messages = nullptr;
+
+    QComboBox *list(int i) const
+    {
+        return QList<QComboBox *>{form->cboHours, form->cboMinutes, form->cboSeconds,
+                                  form->cboAMPM}[i];
+    }
+    TextBox *entry(int i) const
+    {
+        return QList<TextBox *>{form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
+                                form->txtCorpseTime}[i];
+    }
+
+    // Clicks into a field, selects what it holds and types over it; a null
+    // text leaves the field alone.
+    static void typeInto(QLineEdit *field, const QString &text)
+    {
+        if (text.isNull())
+            return;
+        QTest::mouseClick(field, Qt::LeftButton);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Delete);
+        else
+            QTest::keyClicks(field, text);
+    }
+    void pick(const QStringList &picks)
+    {
+        for (int i = 0; i < 4; ++i)
+            typeInto(list(i)->lineEdit(), picks[i]);
+    }
+    void enter(const QStringList &entries)
+    {
+        for (int i = 0; i < 4; ++i)
+            typeInto(entry(i), entries[i]);
+    }
+    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void setTime(const QStringList &picks)
+    {
+        pick(picks);
+        click(form->cmdSetTime);
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        messages = new MessageWatcher;
+        form = &mainForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+    }
+
+    void cleanup()
+    {
+        delete messages;
+        if (form)
+            form->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+        QCOMPARE(LoadedForms::instance().count(), 0);
+    }
+
+    void controlsLieWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        const auto row = [](const char *name, int l, int t, int w, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << twips(l, t, w, h);
+        };
+        row("cboHours", 360, 480, 855, 315);
+        row("cboMinutes", 1200, 480, 855, 315);
+        row("cboSeconds", 2040, 480, 975, 315);
+        row("cboAMPM", 3000, 480, 1095, 315);
+        row("cmdSetTime", 4200, 480, 975, 335);
+        row("txtAmbRoomTemp", 3000, 1530, 1215, 285);
+        row("txtCorpseTemp", 3000, 2040, 1215, 285);
+        row("txtCorpseTempTwo", 3000, 2520, 1215, 285);
+        row("txtCorpseTime", 3000, 3000, 1215, 285);
+        row("txtTimeDead", 3120, 3690, 1815, 285);
+        row("cmdCalculate", 120, 4320, 1400, 335);
+        row("cmdClear", 1560, 4320, 1400, 335);
+        row("cmdLaunchTempConvert", 3000, 4320, 1400, 335);
+        row("cmdExit", 4440, 4320, 1400, 335);
+        row("lblRoomTemp", 240, 1560, 2775, 255);
+        row("lblCorpseTime", 240, 2880, 2775, 495);
+        row("lblTimeDead", 600, 3720, 2295, 255);
+        row("fraTimeFound", 120, 120, 5775, 1215);
+        row("txtTimeOfDiscovery", 360, 960, 2055, 285);
+        row("Picture1", 4320, 1800, 1575, 1215);
+        row("cmdAbout", 4560, 3120, 1095, 335);
+        row("lblCorpseTemp", 0, 2040, 3015, 255);
+        row("lblCorpseTemp2", 0, 2520, 3015, 255);
+        // The lines meet at their corners around the result row.
+        QTest::newRow("Line1") << "Line1" << QRect(40, 240, 297, 1);
+        QTest::newRow("Line2") << "Line2" << QRect(40, 240, 1, 33);
+        QTest::newRow("Line3") << "Line3" << QRect(40, 272, 297, 1);
+        QTest::newRow("Line4") << "Line4" << QRect(336, 240, 1, 33);
+    }
+    void controlsLieWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        auto *control = form->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), pixels);
+    }
+
+    void windowLooksAsLaidOut()
+    {
+        QCOMPARE(form->windowTitle(), "Quorrel Estimator - Halbrook");
+        QCOMPARE(form->size(), QSize(394, 316));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(
+            !(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(form->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!form->windowIcon().isNull());
+        const QRect screen = form->screen()->availableGeometry();
+        QVERIFY(qAbs(form->frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(form->frameGeometry().center().y() - screen.center().y()) <= 1);
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(192, 192, 192));
+        for (QPushButton *button : form->findChildren<QPushButton *>())
+            QCOMPARE(button->palette().color(QPalette::Button), QColor(224, 224, 224));
+        for (QLabel *label : form->findChildren<QLabel *>()) {
+            QVERIFY(label->font().bold());
+            QVERIFY(label->alignment() & Qt::AlignRight);
+            QVERIFY(!label->autoFillBackground());
+        }
+        QVERIFY(form->lblCorpseTime->wordWrap());
+        QCOMPARE(form->fraTimeFound->title(), "Please enter the Time the Corpse was found");
+        QCOMPARE(QPixmap(":/pictures/picture1.jpg").size(), QSize(100, 83));
+        QCOMPARE(QPixmap(":/icons/quorrel.png").size(), QSize(32, 32));
+    }
+
+    void loadLeavesTheWindowReady()
+    {
+        QCOMPARE(focused(), form->cboHours);
+        const QStringList placeholders{"Hour", "Minute", "Second", "AM / PM"};
+        const int counts[] = {12, 60, 60, 2};
+        const QStringList first{"01", "00", "00", "PM"}, last{"12", "59", "59", "AM"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(list(i)->currentText(), placeholders[i]);
+            QCOMPARE(list(i)->currentIndex(), -1);
+            QCOMPARE(list(i)->count(), counts[i]);
+            QCOMPARE(list(i)->itemText(0), first[i]);
+            QCOMPARE(list(i)->itemText(counts[i] - 1), last[i]);
+        }
+        QCOMPARE(form->lblRoomTemp->text(), "Ambient Room Temperature \u00B0F:");
+        QCOMPARE(form->lblCorpseTemp->text(), "Corpse Temperature reading 1 \u00B0F:");
+        QCOMPARE(form->lblCorpseTemp2->text(), "Corpse Temperature reading 2 \u00B0F:");
+        QVERIFY(form->txtTimeDead->isReadOnly());
+        QVERIFY(form->txtTimeOfDiscovery->isReadOnly());
+        QVERIFY(form->txtTimeOfDiscovery->isHidden());
+        QCOMPARE(LoadedForms::instance().count(), 1);
+    }
+
+    void workedExampleByKeyboard_data()
+    {
+        QTest::addColumn<bool>("setTimeFirst");
+        QTest::newRow("Set Time, then Calculate") << true;
+        QTest::newRow("Calculate before Set Time") << false;
+    }
+    void workedExampleByKeyboard()
+    {
+        QFETCH(bool, setTimeFirst);
+        for (const QString &text : kMidnight) {
+            type(text);
+            press(Qt::Key_Tab);
+        }
+        QCOMPARE(focused(), form->cmdSetTime);
+        if (setTimeFirst) {
+            press(Qt::Key_Return);
+            QVERIFY(form->txtTimeOfDiscovery->isVisible());
+            QCOMPARE(form->txtTimeOfDiscovery->text(), "12:00:00 AM");
+        }
+        for (const QString &text : kWorkedEntries) {
+            press(Qt::Key_Tab);
+            type(text);
+        }
+        QCOMPARE(focused(), form->txtCorpseTime);
+        press(Qt::Key_Return);
+        if (!setTimeFirst) {
+            QCOMPARE(form->txtTimeOfDiscovery->text(), "12:00:00 AM");
+            QCOMPARE(form->txtTimeDead->text(), "");
+            press(Qt::Key_Return);
+        }
+        QCOMPARE(form->txtTimeDead->text(), "7:25:44 PM");
+        QCOMPARE(form->hoursSinceDeath(), 4.571157300926373);
+        QVERIFY(messages->seen.isEmpty());
+    }
+
+    void tabCycle_data()
+    {
+        QTest::addColumn<bool>("timeSet");
+        QTest::addColumn<QStringList>("cycle");
+        const QStringList head{"cboMinutes",       "cboSeconds",     "cboAMPM",
+                               "cmdSetTime",       "txtAmbRoomTemp", "txtCorpseTemp",
+                               "txtCorpseTempTwo", "txtCorpseTime",  "txtTimeDead",
+                               "cmdCalculate",     "cmdClear",       "cmdLaunchTempConvert",
+                               "cmdExit"};
+        const QStringList tail{"Picture1", "cmdAbout", "cboHours"};
+        QTest::newRow("after load") << false << head + tail;
+        QTest::newRow("after Set Time") << true << head + QStringList{"txtTimeOfDiscovery"} + tail;
+    }
+    void tabCycle()
+    {
+        QFETCH(bool, timeSet);
+        QFETCH(QStringList, cycle);
+        if (timeSet) {
+            setTime(kMidnight);
+            form->cboHours->setFocus(Qt::OtherFocusReason);
+        }
+        QStringList visited;
+        for (int i = 0; i < cycle.size(); ++i) {
+            press(Qt::Key_Tab);
+            visited << focused()->objectName();
+        }
+        QCOMPARE(visited, cycle);
+
+        QStringList backwards;
+        for (int i = 0; i < cycle.size(); ++i) {
+            press(Qt::Key_Backtab, Qt::ShiftModifier);
+            backwards.prepend(focused()->objectName());
+        }
+        cycle.move(cycle.size() - 1, 0);
+        QCOMPARE(backwards, cycle);
+    }
+
+    void enterPressesTheDefaultButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("calculates");
+        QTest::newRow("text box") << "txtCorpseTime" << true;
+        QTest::newRow("closed pick list") << "cboMinutes" << true;
+        QTest::newRow("picture") << "Picture1" << true;
+        QTest::newRow("Clear button takes Enter itself") << "cmdClear" << false;
+    }
+    void enterPressesTheDefaultButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(bool, calculates);
+        typeInto(form->txtAmbRoomTemp, "60");
+        form->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        // With no time picked, Calculate only checks the lists and says so.
+        QCOMPARE(messages->seen.size(), calculates ? 1 : 0);
+        if (calculates)
+            QCOMPARE(messages->seen[0].title, "Incomplete Selection");
+        QCOMPARE(form->txtAmbRoomTemp->text(), calculates ? "60" : "");
+    }
+
+    void accessKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "message";
+        QTest::newRow("Alt+L clears") << int(Qt::Key_L) << "cleared";
+        QTest::newRow("Alt+X exits") << int(Qt::Key_X) << "closed";
+        QTest::newRow("Alt+S is no access key") << int(Qt::Key_S) << "nothing";
+        QTest::newRow("Alt+A is no access key") << int(Qt::Key_A) << "nothing";
+    }
+    void accessKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        typeInto(form->txtCorpseTemp, "80");
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        press(Qt::Key(key), Qt::AltModifier);
+        if (effect == "message")
+            QTRY_COMPARE(messages->seen.size(), 1);
+        else if (effect == "cleared")
+            QTRY_COMPARE(form->txtCorpseTemp->text(), "");
+        else if (effect == "closed")
+            QTRY_COMPARE(ended.size(), 1);
+        QTest::qWait(200); // an access key clicks after a short animation
+        if (effect != "closed") {
+            QCOMPARE(ended.size(), 0);
+            QCOMPARE(form->txtCorpseTemp->text().isEmpty(), effect == "cleared");
+            QCOMPARE(messages->seen.size(), effect == "message" ? 1 : 0);
+        }
+    }
+
+    void escapeClosesFromAnyControl_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("text box, with Shift") << "txtCorpseTemp" << int(Qt::ShiftModifier);
+        QTest::newRow("pick list") << "cboAMPM" << int(Qt::NoModifier);
+        QTest::newRow("button, with Control") << "cmdCalculate" << int(Qt::ControlModifier);
+        QTest::newRow("read-only result box") << "txtTimeDead" << int(Qt::NoModifier);
+    }
+    void escapeClosesFromAnyControl()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, modifiers);
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        form->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(LoadedForms::instance().count(), 0);
+        QVERIFY(messages->seen.isEmpty());
+    }
+
+    void closeBoxAndExitEndTheProgram()
+    {
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        form->close();
+        QCOMPARE(ended.size(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+
+        // A fresh window through the accessor, then Exit.
+        form = &mainForm();
+        form->show();
+        QCOMPARE(form->cboHours->count(), 12);
+        click(form->cmdExit);
+        QCOMPARE(ended.size(), 2);
+    }
+
+    void eachMessageAsWritten_data()
+    {
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<bool>("setTimeFirst");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("icon");
+        const QString incomplete = QStringLiteral("Please revise the following fields: ");
+        const int warning = QMessageBox::Warning, critical = QMessageBox::Critical,
+                  information = QMessageBox::Information;
+        const QString none; // a list left on its placeholder
+        const QStringList noEntries{none, none, none, none};
+
+        QTest::newRow("Set Time with nothing picked")
+            << QStringList{none, none, none, none} << false << noEntries << "Incomplete Selection"
+            << incomplete + "Hour Minute Second AM/PM" << warning;
+        QTest::newRow("only the minutes unpicked")
+            << QStringList{"12", none, "00", "AM"} << false << noEntries << "Incomplete Selection"
+            << incomplete + " Minute  " << warning;
+        QTest::newRow("only AM/PM unpicked")
+            << QStringList{"12", "00", "00", none} << false << noEntries << "Incomplete Selection"
+            << incomplete + "   AM/PM" << warning;
+        QTest::newRow("Set Time with a typed hour that is no time")
+            << QStringList{"ab", "00", "00", "AM"} << false << noEntries << "Invalid Data"
+            << kInvalidText << critical;
+        QTest::newRow("all entries empty")
+            << kMidnight << true << QStringList{"", "", "", ""} << "Error - Input Type"
+            << "Enter numeric values only." << information;
+        QTest::newRow("all entries 0")
+            << kMidnight << true << QStringList{"0", "0", "0", "0"} << "Error - Input Type"
+            << "Enter numeric values only." << information;
+        QTest::newRow("all entries within half of 0")
+            << kMidnight << true << QStringList{"0.5", "-0.5", "0.4", "abc"} << "Error - Input Type"
+            << "Enter numeric values only." << information;
+        QTest::newRow("empty elapsed time")
+            << kMidnight << true << QStringList{"60", "80", "75", ""} << "Invalid Data"
+            << kInvalidText << critical;
+        QTest::newRow("no time between readings")
+            << kMidnight << true << QStringList{"60", "80", "75", "0"} << "Invalid Data"
+            << kInvalidText << critical;
+        QTest::newRow("no cooling") << kMidnight << true << QStringList{"60", "80", "80", "2"}
+                                    << "Invalid Data" << kInvalidText << critical;
+        QTest::newRow("1E10 fails the numeric check")
+            << kMidnight << true << QStringList{"60", "1E10", "75", "2"} << "Invalid Data"
+            << kInvalidText << critical;
+        QTest::newRow("unit typed after a number")
+            << kMidnight << true << QStringList{"60F", "80", "75", "2"} << "Invalid Data"
+            << kInvalidText << critical;
+    }
+    void eachMessageAsWritten()
+    {
+        QFETCH(QStringList, picks);
+        QFETCH(bool, setTimeFirst);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(int, icon);
+        pick(picks);
+        if (setTimeFirst) {
+            click(form->cmdSetTime);
+            QCOMPARE(messages->seen.size(), 0);
+        }
+        enter(entries);
+        const QString shownTime = form->txtTimeOfDiscovery->text();
+        click(setTimeFirst ? form->cmdCalculate : form->cmdSetTime);
+
+        QCOMPARE(messages->seen.size(), 1);
+        const SeenMessage seen = messages->seen[0];
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.text, text);
+        QCOMPARE(int(seen.icon), icon);
+        QCOMPARE(form->txtTimeDead->text(), "");
+        QCOMPARE(form->txtTimeOfDiscovery->text(), shownTime);
+        if (title == "Error - Input Type") {
+            // The desktop gives the focus back to the window once the box is
+            // closed; the offscreen platform needs to be told.
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QCOMPARE(focused(), form->txtAmbRoomTemp);
+            QCOMPARE(form->txtAmbRoomTemp->selectedText(), form->txtAmbRoomTemp->text());
+        }
+    }
+
+    void failedCalculateKeepsTheEarlierResult()
+    {
+        setTime(kMidnight);
+        enter(kWorkedEntries);
+        click(form->cmdCalculate);
+        QCOMPARE(form->txtTimeDead->text(), "7:25:44 PM");
+        enter({"60", "80", "75", "1"});
+        click(form->cmdCalculate);
+        QCOMPARE(form->txtTimeDead->text(), "9:42:52 PM");
+        enter({"60", "80", "80", "1"});
+        click(form->cmdCalculate);
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(form->txtTimeDead->text(), "9:42:52 PM");
+        QCOMPARE(form->hoursSinceDeath(), 2.2855786504631865);
+    }
+
+    // After Set Time the lists can still be changed: Calculate computes from
+    // what they hold and shows that time, and a pick that is no time of day
+    // must never turn into a wrong time of death.
+    void picksChangedAfterSetTime_data()
+    {
+        QTest::addColumn<int>("listIndex");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("death"); // empty: "Invalid Data"
+        QTest::newRow("hour 13 with AM") << 0 << "13"
+                                         << "12:00:00 AM"
+                                         << "";
+        QTest::newRow("minutes ab") << 1 << "ab"
+                                    << "12:00:00 AM"
+                                    << "";
+        QTest::newRow("seconds 60") << 2 << "60"
+                                    << "12:00:00 AM"
+                                    << "";
+        QTest::newRow("a.m. is neither AM nor PM") << 3 << "a.m."
+                                                   << "12:00:00 AM"
+                                                   << "";
+        QTest::newRow("placeholder typed back") << 0 << "Hour"
+                                                << "12:00:00 AM"
+                                                << "";
+        QTest::newRow("hour changed to 01") << 0 << "01"
+                                            << "1:00:00 AM"
+                                            << "8:25:44 PM";
+        QTest::newRow("lower-case am becomes the item AM") << 3 << "am"
+                                                           << "12:00:00 AM"
+                                                           << "7:25:44 PM";
+    }
+    void picksChangedAfterSetTime()
+    {
+        QFETCH(int, listIndex);
+        QFETCH(QString, typed);
+        QFETCH(QString, found);
+        QFETCH(QString, death);
+        setTime(kMidnight);
+        enter(kWorkedEntries);
+        typeInto(list(listIndex)->lineEdit(), typed);
+        click(form->cmdCalculate);
+        QCOMPARE(messages->seen.size(), death.isEmpty() ? 1 : 0);
+        if (death.isEmpty())
+            QCOMPARE(messages->seen[0].title, "Invalid Data");
+        QCOMPARE(form->txtTimeDead->text(), death);
+        QCOMPARE(form->txtTimeOfDiscovery->text(), found);
+    }
+
+    void clearTwiceKeepsTheLists()
+    {
+        setTime(kMidnight);
+        enter(kWorkedEntries);
+        click(form->cmdCalculate);
+        form->cboMinutes->setCurrentIndex(30);
+        click(form->cmdClear);
+        click(form->cmdClear);
+        const QStringList placeholders{"Hour", "Minute", "Second", "AM / PM"};
+        const int counts[] = {12, 60, 60, 2};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(list(i)->currentText(), placeholders[i]);
+            QCOMPARE(list(i)->currentIndex(), -1);
+            QCOMPARE(list(i)->count(), counts[i]);
+            QCOMPARE(entry(i)->text(), "");
+        }
+        QCOMPARE(form->txtTimeDead->text(), "");
+        QCOMPARE(form->txtTimeOfDiscovery->text(), "");
+        QVERIFY(form->txtTimeOfDiscovery->isHidden());
+        QVERIFY(form->txtTimeDead->isReadOnly());
+        QCOMPARE(form->hoursSinceDeath(), 4.571157300926373);
+        QVERIFY(messages->seen.isEmpty());
+        // With the time hidden again, Calculate only checks the lists.
+        click(form->cmdCalculate);
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title, "Incomplete Selection");
+    }
+
+    void readsNumbersInTheUsersLocale_data()
+    {
+        QTest::addColumn<QString>("firstReading");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("decimal comma") << "80,6"
+                                       << "8:02:28 PM";
+        QTest::newRow("point is a group separator, never 806") << "80.6"
+                                                               << "";
+        QTest::newRow("grouped thousands") << "1.080"
+                                           << "10:26:53 PM";
+    }
+    void readsNumbersInTheUsersLocale()
+    {
+        QFETCH(QString, firstReading);
+        QFETCH(QString, result);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        setTime(kMidnight);
+        enter({"60", firstReading, "75", "2"});
+        click(form->cmdCalculate);
+        QCOMPARE(form->txtTimeDead->text(), result);
+        QCOMPARE(messages->seen.size(), result.isEmpty() ? 1 : 0);
+    }
+
+    void focusSelectsTheWholeText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("four characters") << "txtCorpseTempTwo"
+                                         << "75.5";
+        QTest::newRow("empty box selects nothing") << "txtAmbRoomTemp"
+                                                   << "";
+        QTest::newRow("read-only result") << "txtTimeDead"
+                                          << "7:25:44 PM";
+        QTest::newRow("read-only time of discovery") << "txtTimeOfDiscovery"
+                                                     << "12:00:00 AM";
+    }
+    void focusSelectsTheWholeText()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        auto *field = form->findChild<TextBox *>(box);
+        field->show();
+        field->setText(text);
+        field->setCursorPosition(0);
+        field->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(field->selectedText(), text);
+        QCOMPARE(field->hasSelectedText(), !text.isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "frmquorrelestimator_test.moc"

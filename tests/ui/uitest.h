@@ -1,0 +1,64 @@
+#pragma once
+
+// Helpers shared by the window tests: they act as a person does, through the
+// keyboard and the mouse, and read modal message boxes as they appear.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace quorrel::test
+{
+
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Closes every modal message box shortly after it opens, remembering what it
+// said. The handler that opened it then goes on as after a click on OK.
+class MessageWatcher : public QObject
+{
+public:
+    MessageWatcher()
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            seen.append({box->windowTitle(), box->text(), box->icon()});
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        m_timer.start();
+    }
+    QList<SeenMessage> seen;
+
+private:
+    QTimer m_timer;
+};
+
+// The widget that takes typed keys now: an editable list's inner field counts
+// as the list.
+inline QWidget *focused()
+{
+    QWidget *w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+        return w->parentWidget();
+    return w;
+}
+
+inline void type(const QString &keys)
+{
+    QTest::keyClicks(QApplication::focusWidget(), keys);
+}
+
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+} // namespace quorrel::test
