@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots: the real program on a virtual X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/setup.sh
+ensure_packages imagemagick
+build_quorrel >/dev/null
+binary=$PWD/${QUORREL_BUILD_DIR:-build}/app/quorrel
+mkdir -p docs
+
+if [ "${1:-}" != --inside ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside
+fi
+
+"$binary" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorrel Estimator - Halbrook$' | head -n 1)
+xdotool windowfocus --sync "$wid"
+# The worked example, typed as a person would.
+xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
+xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
+xdotool key Tab; xdotool type "60"; xdotool key Tab; xdotool type "80"
+xdotool key Tab; xdotool type "75"; xdotool key Tab; xdotool type "2"; xdotool key Return
+sleep 0.5
+import -window "$wid" docs/main-window.png
+echo "wrote docs/main-window.png"
