@@ -33,3 +33,28 @@ $IM -size 32x32 xc:none \
   -fill '#c0392b' -stroke '#1b2a4a' -draw 'circle 26.5,26 26.5,30' \
   -stroke none -draw 'rectangle 26,12 27,24' \
   PNG8:resources/icons/quorrel.png
+
+# The converter's thermometer, 35 x 183 in 16 colours, on the window's white.
+ticks=""
+for y in $(seq 20 15 140); do ticks+="line 24,$y 29,$y "; done
+$IM -size 35x183 xc:white \
+  -fill '#eef3f8' -stroke '#1b2a4a' -strokewidth 2 -draw 'roundrectangle 11,4 23,160 6,6' \
+  -fill '#c0392b' -stroke '#1b2a4a' -draw 'circle 17,164 17,177' \
+  -stroke none -draw 'rectangle 15,70 19,160' \
+  -stroke '#1b2a4a' -strokewidth 1 \
+  -draw "$ticks" \
+  -colors 16 PNG8:resources/pictures/thermometer.png
+
+# The converter's window icon: the thermometer with F and C marks.
+$IM -size 32x32 xc:none \
+  -fill '#ffffff' -stroke '#1b2a4a' -strokewidth 1 -draw 'roundrectangle 12,2 19,24 3,3' \
+  -fill '#c0392b' -draw 'circle 15.5,26 15.5,30.5' -stroke none -draw 'rectangle 14,10 17,24' \
+  -fill '#1b2a4a' -draw 'rectangle 3,6 8,7' -draw 'rectangle 3,6 4,14' -draw 'rectangle 3,10 7,11' \
+  -draw 'rectangle 23,16 28,17' -draw 'rectangle 23,16 24,24' -draw 'rectangle 23,23 28,24' \
+  PNG8:resources/icons/converter.png
+
+# The About window's icon, 32 x 32 in 16 colours: an "i" on the night blue.
+$IM -size 32x32 xc:none \
+  -fill '#1b2a4a' -stroke '#f6f1de' -strokewidth 1 -draw 'circle 16,16 16,1' \
+  -fill '#f6f1de' -stroke none -draw 'circle 16,9 16,11.5' -draw 'rectangle 14,14 18,25' \
+  -colors 16 PNG8:resources/icons/about.png
