@@ -1,5 +1,7 @@
 #include "forms.h"
 
+#include "about/frmabout.h"
+#include "converter/frmtemps.h"
 #include "main/frmquorrelestimator.h"
 
 #include <QPointer>
@@ -21,6 +23,18 @@ template <typename T> T &instanceOf(QPointer<T> &slot)
 frmQuorrelEstimator &mainForm()
 {
     static QPointer<frmQuorrelEstimator> form;
+    return instanceOf(form);
+}
+
+frmTemps &tempsForm()
+{
+    static QPointer<frmTemps> form;
+    return instanceOf(form);
+}
+
+frmAbout &aboutForm()
+{
+    static QPointer<frmAbout> form;
     return instanceOf(form);
 }
 

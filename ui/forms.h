@@ -6,8 +6,12 @@
 namespace quorrel::ui
 {
 
+class frmAbout;
 class frmQuorrelEstimator;
+class frmTemps;
 
 frmQuorrelEstimator &mainForm();
+frmTemps &tempsForm();
+frmAbout &aboutForm();
 
 } // namespace quorrel::ui

@@ -60,19 +60,23 @@ void PictureBox::paintEvent(QPaintEvent *event)
     }
 }
 
-Line::Line(int x1, int y1, int x2, int y2, QWidget *parent) : QWidget(parent)
+Line::Line(int x1, int y1, int x2, int y2, QWidget *parent, int width, const QColor &color)
+    : QWidget(parent), m_color(color)
 {
     const int left = twipsToPixels(std::min(x1, x2));
     const int top = twipsToPixels(std::min(y1, y2));
     const int right = twipsToPixels(std::max(x1, x2));
     const int bottom = twipsToPixels(std::max(y1, y2));
-    setGeometry(left, top, right - left + 1, bottom - top + 1);
+    const bool horizontal = top == bottom;
+    setGeometry(left, top, right - left + (horizontal ? 1 : width),
+                bottom - top + (horizontal ? width : 1));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void Line::paintEvent(QPaintEvent *)
 {
-    QPainter(this).fillRect(rect(), palette().color(QPalette::WindowText));
+    QPainter(this).fillRect(rect(),
+                            m_color.isValid() ? m_color : palette().color(QPalette::WindowText));
 }
 
 } // namespace quorrel::ui

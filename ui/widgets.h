@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPixmap>
@@ -66,16 +67,21 @@ private:
     QPixmap m_picture;
 };
 
-// A straight one-pixel line on the window's surface, from (x1, y1) to (x2, y2)
-// in twips; only horizontal and vertical lines are needed.
+// A straight line on the window's surface, from (x1, y1) to (x2, y2) in twips,
+// widening down or right; only horizontal and vertical lines are needed. It
+// takes the window-text colour unless given one.
 class Line : public QWidget
 {
     Q_OBJECT
 public:
-    Line(int x1, int y1, int x2, int y2, QWidget *parent);
+    Line(int x1, int y1, int x2, int y2, QWidget *parent, int width = 1,
+         const QColor &color = QColor());
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_color;
 };
 
 } // namespace quorrel::ui

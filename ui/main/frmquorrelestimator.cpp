@@ -1,8 +1,11 @@
 #include "main/frmquorrelestimator.h"
 
+#include "about/frmabout.h"
 #include "clock.h"
+#include "converter/frmtemps.h"
 #include "cooling.h"
 #include "form.h"
+#include "forms.h"
 #include "main/populatecombo.h"
 #include "messages.h"
 #include "numbers.h"
@@ -242,9 +245,21 @@ void frmQuorrelEstimator::cmdClear_Click()
     txtTimeDead->clear();
 }
 
-void frmQuorrelEstimator::cmdLaunchTempConvert_Click() {}
+void frmQuorrelEstimator::cmdLaunchTempConvert_Click()
+{
+    frmTemps &temps = tempsForm();
+    temps.show();
+    temps.raise();
+    temps.activateWindow();
+}
 
-void frmQuorrelEstimator::cmdAbout_Click() {}
+void frmQuorrelEstimator::cmdAbout_Click()
+{
+    frmAbout &about = aboutForm();
+    // Transient for this window: centred on it and without a taskbar button.
+    about.setParent(this, about.windowFlags());
+    about.exec();
+}
 
 void frmQuorrelEstimator::cmdSetTime_Click()
 {

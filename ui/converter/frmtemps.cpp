@@ -1,0 +1,143 @@
+#include "converter/frmtemps.h"
+
+#include "numbers.h"
+#include "widgets.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kOutOfRange = QStringLiteral("out of range");
+
+// The converted number as text, or "out of range" where the double range ends.
+QString shown(const Result<double> &value)
+{
+    if (!value || !std::isfinite(*value))
+        return kOutOfRange;
+    return QString::fromStdString(numberToText(*value, QLocale().decimalPoint().toStdString()));
+}
+
+} // namespace
+
+frmTemps::frmTemps()
+{
+    setObjectName(QStringLiteral("frmTemps"));
+    setWindowTitle(QStringLiteral("Degree Conversions - Halbrook"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/converter.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(0, 0, 3525, 1980).size());
+    setFont(windowFont());
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    // Created bottom-most first.
+    lblConvert = new QLabel(
+        QStringLiteral("Convert temperatures between Degrees Celsius and Fahrenheit"), this);
+    lblConvert->setObjectName(QStringLiteral("lblConvert"));
+    lblConvert->setGeometry(twips(0, 0, 2895, 495));
+    lblConvert->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblConvert->setWordWrap(true);
+    lblConvert->setFont(windowFont(true));
+    QPalette blue = lblConvert->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    lblConvert->setPalette(blue);
+
+    lblConvertedTemps = new QLabel(this);
+    lblConvertedTemps->setObjectName(QStringLiteral("lblConvertedTemps"));
+    lblConvertedTemps->setGeometry(twips(480, 960, 1455, 240));
+    lblConvertedTemps->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblConvertedTemps->setBackgroundRole(QPalette::Base);
+    lblConvertedTemps->setForegroundRole(QPalette::Text);
+    lblConvertedTemps->setAutoFillBackground(true);
+    lblConvertedTemps->hide();
+
+    Picture1 = new PictureBox(QStringLiteral(":/pictures/thermometer.png"), this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twips(3000, -720, 615, 2895));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+
+    txtInputTemp = new QLineEdit(this);
+    txtInputTemp->setObjectName(QStringLiteral("txtInputTemp"));
+    txtInputTemp->setGeometry(twips(120, 600, 1215, 285));
+
+    cboDegrees = new QComboBox(this);
+    cboDegrees->setObjectName(QStringLiteral("cboDegrees"));
+    cboDegrees->setEditable(true);
+    cboDegrees->setInsertPolicy(QComboBox::NoInsert);
+    cboDegrees->setGeometry(twips(1440, 600, 1095, 315));
+    showPlaceholder(cboDegrees, QStringLiteral("Degrees"));
+
+    cmdCloseTempsForm = new QPushButton(QStringLiteral("Close"), this);
+    cmdCloseTempsForm->setObjectName(QStringLiteral("cmdCloseTempsForm"));
+    cmdCloseTempsForm->setGeometry(twips(720, 1320, 975, 285));
+    // Neither default nor cancel button: Enter in the text box does nothing.
+    cmdCloseTempsForm->setAutoDefault(false);
+
+    setTabOrder(txtInputTemp, cboDegrees);
+    setTabOrder(cboDegrees, cmdCloseTempsForm);
+    setTabOrder(cmdCloseTempsForm, Picture1);
+    txtInputTemp->setFocus();
+    setKeyPreview(true);
+
+    connect(cboDegrees, &QComboBox::activated, this, &frmTemps::cboDegrees_Click);
+    connect(cmdCloseTempsForm, &QPushButton::clicked, this, &frmTemps::cmdCloseTempsForm_Click);
+}
+
+void frmTemps::Form_Load()
+{
+    const QString placeholder = cboDegrees->currentText();
+    cboDegrees->addItem(' ' + kDegreeSign + 'F');
+    cboDegrees->addItem(' ' + kDegreeSign + 'C');
+    showPlaceholder(cboDegrees, placeholder);
+}
+
+bool frmTemps::Form_KeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key != Qt::Key_Escape)
+        return false;
+    hide();
+    return true;
+}
+
+void frmTemps::cmdCloseTempsForm_Click()
+{
+    hide();
+}
+
+void frmTemps::cboDegrees_Click()
+{
+    const int scale = cboDegrees->currentIndex();
+    if (scale != 0 && scale != 1)
+        return;
+    const std::string typed = txtInputTemp->text().toStdString();
+    const Result<double> a = roundToTwoDecimals(parseLeadingNumber(typed) - 32.0);
+    const Result<double> b = roundToTwoDecimals(parseLeadingNumber(typed));
+
+    Result<double> converted;
+    if (a && b) {
+        if (scale == 0) {
+            converted = roundToTwoDecimals((5.0 / 9.0) * *a);
+        } else {
+            const Result<double> product = roundToTwoDecimals((9.0 / 5.0) * *b);
+            if (product)
+                converted = *product + 32.0;
+        }
+    }
+    lblConvertedTemps->setText(txtInputTemp->text() + cboDegrees->itemText(scale) +
+                               QStringLiteral("  =  ") + shown(converted) + kDegreeSign +
+                               (scale == 0 ? 'C' : 'F'));
+    lblConvertedTemps->show();
+}
+
+} // namespace quorrel::ui
