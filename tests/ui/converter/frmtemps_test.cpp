@@ -1,0 +1,214 @@
+#include "converter/frmtemps.h"
+#include "form.h"
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
+#include "uitest.h"
+#include "widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace quorrel::ui;
+using namespace quorrel::test;
+
+class ConverterTest : public QObject
+{
+    Q_OBJECT
+
+    QPointer<frmQuorrelEstimator> main;
+
+    frmTemps *open()
+    {
+        QTest::mouseClick(main->cmdLaunchTempConvert, Qt::LeftButton);
+        frmTemps *temps = &tempsForm();
+        temps->activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(temps)); }();
+        return temps;
+    }
+    // Types the number, then picks the scale with the arrow keys as a person
+    // would: each step is a pick.
+    static void convert(frmTemps *temps, const QString &typed, int scale)
+    {
+        temps->txtInputTemp->setFocus();
+        temps->txtInputTemp->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(temps->txtInputTemp, Qt::Key_Delete);
+        else
+            QTest::keyClicks(temps->txtInputTemp, typed);
+        temps->cboDegrees->setFocus();
+        while (temps->cboDegrees->currentIndex() < scale)
+            press(Qt::Key_Down);
+        while (temps->cboDegrees->currentIndex() > scale)
+            press(Qt::Key_Up);
+    }
+    static QStringList items(const frmTemps *temps)
+    {
+        QStringList texts;
+        for (int i = 0; i < temps->cboDegrees->count(); ++i)
+            texts << temps->cboDegrees->itemText(i);
+        return texts;
+    }
+    static void verifyFresh(const frmTemps *temps)
+    {
+        QCOMPARE(items(temps), (QStringList{" \u00B0F", " \u00B0C"}));
+        QCOMPARE(temps->cboDegrees->currentText(), "Degrees");
+        QCOMPARE(temps->cboDegrees->currentIndex(), -1);
+        QCOMPARE(temps->txtInputTemp->text(), "");
+        QVERIFY(temps->lblConvertedTemps->isHidden());
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        main = &mainForm();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+    }
+
+    void cleanup()
+    {
+        if (main)
+            main->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(LoadedForms::instance().count(), 0);
+    }
+
+    void opensFresh()
+    {
+        frmTemps *temps = open();
+        QCOMPARE(temps->windowTitle(), "Degree Conversions - Halbrook");
+        QCOMPARE(temps->size(), QSize(235, 132));
+        QCOMPARE(temps->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(temps->Picture1->geometry(), QRect(200, -48, 41, 193));
+        QCOMPARE(QApplication::focusWidget(), temps->txtInputTemp);
+        QVERIFY(!temps->isModal());
+        verifyFresh(temps);
+    }
+
+    void convertsAsTheWorkedResultsSay_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("boiling, from F") << "212" << 0 << "212 \u00B0F  =  100\u00B0C";
+        QTest::newRow("body temperature, from F") << "98.6" << 0 << "98.6 \u00B0F  =  37\u00B0C";
+        QTest::newRow("freezing, from F") << "32" << 0 << "32 \u00B0F  =  0\u00B0C";
+        QTest::newRow("body temperature, from C") << "37" << 1 << "37 \u00B0C  =  98.6\u00B0F";
+        QTest::newRow("boiling, from C") << "100" << 1 << "100 \u00B0C  =  212\u00B0F";
+        QTest::newRow("where the scales meet") << "-40" << 1 << "-40 \u00B0C  =  -40\u00B0F";
+        QTest::newRow("empty reads as 0") << "" << 0 << " \u00B0F  =  -17.78\u00B0C";
+        QTest::newRow("no number reads as 0") << "abc" << 1 << "abc \u00B0C  =  32\u00B0F";
+        QTest::newRow("leading number only") << "12abc" << 0 << "12abc \u00B0F  =  -11.11\u00B0C";
+        QTest::newRow("98.456 from F") << "98.456" << 0 << "98.456 \u00B0F  =  36.92\u00B0C";
+        QTest::newRow("98.456 from C") << "98.456" << 1 << "98.456 \u00B0C  =  209.23\u00B0F";
+        QTest::newRow("large, exponent form")
+            << "1e300" << 1 << "1e300 \u00B0C  =  1.8E+300\u00B0F";
+        QTest::newRow("beyond the double range")
+            << "1e999" << 0 << "1e999 \u00B0F  =  out of range\u00B0C";
+        QTest::newRow("rounding would overflow")
+            << "1e307" << 0 << "1e307 \u00B0F  =  out of range\u00B0C";
+        QTest::newRow("product overflows the rounding")
+            << "1.5e306" << 1 << "1.5e306 \u00B0C  =  out of range\u00B0F";
+    }
+    void convertsAsTheWorkedResultsSay()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, scale);
+        QFETCH(QString, line);
+        frmTemps *temps = open();
+        convert(temps, typed, scale);
+        QVERIFY(temps->lblConvertedTemps->isVisible());
+        QCOMPARE(temps->lblConvertedTemps->text(), line);
+    }
+
+    void showsTheUsersDecimalSeparator()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        frmTemps *temps = open();
+        convert(temps, "98.456", 0);
+        QCOMPARE(temps->lblConvertedTemps->text(), "98.456 \u00B0F  =  36,92\u00B0C");
+    }
+
+    void typingAloneConvertsNothing()
+    {
+        frmTemps *temps = open();
+        convert(temps, "212", 0);
+        QTest::keyClicks(temps->txtInputTemp, "0");
+        QCOMPARE(temps->lblConvertedTemps->text(), "212 \u00B0F  =  100\u00B0C");
+        QTest::keyClick(temps->txtInputTemp, Qt::Key_Return);
+        QVERIFY(temps->isVisible());
+    }
+
+    void closeAndEscapeHideAndKeepTheState_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Close button") << false;
+        QTest::newRow("Escape with Shift") << true;
+    }
+    void closeAndEscapeHideAndKeepTheState()
+    {
+        QFETCH(bool, escape);
+        frmTemps *temps = open();
+        convert(temps, "212", 0);
+        if (escape)
+            press(Qt::Key_Escape, Qt::ShiftModifier);
+        else
+            QTest::mouseClick(temps->cmdCloseTempsForm, Qt::LeftButton);
+        QVERIFY(temps->isHidden());
+        QCOMPARE(LoadedForms::instance().count(), 2);
+        QCOMPARE(open(), temps);
+        QCOMPARE(temps->txtInputTemp->text(), "212");
+        QCOMPARE(temps->cboDegrees->currentIndex(), 0);
+        QCOMPARE(temps->lblConvertedTemps->text(), "212 \u00B0F  =  100\u00B0C");
+        QVERIFY(temps->lblConvertedTemps->isVisible());
+    }
+
+    void closeBoxUnloadsSoTheNextOpeningIsFresh()
+    {
+        QPointer<frmTemps> temps = open();
+        convert(temps, "212", 0);
+        temps->close();
+        QCOMPARE(LoadedForms::instance().count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(temps.isNull());
+        verifyFresh(open());
+    }
+
+    void oneConverterHoweverOftenOpened()
+    {
+        frmTemps *first = open();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(open(), first);
+        QCOMPARE(LoadedForms::instance().count(), 2);
+        QCOMPARE(items(first).size(), 2);
+    }
+
+    void closingTheMainWindowTakesTheConverterAlong_data()
+    {
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("converter shown") << false;
+        QTest::newRow("converter hidden") << true;
+    }
+    void closingTheMainWindowTakesTheConverterAlong()
+    {
+        QFETCH(bool, hidden);
+        QPointer<frmTemps> temps = open();
+        if (hidden)
+            QTest::mouseClick(temps->cmdCloseTempsForm, Qt::LeftButton);
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        main->activateWindow();
+        QTest::mouseClick(main->cmdExit, Qt::LeftButton);
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(LoadedForms::instance().count(), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(temps.isNull());
+    }
+};
+
+QTEST_MAIN(ConverterTest)
+#include "frmtemps_test.moc"
