@@ -24,4 +24,21 @@ xdotool key Tab; xdotool type "60"; xdotool key Tab; xdotool type "80"
 xdotool key Tab; xdotool type "75"; xdotool key Tab; xdotool type "2"; xdotool key Return
 sleep 0.5
 import -window "$wid" docs/main-window.png
-echo "wrote docs/main-window.png"
+
+# The converter: 212 typed, Fahrenheit picked with the arrow key.
+xdotool key alt+d
+cid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Degree Conversions - Halbrook$' | head -n 1)
+xdotool windowfocus --sync "$cid"
+xdotool type "212"; xdotool key Tab Down
+sleep 0.5
+import -window "$cid" docs/converter-window.png
+xdotool key Escape
+
+# The About window, opened with the mouse.
+xdotool windowfocus --sync "$wid"
+xdotool mousemove --window "$wid" 340 219 click 1
+sleep 1
+aid=$(xdotool search --onlyvisible --name '^Quorrel Estimator - Halbrook$' | grep -v "^$wid\$" | head -n 1)
+import -window "$aid" docs/about-window.png
+xdotool windowfocus --sync "$aid"; xdotool key Escape
+echo "wrote docs/main-window.png, docs/converter-window.png, docs/about-window.png"
