@@ -1,13 +1,34 @@
 #include "form.h"
 
+#include "widgets.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 
 namespace quorrel::ui
 {
 
 Form::Form(QWidget *parent) : QDialog(parent) {}
+
+void Form::setUpWindow(const char *name, const QString &caption, const QString &icon,
+                       int widthTwips, int heightTwips, const QColor &background,
+                       Qt::WindowType type)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(icon));
+    // A fixed border with the close box only: no minimize or maximize button.
+    setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(0, 0, widthTwips, heightTwips).size());
+    setFont(windowFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
 
 Form::~Form()
 {

@@ -25,6 +25,11 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    // Name, caption, icon, fixed client size in twips and background: the set-up
+    // every window shares. A Dialog window type keeps it off the taskbar.
+    void setUpWindow(const char *name, const QString &caption, const QString &icon, int widthTwips,
+                     int heightTwips, const QColor &background, Qt::WindowType type = Qt::Window);
+
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     // Key preview: sees every key press meant for this window before the

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QPainter>
+#include <QPushButton>
 
 namespace quorrel::ui
 {
@@ -17,6 +18,18 @@ QFont windowFont(bool bold)
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
+}
+
+QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geometry,
+                            QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    QPalette face = button->palette();
+    face.setColor(QPalette::Button, QColor(224, 224, 224));
+    button->setPalette(face);
+    return button;
 }
 
 void showPlaceholder(QComboBox *list, const QString &placeholder)

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFont;
+class QPushButton;
 
 namespace quorrel::ui
 {
@@ -26,6 +27,12 @@ inline QRect twips(int left, int top, int width, int height)
 
 // "MS Sans Serif" 8.25 pt, or the nearest sans-serif face the desktop has.
 QFont windowFont(bool bold = false);
+
+inline const QColor kWindowGrey(192, 192, 192);
+
+// A push button at a place in twips with the program's light grey face.
+QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geometry,
+                            QWidget *parent);
 
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");

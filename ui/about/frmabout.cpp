@@ -17,18 +17,8 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 
 frmAbout::frmAbout()
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Quorrel Estimator - Halbrook"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/about.png")));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 5760, 4365).size());
-    setFont(windowFont());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(grey);
-    setAutoFillBackground(true);
+    setUpWindow("frmAbout", QStringLiteral("Quorrel Estimator - Halbrook"),
+                QStringLiteral(":/icons/about.png"), 5760, 4365, kWindowGrey, Qt::Dialog);
 
     // The white line first, the grey one over it: together an etched rule.
     Line1[0] = new Line(120, 3840, 5669, 3840, this, 2, Qt::white);
@@ -39,13 +29,7 @@ frmAbout::frmAbout()
     }
 
     const auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(geometry);
-        QPalette face = button->palette();
-        face.setColor(QPalette::Button, QColor(224, 224, 224));
-        button->setPalette(face);
-        return button;
+        return makeFaceButton(name, caption, geometry, this);
     };
     const auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
         auto *label = new QLabel(caption, this);

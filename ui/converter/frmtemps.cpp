@@ -28,18 +28,8 @@ QString shown(const Result<double> &value)
 
 frmTemps::frmTemps()
 {
-    setObjectName(QStringLiteral("frmTemps"));
-    setWindowTitle(QStringLiteral("Degree Conversions - Halbrook"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/converter.png")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 3525, 1980).size());
-    setFont(windowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    setUpWindow("frmTemps", QStringLiteral("Degree Conversions - Halbrook"),
+                QStringLiteral(":/icons/converter.png"), 3525, 1980, Qt::white);
 
     // Created bottom-most first.
     lblConvert = new QLabel(

@@ -28,9 +28,6 @@ const QString kMinutePlaceholder = QStringLiteral("Minute");
 const QString kSecondPlaceholder = QStringLiteral("Second");
 const QString kAmPmPlaceholder = QStringLiteral("AM / PM");
 
-const QColor kWindowGrey(192, 192, 192);
-const QColor kButtonFace(224, 224, 224);
-
 NumberLocale userNumberLocale()
 {
     const QLocale locale;
@@ -50,18 +47,8 @@ std::string text(const QLineEdit *box)
 
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
-    setObjectName(QStringLiteral("frmQuorrelEstimator"));
-    setWindowTitle(QStringLiteral("Quorrel Estimator - Halbrook"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quorrel.png")));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 5910, 4740).size());
-    setFont(windowFont());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, kWindowGrey);
-    setPalette(grey);
-    setAutoFillBackground(true);
+    setUpWindow("frmQuorrelEstimator", QStringLiteral("Quorrel Estimator - Halbrook"),
+                QStringLiteral(":/icons/quorrel.png"), 5910, 4740, kWindowGrey);
 
     // Created bottom-most first: the frame and the lines lie under the controls
     // drawn over them.
@@ -89,13 +76,7 @@ frmQuorrelEstimator::frmQuorrelEstimator()
         return list;
     };
     const auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *button = new QPushButton(caption, this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(geometry);
-        QPalette face = button->palette();
-        face.setColor(QPalette::Button, kButtonFace);
-        button->setPalette(face);
-        return button;
+        return makeFaceButton(name, caption, geometry, this);
     };
     const auto makeBox = [this](const char *name, QRect geometry) {
         auto *box = new TextBox(this);
