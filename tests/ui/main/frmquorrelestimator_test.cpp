@@ -1,3 +1,4 @@
+#include "converter/frmtemps.h"
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
@@ -287,6 +288,7 @@ private slots:
         QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "message";
         QTest::newRow("Alt+L clears") << int(Qt::Key_L) << "cleared";
         QTest::newRow("Alt+X exits") << int(Qt::Key_X) << "closed";
+        QTest::newRow("Alt+D opens the converter") << int(Qt::Key_D) << "converter";
         QTest::newRow("Alt+S is no access key") << int(Qt::Key_S) << "nothing";
         QTest::newRow("Alt+A is no access key") << int(Qt::Key_A) << "nothing";
     }
@@ -303,11 +305,14 @@ private slots:
             QTRY_COMPARE(form->txtCorpseTemp->text(), "");
         else if (effect == "closed")
             QTRY_COMPARE(ended.size(), 1);
+        else if (effect == "converter")
+            QTRY_VERIFY(tempsForm().isVisible());
         QTest::qWait(200); // an access key clicks after a short animation
         if (effect != "closed") {
             QCOMPARE(ended.size(), 0);
             QCOMPARE(form->txtCorpseTemp->text().isEmpty(), effect == "cleared");
             QCOMPARE(messages->seen.size(), effect == "message" ? 1 : 0);
+            QCOMPARE(LoadedForms::instance().count(), effect == "converter" ? 2 : 1);
         }
     }
 
