@@ -7,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORREL_APP_ID));
     // The program ends when no window is loaded any more, hidden ones included.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&quorrel::ui::LoadedForms::instance(), &quorrel::ui::LoadedForms::allUnloaded,

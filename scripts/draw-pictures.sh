@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages imagemagick
+ensure_packages imagemagick librsvg2-bin
 IM=/usr/bin/convert
 
 # The main window's decorative picture, 100 x 83: a clock at night beside a
@@ -25,14 +25,14 @@ $IM -size 100x83 gradient:'#1b2a4a-#4a2a5a' \
   -stroke '#8fb8de' -strokewidth 1 -draw 'line 62,72 98,72' \
   -quality 92 resources/pictures/picture1.jpg
 
-# The window icon, 32 x 32 in 256 colours: a clock face with a thermometer.
-$IM -size 32x32 xc:none \
-  -fill '#f6f1de' -stroke '#1b2a4a' -strokewidth 2 -draw 'circle 13,16 13,3' \
-  -strokewidth 2 -draw 'line 13,16 13,7' -draw 'line 13,16 19,19' \
-  -fill '#ffffff' -stroke '#1b2a4a' -strokewidth 1 -draw 'roundrectangle 24,3 29,24 2,2' \
-  -fill '#c0392b' -stroke '#1b2a4a' -draw 'circle 26.5,26 26.5,30' \
-  -stroke none -draw 'rectangle 26,12 27,24' \
-  PNG8:resources/icons/quorrel.png
+# The application icon is drawn by hand as SVG; the desktop gets it at the
+# usual sizes and the main window at 32 x 32 in 256 colours.
+svg=packaging/icons/org.quorrel.Quorrel.svg
+for size in 32 48 64 128 256; do
+  mkdir -p "packaging/icons/${size}x${size}"
+  rsvg-convert -w "$size" -h "$size" "$svg" -o "packaging/icons/${size}x${size}/org.quorrel.Quorrel.png"
+done
+rsvg-convert -w 32 -h 32 "$svg" | $IM png:- PNG8:resources/icons/quorrel.png
 
 # The converter's thermometer, 35 x 183 in 16 colours, on the window's white.
 ticks=""

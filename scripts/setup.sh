@@ -12,6 +12,11 @@ QUORREL_PACKAGES=(
   xvfb
   xauth
   xdotool
+  desktop-file-utils
+  appstream
+  dbus-daemon
+  at-spi2-core
+  python3-pyatspi
 )
 
 ensure_packages() {
