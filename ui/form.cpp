@@ -32,7 +32,7 @@ void Form::setUpWindow(const char *name, const QString &caption, const QString &
 
 Form::~Form()
 {
-    if (m_state == State::Loaded)
+    if (isLoaded())
         LoadedForms::instance().remove(this);
 }
 
@@ -47,9 +47,10 @@ void Form::load()
 
 void Form::unload()
 {
+    // Once only: an unload step that reaches this form again changes nothing.
     if (m_state != State::Loaded)
         return;
-    // Still counts as loaded while its own unload step runs.
+    m_state = State::Unloading;
     Form_Unload();
     m_state = State::Unloaded;
     setKeyPreview(false);

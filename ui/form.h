@@ -16,7 +16,8 @@ public:
     explicit Form(QWidget *parent = nullptr);
     ~Form() override;
 
-    bool isLoaded() const { return m_state == State::Loaded; }
+    // A form still counts as loaded while its own unload step runs.
+    bool isLoaded() const { return m_state == State::Loaded || m_state == State::Unloading; }
     bool isUnloaded() const { return m_state == State::Unloaded; }
 
     void load();
@@ -44,7 +45,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class State { Created, Loaded, Unloaded };
+    enum class State { Created, Loaded, Unloading, Unloaded };
     State m_state = State::Created;
     bool m_keyPreview = false;
 };

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFont>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -30,6 +31,12 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
     face.setColor(QPalette::Button, QColor(224, 224, 224));
     button->setPalette(face);
     return button;
+}
+
+void nameAfter(QLabel *label, QWidget *box)
+{
+    label->setBuddy(box);
+    box->setAccessibleName(label->text());
 }
 
 void showPlaceholder(QComboBox *list, const QString &placeholder)

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QFont;
+class QLabel;
 class QPushButton;
 
 namespace quorrel::ui
@@ -36,6 +37,10 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
 
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");
+
+// Makes the label the box's buddy and names the box after the caption, so a
+// screen reader announces the box as the label reads.
+void nameAfter(QLabel *label, QWidget *box);
 
 // Writes a placeholder into an editable list's field with no item chosen. The
 // caret goes to the start, so a placeholder wider than a narrow field shows

@@ -63,6 +63,8 @@ frmAbout::frmAbout()
     cmdEmail = makeButton("cmdEmail", QStringLiteral("&Email Me"), twips(4440, 3960, 1245, 345));
 
     cmdOK->setDefault(true);
+    txtDescription->setAccessibleName(QStringLiteral("Description"));
+    picIcon->setAccessibleName(QStringLiteral("Information"));
     setTabOrder(cmdOK, txtDescription);
     setTabOrder(txtDescription, cmdEmail);
     cmdOK->setFocus();

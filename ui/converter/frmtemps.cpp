@@ -74,6 +74,11 @@ frmTemps::frmTemps()
     // Neither default nor cancel button: Enter in the text box does nothing.
     cmdCloseTempsForm->setAutoDefault(false);
 
+    nameAfter(lblConvert, txtInputTemp);
+    cboDegrees->setAccessibleName(QStringLiteral("Scale of the typed temperature"));
+    cboDegrees->lineEdit()->setAccessibleName(cboDegrees->accessibleName());
+    lblConvertedTemps->setAccessibleName(QStringLiteral("Converted temperature"));
+    Picture1->setAccessibleName(QStringLiteral("Picture of a thermometer"));
     setTabOrder(txtInputTemp, cboDegrees);
     setTabOrder(cboDegrees, cmdCloseTempsForm);
     setTabOrder(cmdCloseTempsForm, Picture1);

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
@@ -127,6 +128,18 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     lblCorpseTemp2 = makeLabel("lblCorpseTemp2", QString(), twips(0, 2520, 3015, 255));
 
     cmdCalculate->setDefault(true);
+    for (QComboBox *list : {cboHours, cboMinutes, cboSeconds, cboAMPM})
+        list->setAccessibleDescription(fraTimeFound->title());
+    // A list's own accessible name is its current text on Linux, so its edit
+    // field carries the field name too.
+    const std::pair<QComboBox *, const char *> listNames[] = {
+        {cboHours, "Hour"}, {cboMinutes, "Minute"}, {cboSeconds, "Second"}, {cboAMPM, "AM/PM"}};
+    for (const auto &[list, name] : listNames) {
+        list->setAccessibleName(QLatin1String(name));
+        list->lineEdit()->setAccessibleName(QLatin1String(name));
+    }
+    txtTimeOfDiscovery->setAccessibleName(QStringLiteral("Time the Corpse was found"));
+    Picture1->setAccessibleName(QStringLiteral("Picture of a clock and a cooling curve"));
     const QWidget *tabOrder[] = {
         cboHours,       cboMinutes,    cboSeconds,           cboAMPM,       cmdSetTime,
         txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo,     txtCorpseTime, txtTimeDead,
@@ -190,6 +203,11 @@ void frmQuorrelEstimator::Form_Load()
     populateTimeCombos();
     txtTimeOfDiscovery->setReadOnly(true);
     txtTimeOfDiscovery->hide();
+    nameAfter(lblRoomTemp, txtAmbRoomTemp);
+    nameAfter(lblCorpseTemp, txtCorpseTemp);
+    nameAfter(lblCorpseTemp2, txtCorpseTempTwo);
+    nameAfter(lblCorpseTime, txtCorpseTime);
+    nameAfter(lblTimeDead, txtTimeDead);
 }
 
 void frmQuorrelEstimator::Form_Unload()

@@ -1,0 +1,67 @@
+"""Reads and drives Quorrel through AT-SPI, the way a screen reader does: types
+the worked example into the named fields, presses Calculate and reads the
+estimated time of death back."""
+import sys
+import time
+
+import pyatspi
+
+EXPECTED = "7:25:44 PM"
+
+
+def wait_for(what, find, seconds=20.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    sys.exit(f"FAIL: {what} not found through AT-SPI")
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "quorrel":
+            return app
+    return None
+
+
+def named(root, role, name):
+    return pyatspi.findDescendant(
+        root, lambda a: a is not None and a.getRole() == role and a.name == name)
+
+
+app = wait_for("the quorrel application", application)
+window = wait_for("the main window",
+                  lambda: named(app, pyatspi.ROLE_DIALOG, "Quorrel Estimator - Halbrook"))
+
+for field, value in (("Hour", "12"), ("Minute", "00"), ("Second", "00"), ("AM/PM", "AM")):
+    named(window, pyatspi.ROLE_TEXT, field).queryEditableText().setTextContents(value)
+named(window, pyatspi.ROLE_PUSH_BUTTON, "Set Time").queryAction().doAction(0)
+wait_for("the time of discovery",
+         lambda: named(window, pyatspi.ROLE_TEXT, "Time the Corpse was found")
+         if named(window, pyatspi.ROLE_TEXT, "Time the Corpse was found").queryText()
+         .getText(0, -1) == "12:00:00 AM" else None)
+
+entries = (
+    ("Ambient Room Temperature \u00b0F:", "60"),
+    ("Corpse Temperature reading 1 \u00b0F:", "80"),
+    ("Corpse Temperature reading 2 \u00b0F:", "75"),
+    ("Time elapsed of 2nd Corpse Temperature reading (in hours):", "2"),
+)
+for name, value in entries:
+    named(window, pyatspi.ROLE_TEXT, name).queryEditableText().setTextContents(value)
+named(window, pyatspi.ROLE_PUSH_BUTTON, "Calculate").queryAction().doAction(0)
+
+result = named(window, pyatspi.ROLE_TEXT, "Estimated Time Of Death:")
+deadline = time.monotonic() + 10
+text = ""
+while time.monotonic() < deadline:
+    text = result.queryText().getText(0, -1)
+    if text == EXPECTED:
+        print(f"PASS: a screen reader reads '{text}' as the estimated time of death")
+        sys.exit(0)
+    time.sleep(0.1)
+sys.exit(f"FAIL: the result box reads '{text}', not '{EXPECTED}'")
