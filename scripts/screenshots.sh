@@ -9,20 +9,30 @@ binary=$PWD/${QUORREL_BUILD_DIR:-build}/app/quorrel
 mkdir -p docs
 
 if [ "${1:-}" != --inside ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside
 fi
 
-"$binary" &
-pid=$!
+# Starts the program and types the worked example as a person would; sets wid.
+start_with_worked_example() {
+  "$binary" &
+  pid=$!
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorrel Estimator - Halbrook$' | head -n 1)
+  xdotool windowfocus --sync "$wid"
+  xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
+  xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
+  xdotool key Tab; xdotool type "60"; xdotool key Tab; xdotool type "80"
+  xdotool key Tab; xdotool type "75"; xdotool key Tab; xdotool type "2"; xdotool key Return
+  sleep 0.5
+}
 trap 'kill $pid 2>/dev/null || true' EXIT
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorrel Estimator - Halbrook$' | head -n 1)
-xdotool windowfocus --sync "$wid"
-# The worked example, typed as a person would.
-xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
-xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
-xdotool key Tab; xdotool type "60"; xdotool key Tab; xdotool type "80"
-xdotool key Tab; xdotool type "75"; xdotool key Tab; xdotool type "2"; xdotool key Return
-sleep 0.5
+
+# A high-density screen: every size doubled.
+QT_SCALE_FACTOR=2 start_with_worked_example
+import -window "$wid" docs/main-window-2x.png
+xdotool key Escape
+wait "$pid" || true
+
+start_with_worked_example
 import -window "$wid" docs/main-window.png
 
 # The converter: 212 typed, Fahrenheit picked with the arrow key.
@@ -41,4 +51,4 @@ sleep 1
 aid=$(xdotool search --onlyvisible --name '^Quorrel Estimator - Halbrook$' | grep -v "^$wid\$" | head -n 1)
 import -window "$aid" docs/about-window.png
 xdotool windowfocus --sync "$aid"; xdotool key Escape
-echo "wrote docs/main-window.png, docs/converter-window.png, docs/about-window.png"
+echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/converter-window.png, docs/about-window.png"

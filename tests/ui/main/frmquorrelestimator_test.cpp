@@ -164,6 +164,29 @@ private slots:
         QCOMPARE(QPixmap(":/icons/quorrel.png").size(), QSize(32, 32));
     }
 
+    // Whatever sans-serif face stands in for the window font, and at any scale
+    // factor (sizes are device-independent), no caption may be cut off.
+    void noCaptionIsClipped()
+    {
+        for (QLabel *label : form->findChildren<QLabel *>()) {
+            const QRect needed = label->fontMetrics().boundingRect(
+                label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+            QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
+            if (!label->wordWrap())
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                             label->contentsRect().width(),
+                         qPrintable(label->objectName()));
+        }
+        for (QPushButton *button : form->findChildren<QPushButton *>()) {
+            const QString caption = QString(button->text()).remove('&');
+            QVERIFY2(button->fontMetrics().horizontalAdvance(caption) < button->width() - 4,
+                     qPrintable(button->objectName()));
+        }
+        const int titleWidth = form->fraTimeFound->fontMetrics().horizontalAdvance(
+            form->fraTimeFound->title());
+        QVERIFY(titleWidth < form->fraTimeFound->width());
+    }
+
     void loadLeavesTheWindowReady()
     {
         QCOMPARE(focused(), form->cboHours);
