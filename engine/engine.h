@@ -1,12 +1,13 @@
 #pragma once
 
-// The road of one estimate:
-//   texts       -> numbers           localeToDouble (numbers.h)
-//   temperatures -> hours since death estimateHoursSinceDeath (cooling.h)
-//   pick texts + hours -> clock time  buildDeathClockTime (clock.h)
-//   clock time  -> text              formatClockTime (clock.h)
+// The road of one estimate (estimateTimeOfDeath in estimate.h walks it whole):
+//   texts              -> numbers            localeToDouble (numbers.h)
+//   temperatures       -> hours since death  estimateHoursSinceDeath (cooling.h)
+//   pick texts + hours -> clock time         buildDeathClockTime (clock.h)
+//   clock time         -> text               formatClockTime (clock.h)
 // Every step returns an empty Result on failure; the caller words the message.
 
 #include "clock.h"
 #include "cooling.h"
+#include "estimate.h"
 #include "numbers.h"

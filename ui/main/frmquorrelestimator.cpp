@@ -3,7 +3,7 @@
 #include "about/frmabout.h"
 #include "clock.h"
 #include "converter/frmtemps.h"
-#include "cooling.h"
+#include "estimate.h"
 #include "form.h"
 #include "forms.h"
 #include "main/populatecombo.h"
@@ -308,48 +308,28 @@ bool frmQuorrelEstimator::calculate()
     if (txtTimeOfDiscovery->isHidden())
         return checkCombos();
 
-    const TextBox *entries[] = {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime};
-    std::int32_t anyNonZero = 0;
-    for (const TextBox *entry : entries) {
-        const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(text(entry)));
-        if (!whole)
-            return false;
-        anyNonZero |= *whole;
-    }
-    if (anyNonZero == 0) {
+    const std::string entries[] = {text(txtAmbRoomTemp), text(txtCorpseTemp),
+                                   text(txtCorpseTempTwo), text(txtCorpseTime)};
+    const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds), text(cboAMPM)};
+    const Estimate estimate =
+        estimateTimeOfDeath({entries[0], entries[1], entries[2], entries[3]},
+                            {picks[0], picks[1], picks[2], picks[3]}, userNumberLocale());
+    if (estimate.hoursSinceDeath)
+        m_hoursSinceDeath = *estimate.hoursSinceDeath;
+
+    switch (estimate.outcome) {
+    case Estimate::Outcome::NoNumbers:
         showMessage(this, QStringLiteral("Error - Input Type"),
                     QStringLiteral("Enter numeric values only."), QMessageBox::Information);
         txtAmbRoomTemp->setFocus();
         return true;
+    case Estimate::Outcome::Invalid:
+        return false;
+    case Estimate::Outcome::Estimated:
+        break;
     }
-
-    // The lists may have changed since Set Time; compute from what they hold
-    // now, and only if it still reads as a time of day.
-    const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
-    if (!found)
-        return false;
-
-    const NumberLocale locale = userNumberLocale();
-    double values[4];
-    for (int i = 0; i < 4; ++i) {
-        const Result<double> value = localeToDouble(text(entries[i]), locale);
-        if (!value)
-            return false;
-        values[i] = *value;
-    }
-    const Result<double> hours =
-        estimateHoursSinceDeath(values[0], values[1], values[2], values[3]);
-    if (!hours)
-        return false;
-    m_hoursSinceDeath = *hours;
-
-    const Result<ClockTime> death =
-        buildDeathClockTime(text(cboHours), text(cboMinutes), text(cboSeconds), text(cboAMPM),
-                            m_hoursSinceDeath, locale);
-    if (!death)
-        return false;
-    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
-    txtTimeDead->setText(QString::fromStdString(formatClockTime(*death)));
+    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
+    txtTimeDead->setText(QString::fromStdString(formatClockTime(estimate.deathAt)));
     return true;
 }
 

@@ -1,0 +1,57 @@
+#include "estimate.h"
+
+#include "cooling.h"
+
+#include <string>
+
+namespace quorrel
+{
+
+Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const NumberLocale &locale)
+{
+    Estimate estimate;
+    // Only "nothing at all entered" is told apart: every entry's leading number
+    // rounds to 0. Anything non-zero passes and is read properly below.
+    std::int32_t anyNonZero = 0;
+    for (std::string_view entry : entries) {
+        const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(entry));
+        if (!whole)
+            return estimate;
+        anyNonZero |= *whole;
+    }
+    if (anyNonZero == 0) {
+        estimate.outcome = Estimate::Outcome::NoNumbers;
+        return estimate;
+    }
+
+    // The lists may have changed since the time was set: use what they hold
+    // now, and only if it still reads as a time of day.
+    std::string joined;
+    joined.append(picks[0]).append(":").append(picks[1]).append(":").append(picks[2]);
+    joined.append(" ").append(picks[3]);
+    const Result<ClockTime> found = parseClockTime(joined);
+    if (!found)
+        return estimate;
+
+    double values[4];
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Result<double> value = localeToDouble(entries[i], locale);
+        if (!value)
+            return estimate;
+        values[i] = *value;
+    }
+    estimate.hoursSinceDeath = estimateHoursSinceDeath(values[0], values[1], values[2], values[3]);
+    if (!estimate.hoursSinceDeath)
+        return estimate;
+
+    const Result<ClockTime> death = buildDeathClockTime(picks[0], picks[1], picks[2], picks[3],
+                                                        *estimate.hoursSinceDeath, locale);
+    if (!death)
+        return estimate;
+    estimate.outcome = Estimate::Outcome::Estimated;
+    estimate.foundAt = *found;
+    estimate.deathAt = *death;
+    return estimate;
+}
+
+} // namespace quorrel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "clock.h"
+#include "numbers.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace quorrel
+{
+
+// The four entries as typed: room temperature, first and second body
+// temperature, hours between the readings.
+using Entries = std::array<std::string_view, 4>;
+// The four pick-list texts: hour, minute, second, AM/PM.
+using Picks = std::array<std::string_view, 4>;
+
+struct Estimate {
+    enum class Outcome {
+        Estimated, // foundAt and deathAt hold the times
+        NoNumbers, // every entry reads as zero: nothing was entered
+        Invalid,   // anything else that fails
+    };
+    Outcome outcome = Outcome::Invalid;
+    // Set whenever the cooling estimate itself succeeded, even if the clock
+    // arithmetic after it failed.
+    std::optional<double> hoursSinceDeath;
+    ClockTime foundAt;
+    ClockTime deathAt;
+};
+
+// The whole road of one Calculate once the time of discovery is set: the
+// check that something numeric was entered, the picks read as a time of day,
+// the entries read in the user's locale, the estimate and the clock time.
+Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks,
+                             const NumberLocale &locale);
+
+} // namespace quorrel
