@@ -19,6 +19,9 @@ QUORREL_PACKAGES=(
   python3-pyatspi
 )
 
+# The sanitizer build and the fuzzers need clang and its runtimes.
+QUORREL_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+
 ensure_packages() {
   local missing=() p
   for p in "${QUORREL_PACKAGES[@]}" "$@"; do
@@ -46,4 +49,19 @@ build_quorrel() {
   local dir=${QUORREL_BUILD_DIR:-build}
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" &&
     cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# Configures and builds the sanitizer and fuzzing tree in build-sanitize/;
+# the argument is how many seconds each fuzzer runs as a test.
+build_sanitized() {
+  CC=clang CXX=clang++ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORREL_SANITIZE=ON -DQUORREL_FUZZ=ON -DQUORREL_FUZZ_SECONDS="$1" &&
+    cmake --build build-sanitize --parallel "$(nproc)"
+}
+
+# Runs a command with every sanitizer report fatal, leaks included.
+run_sanitized() {
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$@"
 }

@@ -135,9 +135,11 @@ private slots:
         bool stillOpen = false;
         withAbout([&](frmAbout *about) {
             about->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+            // A closed About is released at the next turn of the event loop.
+            QPointer<frmAbout> open = about;
             press(Qt::Key(key));
             QCoreApplication::processEvents();
-            stillOpen = about->isVisible();
+            stillOpen = open && open->isVisible();
         });
         QCOMPARE(stillOpen, !closes);
         QCOMPARE(mail.opened.size(), closes ? 0 : 1);
