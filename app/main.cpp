@@ -1,6 +1,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&quorrel::ui::LoadedForms::instance(), &quorrel::ui::LoadedForms::allUnloaded,
                      &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    quorrel::ui::setUpApplication();
     quorrel::ui::mainForm().show();
     return QApplication::exec();
 }

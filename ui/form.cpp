@@ -18,7 +18,7 @@ void Form::setUpWindow(const char *name, const QString &caption, const QString &
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
-    setWindowIcon(QIcon(icon));
+    setWindowIcon(QIcon(loadPicture(icon)));
     // A fixed border with the close box only: no minimize or maximize button.
     setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,8 +1,10 @@
 #include "widgets.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -31,6 +33,15 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
     face.setColor(QPalette::Button, QColor(224, 224, 224));
     button->setPalette(face);
     return button;
+}
+
+QPixmap loadPicture(const QString &resource)
+{
+    // Named format, no guessing: a reader left to guess asks every image
+    // plugin first, loading all of them before it tries its own PNG reader.
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 void nameAfter(QLabel *label, QWidget *box)
@@ -71,7 +82,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     if (m_picture.isNull())
-        m_picture.load(m_resource);
+        m_picture = loadPicture(m_resource);
     painter.drawPixmap(contentsRect().topLeft(), m_picture);
     if (hasFocus()) {
         QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);

@@ -38,6 +38,9 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");
 
+// One of the program's own pictures, read in the format its name says.
+QPixmap loadPicture(const QString &resource);
+
 // Makes the label the box's buddy and names the box after the caption, so a
 // screen reader announces the box as the label reads.
 void nameAfter(QLabel *label, QWidget *box);

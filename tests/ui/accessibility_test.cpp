@@ -3,6 +3,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 #include "uitest.h"
 
 #include <QAccessible>
@@ -33,6 +34,8 @@ class AccessibilityTest : public QObject
     }
 
 private slots:
+    void initTestCase() { setUpApplication(); } // the program's own style and font
+
     void cleanup()
     {
         // Opened here in any order: the converter may be loaded before the main window.

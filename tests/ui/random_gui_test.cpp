@@ -8,6 +8,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -383,6 +384,7 @@ class RandomGuiTest : public QObject
 private slots:
     void initTestCase()
     {
+        setUpApplication(); // the program's own style and font
         seed = qEnvironmentVariableIsSet("QUORREL_RANDOM_SEED")
                    ? qEnvironmentVariableIntValue("QUORREL_RANDOM_SEED")
                    : QRandomGenerator::global()->generate();

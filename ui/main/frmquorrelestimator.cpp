@@ -72,6 +72,8 @@ frmQuorrelEstimator::frmQuorrelEstimator()
         list->setEditable(true);
         // Enter in the list presses Calculate; it must never add the typed text.
         list->setInsertPolicy(QComboBox::NoInsert);
+        // No completion as you type: "1" must stay hour 1, never become "10".
+        list->setCompleter(nullptr);
         showPlaceholder(list, placeholder);
         list->setGeometry(geometry);
         return list;
@@ -119,7 +121,7 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     lblTimeDead = makeLabel("lblTimeDead", QStringLiteral("Estimated Time Of Death:"),
                             twips(600, 3720, 2295, 255));
     txtTimeOfDiscovery = makeBox("txtTimeOfDiscovery", twips(360, 960, 2055, 285));
-    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.jpg"), this);
+    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.png"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twips(4320, 1800, 1575, 1215));
     Picture1->setFocusPolicy(Qt::StrongFocus);

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -62,6 +63,7 @@ class AboutTest : public QObject
 private slots:
     void initTestCase()
     {
+        setUpApplication(); // the program's own style and font
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "handle");
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }

@@ -2,6 +2,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -62,6 +63,8 @@ class ConverterTest : public QObject
     }
 
 private slots:
+    void initTestCase() { setUpApplication(); } // the program's own style and font
+
     void init()
     {
         QLocale::setDefault(QLocale::c());

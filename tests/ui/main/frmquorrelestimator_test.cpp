@@ -2,6 +2,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "style.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -74,6 +75,8 @@ class MainWindowTest : public QObject
     }
 
 private slots:
+    void initTestCase() { setUpApplication(); } // the program's own style and font
+
     void init()
     {
         QLocale::setDefault(QLocale::c());
@@ -160,7 +163,7 @@ private slots:
         }
         QVERIFY(form->lblCorpseTime->wordWrap());
         QCOMPARE(form->fraTimeFound->title(), "Please enter the Time the Corpse was found");
-        QCOMPARE(QPixmap(":/pictures/picture1.jpg").size(), QSize(100, 83));
+        QCOMPARE(QPixmap(":/pictures/picture1.png").size(), QSize(100, 83));
         QCOMPARE(QPixmap(":/icons/quorrel.png").size(), QSize(32, 32));
     }
 
@@ -182,8 +185,8 @@ private slots:
             QVERIFY2(button->fontMetrics().horizontalAdvance(caption) < button->width() - 4,
                      qPrintable(button->objectName()));
         }
-        const int titleWidth = form->fraTimeFound->fontMetrics().horizontalAdvance(
-            form->fraTimeFound->title());
+        const int titleWidth =
+            form->fraTimeFound->fontMetrics().horizontalAdvance(form->fraTimeFound->title());
         QVERIFY(titleWidth < form->fraTimeFound->width());
     }
 
@@ -503,9 +506,12 @@ private slots:
         QTest::newRow("hour changed to 01") << 0 << "01"
                                             << "1:00:00 AM"
                                             << "8:25:44 PM";
-        QTest::newRow("lower-case am becomes the item AM") << 3 << "am"
-                                                           << "12:00:00 AM"
-                                                           << "7:25:44 PM";
+        QTest::newRow("lower-case am is no time either") << 3 << "am"
+                                                         << "12:00:00 AM"
+                                                         << "";
+        QTest::newRow("a typed 1 stays hour 1") << 0 << "1"
+                                                << "1:00:00 AM"
+                                                << "8:25:44 PM";
     }
     void picksChangedAfterSetTime()
     {
