@@ -191,6 +191,23 @@ private slots:
         QCOMPARE(items(first).size(), 2);
     }
 
+    // The unload step unloads the window last in load order; when that is the
+    // main window itself (a converter opened first), it must not recurse.
+    void unloadStepNeverReachesItsOwnWindowTwice()
+    {
+        main->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        tempsForm().show();
+        main = &mainForm();
+        main->show();
+        QCOMPARE(LoadedForms::instance().count(), 2);
+        main->close();
+        QVERIFY(!main->isLoaded());
+        QCOMPARE(LoadedForms::instance().count(), 1);
+        tempsForm().close();
+        QCOMPARE(LoadedForms::instance().count(), 0);
+    }
+
     void closingTheMainWindowTakesTheConverterAlong_data()
     {
         QTest::addColumn<bool>("hidden");
