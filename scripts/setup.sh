@@ -61,7 +61,7 @@ build_sanitized() {
 
 # Runs a command with every sanitizer report fatal, leaks included.
 run_sanitized() {
-  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$@"
 }
