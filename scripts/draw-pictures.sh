@@ -24,9 +24,10 @@ $IM -size 100x83 gradient:'#1b2a4a-#4a2a5a' \
   -fill none -stroke '#ff6b4a' -strokewidth 2 -draw "polyline $curve" \
   -stroke '#8fb8de' -strokewidth 1 -draw 'line 62,72 98,72' \
   -quality 92 resources/pictures/picture1.jpg
-# The window shows the JPEG's own pixels, stored losslessly as PNG: Qt reads
-# PNG by itself, while a JPEG would load a decoder library at every start.
-$IM resources/pictures/picture1.jpg -strip resources/pictures/picture1.png
+# The window shows the JPEG's own pixels stored as an uncompressed bitmap: Qt
+# reads BMP with code of its own, while JPEG and PNG would bring in a decoder
+# library at every start.
+$IM resources/pictures/picture1.jpg -strip BMP3:resources/pictures/picture1.bmp
 
 # The application icon is drawn by hand as SVG; the desktop gets it at the
 # usual sizes and the main window at 32 x 32 in 256 colours.
@@ -35,7 +36,8 @@ for size in 32 48 64 128 256; do
   mkdir -p "packaging/icons/${size}x${size}"
   rsvg-convert -w "$size" -h "$size" "$svg" -o "packaging/icons/${size}x${size}/org.quorrel.Quorrel.png"
 done
-rsvg-convert -w 32 -h 32 "$svg" | $IM png:- PNG8:resources/icons/quorrel.png
+rsvg-convert -w 32 -h 32 "$svg" | $IM png:- PNG8:- | $IM png:- PNG32:- |
+  $IM png:- -strip BMP:resources/icons/quorrel.bmp
 
 # The converter's thermometer, 35 x 183 in 16 colours, on the window's white.
 ticks=""
@@ -46,7 +48,7 @@ $IM -size 35x183 xc:white \
   -stroke none -draw 'rectangle 15,70 19,160' \
   -stroke '#1b2a4a' -strokewidth 1 \
   -draw "$ticks" \
-  -colors 16 PNG8:resources/pictures/thermometer.png
+  -colors 16 -strip -type Palette BMP3:resources/pictures/thermometer.bmp
 
 # The converter's window icon: the thermometer with F and C marks.
 $IM -size 32x32 xc:none \
@@ -54,10 +56,10 @@ $IM -size 32x32 xc:none \
   -fill '#c0392b' -draw 'circle 15.5,26 15.5,30.5' -stroke none -draw 'rectangle 14,10 17,24' \
   -fill '#1b2a4a' -draw 'rectangle 3,6 8,7' -draw 'rectangle 3,6 4,14' -draw 'rectangle 3,10 7,11' \
   -draw 'rectangle 23,16 28,17' -draw 'rectangle 23,16 24,24' -draw 'rectangle 23,23 28,24' \
-  PNG8:resources/icons/converter.png
+  PNG8:- | $IM png:- PNG32:- | $IM png:- -strip BMP:resources/icons/converter.bmp
 
 # The About window's icon, 32 x 32 in 16 colours: an "i" on the night blue.
 $IM -size 32x32 xc:none \
   -fill '#1b2a4a' -stroke '#f6f1de' -strokewidth 1 -draw 'circle 16,16 16,1' \
   -fill '#f6f1de' -stroke none -draw 'circle 16,9 16,11.5' -draw 'rectangle 14,14 18,25' \
-  -colors 16 PNG8:resources/icons/about.png
+  -colors 16 PNG8:- | $IM png:- PNG32:- | $IM png:- -strip BMP:resources/icons/about.bmp

@@ -18,7 +18,7 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 frmAbout::frmAbout()
 {
     setUpWindow("frmAbout", QStringLiteral("Quorrel Estimator - Halbrook"),
-                QStringLiteral(":/icons/about.png"), 5760, 4365, kWindowGrey, Qt::Dialog);
+                QStringLiteral(":/icons/about.bmp"), 5760, 4365, kWindowGrey, Qt::Dialog);
 
     // The white line first, the grey one over it: together an etched rule.
     Line1[0] = new Line(120, 3840, 5669, 3840, this, 2, Qt::white);
@@ -42,7 +42,7 @@ frmAbout::frmAbout()
     };
 
     cmdOK = makeButton("cmdOK", QStringLiteral("&OK"), twips(3120, 3960, 1245, 345));
-    picIcon = new PictureBox(QStringLiteral(":/icons/about.png"), this);
+    picIcon = new PictureBox(QStringLiteral(":/icons/about.bmp"), this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameStyle(QFrame::NoFrame);
     picIcon->setGeometry(twipsToPixels(240), twipsToPixels(240), 32, 32);

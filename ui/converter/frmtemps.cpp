@@ -29,7 +29,7 @@ QString shown(const Result<double> &value)
 frmTemps::frmTemps()
 {
     setUpWindow("frmTemps", QStringLiteral("Degree Conversions - Halbrook"),
-                QStringLiteral(":/icons/converter.png"), 3525, 1980, Qt::white);
+                QStringLiteral(":/icons/converter.bmp"), 3525, 1980, Qt::white);
 
     // Created bottom-most first.
     lblConvert = new QLabel(
@@ -52,7 +52,7 @@ frmTemps::frmTemps()
     lblConvertedTemps->setAutoFillBackground(true);
     lblConvertedTemps->hide();
 
-    Picture1 = new PictureBox(QStringLiteral(":/pictures/thermometer.png"), this);
+    Picture1 = new PictureBox(QStringLiteral(":/pictures/thermometer.bmp"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twips(3000, -720, 615, 2895));
     Picture1->setFocusPolicy(Qt::StrongFocus);

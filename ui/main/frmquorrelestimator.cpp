@@ -49,7 +49,7 @@ std::string text(const QLineEdit *box)
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
     setUpWindow("frmQuorrelEstimator", QStringLiteral("Quorrel Estimator - Halbrook"),
-                QStringLiteral(":/icons/quorrel.png"), 5910, 4740, kWindowGrey);
+                QStringLiteral(":/icons/quorrel.bmp"), 5910, 4740, kWindowGrey);
 
     // Created bottom-most first: the frame and the lines lie under the controls
     // drawn over them.
@@ -121,7 +121,7 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     lblTimeDead = makeLabel("lblTimeDead", QStringLiteral("Estimated Time Of Death:"),
                             twips(600, 3720, 2295, 255));
     txtTimeOfDiscovery = makeBox("txtTimeOfDiscovery", twips(360, 960, 2055, 285));
-    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.png"), this);
+    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.bmp"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twips(4320, 1800, 1575, 1215));
     Picture1->setFocusPolicy(Qt::StrongFocus);

@@ -91,7 +91,7 @@ private slots:
             QCOMPARE(about->size(), QSize(384, 291));
             QCOMPARE(about->lblTitle->text(), "Quorrel");
             QCOMPARE(about->lblVersion->text(), "Version 1.0.0");
-            QCOMPARE(QApplication::focusWidget(), about->cmdOK);
+            QCOMPARE(about->focusWidget(), about->cmdOK);
             QCOMPARE(about->txtDescription->font().family(), "Arial");
             QCOMPARE(about->txtDescription->font().pointSize(), 8);
             QCOMPARE(about->lblVersion->font(), windowFont());
@@ -136,10 +136,11 @@ private slots:
         QFETCH(bool, closes);
         bool stillOpen = false;
         withAbout([&](frmAbout *about) {
-            about->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
+            QWidget *target = about->findChild<QWidget *>(focus);
+            target->setFocus(Qt::TabFocusReason);
             // A closed About is released at the next turn of the event loop.
             QPointer<frmAbout> open = about;
-            press(Qt::Key(key));
+            QTest::keyClick(target, Qt::Key(key));
             QCoreApplication::processEvents();
             stillOpen = open && open->isVisible();
         });

@@ -163,8 +163,13 @@ private slots:
         }
         QVERIFY(form->lblCorpseTime->wordWrap());
         QCOMPARE(form->fraTimeFound->title(), "Please enter the Time the Corpse was found");
-        QCOMPARE(QPixmap(":/pictures/picture1.png").size(), QSize(100, 83));
-        QCOMPARE(QPixmap(":/icons/quorrel.png").size(), QSize(32, 32));
+        // The window shows the pixels of our JPEG picture, stored as a bitmap.
+        const QImage shown = QImage(":/pictures/picture1.bmp").convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = QImage(QUORREL_SOURCE_DIR "/resources/pictures/picture1.jpg")
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(100, 83));
+        QCOMPARE(shown, drawn);
+        QCOMPARE(QPixmap(":/icons/quorrel.bmp").size(), QSize(32, 32));
     }
 
     // Whatever sans-serif face stands in for the window font, and at any scale
