@@ -36,7 +36,8 @@ for p in "${programs[@]}"; do
   eval "ms_$p=$(cut -d' ' -f1 "$results/$p" | median)"
   eval "kb_$p=$(cut -d' ' -f2 "$results/$p" | median)"
 done
-printf '%s runs each, interleaved, on %s (%s cores)\n' "$runs" "$(uname -m)" "$(nproc)"
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
+printf '%s runs each, interleaved, on %s, %s cores\n' "$runs" "${cpu:-$(uname -m)}" "$(nproc)"
 printf '%-14s %12s %14s\n' program "map (ms)" "peak RSS (kB)"
 for p in "${programs[@]}"; do
   eval "printf '%-14s %12s %14s\n' $p \$ms_$p \$kb_$p"

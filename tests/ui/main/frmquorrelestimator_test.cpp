@@ -164,7 +164,8 @@ private slots:
         QVERIFY(form->lblCorpseTime->wordWrap());
         QCOMPARE(form->fraTimeFound->title(), "Please enter the Time the Corpse was found");
         // The window shows the pixels of our JPEG picture, stored as a bitmap.
-        const QImage shown = QImage(":/pictures/picture1.bmp").convertToFormat(QImage::Format_RGB32);
+        const QImage shown =
+            QImage(":/pictures/picture1.bmp").convertToFormat(QImage::Format_RGB32);
         const QImage drawn = QImage(QUORREL_SOURCE_DIR "/resources/pictures/picture1.jpg")
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), QSize(100, 83));
