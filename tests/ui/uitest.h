@@ -3,9 +3,14 @@
 // Helpers shared by the window tests: they act as a person does, through the
 // keyboard and the mouse, and read modal message boxes as they appear.
 
+#include "form.h"
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -59,6 +64,25 @@ inline void type(const QString &keys)
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// Starts the main window as the program does, and waits until it is active.
+inline void startMainWindow(QPointer<ui::frmQuorrelEstimator> &main)
+{
+    main = &ui::mainForm();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+// Unloads the main window (and with it the converter) and releases both, so
+// that every test starts from a program with no window loaded.
+inline void unloadAllWindows(QPointer<ui::frmQuorrelEstimator> &main)
+{
+    if (main)
+        main->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(main.isNull());
+    QCOMPARE(ui::LoadedForms::instance().count(), 0);
 }
 
 } // namespace quorrel::test

@@ -71,18 +71,10 @@ private slots:
     void init()
     {
         mail.opened.clear();
-        main = &mainForm();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        startMainWindow(main);
     }
 
-    void cleanup()
-    {
-        if (main)
-            main->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(LoadedForms::instance().count(), 0);
-    }
+    void cleanup() { unloadAllWindows(main); }
 
     void showsTitleVersionAndDescription()
     {

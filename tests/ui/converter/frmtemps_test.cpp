@@ -68,18 +68,10 @@ private slots:
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        main = &mainForm();
-        main->show();
-        QVERIFY(QTest::qWaitForWindowActive(main));
+        startMainWindow(main);
     }
 
-    void cleanup()
-    {
-        if (main)
-            main->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(LoadedForms::instance().count(), 0);
-    }
+    void cleanup() { unloadAllWindows(main); }
 
     void opensFresh()
     {

@@ -81,19 +81,13 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         messages = new MessageWatcher;
-        form = &mainForm();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        startMainWindow(form);
     }
 
     void cleanup()
     {
         delete messages;
-        if (form)
-            form->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(form.isNull());
-        QCOMPARE(LoadedForms::instance().count(), 0);
+        unloadAllWindows(form);
     }
 
     void controlsLieWhereTheLayoutPutsThem_data()
