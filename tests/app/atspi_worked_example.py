@@ -35,7 +35,7 @@ def named(root, role, name):
 
 app = wait_for("the quorrel application", application)
 window = wait_for("the main window",
-                  lambda: named(app, pyatspi.ROLE_DIALOG, "Quorrel Estimator - Halbrook"))
+                  lambda: named(app, pyatspi.ROLE_FRAME, "Quorrel Estimator - Halbrook"))
 
 for field, value in (("Hour", "12"), ("Minute", "00"), ("Second", "00"), ("AM/PM", "AM")):
     named(window, pyatspi.ROLE_TEXT, field).queryEditableText().setTextContents(value)

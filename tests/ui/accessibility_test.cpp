@@ -94,6 +94,21 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), name);
     }
 
+    void windowsAreReadAsWindows()
+    {
+        const auto roleOf = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->role();
+        };
+        mainForm().show();
+        tempsForm().show();
+        aboutForm().show();
+        QCOMPARE(roleOf(&mainForm()), QAccessible::Window);
+        QCOMPARE(roleOf(&tempsForm()), QAccessible::Window);
+        QCOMPARE(roleOf(&aboutForm()), QAccessible::Dialog);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&mainForm())->text(QAccessible::Name),
+                 "Quorrel Estimator - Halbrook");
+    }
+
     void labelsAreTheBoxesLabels()
     {
         frmQuorrelEstimator &form = mainForm();
