@@ -31,7 +31,8 @@ QFont windowFont(bool bold = false);
 
 inline const QColor kWindowGrey(192, 192, 192);
 
-// A push button at a place in twips with the program's light grey face.
+// A push button at the given place (see twips()) with the program's light grey
+// face.
 QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geometry,
                             QWidget *parent);
 
