@@ -1,7 +1,7 @@
+#include "application.h"
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
-#include "style.h"
 
 #include <QApplication>
 

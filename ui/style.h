@@ -20,8 +20,4 @@ public:
                        const QWidget *widget) const override;
 };
 
-// The program-wide set-up: the style above, the windows' font everywhere, and
-// the main window and the converter presented to screen readers as windows.
-void setUpApplication();
-
 } // namespace quorrel::ui

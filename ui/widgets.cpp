@@ -57,6 +57,13 @@ void showPlaceholder(QComboBox *list, const QString &placeholder)
     list->lineEdit()->setCursorPosition(0);
 }
 
+void appendItems(QComboBox *list, const QStringList &items)
+{
+    const QString placeholder = list->currentText();
+    list->addItems(items);
+    showPlaceholder(list, placeholder);
+}
+
 void TextBox::selectWholeText()
 {
     if (!text().isEmpty())

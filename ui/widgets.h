@@ -51,6 +51,10 @@ void nameAfter(QLabel *label, QWidget *box);
 // its first letters.
 void showPlaceholder(QComboBox *list, const QString &placeholder);
 
+// Appends items to an editable list without choosing one: an empty list would
+// otherwise make its first item current and write it over the placeholder.
+void appendItems(QComboBox *list, const QStringList &items);
+
 // A single-line text box that reports when it gets the focus.
 class TextBox : public QLineEdit
 {

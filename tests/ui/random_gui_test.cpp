@@ -4,11 +4,11 @@
 // a number or "out of range", and the program has ended only when told to.
 // QUORREL_RANDOM_SEED replays a run; QUORREL_RANDOM_STEPS sets its length.
 #include "about/frmabout.h"
+#include "application.h"
 #include "converter/frmtemps.h"
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
-#include "style.h"
 #include "uitest.h"
 #include "widgets.h"
 

@@ -91,10 +91,7 @@ frmTemps::frmTemps()
 
 void frmTemps::Form_Load()
 {
-    const QString placeholder = cboDegrees->currentText();
-    cboDegrees->addItem(' ' + kDegreeSign + 'F');
-    cboDegrees->addItem(' ' + kDegreeSign + 'C');
-    showPlaceholder(cboDegrees, placeholder);
+    appendItems(cboDegrees, {' ' + kDegreeSign + 'F', ' ' + kDegreeSign + 'C'});
 }
 
 bool frmTemps::Form_KeyDown(int key, Qt::KeyboardModifiers)

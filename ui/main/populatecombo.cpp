@@ -17,15 +17,6 @@ QString twoDigits(int n)
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// Appends without choosing: an empty editable list would otherwise make its
-// first item current and write it over the placeholder.
-void appendItems(QComboBox *list, const QStringList &items)
-{
-    const QString placeholder = list->currentText();
-    list->addItems(items);
-    showPlaceholder(list, placeholder);
-}
-
 } // namespace
 
 void populateTimeCombos()

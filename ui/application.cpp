@@ -1,0 +1,37 @@
+#include "application.h"
+
+#include "converter/frmtemps.h"
+#include "main/frmquorrelestimator.h"
+#include "style.h"
+#include "widgets.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+
+namespace quorrel::ui
+{
+
+namespace
+{
+
+// Qt presents every QDialog as a dialog; the main window and the converter
+// are the program's windows, and screen readers should announce them so.
+QAccessibleInterface *windowRole(const QString &className, QObject *object)
+{
+    const bool window =
+        qobject_cast<frmQuorrelEstimator *>(object) || qobject_cast<frmTemps *>(object);
+    if (window && className == QLatin1String(object->metaObject()->className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+void setUpApplication()
+{
+    QApplication::setStyle(new QuorrelStyle);
+    QApplication::setFont(windowFont());
+    QAccessible::installFactory(windowRole);
+}
+
+} // namespace quorrel::ui
