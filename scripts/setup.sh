@@ -14,13 +14,15 @@ QUORREL_PACKAGES=(
   xdotool
   desktop-file-utils
   appstream
+  file
   dbus-daemon
   at-spi2-core
   python3-pyatspi
 )
 
-# The sanitizer build and the fuzzers need clang and its runtimes.
-QUORREL_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+# The sanitizer build and the fuzzers need clang and its runtimes; llvm-14
+# brings the symbolizer that puts function names into a sanitizer's report.
+QUORREL_SANITIZER_PACKAGES=(clang libclang-rt-14-dev llvm-14)
 
 ensure_packages() {
   local missing=() p
@@ -59,9 +61,15 @@ build_sanitized() {
     cmake --build build-sanitize --parallel "$(nproc)"
 }
 
-# Runs a command with every sanitizer report fatal, leaks included.
+# Runs a command with every sanitizer report fatal, leaks included. Leaks
+# inside system libraries that our code cannot free are listed, narrowly, in
+# tests/lsan.supp.
 run_sanitized() {
+  local symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  ASAN_SYMBOLIZER_PATH=$symbolizer \
+  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  UBSAN_SYMBOLIZER_PATH=$symbolizer \
     "$@"
 }
