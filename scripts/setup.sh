@@ -18,6 +18,7 @@ QUORREL_PACKAGES=(
   dbus-daemon
   at-spi2-core
   python3-pyatspi
+  orca
 )
 
 # The sanitizer build and the fuzzers need clang and its runtimes; llvm-14

@@ -3,6 +3,7 @@
 #include "converter/frmtemps.h"
 #include "main/frmquorrelestimator.h"
 #include "style.h"
+#include "textboxaccessible.h"
 #include "widgets.h"
 
 #include <QAccessibleWidget>
@@ -15,13 +16,16 @@ namespace
 {
 
 // Qt presents every QDialog as a dialog; the main window and the converter
-// are the program's windows, and screen readers should announce them so.
-QAccessibleInterface *windowRole(const QString &className, QObject *object)
+// are the program's windows, and screen readers should announce them so. Text
+// boxes get an interface that reads their whole line.
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     const bool window =
         qobject_cast<frmQuorrelEstimator *>(object) || qobject_cast<frmTemps *>(object);
     if (window && className == QLatin1String(object->metaObject()->className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (auto *box = qobject_cast<TextBox *>(object))
+        return new TextBoxAccessible(box);
     return nullptr;
 }
 
@@ -31,7 +35,7 @@ void setUpApplication()
 {
     QApplication::setStyle(new QuorrelStyle);
     QApplication::setFont(windowFont());
-    QAccessible::installFactory(windowRole);
+    QAccessible::installFactory(accessibleFor);
 }
 
 } // namespace quorrel::ui

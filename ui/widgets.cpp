@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace quorrel::ui
 {
 
@@ -66,14 +68,52 @@ void appendItems(QComboBox *list, const QStringList &items)
 
 void TextBox::selectWholeText()
 {
-    if (!text().isEmpty())
-        setSelection(0, static_cast<int>(text().size()));
+    // Selected from the end back to the start, so the caret rests at the start:
+    // a screen reader then reads the whole line, where at the end Orca would
+    // leave the last character out.
+    const int length = static_cast<int>(text().size());
+    if (length > 0)
+        setSelection(length, -length);
 }
 
 void TextBox::focusInEvent(QFocusEvent *event)
 {
-    QLineEdit::focusInEvent(event);
-    emit gotFocus();
+    // Qt reports a new focus to assistive technology only after this event. A
+    // selection made here reaches a screen reader first: Orca follows that
+    // caret move silently, then takes the focus report as old news, and the
+    // box is never named. So the line edit is given the focus without its own
+    // select-all on Tab, and the selection waits until the focus is reported.
+    const Qt::FocusReason reason = event->reason();
+    const bool byKey = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                       reason == Qt::ShortcutFocusReason;
+    QFocusEvent plain(QEvent::FocusIn, byKey ? Qt::OtherFocusReason : reason);
+    QLineEdit::focusInEvent(&plain);
+    // Only a move into the box counts: the window coming back to the front,
+    // or a popup closing, with the focus still here, must not select over the
+    // user's caret.
+    const bool returned = m_focusSuspended;
+    m_focusSuspended = false;
+    if (returned && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, byKey] {
+            if (!hasFocus())
+                return;
+            if (byKey)
+                selectWholeText();
+            emit gotFocus();
+        },
+        Qt::QueuedConnection);
+}
+
+void TextBox::focusOutEvent(QFocusEvent *event)
+{
+    // The focus stays with this box while another window or a popup is in
+    // front; it comes back here with the window.
+    m_focusSuspended =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    QLineEdit::focusOutEvent(event);
 }
 
 PictureBox::PictureBox(const QString &resource, QWidget *parent)

@@ -55,7 +55,9 @@ void showPlaceholder(QComboBox *list, const QString &placeholder);
 // otherwise make its first item current and write it over the placeholder.
 void appendItems(QComboBox *list, const QStringList &items);
 
-// A single-line text box that reports when it gets the focus.
+// A single-line text box that reports when the user moves the focus into it,
+// just after the move has reached assistive technology, so that a screen
+// reader names the box before anything else is said of it.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
@@ -67,7 +69,12 @@ signals:
     void gotFocus();
 
 protected:
+    friend class TextBoxAccessible; // reads where the caret is drawn
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool m_focusSuspended = false;
 };
 
 // A bordered box showing a picture at its own size from the top-left corner,

@@ -9,7 +9,7 @@ import pyatspi
 EXPECTED = "7:25:44 PM"
 
 
-def wait_for(what, find, seconds=20.0):
+def wait_for(what, find, seconds=60.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = find()

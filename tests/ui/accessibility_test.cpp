@@ -45,6 +45,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // The entry boxes, Set Time and the converter's box are checked by ear, in
+    // the Orca test; these are the controls it does not reach.
     void everyControlIsNamed_data()
     {
         QTest::addColumn<QString>("window");
@@ -55,25 +57,16 @@ private slots:
         const auto row = [](const char *window, const char *control, int role, QString name) {
             QTest::newRow(control) << QString(window) << QString(control) << role << name;
         };
-        row("main", "txtAmbRoomTemp", text, "Ambient Room Temperature \u00B0F:");
-        row("main", "txtCorpseTemp", text, "Corpse Temperature reading 1 \u00B0F:");
-        row("main", "txtCorpseTempTwo", text, "Corpse Temperature reading 2 \u00B0F:");
-        row("main", "txtCorpseTime", text,
-            "Time elapsed of 2nd Corpse Temperature reading (in hours):");
-        row("main", "txtTimeDead", text, "Estimated Time Of Death:");
         row("main", "txtTimeOfDiscovery", text, "Time the Corpse was found");
         row("main", "cboHours.edit", text, "Hour");
         row("main", "cboMinutes.edit", text, "Minute");
         row("main", "cboSeconds.edit", text, "Second");
         row("main", "cboAMPM.edit", text, "AM/PM");
-        row("main", "cmdSetTime", button, "Set Time");
         row("main", "cmdCalculate", button, "Calculate");
         row("main", "cmdClear", button, "Clear");
         row("main", "cmdLaunchTempConvert", button, "Degree Converter");
         row("main", "cmdExit", button, "Exit");
         row("main", "cmdAbout", button, "About");
-        row("converter", "txtInputTemp", text,
-            "Convert temperatures between Degrees Celsius and Fahrenheit");
         row("converter", "cboDegrees.edit", text, "Scale of the typed temperature");
         row("converter", "cmdCloseTempsForm", button, "Close");
         row("about", "txtDescription", text, "Description");

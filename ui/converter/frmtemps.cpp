@@ -57,7 +57,7 @@ frmTemps::frmTemps()
     Picture1->setGeometry(twips(3000, -720, 615, 2895));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    txtInputTemp = new QLineEdit(this);
+    txtInputTemp = new TextBox(this);
     txtInputTemp->setObjectName(QStringLiteral("txtInputTemp"));
     txtInputTemp->setGeometry(twips(120, 600, 1215, 285));
 
@@ -77,7 +77,6 @@ frmTemps::frmTemps()
     nameAfter(lblConvert, txtInputTemp);
     cboDegrees->setAccessibleName(QStringLiteral("Scale of the typed temperature"));
     cboDegrees->lineEdit()->setAccessibleName(cboDegrees->accessibleName());
-    lblConvertedTemps->setAccessibleName(QStringLiteral("Converted temperature"));
     Picture1->setAccessibleName(QStringLiteral("Picture of a thermometer"));
     setTabOrder(txtInputTemp, cboDegrees);
     setTabOrder(cboDegrees, cmdCloseTempsForm);
@@ -126,10 +125,17 @@ void frmTemps::cboDegrees_Click()
                 converted = *product + 32.0;
         }
     }
-    lblConvertedTemps->setText(txtInputTemp->text() + cboDegrees->itemText(scale) +
-                               QStringLiteral("  =  ") + shown(converted) + kDegreeSign +
-                               (scale == 0 ? 'C' : 'F'));
+    const QString line = txtInputTemp->text() + cboDegrees->itemText(scale) +
+                         QStringLiteral("  =  ") + shown(converted) + kDegreeSign +
+                         (scale == 0 ? 'C' : 'F');
+    lblConvertedTemps->setText(line);
+    lblConvertedTemps->setAccessibleName(line);
     lblConvertedTemps->show();
+    // Screen readers speak a change of the focused object's description, and
+    // the focus stays in the list (or its text field) after a pick: so the
+    // result is heard at once.
+    cboDegrees->setAccessibleDescription(line);
+    cboDegrees->lineEdit()->setAccessibleDescription(line);
 }
 
 } // namespace quorrel::ui

@@ -4,13 +4,13 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace quorrel::ui
 {
 
 class PictureBox;
+class TextBox;
 
 // The degree converter: one typed temperature, converted between Fahrenheit
 // and Celsius when the user picks the scale it was typed in. Close and Escape
@@ -22,7 +22,7 @@ public:
     frmTemps();
 
     QLabel *lblConvert;
-    QLineEdit *txtInputTemp;
+    TextBox *txtInputTemp;
     QComboBox *cboDegrees;
     QLabel *lblConvertedTemps;
     QPushButton *cmdCloseTempsForm;

@@ -459,7 +459,7 @@ private slots:
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form));
             QCOMPARE(focused(), form->txtAmbRoomTemp);
-            QCOMPARE(form->txtAmbRoomTemp->selectedText(), form->txtAmbRoomTemp->text());
+            QTRY_COMPARE(form->txtAmbRoomTemp->selectedText(), form->txtAmbRoomTemp->text());
         }
     }
 
@@ -603,8 +603,28 @@ private slots:
         field->setText(text);
         field->setCursorPosition(0);
         field->setFocus(Qt::OtherFocusReason);
-        QCOMPARE(field->selectedText(), text);
+        QTRY_COMPARE(field->selectedText(), text);
         QCOMPARE(field->hasSelectedText(), !text.isEmpty());
+    }
+
+    // Coming back to the window (from a message, the converter or another
+    // program) leaves the caret where the user put it.
+    void windowReturnKeepsTheCaret()
+    {
+        form->txtCorpseTemp->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        type("80.5");
+        press(Qt::Key_Left);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(focused(), form->txtCorpseTemp);
+        QTest::qWait(20);
+        QCOMPARE(form->txtCorpseTemp->selectedText(), "");
+        QCOMPARE(form->txtCorpseTemp->cursorPosition(), 3);
     }
 };
 
