@@ -47,6 +47,8 @@ frmTemps::frmTemps()
     lblConvertedTemps->setObjectName(QStringLiteral("lblConvertedTemps"));
     lblConvertedTemps->setGeometry(twips(480, 960, 1455, 240));
     lblConvertedTemps->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The line shows what was typed, exactly: never as markup.
+    lblConvertedTemps->setTextFormat(Qt::PlainText);
     lblConvertedTemps->setBackgroundRole(QPalette::Base);
     lblConvertedTemps->setForegroundRole(QPalette::Text);
     lblConvertedTemps->setAutoFillBackground(true);
@@ -65,6 +67,9 @@ frmTemps::frmTemps()
     cboDegrees->setObjectName(QStringLiteral("cboDegrees"));
     cboDegrees->setEditable(true);
     cboDegrees->setInsertPolicy(QComboBox::NoInsert);
+    // Typing in the list converts nothing: a completer would turn typed text
+    // into a pick of the matching item on Enter or Tab.
+    cboDegrees->setCompleter(nullptr);
     cboDegrees->setGeometry(twips(1440, 600, 1095, 315));
     showPlaceholder(cboDegrees, QStringLiteral("Degrees"));
 
@@ -95,6 +100,16 @@ void frmTemps::Form_Load()
 
 bool frmTemps::Form_KeyDown(int key, Qt::KeyboardModifiers)
 {
+    // Close is no default button, so Enter in the text box does nothing; a
+    // focused Close still takes Enter, as every button does.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const bool onClose = cmdCloseTempsForm->hasFocus();
+        if (onClose)
+            cmdCloseTempsForm->click();
+        // Enter on text typed into the list would pick the item it matches;
+        // only a real pick converts, so it is swallowed.
+        return onClose || cboDegrees->hasFocus() || cboDegrees->lineEdit()->hasFocus();
+    }
     if (key != Qt::Key_Escape)
         return false;
     hide();

@@ -109,6 +109,9 @@ private slots:
             << "1e307" << 0 << "1e307 \u00B0F  =  out of range\u00B0C";
         QTest::newRow("product overflows the rounding")
             << "1.5e306" << 1 << "1.5e306 \u00B0C  =  out of range\u00B0F";
+        QTest::newRow("markup shown as typed")
+            << "<b>212" << 0 << "<b>212 \u00B0F  =  -17.78\u00B0C";
+        QTest::newRow("entity shown as typed") << "5&lt;6" << 1 << "5&lt;6 \u00B0C  =  41\u00B0F";
     }
     void convertsAsTheWorkedResultsSay()
     {
@@ -119,6 +122,17 @@ private slots:
         convert(temps, typed, scale);
         QVERIFY(temps->lblConvertedTemps->isVisible());
         QCOMPARE(temps->lblConvertedTemps->text(), line);
+        // What is drawn is the line as plain text, markup and all.
+        QLabel plain(line);
+        plain.setTextFormat(Qt::PlainText);
+        plain.setFont(temps->lblConvertedTemps->font());
+        plain.setPalette(temps->lblConvertedTemps->palette());
+        plain.setBackgroundRole(QPalette::Base);
+        plain.setForegroundRole(QPalette::Text);
+        plain.setAutoFillBackground(true);
+        plain.setAlignment(temps->lblConvertedTemps->alignment());
+        plain.resize(temps->lblConvertedTemps->size());
+        QCOMPARE(temps->lblConvertedTemps->grab().toImage(), plain.grab().toImage());
     }
 
     void showsTheUsersDecimalSeparator()
@@ -127,6 +141,37 @@ private slots:
         frmTemps *temps = open();
         convert(temps, "98.456", 0);
         QCOMPARE(temps->lblConvertedTemps->text(), "98.456 \u00B0F  =  36,92\u00B0C");
+    }
+
+    // Only a pick converts: typed text that matches an item, then Enter or
+    // Tab, is no pick.
+    void typingInTheListConvertsNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::newRow("an item's text, Enter") << " \u00B0F" << int(Qt::Key_Return);
+        QTest::newRow("a blank, Enter") << " " << int(Qt::Key_Return);
+        QTest::newRow("a blank, Tab") << " " << int(Qt::Key_Tab);
+    }
+    void typingInTheListConvertsNothing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        frmTemps *temps = open();
+        QTest::keyClicks(temps->txtInputTemp, "212");
+        temps->cboDegrees->setFocus();
+        temps->cboDegrees->lineEdit()->selectAll();
+        type(typed);
+        press(Qt::Key(key));
+        QVERIFY(temps->lblConvertedTemps->isHidden());
+    }
+
+    void focusedCloseTakesEnter()
+    {
+        frmTemps *temps = open();
+        temps->cmdCloseTempsForm->setFocus();
+        press(Qt::Key_Return);
+        QVERIFY(!temps->isVisible());
     }
 
     void typingAloneConvertsNothing()
