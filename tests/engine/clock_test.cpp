@@ -103,6 +103,9 @@ TEST(BuildDeathClockTime, CountsBackFromTheTimeOfDiscovery)
             EXPECT_FALSE(time.has_value());
         } else {
             ASSERT_TRUE(time.has_value());
+            // Within the day before any formatting, which would hide a missing wrap.
+            EXPECT_GE(time->seconds, 0);
+            EXPECT_LT(time->seconds, kSecondsPerDay);
             EXPECT_EQ(formatClockTime(*time), row.expected);
         }
     }

@@ -71,6 +71,7 @@ TEST(EstimateHoursSinceDeath, FailsWhereTheLawIsUndefined)
         {"room above the body and normal below it", 70, 60, 65, 2},
         {"excess beyond the double range", -1.7e308, 1.7e308, 0, 2},
         {"estimate beyond the double range", 60, 80, 79.9, 1e308},
+        {"finite inputs, result not finite", 60, 61, 60.5, 4.3e307},
         {"infinite entry", 60, inf, 75, 2},
         {"NaN entry", 60, 80, std::numeric_limits<double>::quiet_NaN(), 2},
     };

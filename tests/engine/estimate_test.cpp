@@ -7,6 +7,7 @@ using namespace quorrel;
 namespace
 {
 const NumberLocale kEnglish{".", ","};
+const NumberLocale kGerman{",", "."};
 const Picks kMidnight{"12", "00", "00", "AM"};
 } // namespace
 
@@ -21,6 +22,7 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         bool hoursKnown;
         const char *found;
         const char *death;
+        NumberLocale locale = kEnglish;
     } rows[] = {
         {"worked example",
          {"60", "80", "75", "2"},
@@ -85,6 +87,21 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          true,
          nullptr,
          nullptr},
+        {"a zero last entry alone does not mean nothing was entered",
+         {"60", "80", "75", "0"},
+         kMidnight,
+         Outcome::Invalid,
+         false,
+         nullptr,
+         nullptr},
+        {"entries read in the given locale",
+         {"60", "80", "75,5", "2"},
+         kMidnight,
+         Outcome::Estimated,
+         true,
+         "12:00:00 AM",
+         "6:50:27 PM",
+         kGerman},
         {"single-digit picks",
          {"60", "80", "75", "2"},
          {"1", "5", "9", "PM"},
@@ -95,7 +112,7 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const Estimate estimate = estimateTimeOfDeath(row.entries, row.picks, kEnglish);
+        const Estimate estimate = estimateTimeOfDeath(row.entries, row.picks, row.locale);
         EXPECT_EQ(estimate.outcome, row.outcome);
         EXPECT_EQ(estimate.hoursSinceDeath.has_value(), row.hoursKnown);
         if (row.outcome == Outcome::Estimated) {

@@ -53,6 +53,8 @@ TEST(ParseLeadingNumber, ReadsTheNumberAtTheFront)
         {"long digit string beyond the range", std::string(400, '9'), kInf},
         {"below the smallest double reads as 0", "1e-999", 0},
         {"leading zeros", std::string(5000, '0') + "42", 42},
+        {"line feed inside a number", "1\n2", 12},
+        {"far below the smallest double reads as 0", "0." + std::string(400, '0') + "1", 0},
         {"huge exponent digits", "1e" + std::string(30, '9'), kInf},
     };
     for (const auto &row : rows) {
@@ -73,6 +75,7 @@ TEST(LocaleToDouble, ReadsWholeNumbersInTheGivenLocale)
         {"blanks around", " \t98.6  ", kEnglish, 98.6},
         {"groups of three", "1,234.5", kEnglish, 1234.5},
         {"several groups", "-1,234,567", kEnglish, -1234567},
+        {"group separator equal to the decimal point", "1.5", NumberLocale{".", "."}, 1.5},
         {"plus sign", "+5", kEnglish, 5},
         {"leading decimal point", ".5", kEnglish, 0.5},
         {"trailing decimal point", "5.", kEnglish, 5},
