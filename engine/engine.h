@@ -5,9 +5,11 @@
 //   temperatures       -> hours since death  estimateHoursSinceDeath (cooling.h)
 //   pick texts + hours -> clock time         buildDeathClockTime (clock.h)
 //   clock time         -> text               formatClockTime (clock.h)
+// The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
 #include "clock.h"
+#include "convert.h"
 #include "cooling.h"
 #include "estimate.h"
 #include "numbers.h"

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImageReader>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 
@@ -35,6 +36,12 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
     face.setColor(QPalette::Button, QColor(224, 224, 224));
     button->setPalette(face);
     return button;
+}
+
+NumberLocale userNumberLocale()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
 QPixmap loadPicture(const QString &resource)

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include "numbers.h"
+
 class QComboBox;
 class QFont;
 class QLabel;
@@ -38,6 +40,9 @@ QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geom
 
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");
+
+// The separators of the user's locale (QLocale's default), for the engine.
+NumberLocale userNumberLocale();
 
 // One of the program's own pictures, read in the format its name says.
 QPixmap loadPicture(const QString &resource);

@@ -1,5 +1,6 @@
 #include "converter/frmtemps.h"
 
+#include "convert.h"
 #include "numbers.h"
 #include "widgets.h"
 
@@ -19,7 +20,7 @@ const QString kOutOfRange = QStringLiteral("out of range");
 // The converted number as text, or "out of range" where the double range ends.
 QString shown(const Result<double> &value)
 {
-    if (!value || !std::isfinite(*value))
+    if (!value)
         return kOutOfRange;
     return QString::fromStdString(numberToText(*value, QLocale().decimalPoint().toStdString()));
 }
@@ -45,7 +46,9 @@ frmTemps::frmTemps()
 
     lblConvertedTemps = new QLabel(this);
     lblConvertedTemps->setObjectName(QStringLiteral("lblConvertedTemps"));
-    lblConvertedTemps->setGeometry(twips(480, 960, 1455, 240));
+    // As wide as the heading, left of the thermometer, so a long line is seen
+    // whole.
+    lblConvertedTemps->setGeometry(twips(0, 960, 2895, 240));
     lblConvertedTemps->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The line shows what was typed, exactly: never as markup.
     lblConvertedTemps->setTextFormat(Qt::PlainText);
@@ -126,24 +129,18 @@ void frmTemps::cboDegrees_Click()
     const int scale = cboDegrees->currentIndex();
     if (scale != 0 && scale != 1)
         return;
-    const std::string typed = txtInputTemp->text().toStdString();
-    const Result<double> a = roundToTwoDecimals(parseLeadingNumber(typed) - 32.0);
-    const Result<double> b = roundToTwoDecimals(parseLeadingNumber(typed));
-
-    Result<double> converted;
-    if (a && b) {
-        if (scale == 0) {
-            converted = roundToTwoDecimals((5.0 / 9.0) * *a);
-        } else {
-            const Result<double> product = roundToTwoDecimals((9.0 / 5.0) * *b);
-            if (product)
-                converted = *product + 32.0;
-        }
-    }
+    const Result<double> converted =
+        convertTemperature(txtInputTemp->text().toStdString(),
+                           scale == 0 ? Scale::Fahrenheit : Scale::Celsius, userNumberLocale());
     const QString line = txtInputTemp->text() + cboDegrees->itemText(scale) +
                          QStringLiteral("  =  ") + shown(converted) + kDegreeSign +
                          (scale == 0 ? 'C' : 'F');
-    lblConvertedTemps->setText(line);
+    // A line wider than the window is cut at its end, never at its start; the
+    // whole line stays in the tooltip and for screen readers.
+    const QFontMetrics metrics = lblConvertedTemps->fontMetrics();
+    lblConvertedTemps->setText(
+        metrics.elidedText(line, Qt::ElideRight, lblConvertedTemps->width()));
+    lblConvertedTemps->setToolTip(line);
     lblConvertedTemps->setAccessibleName(line);
     lblConvertedTemps->show();
     // Screen readers speak a change of the focused object's description, and

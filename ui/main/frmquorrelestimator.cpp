@@ -28,12 +28,6 @@ const QString kMinutePlaceholder = QStringLiteral("Minute");
 const QString kSecondPlaceholder = QStringLiteral("Second");
 const QString kAmPmPlaceholder = QStringLiteral("AM / PM");
 
-NumberLocale userNumberLocale()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 std::string text(const QComboBox *list)
 {
     return list->currentText().toStdString();

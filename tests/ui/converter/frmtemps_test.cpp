@@ -6,6 +6,7 @@
 #include "uitest.h"
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -90,23 +91,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("scale");
         QTest::addColumn<QString>("line");
+        // The numbers are the engine's (its own table); these rows are the
+        // wording of the line.
         QTest::newRow("boiling, from F") << "212" << 0 << "212 \u00B0F  =  100\u00B0C";
-        QTest::newRow("body temperature, from F") << "98.6" << 0 << "98.6 \u00B0F  =  37\u00B0C";
-        QTest::newRow("freezing, from F") << "32" << 0 << "32 \u00B0F  =  0\u00B0C";
         QTest::newRow("body temperature, from C") << "37" << 1 << "37 \u00B0C  =  98.6\u00B0F";
-        QTest::newRow("boiling, from C") << "100" << 1 << "100 \u00B0C  =  212\u00B0F";
-        QTest::newRow("where the scales meet") << "-40" << 1 << "-40 \u00B0C  =  -40\u00B0F";
         QTest::newRow("empty reads as 0") << "" << 0 << " \u00B0F  =  -17.78\u00B0C";
-        QTest::newRow("no number reads as 0") << "abc" << 1 << "abc \u00B0C  =  32\u00B0F";
-        QTest::newRow("leading number only") << "12abc" << 0 << "12abc \u00B0F  =  -11.11\u00B0C";
-        QTest::newRow("98.456 from F") << "98.456" << 0 << "98.456 \u00B0F  =  36.92\u00B0C";
-        QTest::newRow("98.456 from C") << "98.456" << 1 << "98.456 \u00B0C  =  209.23\u00B0F";
+        QTest::newRow("typed text kept as typed")
+            << "12abc" << 0 << "12abc \u00B0F  =  -11.11\u00B0C";
+        QTest::newRow("98.456 seen whole") << "98.456" << 0 << "98.456 \u00B0F  =  36.92\u00B0C";
         QTest::newRow("large, exponent form")
             << "1e300" << 1 << "1e300 \u00B0C  =  1.8E+300\u00B0F";
         QTest::newRow("beyond the double range")
             << "1e999" << 0 << "1e999 \u00B0F  =  out of range\u00B0C";
-        QTest::newRow("rounding would overflow")
-            << "1e307" << 0 << "1e307 \u00B0F  =  out of range\u00B0C";
         QTest::newRow("product overflows the rounding")
             << "1.5e306" << 1 << "1.5e306 \u00B0C  =  out of range\u00B0F";
         QTest::newRow("markup shown as typed")
@@ -122,6 +118,9 @@ private slots:
         convert(temps, typed, scale);
         QVERIFY(temps->lblConvertedTemps->isVisible());
         QCOMPARE(temps->lblConvertedTemps->text(), line);
+        // Seen whole: the line fits the label it is drawn in.
+        QVERIFY(temps->lblConvertedTemps->fontMetrics().horizontalAdvance(line) <=
+                temps->lblConvertedTemps->width());
         // What is drawn is the line as plain text, markup and all.
         QLabel plain(line);
         plain.setTextFormat(Qt::PlainText);
@@ -135,12 +134,32 @@ private slots:
         QCOMPARE(temps->lblConvertedTemps->grab().toImage(), plain.grab().toImage());
     }
 
-    void showsTheUsersDecimalSeparator()
+    void readsAndWritesTheUsersLocale()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         frmTemps *temps = open();
-        convert(temps, "98.456", 0);
-        QCOMPARE(temps->lblConvertedTemps->text(), "98.456 \u00B0F  =  36,92\u00B0C");
+        // "98.45" is no German number: read the forgiving way, with its point.
+        convert(temps, "98.45", 0);
+        QCOMPARE(temps->lblConvertedTemps->text(), "98.45 \u00B0F  =  36,92\u00B0C");
+        convert(temps, "36,6", 1);
+        QCOMPARE(temps->lblConvertedTemps->text(), "36,6 \u00B0C  =  97,88\u00B0F");
+    }
+
+    // A line longer than the window is cut at its end, never its start, and
+    // is whole in its tooltip and for screen readers.
+    void longLineEndsInAnEllipsis()
+    {
+        frmTemps *temps = open();
+        const QString typed = "123456789012345678901234567890";
+        convert(temps, typed, 0);
+        const QString line = typed + " \u00B0F  =  6.85871050068587E+28\u00B0C";
+        QLabel *shownLine = temps->lblConvertedTemps;
+        QVERIFY(shownLine->text().startsWith(typed.left(10)));
+        QVERIFY(shownLine->text().endsWith(QChar(0x2026)));
+        QVERIFY(shownLine->fontMetrics().horizontalAdvance(shownLine->text()) <=
+                shownLine->width());
+        QCOMPARE(shownLine->toolTip(), line);
+        QCOMPARE(QAccessible::queryAccessibleInterface(shownLine)->text(QAccessible::Name), line);
     }
 
     // Only a pick converts: typed text that matches an item, then Enter or
