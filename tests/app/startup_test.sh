@@ -4,6 +4,15 @@
 set -euo pipefail
 binary=$1
 
+# With no display to open: one clear line and status 1, not an abort.
+if [ "${2:-}" != --inside ]; then
+  status=0
+  said=$(env DISPLAY=:9999 WAYLAND_DISPLAY= QT_QPA_PLATFORM=xcb "$binary" 2>&1) || status=$?
+  [ "$status" -eq 1 ] || { echo "FAIL: with no display the status is $status: $said" >&2; exit 1; }
+  [ "$said" = "quorrel: no display could be opened (DISPLAY=:9999)" ] ||
+    { echo "FAIL: with no display it said: $said" >&2; exit 1; }
+fi
+
 # A desktop runs the program inside a session bus; so does this test.
 if [ "${2:-}" != --inside ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" "$binary" --inside

@@ -35,6 +35,12 @@ case "$depends" in
   *libqt6widgets6*) echo "ok   Depends: $depends" ;;
   *) echo "Depends lacks Qt Widgets: $depends"; failures=$((failures + 1)) ;;
 esac
+# The layout is measured against the Liberation fonts: an install without
+# recommended packages must still have them.
+case ", $depends," in
+  *", fonts-liberation2,"* | *", fonts-liberation2 "*) ;;
+  *) echo "Depends lacks fonts-liberation2: $depends"; failures=$((failures + 1)) ;;
+esac
 if [ "$failures" -ne 0 ]; then
   echo "$failures problem(s) in $deb"
   exit 1
