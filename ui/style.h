@@ -5,10 +5,11 @@
 namespace quorrel::ui
 {
 
-// The desktop's style with two changes: a pick list drops down below its
-// field, as the layout was drawn for, and arrows and group frames are drawn
-// as shapes rather than read from the style's image files, whose loading
-// would pull in every image plugin before the first paint is done.
+// The desktop's style with three changes: a pick list drops down below its
+// field, as the layout was drawn for; a group's caption is set into the top
+// border of its frame, at the left; and arrows and group frames are drawn as
+// shapes rather than read from the style's image files, whose loading would
+// pull in every image plugin before the first paint is done.
 class QuorrelStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -18,6 +19,10 @@ public:
                   QStyleHintReturn *returnData) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl subControl, const QWidget *widget) const override;
 };
 
 } // namespace quorrel::ui

@@ -167,6 +167,34 @@ private slots:
         QCOMPARE(QPixmap(":/icons/quorrel.bmp").size(), QSize(32, 32));
     }
 
+    // The frame's caption is set into its top border, at the left: the border
+    // line runs through the caption's height, as drawn on screen.
+    void frameCaptionSitsInTheTopBorder()
+    {
+        const QImage image = form->fraTimeFound->grab().toImage();
+        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 160; };
+        // The border's top line, found right of the caption.
+        const int lineX = image.width() - 12;
+        int lineY = 0;
+        while (lineY < image.height() && !dark(lineX, lineY))
+            ++lineY;
+        // The caption's rows: dark pixels in the first third, above the lists.
+        int textTop = image.height(), textBottom = -1, textLeft = image.width();
+        for (int y = 0; y < image.height() / 3; ++y)
+            for (int x = 4; x < image.width() / 3; ++x)
+                if (dark(x, y) && y != lineY) {
+                    textTop = std::min(textTop, y);
+                    textBottom = std::max(textBottom, y);
+                    textLeft = std::min(textLeft, x);
+                }
+        QVERIFY2(textTop < lineY && lineY < textBottom,
+                 qPrintable(QStringLiteral("line at %1, caption from %2 to %3")
+                                .arg(lineY)
+                                .arg(textTop)
+                                .arg(textBottom)));
+        QVERIFY(textLeft < 16);
+    }
+
     // Whatever sans-serif face stands in for the window font, and at any scale
     // factor (sizes are device-independent), no caption may be cut off.
     void noCaptionIsClipped()
