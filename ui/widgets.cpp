@@ -26,12 +26,10 @@ QFont windowFont(bool bold)
     return font;
 }
 
-QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geometry,
-                            QWidget *parent)
+QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
+                             const QString &caption)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
+    auto *button = place<QPushButton>(window, name, geometry, caption);
     QPalette face = button->palette();
     face.setColor(QPalette::Button, QColor(224, 224, 224));
     button->setPalette(face);

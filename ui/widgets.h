@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <utility>
+
 #include "numbers.h"
 
 class QComboBox;
@@ -33,10 +35,24 @@ QFont windowFont(bool bold = false);
 
 inline const QColor kWindowGrey(192, 192, 192);
 
-// A push button at the given place (see twips()) with the program's light grey
-// face.
-QPushButton *makeFaceButton(const char *name, const QString &caption, QRect geometry,
-                            QWidget *parent);
+// The caption of the main window, which the About window shares.
+inline const QString kProgramCaption = QStringLiteral("Quorrel Estimator - Halbrook");
+
+// Creates a control on a window, named and placed (see twips()): every window
+// places its controls this way. The arguments before the parent are the
+// control's own, such as a caption.
+template <typename Control, typename... Args>
+Control *place(QWidget *window, const char *name, QRect geometry, Args &&...args)
+{
+    auto *control = new Control(std::forward<Args>(args)..., window);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// A push button placed on the window with the program's light grey face.
+QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
+                             const QString &caption);
 
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");

@@ -1,5 +1,6 @@
 #include "about/frmabout.h"
 
+#include "version.h"
 #include "widgets.h"
 
 #include <QDesktopServices>
@@ -17,8 +18,8 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 
 frmAbout::frmAbout()
 {
-    setUpWindow("frmAbout", QStringLiteral("Quorrel Estimator - Halbrook"),
-                QStringLiteral(":/icons/about.bmp"), 5760, 4365, kWindowGrey, Qt::Dialog);
+    setUpWindow("frmAbout", kProgramCaption, QStringLiteral(":/icons/about.bmp"), 5760, 4365,
+                kWindowGrey, Qt::Dialog);
 
     // The white line first, the grey one over it: together an etched rule.
     Line1[0] = new Line(120, 3840, 5669, 3840, this, 2, Qt::white);
@@ -28,39 +29,30 @@ frmAbout::frmAbout()
         Line1[i]->setProperty("index", i);
     }
 
-    const auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        return makeFaceButton(name, caption, geometry, this);
-    };
-    const auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(geometry);
+    cmdOK = placeFaceButton(this, "cmdOK", twips(3120, 3960, 1245, 345), QStringLiteral("&OK"));
+    picIcon =
+        place<PictureBox>(this, "picIcon", QRect(twipsToPixels(240), twipsToPixels(240), 32, 32),
+                          QStringLiteral(":/icons/about.bmp"));
+    picIcon->setFrameStyle(QFrame::NoFrame);
+    lblDisclaimer = place<QLabel>(this, "lblDisclaimer", twips(255, 3945, 2790, 225),
+                                  QStringLiteral("An estimate, not a finding of fact."));
+    lblTitle = place<QLabel>(this, "lblTitle", twips(1050, 240, 3885, 480),
+                             QStringLiteral("Application Title"));
+    lblVersion =
+        place<QLabel>(this, "lblVersion", twips(1050, 780, 3885, 225), QStringLiteral("Version"));
+    for (QLabel *label : {lblDisclaimer, lblTitle, lblVersion}) {
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(black);
-        return label;
-    };
-
-    cmdOK = makeButton("cmdOK", QStringLiteral("&OK"), twips(3120, 3960, 1245, 345));
-    picIcon = new PictureBox(QStringLiteral(":/icons/about.bmp"), this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setFrameStyle(QFrame::NoFrame);
-    picIcon->setGeometry(twipsToPixels(240), twipsToPixels(240), 32, 32);
-    lblDisclaimer =
-        makeLabel("lblDisclaimer", QStringLiteral("An estimate, not a finding of fact."),
-                  twips(255, 3945, 2790, 225));
-    lblTitle =
-        makeLabel("lblTitle", QStringLiteral("Application Title"), twips(1050, 240, 3885, 480));
-    lblVersion = makeLabel("lblVersion", QStringLiteral("Version"), twips(1050, 780, 3885, 225));
-    txtDescription = new QPlainTextEdit(this);
-    txtDescription->setObjectName(QStringLiteral("txtDescription"));
-    txtDescription->setGeometry(twips(240, 1200, 5415, 2415));
+    }
+    txtDescription = place<QPlainTextEdit>(this, "txtDescription", twips(240, 1200, 5415, 2415));
     txtDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDescription->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtDescription->setTabChangesFocus(true);
     // Enter in the description presses OK, as it does everywhere but on Email Me.
     txtDescription->installEventFilter(this);
-    cmdEmail = makeButton("cmdEmail", QStringLiteral("&Email Me"), twips(4440, 3960, 1245, 345));
+    cmdEmail = placeFaceButton(this, "cmdEmail", twips(4440, 3960, 1245, 345),
+                               QStringLiteral("&Email Me"));
 
     cmdOK->setDefault(true);
     txtDescription->setAccessibleName(QStringLiteral("Description"));
@@ -75,11 +67,8 @@ frmAbout::frmAbout()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Quorrel Estimator - Halbrook"));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(QUORREL_VERSION_MAJOR)
-                            .arg(QUORREL_VERSION_MINOR)
-                            .arg(QUORREL_VERSION_PATCH));
+    setWindowTitle(kProgramCaption);
+    lblVersion->setText(QStringLiteral("Version " QUORREL_VERSION));
     lblTitle->setText(QStringLiteral(QUORREL_TITLE));
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);

@@ -33,10 +33,9 @@ frmTemps::frmTemps()
                 QStringLiteral(":/icons/converter.bmp"), 3525, 1980, Qt::white);
 
     // Created bottom-most first.
-    lblConvert = new QLabel(
-        QStringLiteral("Convert temperatures between Degrees Celsius and Fahrenheit"), this);
-    lblConvert->setObjectName(QStringLiteral("lblConvert"));
-    lblConvert->setGeometry(twips(0, 0, 2895, 495));
+    lblConvert = place<QLabel>(
+        this, "lblConvert", twips(0, 0, 2895, 495),
+        QStringLiteral("Convert temperatures between Degrees Celsius and Fahrenheit"));
     lblConvert->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblConvert->setWordWrap(true);
     lblConvert->setFont(windowFont(true));
@@ -44,11 +43,9 @@ frmTemps::frmTemps()
     blue.setColor(QPalette::WindowText, QColor(0, 0, 192));
     lblConvert->setPalette(blue);
 
-    lblConvertedTemps = new QLabel(this);
-    lblConvertedTemps->setObjectName(QStringLiteral("lblConvertedTemps"));
     // As wide as the heading, left of the thermometer, so a long line is seen
     // whole.
-    lblConvertedTemps->setGeometry(twips(0, 960, 2895, 240));
+    lblConvertedTemps = place<QLabel>(this, "lblConvertedTemps", twips(0, 960, 2895, 240));
     lblConvertedTemps->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The line shows what was typed, exactly: never as markup.
     lblConvertedTemps->setTextFormat(Qt::PlainText);
@@ -57,28 +54,22 @@ frmTemps::frmTemps()
     lblConvertedTemps->setAutoFillBackground(true);
     lblConvertedTemps->hide();
 
-    Picture1 = new PictureBox(QStringLiteral(":/pictures/thermometer.bmp"), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(3000, -720, 615, 2895));
+    Picture1 = place<PictureBox>(this, "Picture1", twips(3000, -720, 615, 2895),
+                                 QStringLiteral(":/pictures/thermometer.bmp"));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 
-    txtInputTemp = new TextBox(this);
-    txtInputTemp->setObjectName(QStringLiteral("txtInputTemp"));
-    txtInputTemp->setGeometry(twips(120, 600, 1215, 285));
+    txtInputTemp = place<TextBox>(this, "txtInputTemp", twips(120, 600, 1215, 285));
 
-    cboDegrees = new QComboBox(this);
-    cboDegrees->setObjectName(QStringLiteral("cboDegrees"));
+    cboDegrees = place<QComboBox>(this, "cboDegrees", twips(1440, 600, 1095, 315));
     cboDegrees->setEditable(true);
     cboDegrees->setInsertPolicy(QComboBox::NoInsert);
     // Typing in the list converts nothing: a completer would turn typed text
     // into a pick of the matching item on Enter or Tab.
     cboDegrees->setCompleter(nullptr);
-    cboDegrees->setGeometry(twips(1440, 600, 1095, 315));
     showPlaceholder(cboDegrees, QStringLiteral("Degrees"));
 
-    cmdCloseTempsForm = new QPushButton(QStringLiteral("Close"), this);
-    cmdCloseTempsForm->setObjectName(QStringLiteral("cmdCloseTempsForm"));
-    cmdCloseTempsForm->setGeometry(twips(720, 1320, 975, 285));
+    cmdCloseTempsForm = place<QPushButton>(this, "cmdCloseTempsForm", twips(720, 1320, 975, 285),
+                                           QStringLiteral("Close"));
     // Neither default nor cancel button: Enter in the text box does nothing.
     cmdCloseTempsForm->setAutoDefault(false);
 

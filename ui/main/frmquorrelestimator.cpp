@@ -41,15 +41,46 @@ std::string text(const QLineEdit *box)
 
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
-    setUpWindow("frmQuorrelEstimator", QStringLiteral("Quorrel Estimator - Halbrook"),
-                QStringLiteral(":/icons/quorrel.bmp"), 5910, 4740, kWindowGrey);
-
-    // Created bottom-most first: the frame and the lines lie under the controls
+    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"), 5910,
+                4740, kWindowGrey);
+    // Created bottom-most first: the frames and lines lie under the controls
     // drawn over them.
-    fraTimeFound =
-        new QGroupBox(QStringLiteral("Please enter the Time the Corpse was found"), this);
-    fraTimeFound->setObjectName(QStringLiteral("fraTimeFound"));
-    fraTimeFound->setGeometry(twips(120, 120, 5775, 1215));
+    createTimeGroup();
+    createEntries();
+    createButtons();
+    setUpAccessibility();
+    setUpTabOrder();
+    connectHandlers();
+    cboHours->setFocus();
+    setKeyPreview(true);
+}
+
+void frmQuorrelEstimator::createTimeGroup()
+{
+    fraTimeFound = place<QGroupBox>(this, "fraTimeFound", twips(120, 120, 5775, 1215),
+                                    QStringLiteral("Please enter the Time the Corpse was found"));
+    const auto placeList = [this](const char *name, QRect geometry, const QString &placeholder) {
+        auto *list = place<QComboBox>(this, name, geometry);
+        list->setEditable(true);
+        // Enter in the list presses Calculate; it must never add the typed text.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        // No completion as you type: "1" must stay hour 1, never become "10".
+        list->setCompleter(nullptr);
+        showPlaceholder(list, placeholder);
+        return list;
+    };
+    cboHours = placeList("cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
+    cboMinutes = placeList("cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
+    cboSeconds = placeList("cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
+    cboAMPM = placeList("cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
+    cmdSetTime =
+        placeFaceButton(this, "cmdSetTime", twips(4200, 480, 975, 335), QStringLiteral("Set Time"));
+    txtTimeOfDiscovery = place<TextBox>(this, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));
+}
+
+void frmQuorrelEstimator::createEntries()
+{
+    // The four lines frame the result.
     Line1 = new Line(600, 3600, 5040, 3600, this);
     Line2 = new Line(600, 3600, 600, 4080, this);
     Line3 = new Line(600, 4080, 5040, 4080, this);
@@ -59,70 +90,50 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     Line3->setObjectName(QStringLiteral("Line3"));
     Line4->setObjectName(QStringLiteral("Line4"));
 
-    const auto makeList = [this](const char *name, QRect geometry, const QString &placeholder) {
-        auto *list = new QComboBox(this);
-        list->setObjectName(QLatin1String(name));
-        list->setEditable(true);
-        // Enter in the list presses Calculate; it must never add the typed text.
-        list->setInsertPolicy(QComboBox::NoInsert);
-        // No completion as you type: "1" must stay hour 1, never become "10".
-        list->setCompleter(nullptr);
-        showPlaceholder(list, placeholder);
-        list->setGeometry(geometry);
-        return list;
-    };
-    const auto makeButton = [this](const char *name, const QString &caption, QRect geometry) {
-        return makeFaceButton(name, caption, geometry, this);
-    };
-    const auto makeBox = [this](const char *name, QRect geometry) {
-        auto *box = new TextBox(this);
-        box->setObjectName(QLatin1String(name));
-        box->setGeometry(geometry);
-        return box;
-    };
-    const auto makeLabel = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(geometry);
+    txtAmbRoomTemp = place<TextBox>(this, "txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
+    txtCorpseTemp = place<TextBox>(this, "txtCorpseTemp", twips(3000, 2040, 1215, 285));
+    txtCorpseTempTwo = place<TextBox>(this, "txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
+    txtCorpseTime = place<TextBox>(this, "txtCorpseTime", twips(3000, 3000, 1215, 285));
+    txtTimeDead = place<TextBox>(this, "txtTimeDead", twips(3120, 3690, 1815, 285));
+
+    // The labels lie over the boxes' left edges.
+    lblRoomTemp = place<QLabel>(this, "lblRoomTemp", twips(240, 1560, 2775, 255));
+    lblCorpseTime =
+        place<QLabel>(this, "lblCorpseTime", twips(240, 2880, 2775, 495),
+                      QStringLiteral("Time elapsed of 2nd Corpse Temperature reading (in hours):"));
+    lblCorpseTime->setWordWrap(true);
+    lblTimeDead = place<QLabel>(this, "lblTimeDead", twips(600, 3720, 2295, 255),
+                                QStringLiteral("Estimated Time Of Death:"));
+    lblCorpseTemp = place<QLabel>(this, "lblCorpseTemp", twips(0, 2040, 3015, 255));
+    lblCorpseTemp2 = place<QLabel>(this, "lblCorpseTemp2", twips(0, 2520, 3015, 255));
+    for (QLabel *label : {lblRoomTemp, lblCorpseTime, lblTimeDead, lblCorpseTemp, lblCorpseTemp2}) {
         label->setFont(windowFont(true));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        return label;
-    };
+    }
 
-    cboHours = makeList("cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
-    cboMinutes = makeList("cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
-    cboSeconds = makeList("cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
-    cboAMPM = makeList("cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
-    cmdSetTime = makeButton("cmdSetTime", QStringLiteral("Set Time"), twips(4200, 480, 975, 335));
-    txtAmbRoomTemp = makeBox("txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
-    txtCorpseTemp = makeBox("txtCorpseTemp", twips(3000, 2040, 1215, 285));
-    txtCorpseTempTwo = makeBox("txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
-    txtCorpseTime = makeBox("txtCorpseTime", twips(3000, 3000, 1215, 285));
-    txtTimeDead = makeBox("txtTimeDead", twips(3120, 3690, 1815, 285));
-    cmdCalculate =
-        makeButton("cmdCalculate", QStringLiteral("&Calculate"), twips(120, 4320, 1400, 335));
-    cmdClear = makeButton("cmdClear", QStringLiteral("C&lear"), twips(1560, 4320, 1400, 335));
-    cmdLaunchTempConvert = makeButton("cmdLaunchTempConvert", QStringLiteral("&Degree Converter"),
-                                      twips(3000, 4320, 1400, 335));
-    cmdExit = makeButton("cmdExit", QStringLiteral("E&xit"), twips(4440, 4320, 1400, 335));
-    lblRoomTemp = makeLabel("lblRoomTemp", QString(), twips(240, 1560, 2775, 255));
-    lblCorpseTime = makeLabel("lblCorpseTime",
-                              QStringLiteral("Time elapsed of 2nd Corpse Temperature reading "
-                                             "(in hours):"),
-                              twips(240, 2880, 2775, 495));
-    lblCorpseTime->setWordWrap(true);
-    lblTimeDead = makeLabel("lblTimeDead", QStringLiteral("Estimated Time Of Death:"),
-                            twips(600, 3720, 2295, 255));
-    txtTimeOfDiscovery = makeBox("txtTimeOfDiscovery", twips(360, 960, 2055, 285));
-    Picture1 = new PictureBox(QStringLiteral(":/pictures/picture1.bmp"), this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twips(4320, 1800, 1575, 1215));
+    Picture1 = place<PictureBox>(this, "Picture1", twips(4320, 1800, 1575, 1215),
+                                 QStringLiteral(":/pictures/picture1.bmp"));
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    cmdAbout = makeButton("cmdAbout", QStringLiteral("About"), twips(4560, 3120, 1095, 335));
-    lblCorpseTemp = makeLabel("lblCorpseTemp", QString(), twips(0, 2040, 3015, 255));
-    lblCorpseTemp2 = makeLabel("lblCorpseTemp2", QString(), twips(0, 2520, 3015, 255));
+}
 
+void frmQuorrelEstimator::createButtons()
+{
+    cmdCalculate = placeFaceButton(this, "cmdCalculate", twips(120, 4320, 1400, 335),
+                                   QStringLiteral("&Calculate"));
+    cmdClear =
+        placeFaceButton(this, "cmdClear", twips(1560, 4320, 1400, 335), QStringLiteral("C&lear"));
+    cmdLaunchTempConvert =
+        placeFaceButton(this, "cmdLaunchTempConvert", twips(3000, 4320, 1400, 335),
+                        QStringLiteral("&Degree Converter"));
+    cmdExit =
+        placeFaceButton(this, "cmdExit", twips(4440, 4320, 1400, 335), QStringLiteral("E&xit"));
+    cmdAbout =
+        placeFaceButton(this, "cmdAbout", twips(4560, 3120, 1095, 335), QStringLiteral("About"));
     cmdCalculate->setDefault(true);
+}
+
+void frmQuorrelEstimator::setUpAccessibility()
+{
     for (QComboBox *list : {cboHours, cboMinutes, cboSeconds, cboAMPM})
         list->setAccessibleDescription(fraTimeFound->title());
     // A list's own accessible name is its current text on Linux, so its edit
@@ -135,16 +146,21 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     }
     txtTimeOfDiscovery->setAccessibleName(QStringLiteral("Time the Corpse was found"));
     Picture1->setAccessibleName(QStringLiteral("Picture of a clock and a cooling curve"));
-    const QWidget *tabOrder[] = {
+}
+
+void frmQuorrelEstimator::setUpTabOrder()
+{
+    QWidget *const order[] = {
         cboHours,       cboMinutes,    cboSeconds,           cboAMPM,       cmdSetTime,
         txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo,     txtCorpseTime, txtTimeDead,
         cmdCalculate,   cmdClear,      cmdLaunchTempConvert, cmdExit,       txtTimeOfDiscovery,
         Picture1,       cmdAbout};
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(const_cast<QWidget *>(tabOrder[i - 1]), const_cast<QWidget *>(tabOrder[i]));
-    cboHours->setFocus();
-    setKeyPreview(true);
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
 
+void frmQuorrelEstimator::connectHandlers()
+{
     connect(cmdCalculate, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdCalculate_Click);
     connect(cmdSetTime, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdSetTime_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdClear_Click);

@@ -74,6 +74,14 @@ protected:
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
 private:
+    // The constructor's steps, in the order the window is built.
+    void createTimeGroup();
+    void createEntries();
+    void createButtons();
+    void setUpAccessibility();
+    void setUpTabOrder();
+    void connectHandlers();
+
     // Each returns false on a failure, which the caller reports as invalid data.
     bool calculate();
     bool checkCombos();
