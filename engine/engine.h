@@ -5,10 +5,12 @@
 //   temperatures       -> hours since death  estimateHoursSinceDeath (cooling.h)
 //   pick texts + hours -> clock time         buildDeathClockTime (clock.h)
 //   clock time         -> text               formatClockTime (clock.h)
+//   readings + hours   -> how long, how sure judgeEstimate (confidence.h)
 // The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
 #include "clock.h"
+#include "confidence.h"
 #include "convert.h"
 #include "cooling.h"
 #include "estimate.h"

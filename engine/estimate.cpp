@@ -51,6 +51,8 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     estimate.outcome = Estimate::Outcome::Estimated;
     estimate.foundAt = *found;
     estimate.deathAt = *death;
+    estimate.confidence =
+        judgeEstimate(values[0], values[1], values[2], values[3], *estimate.hoursSinceDeath);
     return estimate;
 }
 

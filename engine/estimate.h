@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "confidence.h"
 #include "numbers.h"
 
 #include <array>
@@ -28,6 +29,8 @@ struct Estimate {
     std::optional<double> hoursSinceDeath;
     ClockTime foundAt;
     ClockTime deathAt;
+    // Set with the times: how long before discovery, and how sure.
+    std::optional<Confidence> confidence;
 };
 
 // The whole road of one Calculate once the time of discovery is set: the

@@ -104,7 +104,10 @@ try:
     step("Enter calculates", ["return"], keys=["Return"],
          handled=r"Dequeued object:text-changed:insert \[text \| Estimated Time Of Death:\]"
                  r".*?\^\^\^\^\^ PROCESS OBJECT EVENT")
-    step("Tab reaches the result", ["Estimated Time Of Death:", "7:25:44 PM"], keys=["Tab"])
+    step("Tab reaches the result",
+         ["Estimated Time Of Death:", "7:25:44 PM",
+          f"4 h 34 min 16 s before the body was found; each reading off by 0.1 {DEG}F "
+          "moves this by up to 14 min"], keys=["Tab"])
     step("Shift+Tab back into the hours box", ["Time elapsed of 2nd Corpse"],
          keys=["shift+Tab"])
     step("a zero elapsed time brings up Invalid Data",

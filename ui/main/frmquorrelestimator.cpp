@@ -18,6 +18,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace quorrel::ui
 {
 namespace
@@ -35,6 +37,48 @@ std::string text(const QComboBox *list)
 std::string text(const QLineEdit *box)
 {
     return box->text().toStdString();
+}
+
+// One sentence on what the clock time alone hides: how long before discovery
+// (whole days included) and how far a tenth of a degree moves it, or which
+// reading makes the estimate doubtful.
+QString aboutTheEstimate(const Confidence &confidence)
+{
+    const QString off = QLocale().toString(kReadingResolution) + ' ' + kDegreeSign + 'F';
+    switch (confidence.doubt) {
+    case Confidence::Doubt::NegativeElapsed:
+        return QStringLiteral("Doubtful: the hours between the readings are negative");
+    case Confidence::Doubt::RoomWarmer:
+        return QStringLiteral("Doubtful: the room is warmer than the body, which was not cooling "
+                              "toward it");
+    case Confidence::Doubt::FirstAboveNormal:
+        return QStringLiteral("Doubtful: the first reading is above 98.6 ") + kDegreeSign +
+               QStringLiteral("F, which by the law the body would reach only after it was found");
+    case Confidence::Doubt::SecondFarther:
+        return QStringLiteral("Doubtful: the second reading is farther from the room temperature "
+                              "than the first, so the body was not cooling");
+    case Confidence::Doubt::None:
+        break;
+    }
+    QString sentence;
+    if (confidence.days > 0)
+        sentence = QStringLiteral("%1 %2 ")
+                       .arg(confidence.days)
+                       .arg(confidence.days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
+    sentence += QStringLiteral("%1 h %2 min %3 s before the body was found; ")
+                    .arg(confidence.hours)
+                    .arg(confidence.minutes)
+                    .arg(confidence.seconds);
+    if (!confidence.spreadMinutes)
+        return sentence + QStringLiteral("a reading off by ") + off +
+               QStringLiteral(" could make the estimate undefined");
+    const long minutes = std::lround(*confidence.spreadMinutes);
+    if (minutes < 1)
+        return sentence + QStringLiteral("each reading off by ") + off +
+               QStringLiteral(" moves this by less than a minute");
+    return sentence + QStringLiteral("each reading off by %1 moves this by up to %2 min")
+                          .arg(off)
+                          .arg(minutes);
 }
 
 } // namespace
@@ -253,6 +297,8 @@ void frmQuorrelEstimator::cmdClear_Click()
     for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
         box->clear();
     txtTimeDead->clear();
+    txtTimeDead->setToolTip(QString());
+    txtTimeDead->setAccessibleDescription(QString());
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()
@@ -341,6 +387,11 @@ bool frmQuorrelEstimator::calculate()
     }
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
     txtTimeDead->setText(QString::fromStdString(formatClockTime(estimate.deathAt)));
+    // The sentence belongs to the time shown: a tooltip, and what a screen
+    // reader says after the time.
+    const QString about = estimate.confidence ? aboutTheEstimate(*estimate.confidence) : QString();
+    txtTimeDead->setToolTip(about);
+    txtTimeDead->setAccessibleDescription(about);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "uitest.h"
 #include "widgets.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -505,6 +506,61 @@ private slots:
         QCOMPARE(messages->seen.size(), 1);
         QCOMPARE(form->txtTimeDead->text(), "9:42:52 PM");
         QCOMPARE(form->hoursSinceDeath(), 2.2855786504631865);
+    }
+
+    // Beside the clock time, the result box tells (as its tooltip and to a
+    // screen reader) how long before discovery and how sure, or what makes
+    // the estimate doubtful.
+    void resultCarriesHowLongAndHowSure_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("sentence");
+        const QString d = QStringLiteral("\u00B0");
+        QTest::newRow("worked example")
+            << kWorkedEntries << "7:25:44 PM"
+            << "4 h 34 min 16 s before the body was found; each reading off by 0.1 " + d +
+                   "F moves this by up to 14 min";
+        QTest::newRow("more than a day")
+            << QStringList{"60", "80", "79.7", "2"} << "8:59:23 AM"
+            << "3 days 15 h 0 min 37 s before the body was found; each reading off by 0.1 " + d +
+                   "F moves this by up to 10582 min";
+        QTest::newRow("a reading off by 0.1 makes it undefined")
+            << QStringList{"60", "80", "79.9", "2"} << "1:39:00 AM"
+            << "10 days 22 h 21 min 0 s before the body was found; a reading off by 0.1 " + d +
+                   "F could make the estimate undefined";
+        QTest::newRow("the body warmed")
+            << QStringList{"60", "75", "80", "2"} << "5:25:44 PM"
+            << "Doubtful: the second reading is farther from the room temperature than the "
+               "first, so the body was not cooling";
+        QTest::newRow("negative elapsed time")
+            << QStringList{"60", "80", "75", "-2"} << "7:25:44 PM"
+            << "Doubtful: the hours between the readings are negative";
+    }
+    void resultCarriesHowLongAndHowSure()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, time);
+        QFETCH(QString, sentence);
+        setTime(kMidnight);
+        enter(entries);
+        click(form->cmdCalculate);
+        QCOMPARE(form->txtTimeDead->text(), time);
+        QCOMPARE(form->txtTimeDead->toolTip(), sentence);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->txtTimeDead)
+                     ->text(QAccessible::Description),
+                 sentence);
+        // A failed Calculate leaves the time, and its sentence with it.
+        enter({"60", "80", "80", "2"});
+        click(form->cmdCalculate);
+        QCOMPARE(form->txtTimeDead->text(), time);
+        QCOMPARE(form->txtTimeDead->toolTip(), sentence);
+        // Clear takes both away.
+        click(form->cmdClear);
+        QCOMPARE(form->txtTimeDead->toolTip(), "");
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->txtTimeDead)
+                     ->text(QAccessible::Description),
+                 "");
     }
 
     // After Set Time the lists can still be changed: Calculate computes from

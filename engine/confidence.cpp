@@ -1,0 +1,66 @@
+#include "confidence.h"
+
+#include "clock.h"
+#include "cooling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorrel
+{
+namespace
+{
+
+Confidence::Doubt doubtAbout(double ambient, double first, double second, double elapsed)
+{
+    using Doubt = Confidence::Doubt;
+    if (elapsed < 0)
+        return Doubt::NegativeElapsed;
+    if (ambient > first)
+        return Doubt::RoomWarmer;
+    if (first > kNormalBodyTemperature)
+        return Doubt::FirstAboveNormal;
+    if (std::fabs(second - ambient) > std::fabs(first - ambient))
+        return Doubt::SecondFarther;
+    return Doubt::None;
+}
+
+// Every combination of the three temperatures moved by -0.1, 0 or +0.1 °F.
+std::optional<double> spreadMinutes(double ambient, double first, double second, double elapsed,
+                                    double hoursSinceDeath)
+{
+    const double steps[] = {-kReadingResolution, 0.0, kReadingResolution};
+    double widest = 0.0;
+    for (double a : steps)
+        for (double f : steps)
+            for (double s : steps) {
+                const Result<double> moved =
+                    estimateHoursSinceDeath(ambient + a, first + f, second + s, elapsed);
+                if (!moved)
+                    return std::nullopt;
+                widest = std::max(widest, std::fabs(*moved - hoursSinceDeath) * 60.0);
+            }
+    return widest;
+}
+
+} // namespace
+
+Result<Confidence> judgeEstimate(double ambient, double first, double second, double elapsed,
+                                 double hoursSinceDeath)
+{
+    const Result<std::int32_t> h = getHoursOrMinutes("h", hoursSinceDeath);
+    const Result<std::int32_t> m = getHoursOrMinutes("m", hoursSinceDeath);
+    const Result<std::int32_t> s = getHoursOrMinutes("s", hoursSinceDeath);
+    if (!h || !m || !s)
+        return std::nullopt;
+    Confidence confidence;
+    confidence.doubt = doubtAbout(ambient, first, second, elapsed);
+    confidence.days = *h / 24;
+    confidence.hours = *h % 24;
+    confidence.minutes = *m;
+    confidence.seconds = *s;
+    confidence.spreadMinutes = spreadMinutes(ambient, first, second, elapsed, hoursSinceDeath);
+    return confidence;
+}
+
+} // namespace quorrel
