@@ -394,7 +394,7 @@ private slots:
     {
         setUpApplication(); // the program's own style and font
         seed = qEnvironmentVariableIsSet("QUORREL_RANDOM_SEED")
-                   ? qEnvironmentVariableIntValue("QUORREL_RANDOM_SEED")
+                   ? qEnvironmentVariable("QUORREL_RANDOM_SEED").toUInt() // seeds pass 2^31
                    : QRandomGenerator::global()->generate();
         rng.seed(seed);
         testlibHandler = qInstallMessageHandler(quietPlatform);
