@@ -1,16 +1,17 @@
 #include "clock.h"
 
+#include "locales.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
 
 using namespace quorrel;
+using namespace quorrel::test;
 
 namespace
 {
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
 const double kWorkedHours = 4.571157300926373;
 } // namespace
 

@@ -1,15 +1,16 @@
 #include "convert.h"
 
+#include "locales.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 
 using namespace quorrel;
+using namespace quorrel::test;
 
 namespace
 {
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
 constexpr Scale F = Scale::Fahrenheit, C = Scale::Celsius;
 } // namespace
 

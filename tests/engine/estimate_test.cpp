@@ -1,13 +1,14 @@
 #include "estimate.h"
 
+#include "locales.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorrel;
+using namespace quorrel::test;
 
 namespace
 {
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
 const Picks kMidnight{"12", "00", "00", "AM"};
 } // namespace
 

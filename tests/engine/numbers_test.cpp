@@ -1,5 +1,7 @@
 #include "numbers.h"
 
+#include "locales.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,17 +9,13 @@
 #include <string>
 
 using namespace quorrel;
+using namespace quorrel::test;
 
 namespace
 {
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-const NumberLocale kEnglish{".", ","};
-const NumberLocale kGerman{",", "."};
-const NumberLocale kFrench{",", "\u202f"};
-const NumberLocale kSwiss{".", "'"};
 
 } // namespace
 
