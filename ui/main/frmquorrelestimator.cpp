@@ -267,10 +267,14 @@ void frmQuorrelEstimator::Form_Load()
 
 void frmQuorrelEstimator::Form_Unload()
 {
-    // Only a converter can still be loaded beside this window; it goes too.
+    // Every other window goes too, the last loaded first: with more than one
+    // modeless window open, unloading only the last would leave the program
+    // running with no main window. This window is first and still listed.
     LoadedForms &forms = LoadedForms::instance();
-    if (forms.count() > 1)
-        forms.at(forms.count() - 1)->unload();
+    for (int i = forms.count() - 1; i > 0; --i) {
+        if (i < forms.count())
+            forms.at(i)->unload();
+    }
 }
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)

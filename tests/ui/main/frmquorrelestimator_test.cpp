@@ -408,6 +408,23 @@ private slots:
         QCOMPARE(ended.size(), 2);
     }
 
+    // With the converter and another modeless window both open, closing the
+    // main window must take both along, or the program would run on with no
+    // main window.
+    void closingTheMainWindowUnloadsEveryOtherWindow()
+    {
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        click(form->cmdLaunchTempConvert);
+        QPointer<Form> other = new Form;
+        other->show();
+        QCOMPARE(LoadedForms::instance().count(), 3);
+        click(form->cmdExit);
+        QCOMPARE(LoadedForms::instance().count(), 0);
+        QCOMPARE(ended.size(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(other.isNull());
+    }
+
     void eachMessageAsWritten_data()
     {
         QTest::addColumn<QStringList>("picks");
