@@ -13,21 +13,27 @@ namespace quorrel::ui
 Form::Form(QWidget *parent) : QDialog(parent) {}
 
 void Form::setUpWindow(const char *name, const QString &caption, const QString &icon,
-                       int widthTwips, int heightTwips, const QColor &background,
-                       Qt::WindowType type)
+                       const QColor &background, Qt::WindowType type)
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(caption);
     setWindowIcon(QIcon(loadPicture(icon)));
-    // A fixed border with the close box only: no minimize or maximize button.
+    // The close box only: no minimize or maximize button.
     setWindowFlags(type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, widthTwips, heightTwips).size());
+                   Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
+    if (background.isValid()) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, background);
+        setPalette(colours);
+    }
     setAutoFillBackground(true);
+}
+
+void Form::setFixedClientSize(int widthTwips, int heightTwips)
+{
+    setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twips(0, 0, widthTwips, heightTwips).size());
 }
 
 Form::~Form()

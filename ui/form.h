@@ -26,10 +26,13 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    // Name, caption, icon, fixed client size in twips and background: the set-up
-    // every window shares. A Dialog window type keeps it off the taskbar.
-    void setUpWindow(const char *name, const QString &caption, const QString &icon, int widthTwips,
-                     int heightTwips, const QColor &background, Qt::WindowType type = Qt::Window);
+    // Name, caption, icon, font and background: who the window is, shared by
+    // every window. The title bar has the close box only. An invalid background
+    // keeps the desktop's. A Dialog window type keeps it off the taskbar.
+    void setUpWindow(const char *name, const QString &caption, const QString &icon,
+                     const QColor &background, Qt::WindowType type = Qt::Window);
+    // A fixed border around a client area of the given size in twips.
+    void setFixedClientSize(int widthTwips, int heightTwips);
 
     virtual void Form_Load() {}
     virtual void Form_Unload() {}

@@ -64,6 +64,17 @@ void showPlaceholder(QComboBox *list, const QString &placeholder)
     list->lineEdit()->setCursorPosition(0);
 }
 
+QComboBox *placePickList(QWidget *window, const char *name, QRect geometry,
+                         const QString &placeholder)
+{
+    auto *list = place<QComboBox>(window, name, geometry);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    showPlaceholder(list, placeholder);
+    return list;
+}
+
 void appendItems(QComboBox *list, const QStringList &items)
 {
     const QString placeholder = list->currentText();

@@ -72,6 +72,13 @@ void nameAfter(QLabel *label, QWidget *box);
 // its first letters.
 void showPlaceholder(QComboBox *list, const QString &placeholder);
 
+// An editable pick list placed on the window, showing its placeholder. Only a
+// real pick acts: the list never adds typed text as an item (Enter in it
+// belongs to the window), and has no completer, which would turn typed text
+// into a pick of a matching item ("1" into "10") on Enter or focus-out.
+QComboBox *placePickList(QWidget *window, const char *name, QRect geometry,
+                         const QString &placeholder);
+
 // Appends items to an editable list without choosing one: an empty list would
 // otherwise make its first item current and write it over the placeholder.
 void appendItems(QComboBox *list, const QStringList &items);

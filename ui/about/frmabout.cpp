@@ -18,8 +18,9 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 
 frmAbout::frmAbout()
 {
-    setUpWindow("frmAbout", kProgramCaption, QStringLiteral(":/icons/about.bmp"), 5760, 4365,
-                kWindowGrey, Qt::Dialog);
+    setUpWindow("frmAbout", kProgramCaption, QStringLiteral(":/icons/about.bmp"), kWindowGrey,
+                Qt::Dialog);
+    setFixedClientSize(5760, 4365);
 
     // The white line first, the grey one over it: together an etched rule.
     Line1[0] = new Line(120, 3840, 5669, 3840, this, 2, Qt::white);

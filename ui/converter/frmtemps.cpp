@@ -30,7 +30,8 @@ QString shown(const Result<double> &value)
 frmTemps::frmTemps()
 {
     setUpWindow("frmTemps", QStringLiteral("Degree Conversions - Halbrook"),
-                QStringLiteral(":/icons/converter.bmp"), 3525, 1980, Qt::white);
+                QStringLiteral(":/icons/converter.bmp"), Qt::white);
+    setFixedClientSize(3525, 1980);
 
     // Created bottom-most first.
     lblConvert = place<QLabel>(
@@ -60,13 +61,8 @@ frmTemps::frmTemps()
 
     txtInputTemp = place<TextBox>(this, "txtInputTemp", twips(120, 600, 1215, 285));
 
-    cboDegrees = place<QComboBox>(this, "cboDegrees", twips(1440, 600, 1095, 315));
-    cboDegrees->setEditable(true);
-    cboDegrees->setInsertPolicy(QComboBox::NoInsert);
-    // Typing in the list converts nothing: a completer would turn typed text
-    // into a pick of the matching item on Enter or Tab.
-    cboDegrees->setCompleter(nullptr);
-    showPlaceholder(cboDegrees, QStringLiteral("Degrees"));
+    cboDegrees =
+        placePickList(this, "cboDegrees", twips(1440, 600, 1095, 315), QStringLiteral("Degrees"));
 
     cmdCloseTempsForm = place<QPushButton>(this, "cmdCloseTempsForm", twips(720, 1320, 975, 285),
                                            QStringLiteral("Close"));

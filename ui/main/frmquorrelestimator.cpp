@@ -85,8 +85,9 @@ QString aboutTheEstimate(const Confidence &confidence)
 
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
-    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"), 5910,
-                4740, kWindowGrey);
+    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
+                kWindowGrey);
+    setFixedClientSize(5910, 4740);
     // Created bottom-most first: the frames and lines lie under the controls
     // drawn over them.
     createTimeGroup();
@@ -103,20 +104,10 @@ void frmQuorrelEstimator::createTimeGroup()
 {
     fraTimeFound = place<QGroupBox>(this, "fraTimeFound", twips(120, 120, 5775, 1215),
                                     QStringLiteral("Please enter the Time the Corpse was found"));
-    const auto placeList = [this](const char *name, QRect geometry, const QString &placeholder) {
-        auto *list = place<QComboBox>(this, name, geometry);
-        list->setEditable(true);
-        // Enter in the list presses Calculate; it must never add the typed text.
-        list->setInsertPolicy(QComboBox::NoInsert);
-        // No completion as you type: "1" must stay hour 1, never become "10".
-        list->setCompleter(nullptr);
-        showPlaceholder(list, placeholder);
-        return list;
-    };
-    cboHours = placeList("cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
-    cboMinutes = placeList("cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
-    cboSeconds = placeList("cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
-    cboAMPM = placeList("cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
+    cboHours = placePickList(this, "cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
+    cboMinutes = placePickList(this, "cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
+    cboSeconds = placePickList(this, "cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
+    cboAMPM = placePickList(this, "cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
     cmdSetTime =
         placeFaceButton(this, "cmdSetTime", twips(4200, 480, 975, 335), QStringLiteral("Set Time"));
     txtTimeOfDiscovery = place<TextBox>(this, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));

@@ -82,7 +82,9 @@ private:
     void setUpTabOrder();
     void connectHandlers();
 
-    // Each returns false on a failure, which the caller reports as invalid data.
+    // Each returns false on a failure, which the caller reports as invalid
+    // data. A case with a message of its own (an incomplete selection, no
+    // numbers entered) is reported inside and returns true.
     bool calculate();
     bool checkCombos();
     void showInvalidData();
