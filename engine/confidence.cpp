@@ -8,9 +8,6 @@
 
 namespace quorrel
 {
-namespace
-{
-
 Confidence::Doubt doubtAbout(double ambient, double first, double second, double elapsed)
 {
     using Doubt = Confidence::Doubt;
@@ -24,6 +21,9 @@ Confidence::Doubt doubtAbout(double ambient, double first, double second, double
         return Doubt::SecondFarther;
     return Doubt::None;
 }
+
+namespace
+{
 
 // Every combination of the three temperatures moved by -0.1, 0 or +0.1 °F.
 std::optional<double> spreadMinutes(double ambient, double first, double second, double elapsed,

@@ -35,6 +35,9 @@ struct Confidence {
 // A thermometer's resolution, in °F.
 inline constexpr double kReadingResolution = 0.1;
 
+// The reading that makes an estimate from these readings doubtful, if any.
+Confidence::Doubt doubtAbout(double ambient, double first, double second, double elapsed);
+
 // Judges an estimate made from these readings (see estimateHoursSinceDeath).
 // Fails only where hoursSinceDeath does not fit the clock's 32-bit seconds.
 Result<Confidence> judgeEstimate(double ambient, double first, double second, double elapsed,

@@ -6,6 +6,7 @@
 //   pick texts + hours -> clock time         buildDeathClockTime (clock.h)
 //   clock time         -> text               formatClockTime (clock.h)
 //   readings + hours   -> how long, how sure judgeEstimate (confidence.h)
+//   readings + hours   -> how it cooled      coolingCurve (curve.h)
 // The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
@@ -13,5 +14,6 @@
 #include "confidence.h"
 #include "convert.h"
 #include "cooling.h"
+#include "curve.h"
 #include "estimate.h"
 #include "numbers.h"

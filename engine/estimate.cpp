@@ -53,6 +53,8 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     estimate.deathAt = *death;
     estimate.confidence =
         judgeEstimate(values[0], values[1], values[2], values[3], *estimate.hoursSinceDeath);
+    estimate.readings = {values[0], values[1], values[2], values[3]};
+    estimate.curve = coolingCurve(estimate.readings, *estimate.hoursSinceDeath);
     return estimate;
 }
 

@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "confidence.h"
+#include "curve.h"
 #include "numbers.h"
 
 #include <array>
@@ -31,6 +32,10 @@ struct Estimate {
     ClockTime deathAt;
     // Set with the times: how long before discovery, and how sure.
     std::optional<Confidence> confidence;
+    // Set with the times: the entries as numbers.
+    Readings readings;
+    // Set with the times unless the estimate is doubtful.
+    std::optional<CoolingCurve> curve;
 };
 
 // The whole road of one Calculate once the time of discovery is set: the

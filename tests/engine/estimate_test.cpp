@@ -1,5 +1,7 @@
 #include "estimate.h"
 
+#include "cooling.h"
+
 #include "locales.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +26,19 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         const char *found = nullptr; // the clock texts, when estimated
         const char *death = nullptr;
         NumberLocale locale = kEnglish;
+        // The clock time of the second reading, and whether the estimate
+        // has a curve: none where the readings make it doubtful.
+        const char *secondAt = nullptr;
+        bool curve = false;
     } rows[] = {
         {.name = "worked example",
          .entries = {"60", "80", "75", "2"},
          .outcome = Outcome::Estimated,
          .hoursKnown = true,
          .found = "12:00:00 AM",
-         .death = "7:25:44 PM"},
+         .death = "7:25:44 PM",
+         .secondAt = "2:00:00 AM",
+         .curve = true},
         {.name = "one entry non-zero is enough to go on", .entries = {"", "", "", "2"}},
         {.name = "a zero last entry alone does not mean nothing was entered",
          .entries = {"60", "80", "75", "0"}},
@@ -55,14 +63,56 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .hoursKnown = true,
          .found = "12:00:00 AM",
          .death = "6:50:27 PM",
-         .locale = kGerman},
+         .locale = kGerman,
+         .secondAt = "2:00:00 AM",
+         .curve = true},
         {.name = "single-digit picks",
          .entries = {"60", "80", "75", "2"},
          .picks = {"1", "5", "9", "PM"},
          .outcome = Outcome::Estimated,
          .hoursKnown = true,
          .found = "1:05:09 PM",
-         .death = "8:30:53 AM"},
+         .death = "8:30:53 AM",
+         .secondAt = "3:05:09 PM",
+         .curve = true},
+        {.name = "decimals and a second reading past midnight",
+         .entries = {"68.4", "91.3", "84.25", "3.5"},
+         .picks = {"10", "40", "00", "PM"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "10:40:00 PM",
+         .death = "8:02:05 PM",
+         .secondAt = "2:10:00 AM",
+         .curve = true},
+        {.name = "found at normal temperature: death at the first reading",
+         .entries = {"60", "98.6", "90", "1"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "12:00:00 AM",
+         .secondAt = "1:00:00 AM",
+         .curve = true},
+        {.name = "the body warmed: doubtful, no curve",
+         .entries = {"60", "75", "80", "2"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "5:25:44 PM",
+         .secondAt = "2:00:00 AM"},
+        {.name = "first reading above normal: doubtful, no curve",
+         .entries = {"60", "100", "95", "2"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "11:27:59 PM",
+         .secondAt = "2:00:00 AM"},
+        {.name = "negative hours between the readings: doubtful, no curve",
+         .entries = {"60", "80", "75", "-2"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "7:25:44 PM",
+         .secondAt = "10:00:00 PM"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -72,6 +122,19 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         if (row.outcome == Outcome::Estimated) {
             EXPECT_EQ(formatClockTime(estimate.foundAt), row.found);
             EXPECT_EQ(formatClockTime(estimate.deathAt), row.death);
+            const Readings &read = estimate.readings;
+            EXPECT_EQ(formatClockTime(*clockTimeAfter(estimate.foundAt, read.elapsed)),
+                      row.secondAt);
+            ASSERT_EQ(estimate.curve.has_value(), row.curve);
+        }
+        if (estimate.curve) {
+            // Through both readings, and at 98.6 °F at the estimate.
+            const CoolingCurve &curve = *estimate.curve;
+            const Readings &read = estimate.readings;
+            EXPECT_DOUBLE_EQ(curve.temperatureAt(0.0), read.first);
+            EXPECT_DOUBLE_EQ(curve.temperatureAt(read.elapsed), read.second);
+            EXPECT_DOUBLE_EQ(curve.temperatureAt(curve.from()), kNormalBodyTemperature);
+            EXPECT_GT(curve.to(), read.elapsed);
         }
     }
 }
