@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "converter/frmtemps.h"
+#include "curve/frmcoolingcurve.h"
 #include "main/frmquorrelestimator.h"
 #include "style.h"
 #include "textboxaccessible.h"
@@ -15,15 +16,18 @@ namespace quorrel::ui
 namespace
 {
 
-// Qt presents every QDialog as a dialog; the main window and the converter
-// are the program's windows, and screen readers should announce them so. Text
-// boxes get an interface that reads their whole line.
+// Qt presents every QDialog as a dialog; the main window, the converter and
+// the curve are the program's windows, and screen readers should announce
+// them so. Text boxes get an interface that reads their whole line; the plot
+// of the curve is a graphic.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
-    const bool window =
-        qobject_cast<frmQuorrelEstimator *>(object) || qobject_cast<frmTemps *>(object);
+    const bool window = qobject_cast<frmQuorrelEstimator *>(object) ||
+                        qobject_cast<frmTemps *>(object) || qobject_cast<frmCoolingCurve *>(object);
     if (window && className == QLatin1String(object->metaObject()->className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (auto *plot = qobject_cast<CurvePlot *>(object))
+        return new QAccessibleWidget(plot, QAccessible::Graphic);
     if (auto *box = qobject_cast<TextBox *>(object))
         return new TextBoxAccessible(box);
     return nullptr;

@@ -2,6 +2,7 @@
 
 #include "about/frmabout.h"
 #include "converter/frmtemps.h"
+#include "curve/frmcoolingcurve.h"
 #include "main/frmquorrelestimator.h"
 
 #include <QPointer>
@@ -10,6 +11,12 @@ namespace quorrel::ui
 {
 namespace
 {
+
+QPointer<frmCoolingCurve> &curveSlot()
+{
+    static QPointer<frmCoolingCurve> form;
+    return form;
+}
 
 template <typename T> T &instanceOf(QPointer<T> &slot)
 {
@@ -36,6 +43,17 @@ frmAbout &aboutForm()
 {
     static QPointer<frmAbout> form;
     return instanceOf(form);
+}
+
+frmCoolingCurve &curveForm()
+{
+    return instanceOf(curveSlot());
+}
+
+frmCoolingCurve *loadedCurveForm()
+{
+    frmCoolingCurve *form = curveSlot();
+    return form && form->isLoaded() ? form : nullptr;
 }
 
 } // namespace quorrel::ui

@@ -7,11 +7,15 @@ namespace quorrel::ui
 {
 
 class frmAbout;
+class frmCoolingCurve;
 class frmQuorrelEstimator;
 class frmTemps;
 
 frmQuorrelEstimator &mainForm();
 frmTemps &tempsForm();
 frmAbout &aboutForm();
+frmCoolingCurve &curveForm();
+// The curve window if it is loaded, without creating it.
+frmCoolingCurve *loadedCurveForm();
 
 } // namespace quorrel::ui

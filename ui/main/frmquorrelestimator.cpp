@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "clock.h"
 #include "converter/frmtemps.h"
+#include "curve/frmcoolingcurve.h"
 #include "estimate.h"
 #include "form.h"
 #include "forms.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <cmath>
@@ -88,6 +90,7 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
                 kWindowGrey);
     setFixedClientSize(5910, 4740);
+    createMenuBar();
     // Created bottom-most first: the frames and lines lie under the controls
     // drawn over them.
     createTimeGroup();
@@ -100,70 +103,98 @@ frmQuorrelEstimator::frmQuorrelEstimator()
     setKeyPreview(true);
 }
 
+void frmQuorrelEstimator::createMenuBar()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    // No title's access key may take one of the buttons' (C, L, D, X).
+    QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
+    mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
+    mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    estimate->addSeparator();
+    mnuExit = estimate->addAction(QStringLiteral("E&xit"));
+    QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
+    mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
+    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuAbout = help->addAction(QStringLiteral("&About Quorrel"));
+
+    // The client area keeps the layout's size; the window grows by the bar.
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    const QSize client = minimumSize();
+    const int bar = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, client.width(), bar);
+    clientArea->setGeometry(0, bar, client.width(), client.height());
+    setFixedSize(client.width(), bar + client.height());
+}
+
 void frmQuorrelEstimator::createTimeGroup()
 {
-    fraTimeFound = place<QGroupBox>(this, "fraTimeFound", twips(120, 120, 5775, 1215),
+    fraTimeFound = place<QGroupBox>(clientArea, "fraTimeFound", twips(120, 120, 5775, 1215),
                                     QStringLiteral("Please enter the Time the Corpse was found"));
-    cboHours = placePickList(this, "cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
-    cboMinutes = placePickList(this, "cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
-    cboSeconds = placePickList(this, "cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
-    cboAMPM = placePickList(this, "cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
-    cmdSetTime =
-        placeFaceButton(this, "cmdSetTime", twips(4200, 480, 975, 335), QStringLiteral("Set Time"));
-    txtTimeOfDiscovery = place<TextBox>(this, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));
+    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
+    cboMinutes =
+        placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
+    cboSeconds =
+        placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
+    cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
+    cmdSetTime = placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335),
+                                 QStringLiteral("Set Time"));
+    txtTimeOfDiscovery =
+        place<TextBox>(clientArea, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));
 }
 
 void frmQuorrelEstimator::createEntries()
 {
     // The four lines frame the result.
-    Line1 = new Line(600, 3600, 5040, 3600, this);
-    Line2 = new Line(600, 3600, 600, 4080, this);
-    Line3 = new Line(600, 4080, 5040, 4080, this);
-    Line4 = new Line(5040, 3600, 5040, 4080, this);
+    Line1 = new Line(600, 3600, 5040, 3600, clientArea);
+    Line2 = new Line(600, 3600, 600, 4080, clientArea);
+    Line3 = new Line(600, 4080, 5040, 4080, clientArea);
+    Line4 = new Line(5040, 3600, 5040, 4080, clientArea);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line2->setObjectName(QStringLiteral("Line2"));
     Line3->setObjectName(QStringLiteral("Line3"));
     Line4->setObjectName(QStringLiteral("Line4"));
 
-    txtAmbRoomTemp = place<TextBox>(this, "txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
-    txtCorpseTemp = place<TextBox>(this, "txtCorpseTemp", twips(3000, 2040, 1215, 285));
-    txtCorpseTempTwo = place<TextBox>(this, "txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
-    txtCorpseTime = place<TextBox>(this, "txtCorpseTime", twips(3000, 3000, 1215, 285));
-    txtTimeDead = place<TextBox>(this, "txtTimeDead", twips(3120, 3690, 1815, 285));
+    txtAmbRoomTemp = place<TextBox>(clientArea, "txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
+    txtCorpseTemp = place<TextBox>(clientArea, "txtCorpseTemp", twips(3000, 2040, 1215, 285));
+    txtCorpseTempTwo = place<TextBox>(clientArea, "txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
+    txtCorpseTime = place<TextBox>(clientArea, "txtCorpseTime", twips(3000, 3000, 1215, 285));
+    txtTimeDead = place<TextBox>(clientArea, "txtTimeDead", twips(3120, 3690, 1815, 285));
 
     // The labels lie over the boxes' left edges.
-    lblRoomTemp = place<QLabel>(this, "lblRoomTemp", twips(240, 1560, 2775, 255));
+    lblRoomTemp = place<QLabel>(clientArea, "lblRoomTemp", twips(240, 1560, 2775, 255));
     lblCorpseTime =
-        place<QLabel>(this, "lblCorpseTime", twips(240, 2880, 2775, 495),
+        place<QLabel>(clientArea, "lblCorpseTime", twips(240, 2880, 2775, 495),
                       QStringLiteral("Time elapsed of 2nd Corpse Temperature reading (in hours):"));
     lblCorpseTime->setWordWrap(true);
-    lblTimeDead = place<QLabel>(this, "lblTimeDead", twips(600, 3720, 2295, 255),
+    lblTimeDead = place<QLabel>(clientArea, "lblTimeDead", twips(600, 3720, 2295, 255),
                                 QStringLiteral("Estimated Time Of Death:"));
-    lblCorpseTemp = place<QLabel>(this, "lblCorpseTemp", twips(0, 2040, 3015, 255));
-    lblCorpseTemp2 = place<QLabel>(this, "lblCorpseTemp2", twips(0, 2520, 3015, 255));
+    lblCorpseTemp = place<QLabel>(clientArea, "lblCorpseTemp", twips(0, 2040, 3015, 255));
+    lblCorpseTemp2 = place<QLabel>(clientArea, "lblCorpseTemp2", twips(0, 2520, 3015, 255));
     for (QLabel *label : {lblRoomTemp, lblCorpseTime, lblTimeDead, lblCorpseTemp, lblCorpseTemp2}) {
         label->setFont(windowFont(true));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }
 
-    Picture1 = place<PictureBox>(this, "Picture1", twips(4320, 1800, 1575, 1215),
+    Picture1 = place<PictureBox>(clientArea, "Picture1", twips(4320, 1800, 1575, 1215),
                                  QStringLiteral(":/pictures/picture1.bmp"));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 }
 
 void frmQuorrelEstimator::createButtons()
 {
-    cmdCalculate = placeFaceButton(this, "cmdCalculate", twips(120, 4320, 1400, 335),
+    cmdCalculate = placeFaceButton(clientArea, "cmdCalculate", twips(120, 4320, 1400, 335),
                                    QStringLiteral("&Calculate"));
-    cmdClear =
-        placeFaceButton(this, "cmdClear", twips(1560, 4320, 1400, 335), QStringLiteral("C&lear"));
+    cmdClear = placeFaceButton(clientArea, "cmdClear", twips(1560, 4320, 1400, 335),
+                               QStringLiteral("C&lear"));
     cmdLaunchTempConvert =
-        placeFaceButton(this, "cmdLaunchTempConvert", twips(3000, 4320, 1400, 335),
+        placeFaceButton(clientArea, "cmdLaunchTempConvert", twips(3000, 4320, 1400, 335),
                         QStringLiteral("&Degree Converter"));
-    cmdExit =
-        placeFaceButton(this, "cmdExit", twips(4440, 4320, 1400, 335), QStringLiteral("E&xit"));
-    cmdAbout =
-        placeFaceButton(this, "cmdAbout", twips(4560, 3120, 1095, 335), QStringLiteral("About"));
+    cmdExit = placeFaceButton(clientArea, "cmdExit", twips(4440, 4320, 1400, 335),
+                              QStringLiteral("E&xit"));
+    cmdAbout = placeFaceButton(clientArea, "cmdAbout", twips(4560, 3120, 1095, 335),
+                               QStringLiteral("About"));
     cmdCalculate->setDefault(true);
 }
 
@@ -203,6 +234,12 @@ void frmQuorrelEstimator::connectHandlers()
     connect(cmdLaunchTempConvert, &QPushButton::clicked, this,
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(mnuCoolingCurve, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuCoolingCurve_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
+    connect(mnuDegreeConverter, &QAction::triggered, this,
+            &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
     connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
@@ -270,7 +307,8 @@ void frmQuorrelEstimator::Form_Unload()
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
 {
-    if (key != Qt::Key_Escape)
+    // Escape in the menu bar leaves the menu bar, not the program.
+    if (key != Qt::Key_Escape || menuBar->hasFocus())
         return false;
     close();
     return true;
@@ -294,6 +332,22 @@ void frmQuorrelEstimator::cmdClear_Click()
     txtTimeDead->clear();
     txtTimeDead->setToolTip(QString());
     txtTimeDead->setAccessibleDescription(QString());
+    setShownEstimate(std::nullopt);
+}
+
+void frmQuorrelEstimator::setShownEstimate(const std::optional<ShownEstimate> &shown)
+{
+    m_shown = shown;
+    if (frmCoolingCurve *curve = loadedCurveForm())
+        curve->showEstimate(m_shown);
+}
+
+void frmQuorrelEstimator::mnuCoolingCurve_Click()
+{
+    frmCoolingCurve &curve = curveForm();
+    curve.show();
+    curve.raise();
+    curve.activateWindow();
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()
@@ -387,6 +441,9 @@ bool frmQuorrelEstimator::calculate()
     const QString about = estimate.confidence ? aboutTheEstimate(*estimate.confidence) : QString();
     txtTimeDead->setToolTip(about);
     txtTimeDead->setAccessibleDescription(about);
+    setShownEstimate(ShownEstimate{
+        estimate.readings, estimate.foundAt, estimate.deathAt, estimate.curve,
+        estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt, about});
     return true;
 }
 

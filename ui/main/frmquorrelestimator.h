@@ -1,8 +1,13 @@
 #pragma once
 
+#include "curve/curvedrawing.h"
 #include "form.h"
 
+#include <optional>
+
+class QAction;
 class QComboBox;
+class QMenuBar;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -20,6 +25,14 @@ class frmQuorrelEstimator : public Form
     Q_OBJECT
 public:
     frmQuorrelEstimator();
+
+    // The menu bar above the client area, which holds every control.
+    QMenuBar *menuBar;
+    QWidget *clientArea;
+    QAction *mnuCoolingCurve;
+    QAction *mnuExit;
+    QAction *mnuDegreeConverter;
+    QAction *mnuAbout;
 
     // The controls are the window's public face: the pick-list module fills
     // the lists through them, as do the tests.
@@ -53,6 +66,9 @@ public:
 
     // The last successful estimate, in hours.
     double hoursSinceDeath() const { return m_hoursSinceDeath; }
+    // The estimate the result box shows, as Calculate made it; none before
+    // the first Calculate and after Clear.
+    const std::optional<ShownEstimate> &shownEstimate() const { return m_shown; }
 
 public slots:
     void cmdCalculate_Click();
@@ -61,6 +77,7 @@ public slots:
     void cmdExit_Click();
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
+    void mnuCoolingCurve_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
     void txtCorpseTempTwo_GotFocus();
@@ -75,6 +92,7 @@ protected:
 
 private:
     // The constructor's steps, in the order the window is built.
+    void createMenuBar();
     void createTimeGroup();
     void createEntries();
     void createButtons();
@@ -90,8 +108,11 @@ private:
     void showInvalidData();
 
     QString joinedPicks() const;
+    // Sets what the result box shows and redraws the curve window if loaded.
+    void setShownEstimate(const std::optional<ShownEstimate> &shown);
 
     double m_hoursSinceDeath = 0.0;
+    std::optional<ShownEstimate> m_shown;
 };
 
 } // namespace quorrel::ui

@@ -184,7 +184,7 @@ private slots:
         QVERIFY(temps->isVisible());
         // The same click reaches the main window once About is closed.
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->cmdClear->geometry().center());
+                          main->cmdClear->mapTo(main, main->cmdClear->rect().center()));
         QTRY_COMPARE(main->txtAmbRoomTemp->text(), "");
     }
 };

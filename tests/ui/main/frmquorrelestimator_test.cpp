@@ -1,5 +1,6 @@
 #include "application.h"
 #include "converter/frmtemps.h"
+#include "curve/frmcoolingcurve.h"
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -127,19 +129,24 @@ private slots:
         QTest::newRow("Line3") << "Line3" << QRect(40, 272, 297, 1);
         QTest::newRow("Line4") << "Line4" << QRect(336, 240, 1, 33);
     }
+    // Measured from the client area's top-left corner, just below the menu
+    // bar: the menu bar moves nothing within it.
     void controlsLieWhereTheLayoutPutsThem()
     {
         QFETCH(QString, name);
         QFETCH(QRect, pixels);
-        auto *control = form->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+        auto *control = form->findChild<QWidget *>(name);
         QVERIFY(control);
-        QCOMPARE(control->geometry(), pixels);
+        const QPoint clientOrigin(0, form->menuBar->geometry().bottom() + 1);
+        QCOMPARE(QRect(control->mapTo(form, QPoint()) - clientOrigin, control->size()), pixels);
     }
 
     void windowLooksAsLaidOut()
     {
         QCOMPARE(form->windowTitle(), "Quorrel Estimator - Halbrook");
-        QCOMPARE(form->size(), QSize(394, 316));
+        // The client area keeps its size; the window grows by the menu bar.
+        QCOMPARE(form->size(), QSize(394, 316 + form->menuBar->height()));
+        QCOMPARE(form->menuBar->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QVERIFY(
             !(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -340,20 +347,30 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("effect");
-        QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "message";
-        QTest::newRow("Alt+L clears") << int(Qt::Key_L) << "cleared";
-        QTest::newRow("Alt+X exits") << int(Qt::Key_X) << "closed";
-        QTest::newRow("Alt+D opens the converter") << int(Qt::Key_D) << "converter";
-        QTest::newRow("Alt+S is no access key") << int(Qt::Key_S) << "nothing";
-        QTest::newRow("Alt+A is no access key") << int(Qt::Key_A) << "nothing";
+        QTest::addColumn<int>("modifier");
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "message" << alt;
+        QTest::newRow("Alt+L clears") << int(Qt::Key_L) << "cleared" << alt;
+        QTest::newRow("Alt+X exits") << int(Qt::Key_X) << "closed" << alt;
+        QTest::newRow("Alt+D opens the converter") << int(Qt::Key_D) << "converter" << alt;
+        QTest::newRow("Alt+S is no access key") << int(Qt::Key_S) << "nothing" << alt;
+        QTest::newRow("Alt+A is no access key") << int(Qt::Key_A) << "nothing" << alt;
+        // The menus' titles take letters no button has; Escape then closes
+        // the menu, not the program.
+        QTest::newRow("Alt+E opens the Estimate menu") << int(Qt::Key_E) << "menu" << alt;
+        QTest::newRow("Alt+T opens the Tools menu") << int(Qt::Key_T) << "menu" << alt;
+        QTest::newRow("Alt+H opens the Help menu") << int(Qt::Key_H) << "menu" << alt;
+        QTest::newRow("Ctrl+G opens the cooling curve")
+            << int(Qt::Key_G) << "curve" << int(Qt::ControlModifier);
     }
     void accessKeys()
     {
         QFETCH(int, key);
         QFETCH(QString, effect);
+        QFETCH(int, modifier);
         typeInto(form->txtCorpseTemp, "80");
         QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
-        press(Qt::Key(key), Qt::AltModifier);
+        press(Qt::Key(key), Qt::KeyboardModifiers(modifier));
         if (effect == "message")
             QTRY_COMPARE(messages->seen.size(), 1);
         else if (effect == "cleared")
@@ -362,12 +379,22 @@ private slots:
             QTRY_COMPARE(ended.size(), 1);
         else if (effect == "converter")
             QTRY_VERIFY(tempsForm().isVisible());
+        else if (effect == "curve")
+            QTRY_VERIFY(loadedCurveForm() && loadedCurveForm()->isVisible());
+        if (effect == "menu") {
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QVERIFY(!QApplication::activePopupWidget());
+            // The menu bar keeps the keyboard now; a second Escape leaves it.
+            press(Qt::Key_Escape);
+        }
         QTest::qWait(200); // an access key clicks after a short animation
         if (effect != "closed") {
             QCOMPARE(ended.size(), 0);
             QCOMPARE(form->txtCorpseTemp->text().isEmpty(), effect == "cleared");
             QCOMPARE(messages->seen.size(), effect == "message" ? 1 : 0);
-            QCOMPARE(LoadedForms::instance().count(), effect == "converter" ? 2 : 1);
+            const bool opens = effect == "converter" || effect == "curve";
+            QCOMPARE(LoadedForms::instance().count(), opens ? 2 : 1);
         }
     }
 

@@ -1,0 +1,149 @@
+#include "curve/frmcoolingcurve.h"
+
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
+
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kPlotName = QStringLiteral("Cooling curve");
+constexpr double kCursorStep = 0.25; // hours
+
+} // namespace
+
+CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(kPlotName);
+    setAccessibleDescription(curveSummary(nullptr));
+}
+
+void CurvePlot::setEstimate(const std::optional<ShownEstimate> &shown)
+{
+    m_shown = shown;
+    m_cursor.reset();
+    setAccessibleName(kPlotName);
+    setAccessibleDescription(curveSummary(m_shown ? &*m_shown : nullptr));
+    update();
+}
+
+void CurvePlot::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    drawCoolingCurve(painter, rect(), palette(), m_shown ? &*m_shown : nullptr, m_cursor);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void CurvePlot::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_shown || !m_shown->curve) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const CoolingCurve &curve = *m_shown->curve;
+    // The first step of either arrow puts the cursor at the death.
+    const double at = m_cursor.value_or(curve.from());
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveCursor(m_cursor ? at - kCursorStep : at);
+        break;
+    case Qt::Key_Right:
+        moveCursor(m_cursor ? at + kCursorStep : at);
+        break;
+    case Qt::Key_Home:
+        moveCursor(curve.from());
+        break;
+    case Qt::Key_End:
+        moveCursor(m_shown->readings.elapsed);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void CurvePlot::moveCursor(double hours)
+{
+    const CoolingCurve &curve = *m_shown->curve;
+    m_cursor = std::clamp(hours, curve.from(), curve.to());
+    // A screen reader speaks a new name of the focused object.
+    setAccessibleName(pointOnCurve(*m_shown, *m_cursor));
+    update();
+}
+
+void CurvePlot::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CurvePlot::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+frmCoolingCurve::frmCoolingCurve()
+{
+    setUpWindow("frmCoolingCurve", QStringLiteral("Cooling Curve - Halbrook"),
+                QStringLiteral(":/icons/quorrel.bmp"), QColor());
+    // Unlike the fixed windows it can be resized and maximized.
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setMinimumSize(360, 260);
+    resize(600, 420);
+
+    picCurve = new CurvePlot(this);
+    picCurve->setObjectName(QStringLiteral("picCurve"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(picCurve, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(picCurve, cmdClose);
+    picCurve->setFocus();
+    setKeyPreview(true);
+    connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
+}
+
+void frmCoolingCurve::Form_Load()
+{
+    showEstimate(mainForm().shownEstimate());
+}
+
+void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
+{
+    picCurve->setEstimate(shown);
+}
+
+bool frmCoolingCurve::Form_KeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key != Qt::Key_Escape)
+        return false;
+    hide();
+    return true;
+}
+
+void frmCoolingCurve::cmdClose_Click()
+{
+    hide();
+}
+
+} // namespace quorrel::ui

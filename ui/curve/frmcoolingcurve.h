@@ -1,0 +1,61 @@
+#pragma once
+
+#include "curve/curvedrawing.h"
+#include "form.h"
+
+#include <optional>
+
+class QPushButton;
+
+namespace quorrel::ui
+{
+
+// The plot of the cooling curve: a focusable graphic. Left and Right move a
+// cursor along the curve in 15-minute steps, Home and End jump to the death
+// and to the second reading; the cursor's time and temperature become the
+// plot's accessible name, the curve's summary its description.
+class CurvePlot : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CurvePlot(QWidget *parent);
+    void setEstimate(const std::optional<ShownEstimate> &shown);
+    std::optional<double> cursor() const { return m_cursor; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void moveCursor(double hours);
+    std::optional<ShownEstimate> m_shown;
+    std::optional<double> m_cursor;
+};
+
+// The cooling curve of the estimate the main window shows, redrawn by every
+// successful Calculate and emptied by Clear. Modeless and resizable; Close and
+// Escape only hide it, its close box unloads it.
+class frmCoolingCurve : public Form
+{
+    Q_OBJECT
+public:
+    frmCoolingCurve();
+
+    CurvePlot *picCurve;
+    QPushButton *cmdClose;
+
+    // What the main window's result box shows now; none before the first
+    // Calculate and after Clear.
+    void showEstimate(const std::optional<ShownEstimate> &shown);
+
+public slots:
+    void cmdClose_Click();
+
+protected:
+    void Form_Load() override;
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+};
+
+} // namespace quorrel::ui
