@@ -39,7 +39,8 @@ QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
 NumberLocale userNumberLocale()
 {
     const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+            locale.zeroDigit().toStdString()};
 }
 
 QPixmap loadPicture(const QString &resource)

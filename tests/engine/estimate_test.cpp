@@ -8,6 +8,7 @@ namespace
 {
 const NumberLocale kEnglish{".", ","};
 const NumberLocale kGerman{",", "."};
+const NumberLocale kEgyptianArabic{"\u066b", "\u066c", "\u0660"};
 const Picks kMidnight{"12", "00", "00", "AM"};
 } // namespace
 
@@ -55,6 +56,13 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .found = "12:00:00 AM",
          .death = "6:50:27 PM",
          .locale = kGerman},
+        {.name = "entries in the locale's own digits",
+         .entries = {"\u0666\u0660", "\u0668\u0660", "\u0667\u0665\u066b\u0665", "\u0662"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "6:50:27 PM",
+         .locale = kEgyptianArabic},
         {.name = "single-digit picks",
          .entries = {"60", "80", "75", "2"},
          .picks = {"1", "5", "9", "PM"},
