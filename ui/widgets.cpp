@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -109,6 +110,9 @@ void TextBox::focusInEvent(QFocusEvent *event)
             if (byKey)
                 selectWholeText();
             emit gotFocus();
+            // A keyboard user sees the tooltip as a mouse user does on hover.
+            if (byKey && !toolTip().isEmpty())
+                QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this, rect());
         },
         Qt::QueuedConnection);
 }
