@@ -12,20 +12,36 @@
 namespace
 {
 
-// What Qt says while it opens the display is held back: when no display can
-// be opened, Qt would abort with advice to reinstall; one line of ours says
-// what is wrong instead, and the program ends with status 1.
+// What Qt says while it opens the display is held back: when the windowing
+// system cannot start, Qt would abort with advice to reinstall; one line of
+// ours gives Qt's own reason instead (the display it could not open, the
+// platform plugin it could not load) and the program ends with status 1.
 QStringList heldMessages;
+QStringList platformReasons;
 
 void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr, "quorrel: no display could be opened (DISPLAY=%s)\n",
-                     display.isEmpty() ? "not set" : display.constData());
+        QString line = QStringLiteral("quorrel: the windowing system could not start: ");
+        if (platformReasons.isEmpty())
+            line += message.section('\n', 0, 0).trimmed();
+        else
+            line += platformReasons.join(QStringLiteral("; "));
+        if (line.endsWith(QLatin1String("display")))
+            line += QStringLiteral(" (DISPLAY is not set)");
+        // Qt lists the plugins a user could choose from instead.
+        const QString available = QStringLiteral("Available platform plugins are: ");
+        const qsizetype at = message.indexOf(available);
+        if (at >= 0)
+            line += QStringLiteral(" (platform plugins here: ") +
+                    message.mid(at + available.size()).trimmed().chopped(1) + ')';
+        std::fprintf(stderr, "%s\n", qPrintable(line));
         std::fflush(stderr);
         std::_Exit(1);
     }
+    if (type != QtDebugMsg && type != QtInfoMsg &&
+        QLatin1String(context.category).startsWith(QLatin1String("qt.qpa")))
+        platformReasons << message.trimmed();
     heldMessages << qFormatLogMessage(type, context, message);
 }
 

@@ -4,6 +4,7 @@
 #include "cooling.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace quorrel
@@ -25,6 +26,21 @@ Confidence::Doubt doubtAbout(double ambient, double first, double second, double
 namespace
 {
 
+// A reading moved by a step, as the decimal a thermometer would show: 79.8 +
+// 0.1 is the 79.9 a user types, not the 79.89999999999999 that binary
+// arithmetic leaves. Two readings the law cannot separate then compare equal,
+// and the law fails on them as it does on typed equal readings.
+double movedReading(double reading, double step)
+{
+    double value = reading + step;
+    char buffer[32];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (written.ec == std::errc())
+        std::from_chars(buffer, written.ptr, value);
+    return value;
+}
+
 // Every combination of the three temperatures moved by -0.1, 0 or +0.1 °F.
 std::optional<double> spreadMinutes(double ambient, double first, double second, double elapsed,
                                     double hoursSinceDeath)
@@ -35,7 +51,8 @@ std::optional<double> spreadMinutes(double ambient, double first, double second,
         for (double f : steps)
             for (double s : steps) {
                 const Result<double> moved =
-                    estimateHoursSinceDeath(ambient + a, first + f, second + s, elapsed);
+                    estimateHoursSinceDeath(movedReading(ambient, a), movedReading(first, f),
+                                            movedReading(second, s), elapsed);
                 if (!moved)
                     return std::nullopt;
                 widest = std::max(widest, std::fabs(*moved - hoursSinceDeath) * 60.0);

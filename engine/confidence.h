@@ -28,7 +28,9 @@ struct Confidence {
     std::int32_t seconds = 0;
     // The largest change of the estimate, in minutes, when each of the three
     // temperatures may be off by kReadingResolution either way; empty when
-    // such a change makes the law undefined (the spread is unbounded).
+    // such a change makes the law undefined (the spread is unbounded). A moved
+    // reading is compared as the decimal it stands for, so readings that meet
+    // once moved count as equal whatever binary rounding says.
     std::optional<double> spreadMinutes;
 };
 

@@ -7,7 +7,7 @@ Result<double> convertTemperature(std::string_view typed, Scale from, const Numb
 {
     // "36,6" in German is 36.6, not the 36 the forgiving reader stops at.
     const Result<double> inLocale = localeToDouble(typed, locale);
-    const double value = inLocale ? *inLocale : parseLeadingNumber(typed);
+    const double value = inLocale ? *inLocale : parseLeadingNumber(withAsciiDigits(typed, locale));
     const Result<double> a = roundToTwoDecimals(value - 32.0);
     const Result<double> b = roundToTwoDecimals(value);
     if (!a || !b)

@@ -12,8 +12,12 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     Estimate estimate;
     // Only "nothing at all entered" is told apart: every entry's leading number
     // rounds to 0. Anything non-zero passes and is read properly below.
+    // The entries in ASCII digits, whichever digits the locale writes.
+    std::array<std::string, 4> ascii;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        ascii[i] = withAsciiDigits(entries[i], locale);
     std::int32_t anyNonZero = 0;
-    for (std::string_view entry : entries) {
+    for (const std::string &entry : ascii) {
         const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(entry));
         if (!whole)
             return estimate;
@@ -35,7 +39,7 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
 
     double values[4];
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Result<double> value = localeToDouble(entries[i], locale);
+        const Result<double> value = localeToDouble(ascii[i], locale);
         if (!value)
             return estimate;
         values[i] = *value;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace quorrel
 {
@@ -100,7 +101,53 @@ double roundHalfEven(double value)
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
+// The code point at the start of a UTF-8 text and its length in bytes; a
+// length of 0 where the text does not start with a well-formed sequence.
+std::pair<char32_t, std::size_t> firstCodePoint(std::string_view text)
+{
+    if (text.empty())
+        return {0, 0};
+    const auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80)
+        return {lead, 1};
+    const std::size_t length = lead >= 0xF8   ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
+    if (length == 0 || text.size() < length)
+        return {0, 0};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return {0, 0};
+        code = (code << 6) | (next & 0x3F);
+    }
+    return {code, length};
+}
+
 } // namespace
+
+std::string withAsciiDigits(std::string_view text, const NumberLocale &locale)
+{
+    const auto [zero, zeroLength] = firstCodePoint(locale.zeroDigit);
+    if (zeroLength == 0 || zero == U'0' || zeroLength != locale.zeroDigit.size())
+        return std::string(text);
+    std::string ascii;
+    ascii.reserve(text.size());
+    while (!text.empty()) {
+        const auto [code, length] = firstCodePoint(text);
+        if (length > 0 && code >= zero && code <= zero + 9) {
+            ascii.push_back(static_cast<char>('0' + (code - zero)));
+            text.remove_prefix(length);
+        } else {
+            ascii.push_back(text[0]);
+            text.remove_prefix(1);
+        }
+    }
+    return ascii;
+}
 
 double parseLeadingNumber(std::string_view text)
 {
@@ -125,8 +172,10 @@ double parseLeadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-Result<double> localeToDouble(std::string_view text, const NumberLocale &locale)
+Result<double> localeToDouble(std::string_view typed, const NumberLocale &locale)
 {
+    const std::string ascii = withAsciiDigits(typed, locale);
+    std::string_view text = ascii;
     while (!text.empty() && isSpace(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && isSpace(text.back()))

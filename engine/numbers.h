@@ -17,7 +17,14 @@ template <typename T> using Result = std::optional<T>;
 struct NumberLocale {
     std::string decimalPoint = ".";
     std::string groupSeparator = ",";
+    // The locale's digit zero; the other nine follow it in Unicode, as in
+    // every digit set a locale writes ("٠" to "٩" in Arabic).
+    std::string zeroDigit = "0";
 };
+
+// The text with every digit of the locale's own set rewritten as an ASCII
+// digit, so a number typed as the locale writes it reads as any other.
+std::string withAsciiDigits(std::string_view text, const NumberLocale &locale);
 
 // Reads the number at the start of a text the forgiving way: blanks, tabs and
 // line feeds are skipped wherever they stand, "." is the decimal point whatever
@@ -26,10 +33,9 @@ struct NumberLocale {
 // reads as an infinity, for the caller's range check to catch.
 double parseLeadingNumber(std::string_view text);
 
-// Reads the whole text as one number in the given locale, blanks around it
-// allowed. Group separators are accepted only between groups of three digits.
-// Not a number, the empty text, "inf", "nan" and values beyond the double range
-// all fail.
+// Reads the whole text as one number in the given locale, in its digits or in
+// ASCII ones, blanks around it allowed. Group separators are accepted only between groups of three
+// digits. Not a number, the empty text, "inf", "nan" and values beyond the double range all fail.
 Result<double> localeToDouble(std::string_view text, const NumberLocale &locale);
 
 // localeToDouble, then rounded half to even into 16 bits.

@@ -19,6 +19,10 @@ QUORREL_PACKAGES=(
   at-spi2-core
   python3-pyatspi
   orca
+  # The voice an Orca user has, so the screen-reader test speaks as for them.
+  speech-dispatcher-espeak-ng
+  # A face wider than Liberation Sans: the captions must fit with it too.
+  fonts-dejavu-core
 )
 
 # The sanitizer build and the fuzzers need clang and its runtimes; llvm-14

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -39,7 +40,8 @@ QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
 NumberLocale userNumberLocale()
 {
     const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
+            locale.zeroDigit().toStdString()};
 }
 
 QPixmap loadPicture(const QString &resource)
@@ -119,6 +121,9 @@ void TextBox::focusInEvent(QFocusEvent *event)
             if (byKey)
                 selectWholeText();
             emit gotFocus();
+            // A keyboard user sees the tooltip as a mouse user does on hover.
+            if (byKey && !toolTip().isEmpty())
+                QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this, rect());
         },
         Qt::QueuedConnection);
 }

@@ -85,7 +85,8 @@ void appendItems(QComboBox *list, const QStringList &items);
 
 // A single-line text box that reports when the user moves the focus into it,
 // just after the move has reached assistive technology, so that a screen
-// reader names the box before anything else is said of it.
+// reader names the box before anything else is said of it. Reached by the
+// keyboard, it shows its tooltip as it would on hover.
 class TextBox : public QLineEdit
 {
     Q_OBJECT

@@ -106,7 +106,7 @@ try:
                  r".*?\^\^\^\^\^ PROCESS OBJECT EVENT")
     step("Tab reaches the result",
          ["Estimated Time Of Death:", "7:25:44 PM",
-          f"4 h 34 min 16 s before the body was found; each reading off by 0.1 {DEG}F "
+          f"4 h 34 min 16 s before the body was found at 12:00:00 AM; each reading off by 0.1 {DEG}F "
           "moves this by up to 14 min"], keys=["Tab"])
     step("Shift+Tab back into the hours box", ["Time elapsed of 2nd Corpse"],
          keys=["shift+Tab"])

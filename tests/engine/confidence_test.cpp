@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,12 @@ std::optional<double> law(double ta, double t1, double t2, double dt)
     return std::fabs(hours);
 }
 
+// A reading moved by a tenth, as the decimal a thermometer shows.
+double moved(double reading, double step)
+{
+    return std::round((reading + step) * 1e9) / 1e9;
+}
+
 // The widest move over all readings off by 0.1 °F, in minutes.
 std::optional<double> spread(double ta, double t1, double t2, double dt)
 {
@@ -30,7 +37,8 @@ std::optional<double> spread(double ta, double t1, double t2, double dt)
     for (double a : {-0.1, 0.0, 0.1})
         for (double f : {-0.1, 0.0, 0.1})
             for (double s : {-0.1, 0.0, 0.1}) {
-                const std::optional<double> moved = law(ta + a, t1 + f, t2 + s, dt);
+                const std::optional<double> moved =
+                    law(::moved(ta, a), ::moved(t1, f), ::moved(t2, s), dt);
                 if (!moved)
                     return std::nullopt;
                 widest = std::max(widest, std::fabs(*moved - base) * 60);
@@ -63,6 +71,38 @@ TEST(JudgeEstimate, TellsHowLongAndHowSure)
          .second = 60.1,
          .elapsed = 2,
          .spreadBounded = false},
+        {.name = "exactly one day before discovery",
+         .ambient = 60,
+         .first = 80,
+         .second = 75,
+         .elapsed = 10.5006},
+        {.name = "exactly two days before discovery",
+         .ambient = 60,
+         .first = 80,
+         .second = 75,
+         .elapsed = 21.0012},
+        {.name = "a first reading of exactly normal is no doubt",
+         .ambient = 60,
+         .first = 98.6,
+         .second = 75,
+         .elapsed = 2},
+        {.name = "readings that meet once moved, though binary sums miss",
+         .ambient = 60,
+         .first = 80,
+         .second = 79.8,
+         .elapsed = 2,
+         .spreadBounded = false},
+        {.name = "the same over a long gap, where the spread once overflowed",
+         .ambient = 60,
+         .first = 80,
+         .second = 79.8,
+         .elapsed = 200,
+         .spreadBounded = false},
+        {.name = "readings 0.3 apart stay bounded",
+         .ambient = 60,
+         .first = 80,
+         .second = 79.7,
+         .elapsed = 200},
         {.name = "the body warmed",
          .ambient = 60,
          .first = 75,
@@ -110,7 +150,7 @@ TEST(JudgeEstimate, TellsHowLongAndHowSure)
         ASSERT_EQ(judged->spreadMinutes.has_value(), row.spreadBounded);
         ASSERT_EQ(expected.has_value(), row.spreadBounded);
         if (row.spreadBounded) {
-            EXPECT_NEAR(*judged->spreadMinutes, *expected, 1e-6);
+            EXPECT_NEAR(*judged->spreadMinutes, *expected, 1e-9 * std::max(1.0, *expected));
         }
     }
 }

@@ -16,7 +16,6 @@ namespace
 
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
-
 } // namespace
 
 TEST(ParseLeadingNumber, ReadsTheNumberAtTheFront)
@@ -83,6 +82,9 @@ TEST(LocaleToDouble, ReadsWholeNumbersInTheGivenLocale)
         {"German groups", "1.234,5", kGerman, 1234.5},
         {"French narrow blank groups", "1\u202f234,5", kFrench, 1234.5},
         {"Swiss apostrophe groups", "1'234.5", kSwiss, 1234.5},
+        {"Arabic-Indic digits, separators and groups", "\u0661\u066c\u0662\u0663\u0664\u066b\u0665",
+         kEgyptianArabic, 1234.5},
+        {"ASCII digits in a locale with its own", "36\u066b6", kEgyptianArabic, 36.6},
         {"below the smallest double reads as 0", "1e-400", kEnglish, 0},
         {"negative zero", "-0", kEnglish, -0.0},
     };
@@ -127,6 +129,7 @@ TEST(LocaleToDouble, RejectsWhatIsNotANumber)
         {"trailing sign", "5-", kEnglish},
         {"English point in a German locale after a comma", "1,5.0", kGerman},
         {"non-ASCII digits", "\u0661\u0662", kEnglish},
+        {"another script's digits", "\u0967\u0968", kEgyptianArabic},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

@@ -17,12 +17,28 @@ namespace
 
 const QString kOutOfRange = QStringLiteral("out of range");
 
-// The converted number as text, or "out of range" where the double range ends.
-QString shown(const Result<double> &value)
+// The converted temperature with its unit, or "out of range" where the
+// double range ends.
+QString shown(const Result<double> &value, QChar unit)
 {
     if (!value)
         return kOutOfRange;
-    return QString::fromStdString(numberToText(*value, QLocale().decimalPoint().toStdString()));
+    return QString::fromStdString(numberToText(*value, QLocale().decimalPoint().toStdString())) +
+           kDegreeSign + unit;
+}
+
+// The line as it fits a width: the typed value gives way first, shortened
+// with an ellipsis, since the answer after it is the point of the line.
+QString fitted(const QFontMetrics &metrics, int width, const QString &typed, const QString &rest)
+{
+    if (metrics.horizontalAdvance(typed + rest) <= width)
+        return typed + rest;
+    const int left = width - metrics.horizontalAdvance(rest);
+    const QString shortened =
+        left > 0 ? metrics.elidedText(typed, Qt::ElideRight, left) : QString();
+    if (!shortened.isEmpty())
+        return shortened + rest;
+    return metrics.elidedText(typed + rest, Qt::ElideRight, width);
 }
 
 } // namespace
@@ -119,14 +135,13 @@ void frmTemps::cboDegrees_Click()
     const Result<double> converted =
         convertTemperature(txtInputTemp->text().toStdString(),
                            scale == 0 ? Scale::Fahrenheit : Scale::Celsius, userNumberLocale());
-    const QString line = txtInputTemp->text() + cboDegrees->itemText(scale) +
-                         QStringLiteral("  =  ") + shown(converted) + kDegreeSign +
-                         (scale == 0 ? 'C' : 'F');
-    // A line wider than the window is cut at its end, never at its start; the
-    // whole line stays in the tooltip and for screen readers.
-    const QFontMetrics metrics = lblConvertedTemps->fontMetrics();
-    lblConvertedTemps->setText(
-        metrics.elidedText(line, Qt::ElideRight, lblConvertedTemps->width()));
+    const QString rest = cboDegrees->itemText(scale) + QStringLiteral("  =  ") +
+                         shown(converted, scale == 0 ? 'C' : 'F');
+    const QString line = txtInputTemp->text() + rest;
+    // The whole line stays in the tooltip and for screen readers.
+    lblConvertedTemps->setText(fitted(lblConvertedTemps->fontMetrics(),
+                                      lblConvertedTemps->contentsRect().width(),
+                                      txtInputTemp->text(), rest));
     lblConvertedTemps->setToolTip(line);
     lblConvertedTemps->setAccessibleName(line);
     lblConvertedTemps->show();

@@ -41,11 +41,33 @@ std::string text(const QLineEdit *box)
     return box->text().toStdString();
 }
 
-// One sentence on what the clock time alone hides: how long before discovery
-// (whole days included) and how far a tenth of a degree moves it, or which
-// reading makes the estimate doubtful.
-QString aboutTheEstimate(const Confidence &confidence)
+// How far a tenth of a degree moves the estimate, in the unit that fits. A
+// spread wider than the whole time before discovery says so: its number
+// would mean nothing.
+QString spreadWords(double spreadMinutes, double hoursSinceDeath, const QString &off)
 {
+    const QString moves = QStringLiteral("each reading off by ") + off;
+    if (spreadMinutes > hoursSinceDeath * 60.0)
+        return moves + QStringLiteral(" could move this by more than the whole time before "
+                                      "the body was found");
+    if (spreadMinutes < 0.5)
+        return moves + QStringLiteral(" moves this by less than a minute");
+    if (spreadMinutes < 59.5)
+        return moves +
+               QStringLiteral(" moves this by up to %1 min").arg(std::lround(spreadMinutes));
+    const double hours = spreadMinutes / 60.0;
+    if (hours < 47.5)
+        return moves + QStringLiteral(" moves this by up to %1 h").arg(std::lround(hours));
+    return moves + QStringLiteral(" moves this by up to %1 days").arg(std::lround(hours / 24.0));
+}
+
+// One sentence on what the clock time alone hides: how long before the
+// discovery it was computed from (whole days included) and how far a tenth
+// of a degree moves it, or which reading makes the estimate doubtful. It
+// names the time of discovery, so it stays true whatever the boxes show later.
+QString aboutTheEstimate(const Estimate &estimate)
+{
+    const Confidence &confidence = *estimate.confidence;
     const QString off = QLocale().toString(kReadingResolution) + ' ' + kDegreeSign + 'F';
     switch (confidence.doubt) {
     case Confidence::Doubt::NegativeElapsed:
@@ -67,20 +89,15 @@ QString aboutTheEstimate(const Confidence &confidence)
         sentence = QStringLiteral("%1 %2 ")
                        .arg(confidence.days)
                        .arg(confidence.days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
-    sentence += QStringLiteral("%1 h %2 min %3 s before the body was found; ")
+    sentence += QStringLiteral("%1 h %2 min %3 s before the body was found at %4; ")
                     .arg(confidence.hours)
                     .arg(confidence.minutes)
-                    .arg(confidence.seconds);
+                    .arg(confidence.seconds)
+                    .arg(QString::fromStdString(formatClockTime(estimate.foundAt)));
     if (!confidence.spreadMinutes)
         return sentence + QStringLiteral("a reading off by ") + off +
                QStringLiteral(" could make the estimate undefined");
-    const long minutes = std::lround(*confidence.spreadMinutes);
-    if (minutes < 1)
-        return sentence + QStringLiteral("each reading off by ") + off +
-               QStringLiteral(" moves this by less than a minute");
-    return sentence + QStringLiteral("each reading off by %1 moves this by up to %2 min")
-                          .arg(off)
-                          .arg(minutes);
+    return sentence + spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off);
 }
 
 } // namespace
@@ -331,6 +348,7 @@ void frmQuorrelEstimator::cmdClear_Click()
         box->clear();
     txtTimeDead->clear();
     txtTimeDead->setToolTip(QString());
+    txtTimeDead->setWhatsThis(QString());
     txtTimeDead->setAccessibleDescription(QString());
     setShownEstimate(std::nullopt);
 }
@@ -436,10 +454,12 @@ bool frmQuorrelEstimator::calculate()
     }
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
     txtTimeDead->setText(QString::fromStdString(formatClockTime(estimate.deathAt)));
-    // The sentence belongs to the time shown: a tooltip, and what a screen
-    // reader says after the time.
-    const QString about = estimate.confidence ? aboutTheEstimate(*estimate.confidence) : QString();
+    // The sentence belongs to the time shown: a tooltip (shown on hover and
+    // when the box is reached by keyboard), What's This (Shift+F1), and what
+    // a screen reader says after the time.
+    const QString about = estimate.confidence ? aboutTheEstimate(estimate) : QString();
     txtTimeDead->setToolTip(about);
+    txtTimeDead->setWhatsThis(about);
     txtTimeDead->setAccessibleDescription(about);
     setShownEstimate(ShownEstimate{
         estimate.readings, estimate.foundAt, estimate.deathAt, estimate.curve,

@@ -102,9 +102,10 @@ private slots:
         QTest::newRow("large, exponent form")
             << "1e300" << 1 << "1e300 \u00B0C  =  1.8E+300\u00B0F";
         QTest::newRow("beyond the double range")
-            << "1e999" << 0 << "1e999 \u00B0F  =  out of range\u00B0C";
+            << "1e999" << 0 << "1e999 \u00B0F  =  out of range";
         QTest::newRow("product overflows the rounding")
-            << "1.5e306" << 1 << "1.5e306 \u00B0C  =  out of range\u00B0F";
+            << "1.5e306" << 1 << "1.5e306 \u00B0C  =  out of range";
+
         QTest::newRow("markup shown as typed")
             << "<b>212" << 0 << "<b>212 \u00B0F  =  -17.78\u00B0C";
         QTest::newRow("entity shown as typed") << "5&lt;6" << 1 << "5&lt;6 \u00B0C  =  41\u00B0F";
@@ -117,12 +118,19 @@ private slots:
         frmTemps *temps = open();
         convert(temps, typed, scale);
         QVERIFY(temps->lblConvertedTemps->isVisible());
-        QCOMPARE(temps->lblConvertedTemps->text(), line);
-        // Seen whole: the line fits the label it is drawn in.
-        QVERIFY(temps->lblConvertedTemps->fontMetrics().horizontalAdvance(line) <=
+        QCOMPARE(temps->lblConvertedTemps->toolTip(), line);
+        // What is seen fits the label; a line too long for it keeps the answer
+        // whole and shortens the typed value before it.
+        const QString seen = temps->lblConvertedTemps->text();
+        QVERIFY(temps->lblConvertedTemps->fontMetrics().horizontalAdvance(seen) <=
                 temps->lblConvertedTemps->width());
+        if (seen != line) {
+            const QString answer = line.mid(typed.size());
+            QVERIFY2(seen.endsWith(QStringLiteral("\u2026") + answer), qPrintable(seen));
+            QVERIFY(typed.startsWith(seen.chopped(answer.size() + 1)));
+        }
         // What is drawn is the line as plain text, markup and all.
-        QLabel plain(line);
+        QLabel plain(seen);
         plain.setTextFormat(Qt::PlainText);
         plain.setFont(temps->lblConvertedTemps->font());
         plain.setPalette(temps->lblConvertedTemps->palette());
@@ -145,17 +153,19 @@ private slots:
         QCOMPARE(temps->lblConvertedTemps->text(), "36,6 \u00B0C  =  97,88\u00B0F");
     }
 
-    // A line longer than the window is cut at its end, never its start, and
-    // is whole in its tooltip and for screen readers.
-    void longLineEndsInAnEllipsis()
+    // A line longer than the window keeps its answer in view: the typed value
+    // is shortened with an ellipsis. The line is whole in its tooltip and for
+    // screen readers.
+    void longLineKeepsItsAnswer()
     {
         frmTemps *temps = open();
         const QString typed = "123456789012345678901234567890";
         convert(temps, typed, 0);
-        const QString line = typed + " \u00B0F  =  6.85871050068587E+28\u00B0C";
+        const QString answer = " \u00B0F  =  6.85871050068587E+28\u00B0C";
+        const QString line = typed + answer;
         QLabel *shownLine = temps->lblConvertedTemps;
-        QVERIFY(shownLine->text().startsWith(typed.left(10)));
-        QVERIFY(shownLine->text().endsWith(QChar(0x2026)));
+        QVERIFY(typed.startsWith(shownLine->text().section(QChar(0x2026), 0, 0)));
+        QVERIFY2(shownLine->text().endsWith(QChar(0x2026) + answer), qPrintable(shownLine->text()));
         QVERIFY(shownLine->fontMetrics().horizontalAdvance(shownLine->text()) <=
                 shownLine->width());
         QCOMPARE(shownLine->toolTip(), line);

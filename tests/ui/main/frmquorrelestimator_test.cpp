@@ -17,6 +17,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolTip>
+#include <QWhatsThis>
+
+#include <algorithm>
 
 using namespace quorrel::ui;
 using namespace quorrel::test;
@@ -58,7 +62,9 @@ class MainWindowTest : public QObject
         if (text.isEmpty())
             QTest::keyClick(field, Qt::Key_Delete);
         else
-            QTest::keyClicks(field, text);
+            for (const QChar c : text) // as a keyboard layout of any script types it
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
     }
     void pick(const QStringList &picks)
     {
@@ -78,6 +84,15 @@ class MainWindowTest : public QObject
     }
 
 private slots:
+    // What's This shows its text in a popup of its own, a top-level window.
+    static bool whatsThisShown()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(), [](const QWidget *w) {
+            return w->isVisible() && w->inherits("QWhatsThat");
+        });
+    }
+
     void initTestCase() { setUpApplication(); } // the program's own style and font
 
     void init()
@@ -561,18 +576,39 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("sentence");
         const QString d = QStringLiteral("\u00B0");
+        const QString found = QStringLiteral(" before the body was found at 12:00:00 AM; ");
+        const QString each = "each reading off by 0.1 " + d + "F ";
+        const QString undefined =
+            "a reading off by 0.1 " + d + "F could make the estimate undefined";
         QTest::newRow("worked example")
             << kWorkedEntries << "7:25:44 PM"
-            << "4 h 34 min 16 s before the body was found; each reading off by 0.1 " + d +
-                   "F moves this by up to 14 min";
-        QTest::newRow("more than a day")
+            << "4 h 34 min 16 s" + found + each + "moves this by up to 14 min";
+        QTest::newRow("exactly one day")
+            << QStringList{"60", "80", "75", "10.5006"} << "12:00:00 AM"
+            << "1 day 0 h 0 min 0 s" + found + each + "moves this by up to 1 h";
+        QTest::newRow("exactly two days")
+            << QStringList{"60", "80", "75", "21.0012"} << "12:00:00 AM"
+            << "2 days 0 h 0 min 0 s" + found + each + "moves this by up to 3 h";
+        QTest::newRow("a first reading of exactly 98.6 is no doubt")
+            << QStringList{"60", "98.6", "75", "2"} << "12:00:00 AM"
+            << "0 h 0 min 0 s" + found + each +
+                   "could move this by more than the whole time before the body was found";
+        QTest::newRow("spread wider than the time before discovery")
             << QStringList{"60", "80", "79.7", "2"} << "8:59:23 AM"
-            << "3 days 15 h 0 min 37 s before the body was found; each reading off by 0.1 " + d +
-                   "F moves this by up to 10582 min";
+            << "3 days 15 h 0 min 37 s" + found + each +
+                   "could move this by more than the whole time before the body was found";
         QTest::newRow("a reading off by 0.1 makes it undefined")
             << QStringList{"60", "80", "79.9", "2"} << "1:39:00 AM"
-            << "10 days 22 h 21 min 0 s before the body was found; a reading off by 0.1 " + d +
-                   "F could make the estimate undefined";
+            << "10 days 22 h 21 min 0 s" + found + undefined;
+        QTest::newRow("readings that meet once moved, though binary sums miss")
+            << QStringList{"60", "80", "79.8", "2"} << "1:09:17 PM"
+            << "5 days 10 h 50 min 43 s" + found + undefined;
+        QTest::newRow("a long gap, where the spread overflowed")
+            << QStringList{"60", "80", "79.8", "200"} << "7:27:43 PM"
+            << "545 days 4 h 32 min 17 s" + found + undefined;
+        QTest::newRow("a spread in days")
+            << QStringList{"55", "62.3", "61.5", "20"} << "4:03:24 AM"
+            << "12 days 19 h 56 min 36 s" + found + each + "moves this by up to 5 days";
         QTest::newRow("the body warmed")
             << QStringList{"60", "75", "80", "2"} << "5:25:44 PM"
             << "Doubtful: the second reading is farther from the room temperature than the "
@@ -594,9 +630,22 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(form->txtTimeDead)
                      ->text(QAccessible::Description),
                  sentence);
-        // A failed Calculate leaves the time, and its sentence with it.
+        // Reached by keyboard, the box shows the sentence as on hover; Shift+F1
+        // shows it too.
+        form->txtCorpseTime->setFocus();
+        press(Qt::Key_Tab);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), sentence);
+        press(Qt::Key_F1, Qt::ShiftModifier);
+        QTRY_VERIFY(whatsThisShown());
+        QWhatsThis::hideText();
+        // A failed Calculate leaves the time, and its sentence with it; so does
+        // a new time of discovery, which the sentence does not claim.
         enter({"60", "80", "80", "2"});
         click(form->cmdCalculate);
+        typeInto(form->cboHours->lineEdit(), "03");
+        click(form->cmdSetTime);
+        QCOMPARE(form->txtTimeOfDiscovery->text(), "3:00:00 AM");
         QCOMPARE(form->txtTimeDead->text(), time);
         QCOMPARE(form->txtTimeDead->toolTip(), sentence);
         // Clear takes both away.
@@ -688,22 +737,29 @@ private slots:
 
     void readsNumbersInTheUsersLocale_data()
     {
-        QTest::addColumn<QString>("firstReading");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("result");
-        QTest::newRow("decimal comma") << "80,6"
-                                       << "8:02:28 PM";
-        QTest::newRow("point is a group separator, never 806") << "80.6"
-                                                               << "";
-        QTest::newRow("grouped thousands") << "1.080"
-                                           << "10:26:53 PM";
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("decimal comma")
+            << german << QStringList{"60", "80,6", "75", "2"} << "8:02:28 PM";
+        QTest::newRow("point is a group separator, never 806")
+            << german << QStringList{"60", "80.6", "75", "2"} << "";
+        QTest::newRow("grouped thousands")
+            << german << QStringList{"60", "1.080", "75", "2"} << "10:26:53 PM";
+        QTest::newRow("the locale's own digits")
+            << QLocale(QLocale::Arabic, QLocale::Egypt)
+            << QStringList{"\u0666\u0660", "\u0668\u0660", "\u0667\u0665", "\u0662"}
+            << "7:25:44 PM";
     }
     void readsNumbersInTheUsersLocale()
     {
-        QFETCH(QString, firstReading);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, entries);
         QFETCH(QString, result);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QLocale::setDefault(locale);
         setTime(kMidnight);
-        enter({"60", firstReading, "75", "2"});
+        enter(entries);
         click(form->cmdCalculate);
         QCOMPARE(form->txtTimeDead->text(), result);
         QCOMPARE(messages->seen.size(), result.isEmpty() ? 1 : 0);
