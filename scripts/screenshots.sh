@@ -26,14 +26,32 @@ start_with_worked_example() {
 }
 trap 'kill $pid 2>/dev/null || true' EXIT
 
+# Ctrl+G opens the curve; keys given move its cursor. The whole screen is
+# taken and cut to the window, frame and all.
+shoot_curve() {
+  local out=$1
+  shift
+  xdotool key ctrl+g
+  cid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Cooling Curve - Halbrook$' | head -n 1)
+  xdotool windowfocus --sync "$cid"
+  [ $# -gt 0 ] && xdotool key "$@"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$cid")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+  xdotool key Escape
+  xdotool windowfocus --sync "$wid"
+}
+
 # A high-density screen: every size doubled.
 QT_SCALE_FACTOR=2 start_with_worked_example
 import -window "$wid" docs/main-window-2x.png
+shoot_curve docs/cooling-curve-2x.png
 xdotool key Escape
 wait "$pid" || true
 
 start_with_worked_example
 import -window "$wid" docs/main-window.png
+shoot_curve docs/cooling-curve.png Right Right Right
 
 # The converter: 212 typed, Fahrenheit picked with the arrow key.
 xdotool key alt+d
@@ -44,11 +62,12 @@ sleep 0.5
 import -window "$cid" docs/converter-window.png
 xdotool key Escape
 
-# The About window, opened with the mouse.
+# The About window, from the Help menu.
 xdotool windowfocus --sync "$wid"
-xdotool mousemove --window "$wid" 340 219 click 1
+xdotool key alt+h Return
 sleep 1
 aid=$(xdotool search --onlyvisible --name '^Quorrel Estimator - Halbrook$' | grep -v "^$wid\$" | head -n 1)
 import -window "$aid" docs/about-window.png
 xdotool windowfocus --sync "$aid"; xdotool key Escape
-echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/converter-window.png, docs/about-window.png"
+echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
+  "docs/cooling-curve-2x.png, docs/converter-window.png, docs/about-window.png"

@@ -63,30 +63,66 @@ std::int64_t timeStepMinutes(double spanMinutes, double count)
     return 1440 * static_cast<std::int64_t>(std::ceil(spanMinutes / 1440.0 / count));
 }
 
-// Draws a text beside a point, kept inside the area, on the background's
-// colour so that lines under it do not cross the letters.
-void label(QPainter &painter, const QRectF &area, QPointF at, const QString &text,
-           Qt::Alignment side, const QColor &behind)
+// Places texts beside points, inside the area, each on the first of its
+// sides where it overlaps no text placed before; on the background's colour,
+// so that lines under a text do not cross its letters.
+class Labels
 {
-    const QFontMetricsF metrics(painter.font());
-    QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(text) + 2, metrics.height()));
-    const double gap = 4;
-    box.moveCenter(at);
-    if (side & Qt::AlignLeft)
-        box.moveRight(at.x() - gap);
-    if (side & Qt::AlignRight)
-        box.moveLeft(at.x() + gap);
-    if (side & Qt::AlignTop)
-        box.moveBottom(at.y() - gap);
-    if (side & Qt::AlignBottom)
-        box.moveTop(at.y() + gap);
-    box.moveLeft(
-        std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
-    box.moveTop(
-        std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
-    painter.fillRect(box, behind);
-    painter.drawText(box, Qt::AlignCenter, text);
-}
+public:
+    Labels(QPainter &painter, const QRectF &area, const QColor &behind)
+        : m_painter(painter), m_area(area), m_behind(behind)
+    {
+    }
+    // With `optional`, a text that finds no free side is left out (marks of
+    // an axis); otherwise it goes on its first side all the same.
+    void add(QPointF at, const QString &text, std::initializer_list<Qt::Alignment> sides,
+             bool optional = false)
+    {
+        std::optional<QRectF> chosen;
+        for (Qt::Alignment side : sides) {
+            const QRectF box = placed(at, text, side);
+            if (std::none_of(m_taken.begin(), m_taken.end(),
+                             [&](const QRectF &t) { return t.intersects(box); })) {
+                chosen = box;
+                break;
+            }
+        }
+        if (!chosen && optional)
+            return;
+        if (!chosen)
+            chosen = placed(at, text, *sides.begin());
+        m_taken.append(*chosen);
+        m_painter.fillRect(*chosen, m_behind);
+        m_painter.drawText(*chosen, Qt::AlignCenter, text);
+    }
+
+private:
+    QRectF placed(QPointF at, const QString &text, Qt::Alignment side) const
+    {
+        const QFontMetricsF metrics(m_painter.font());
+        QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(text) + 4, metrics.height()));
+        const double gap = 4;
+        box.moveCenter(at);
+        if (side & Qt::AlignLeft)
+            box.moveRight(at.x() - gap);
+        if (side & Qt::AlignRight)
+            box.moveLeft(at.x() + gap);
+        if (side & Qt::AlignTop)
+            box.moveBottom(at.y() - gap);
+        if (side & Qt::AlignBottom)
+            box.moveTop(at.y() + gap);
+        box.moveLeft(std::clamp(box.left(), m_area.left(),
+                                std::max(m_area.left(), m_area.right() - box.width())));
+        box.moveTop(std::clamp(box.top(), m_area.top(),
+                               std::max(m_area.top(), m_area.bottom() - box.height())));
+        return box;
+    }
+
+    QPainter &m_painter;
+    QRectF m_area;
+    QColor m_behind;
+    QList<QRectF> m_taken;
+};
 
 void drawWords(QPainter &painter, const QRectF &area, const QPalette &palette, const QString &text)
 {
@@ -173,7 +209,6 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
     };
 
     // The spread of the time of death, a band across the whole height.
-    painter.setPen(ink);
     if (shown->spreadMinutes) {
         const double half = *shown->spreadMinutes / 60.0;
         QColor band = accent;
@@ -184,65 +219,55 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
                          band);
     }
 
-    // Temperature marks and their grid.
+    // The grid: temperature steps, and the clock's round times; a day or more
+    // apart, the marks are the midnights themselves.
     QColor grid = ink;
     grid.setAlpha(40);
+    painter.setPen(QPen(grid, 0));
     const double tStep = niceStep(high - low, plot.height() / (line * 1.8));
-    for (double t = std::ceil(low / tStep) * tStep; t <= high; t += tStep) {
-        painter.setPen(QPen(grid, 0));
+    QList<double> temperatureMarks;
+    for (auto k = static_cast<std::int64_t>(std::ceil(low / tStep)); k * tStep <= high; ++k) {
+        const double t = static_cast<double>(k) * tStep;
+        temperatureMarks.append(t);
         painter.drawLine(QPointF(plot.left(), y(t)), QPointF(plot.right(), y(t)));
-        painter.setPen(ink);
-        label(painter, area, QPointF(plot.left(), y(t)), degrees(t), Qt::AlignLeft, paper);
     }
-
-    // Time marks on the clock's round times, and each midnight crossed.
     const double foundSeconds = shown->foundAt.seconds;
     const double firstSecond = foundSeconds + from * 3600.0;
     const double lastSecond = foundSeconds + to * 3600.0;
+    const double markWidth = metrics.horizontalAdvance(QStringLiteral("00:00 AM")) * 1.6;
     const std::int64_t stepSeconds =
-        60 * timeStepMinutes((lastSecond - firstSecond) / 60.0,
-                             plot.width() /
-                                 (metrics.horizontalAdvance(QStringLiteral("00:00 AM")) * 1.6));
+        60 * timeStepMinutes((lastSecond - firstSecond) / 60.0, plot.width() / markWidth);
     const auto hoursAt = [&](double second) { return (second - foundSeconds) / 3600.0; };
+    QList<std::int64_t> timeMarks;
     for (auto s = static_cast<std::int64_t>(std::ceil(firstSecond / stepSeconds)) * stepSeconds;
          s <= lastSecond; s += stepSeconds) {
+        timeMarks.append(s);
         const double at = x(hoursAt(static_cast<double>(s)));
-        painter.setPen(QPen(grid, 0));
         painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
-        painter.setPen(ink);
-        painter.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + 4));
-        const std::int64_t ofDay = ((s % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
-        label(painter, area, QPointF(at, plot.bottom() + 2), axisTime(ofDay), Qt::AlignBottom,
-              paper);
     }
+    QList<std::int64_t> midnights;
     for (auto s =
              static_cast<std::int64_t>(std::ceil(firstSecond / kSecondsPerDay)) * kSecondsPerDay;
          s <= lastSecond; s += kSecondsPerDay) {
+        midnights.append(s);
         const double at = x(hoursAt(static_cast<double>(s)));
         painter.setPen(QPen(ink, 1, Qt::DashDotLine));
         painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
-        painter.setPen(ink);
-        label(painter, area, QPointF(at, plot.top()), QStringLiteral("midnight"), Qt::AlignTop,
-              paper);
     }
 
-    // The axes.
+    // The axes, the room and normal body temperature.
     painter.setPen(QPen(ink, 1));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
-
-    // The room, and normal body temperature.
+    for (std::int64_t s : timeMarks) {
+        const double at = x(hoursAt(static_cast<double>(s)));
+        painter.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + 4));
+    }
     painter.setPen(QPen(ink, 1, Qt::DashLine));
     painter.drawLine(QPointF(plot.left(), y(read.ambient)), QPointF(plot.right(), y(read.ambient)));
-    painter.setPen(ink);
-    label(painter, area, QPointF(plot.right(), y(read.ambient)),
-          QStringLiteral("room ") + degrees(read.ambient), Qt::AlignTop | Qt::AlignLeft, paper);
     painter.setPen(QPen(ink, 1, Qt::DotLine));
     painter.drawLine(QPointF(plot.left(), y(kNormalBodyTemperature)),
                      QPointF(plot.right(), y(kNormalBodyTemperature)));
-    painter.setPen(ink);
-    label(painter, area, QPointF(plot.right(), y(kNormalBodyTemperature)),
-          degrees(kNormalBodyTemperature), Qt::AlignBottom | Qt::AlignLeft, paper);
 
     // The curve itself.
     QPainterPath path;
@@ -259,44 +284,75 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
 
-    // Death, where the curve meets 98.6 °F, and the two readings.
+    // The cursor, death where the curve meets 98.6 °F, and the two readings.
     const double dot = std::max(3.5, line / 4);
+    std::optional<QPointF> cursorPoint;
+    if (cursor) {
+        cursorPoint = QPointF(x(*cursor), y(curve.temperatureAt(*cursor)));
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawLine(QPointF(cursorPoint->x(), plot.top()),
+                         QPointF(cursorPoint->x(), plot.bottom()));
+        painter.setPen(QPen(ink, 2));
+        painter.drawEllipse(*cursorPoint, dot * 1.8, dot * 1.8);
+    }
     const QPointF death(x(curve.from()), y(kNormalBodyTemperature));
     painter.setPen(QPen(ink, 1.5));
     painter.setBrush(accent);
     painter.drawPolygon(QPolygonF({death + QPointF(0, -dot * 1.6), death + QPointF(dot * 1.6, 0),
                                    death + QPointF(0, dot * 1.6), death + QPointF(-dot * 1.6, 0)}));
+    const QPointF readings[] = {QPointF(x(0.0), y(read.first)),
+                                QPointF(x(read.elapsed), y(read.second))};
+    painter.setBrush(ink);
+    painter.setPen(QPen(paper, 1));
+    for (const QPointF &point : readings)
+        painter.drawEllipse(point, dot, dot);
+
+    // The words, the most needed first: each later one yields its place.
+    painter.setPen(ink);
+    Labels labels(painter, area, paper);
+    const auto beside = {Qt::AlignRight | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
+                         Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop};
+    if (cursorPoint)
+        labels.add(*cursorPoint, pointOnCurve(*shown, *cursor), beside);
     const QString spread = shown->spreadMinutes
                                ? QStringLiteral(" (\u00B1%1 min)")
                                      .arg(std::max(1L, std::lround(*shown->spreadMinutes)))
                                : QStringLiteral(" (spread unbounded)");
-    painter.setPen(ink);
-    label(painter, area, death,
-          QStringLiteral("died ") + QString::fromStdString(formatClockTime(shown->deathAt)) +
-              spread,
-          Qt::AlignRight | Qt::AlignTop, paper);
-    painter.setBrush(ink);
-    for (const auto &[hours, temperature] :
-         {std::pair{0.0, read.first}, std::pair{read.elapsed, read.second}}) {
-        const QPointF point(x(hours), y(temperature));
-        painter.setPen(QPen(palette.color(QPalette::Base), 1));
-        painter.drawEllipse(point, dot, dot);
-        painter.setPen(ink);
-        label(painter, area, point,
-              degrees(temperature) + QStringLiteral(" at ") + clockText(shown->foundAt, hours),
-              Qt::AlignRight | Qt::AlignTop, paper);
+    labels.add(death,
+               QStringLiteral("died ") + QString::fromStdString(formatClockTime(shown->deathAt)) +
+                   spread,
+               beside);
+    labels.add(readings[0],
+               degrees(read.first) + QStringLiteral(" at ") + clockText(shown->foundAt, 0.0),
+               beside);
+    labels.add(readings[1],
+               degrees(read.second) + QStringLiteral(" at ") +
+                   clockText(shown->foundAt, read.elapsed),
+               beside);
+    labels.add(QPointF(plot.right(), y(kNormalBodyTemperature)), degrees(kNormalBodyTemperature),
+               {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop}, true);
+    labels.add(QPointF(plot.right(), y(read.ambient)),
+               QStringLiteral("room ") + degrees(read.ambient),
+               {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom}, true);
+    for (double t : temperatureMarks)
+        labels.add(QPointF(plot.left(), y(t)), degrees(t), {Qt::AlignLeft}, true);
+    const bool daySteps = stepSeconds >= kSecondsPerDay;
+    const std::int64_t dayFound =
+        static_cast<std::int64_t>(foundSeconds) / kSecondsPerDay * kSecondsPerDay;
+    for (std::int64_t s : timeMarks) {
+        const std::int64_t ofDay = ((s % kSecondsPerDay) + kSecondsPerDay) % kSecondsPerDay;
+        // Days apart, a mark says how many days before the day of discovery.
+        const std::int64_t daysBefore = (dayFound - s) / kSecondsPerDay;
+        const QString text = !daySteps         ? axisTime(ofDay)
+                             : daysBefore > 0  ? QStringLiteral("%1 d before").arg(daysBefore)
+                             : daysBefore == 0 ? QStringLiteral("day found")
+                                               : QStringLiteral("%1 d after").arg(-daysBefore);
+        labels.add(QPointF(x(hoursAt(static_cast<double>(s))), plot.bottom() + 2), text,
+                   {Qt::AlignBottom}, true);
     }
-
-    if (cursor) {
-        const QPointF point(x(*cursor), y(curve.temperatureAt(*cursor)));
-        painter.setPen(QPen(ink, 1, Qt::DashLine));
-        painter.drawLine(QPointF(point.x(), plot.top()), QPointF(point.x(), plot.bottom()));
-        painter.setPen(QPen(ink, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(point, dot * 1.8, dot * 1.8);
-        label(painter, area, point, pointOnCurve(*shown, *cursor), Qt::AlignRight | Qt::AlignBottom,
-              paper);
-    }
+    for (std::int64_t s : midnights)
+        labels.add(QPointF(x(hoursAt(static_cast<double>(s))), plot.top()),
+                   QStringLiteral("midnight"), {Qt::AlignTop}, true);
     painter.restore();
 }
 
