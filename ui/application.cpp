@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "converter/frmtemps.h"
+#include "curve/curveaccessible.h"
 #include "curve/frmcoolingcurve.h"
 #include "main/frmquorrelestimator.h"
 #include "style.h"
@@ -27,7 +28,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (window && className == QLatin1String(object->metaObject()->className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (auto *plot = qobject_cast<CurvePlot *>(object))
-        return new QAccessibleWidget(plot, QAccessible::Graphic);
+        return new CurvePlotAccessible(plot);
     if (auto *box = qobject_cast<TextBox *>(object))
         return new TextBoxAccessible(box);
     return nullptr;

@@ -136,16 +136,12 @@ try:
           f"From 98.6 {DEG}F at 7:25:44 PM to 80 {DEG}F at 12:00:00 AM, when the body was "
           f"found, and 75 {DEG}F at 2:00:00 AM; room 60 {DEG}F"],
          keys=["ctrl+g"], activate=True)
-    # The cursor's time and temperature are the plot's new name. Qt 6.4 hands
-    # Orca the object instead of the new name with the change, so Orca says
-    # nothing on the move itself; Where Am I (keypad Enter) reads the name.
-    xdotool("key", "Right")
-    step("Right puts the cursor at the death; Where Am I reads it",
-         [f"7:25:44 PM, 98.6 {DEG}F"], keys=["KP_Enter"])
-    xdotool("key", "Right")
-    step("Right again, 15 minutes later", [f"7:40:44 PM, 97.2 {DEG}F"], keys=["KP_Enter"])
-    xdotool("key", "End")
-    step("End jumps to the second reading", [f"2:00:00 AM, 75.0 {DEG}F"], keys=["KP_Enter"])
+    # Each move of the cursor focuses the point under it, named with its time
+    # and temperature: Orca reads it as the key is pressed.
+    step("Right puts the cursor at the death", [f"7:25:44 PM, 98.6 {DEG}F"], keys=["Right"])
+    step("Right again, 15 minutes later", [f"7:40:44 PM, 97.2 {DEG}F"], keys=["Right"])
+    step("End jumps to the second reading", [f"2:00:00 AM, 75.0 {DEG}F"], keys=["End"])
+    step("Home jumps back to the death", [f"7:25:44 PM, 98.6 {DEG}F"], keys=["Home"])
 finally:
     for what, heard in transcript:
         print(f"{what}: {heard}")

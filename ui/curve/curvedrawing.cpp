@@ -159,8 +159,9 @@ QString pointOnCurve(const ShownEstimate &shown, double hours)
            degrees(shown.curve->temperatureAt(hours), 1);
 }
 
-void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &palette,
-                      const ShownEstimate *shown, std::optional<double> cursor)
+std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
+                                        const QPalette &palette, const ShownEstimate *shown,
+                                        std::optional<double> cursor)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -169,7 +170,7 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
     if (!shown || !shown->curve) {
         drawWords(painter, area, palette, curveSummary(shown));
         painter.restore();
-        return;
+        return std::nullopt;
     }
     const CoolingCurve &curve = *shown->curve;
     const Readings &read = shown->readings;
@@ -193,7 +194,7 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
     if (plot.width() < 20 || plot.height() < 20) {
         drawWords(painter, area, palette, curveSummary(shown));
         painter.restore();
-        return;
+        return std::nullopt;
     }
     // The time axis begins a little before death, so the band of the spread
     // shows whole around it.
@@ -354,6 +355,7 @@ void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &pal
         labels.add(QPointF(x(hoursAt(static_cast<double>(s))), plot.top()),
                    QStringLiteral("midnight"), {Qt::AlignTop}, true);
     painter.restore();
+    return cursorPoint;
 }
 
 } // namespace quorrel::ui

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "curve.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -33,9 +34,10 @@ struct ShownEstimate {
 // Draws the curve of an estimate (or, with none, what to do to see one) into
 // the area, in the palette's colours and the painter's font: on screen, into
 // a PDF or onto paper alike. The cursor, in hours from discovery, is drawn
-// with its time and temperature beside it.
-void drawCoolingCurve(QPainter &painter, const QRectF &area, const QPalette &palette,
-                      const ShownEstimate *shown, std::optional<double> cursor = std::nullopt);
+// with its time and temperature beside it; returns where, if it was drawn.
+std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
+                                        const QPalette &palette, const ShownEstimate *shown,
+                                        std::optional<double> cursor = std::nullopt);
 
 // One sentence that says what the picture shows.
 QString curveSummary(const ShownEstimate *shown);

@@ -1,5 +1,6 @@
 #include "curve/frmcoolingcurve.h"
 
+#include "curve/curveaccessible.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
 
@@ -28,10 +29,38 @@ CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
     setAccessibleDescription(curveSummary(nullptr));
 }
 
+CurvePlot::~CurvePlot()
+{
+    setCursorPoint(QString());
+}
+
+void CurvePlot::setCursorPoint(const QString &name)
+{
+    if (m_point)
+        QAccessible::deleteAccessibleInterface(m_pointId);
+    m_point = nullptr;
+    m_pointId = 0;
+    if (name.isEmpty() || !QAccessible::isActive())
+        return;
+    // Where the ring is drawn: a screen reader takes two objects with the same
+    // role, name and place for one, and would not read the new point.
+    repaint();
+    const QRect ring =
+        m_cursorDrawnAt ? QRect(m_cursorDrawnAt->toPoint() - QPoint(6, 6), QSize(13, 13)) : rect();
+    m_point = new CursorPointAccessible(this, name, ring);
+    m_pointId = QAccessible::registerAccessibleInterface(m_point);
+    if (!hasFocus())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(0);
+    QAccessible::updateAccessibility(&focus);
+}
+
 void CurvePlot::setEstimate(const std::optional<ShownEstimate> &shown)
 {
     m_shown = shown;
     m_cursor.reset();
+    setCursorPoint(QString());
     setAccessibleName(kPlotName);
     setAccessibleDescription(curveSummary(m_shown ? &*m_shown : nullptr));
     update();
@@ -40,7 +69,8 @@ void CurvePlot::setEstimate(const std::optional<ShownEstimate> &shown)
 void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawCoolingCurve(painter, rect(), palette(), m_shown ? &*m_shown : nullptr, m_cursor);
+    m_cursorDrawnAt =
+        drawCoolingCurve(painter, rect(), palette(), m_shown ? &*m_shown : nullptr, m_cursor);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -78,8 +108,9 @@ void CurvePlot::moveCursor(double hours)
 {
     const CoolingCurve &curve = *m_shown->curve;
     m_cursor = std::clamp(hours, curve.from(), curve.to());
-    // A screen reader speaks a new name of the focused object.
-    setAccessibleName(pointOnCurve(*m_shown, *m_cursor));
+    const QString point = pointOnCurve(*m_shown, *m_cursor);
+    setAccessibleName(point);
+    setCursorPoint(point);
     update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QAccessibleInterface;
 class QPushButton;
 
 namespace quorrel::ui
@@ -19,8 +20,11 @@ class CurvePlot : public QWidget
     Q_OBJECT
 public:
     explicit CurvePlot(QWidget *parent);
+    ~CurvePlot() override;
     void setEstimate(const std::optional<ShownEstimate> &shown);
     std::optional<double> cursor() const { return m_cursor; }
+    // The point under the cursor for screen readers, or none.
+    QAccessibleInterface *cursorPoint() const { return m_point; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,8 +34,14 @@ protected:
 
 private:
     void moveCursor(double hours);
+    // Replaces the point under the cursor for screen readers (none with an
+    // empty name) and, while they listen, gives the new point the focus.
+    void setCursorPoint(const QString &name);
     std::optional<ShownEstimate> m_shown;
     std::optional<double> m_cursor;
+    std::optional<QPointF> m_cursorDrawnAt;
+    QAccessibleInterface *m_point = nullptr;
+    unsigned m_pointId = 0;
 };
 
 // The cooling curve of the estimate the main window shows, redrawn by every
