@@ -49,6 +49,9 @@ void Form::load()
     m_state = State::Loaded;
     LoadedForms::instance().add(this);
     Form_Load();
+    // The load step sets the last captions; the desktop's font may be wider
+    // than the one the layout was measured against.
+    fitCaptions(this);
 }
 
 void Form::unload()

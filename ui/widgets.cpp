@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
+#include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QToolTip>
 
 #include <algorithm>
@@ -51,6 +53,55 @@ QPixmap loadPicture(const QString &resource)
     QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
+}
+
+namespace
+{
+
+// Whether a caption drawn in these metrics stays within its control.
+bool captionFits(const QWidget *control, const QFontMetrics &metrics)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        const QRect box = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect needed = metrics.boundingRect(box, flags, label->text());
+        return box.contains(needed) &&
+               (label->wordWrap() || metrics.horizontalAdvance(label->text()) <= box.width());
+    }
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect box =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QString caption = QString(button->text()).remove('&');
+        return metrics.horizontalAdvance(caption) <= box.width() - 4 &&
+               metrics.height() <= box.height();
+    }
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
+        // The caption sits in the top border, indented, with a gap each side.
+        return metrics.horizontalAdvance(frame->title()) + 24 <= frame->width();
+    }
+    return true;
+}
+
+} // namespace
+
+void fitCaptions(QWidget *window)
+{
+    constexpr double kStep = 0.25;    // points
+    constexpr double kSmallest = 5.0; // below this nothing is readable anyway
+    // Every caption in the window, those within a client area under a menu
+    // bar too.
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<QPushButton *>(control) &&
+            !qobject_cast<QGroupBox *>(control))
+            continue;
+        QFont font = control->font();
+        while (!captionFits(control, QFontMetrics(font)) && font.pointSizeF() - kStep >= kSmallest)
+            font.setPointSizeF(font.pointSizeF() - kStep);
+        if (font != control->font())
+            control->setFont(font);
+    }
 }
 
 void nameAfter(QLabel *label, QWidget *box)

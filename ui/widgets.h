@@ -63,6 +63,12 @@ NumberLocale userNumberLocale();
 // One of the program's own pictures, read in the format its name says.
 QPixmap loadPicture(const QString &resource);
 
+// Every label, button and frame caption on the window shown whole in its
+// fixed box: a caption that the window's font does not fit is drawn in the
+// largest smaller size that does. With the faces the layout was measured
+// against nothing changes.
+void fitCaptions(QWidget *window);
+
 // Makes the label the box's buddy and names the box after the caption, so a
 // screen reader announces the box as the label reads.
 void nameAfter(QLabel *label, QWidget *box);
