@@ -41,6 +41,10 @@ void setUpApplication()
     QApplication::setStyle(new QuorrelStyle);
     QApplication::setFont(windowFont());
     QAccessible::installFactory(accessibleFor);
+    // The menu bar stays in the window, above the client area: a desktop's
+    // global menu would leave a gap where the bar was measured, and merely
+    // asking the session bus whether there is one costs start-up memory.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
 }
 
 } // namespace quorrel::ui

@@ -1,5 +1,6 @@
 #include "style.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <QStyleOption>
@@ -17,11 +18,60 @@ int QuorrelStyle::styleHint(StyleHint hint, const QStyleOption *option, const QW
 
 namespace
 {
+
+// Two chevrons pointing right (or down), painted at whatever size is asked.
+class ChevronIconEngine : public QIconEngine
+{
+public:
+    explicit ChevronIconEngine(bool down) : m_down(down) {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(mode == QIcon::Disabled ? Qt::gray : Qt::black, 1.5));
+        const QRectF box = QRectF(rect).adjusted(rect.width() * 0.25, rect.height() * 0.3,
+                                                 -rect.width() * 0.25, -rect.height() * 0.3);
+        for (double shift : {0.0, 0.5}) {
+            QPolygonF chevron;
+            if (m_down)
+                chevron << QPointF(box.left(), box.top() + shift * box.height())
+                        << QPointF(box.center().x(), box.top() + (shift + 0.5) * box.height())
+                        << QPointF(box.right(), box.top() + shift * box.height());
+            else
+                chevron << QPointF(box.left() + shift * box.width(), box.top())
+                        << QPointF(box.left() + (shift + 0.5) * box.width(), box.center().y())
+                        << QPointF(box.left() + shift * box.width(), box.bottom());
+            painter->drawPolyline(chevron);
+        }
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap drawn(size);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return drawn;
+    }
+    QIconEngine *clone() const override { return new ChevronIconEngine(m_down); }
+
+private:
+    bool m_down;
+};
+
 // The caption's distance from the frame's left edge, and the gap the border
 // leaves on either side of it.
 constexpr int kCaptionIndent = 8;
 constexpr int kCaptionGap = 2;
 } // namespace
+
+QIcon QuorrelStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                 const QWidget *widget) const
+{
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new ChevronIconEngine(icon == SP_ToolBarVerticalExtensionButton));
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
 
 QRect QuorrelStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                                    SubControl subControl, const QWidget *widget) const

@@ -5,7 +5,7 @@
 namespace quorrel::ui
 {
 
-// The desktop's style with three changes: a pick list drops down below its
+// The desktop's style with four changes: a pick list drops down below its
 // field, as the layout was drawn for; a group's caption is set into the top
 // border of its frame, at the left; and arrows and group frames are drawn as
 // shapes rather than read from the style's image files, whose loading would
@@ -23,6 +23,11 @@ public:
                             QPainter *painter, const QWidget *widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                          SubControl subControl, const QWidget *widget) const override;
+    // The menu bar's button for titles that do not fit gets a chevron drawn
+    // as shapes when it is shown: the style's own image would load every
+    // image plugin as the bar is built.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
+                       const QWidget *widget) const override;
 };
 
 } // namespace quorrel::ui

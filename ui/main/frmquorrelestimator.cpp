@@ -124,9 +124,6 @@ void frmQuorrelEstimator::createMenuBar()
 {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    // Always in the window, above the client area: a desktop's global menu
-    // would leave a gap where the bar was measured.
-    menuBar->setNativeMenuBar(false);
     // No title's access key may take one of the buttons' (C, L, D, X).
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
