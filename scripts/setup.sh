@@ -19,6 +19,8 @@ QUORREL_PACKAGES=(
   at-spi2-core
   python3-pyatspi
   orca
+  # pdftotext, pdfinfo, pdffonts and pdftoppm read the saved case sheet back.
+  poppler-utils
   # The voice an Orca user has, so the screen-reader test speaks as for them.
   speech-dispatcher-espeak-ng
   # A face wider than Liberation Sans: the captions must fit with it too.

@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -18,6 +19,8 @@ namespace quorrel::ui
 // The estimate the result box shows, as Calculate made it: what the curve
 // window draws, whatever the boxes hold since.
 struct ShownEstimate {
+    // The four entries as typed: room, first and second reading, hours.
+    QStringList entries;
     Readings readings;
     ClockTime foundAt;
     ClockTime deathAt;

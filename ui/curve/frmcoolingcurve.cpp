@@ -1,5 +1,6 @@
 #include "curve/frmcoolingcurve.h"
 
+#include "curve/casesheet.h"
 #include "curve/curveaccessible.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
@@ -137,21 +138,28 @@ frmCoolingCurve::frmCoolingCurve()
 
     picCurve = new CurvePlot(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
+    cmdSavePdf = new QPushButton(QStringLiteral("&Save as PDF\u2026"), this);
+    cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    cmdSavePdf->setAutoDefault(false);
+    cmdSavePdf->setEnabled(false);
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSavePdf);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(picCurve, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(picCurve, cmdClose);
+    setTabOrder(picCurve, cmdSavePdf);
+    setTabOrder(cmdSavePdf, cmdClose);
     picCurve->setFocus();
     setKeyPreview(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
 }
 
 void frmCoolingCurve::Form_Load()
@@ -161,7 +169,15 @@ void frmCoolingCurve::Form_Load()
 
 void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
 {
+    m_shown = shown;
     picCurve->setEstimate(shown);
+    cmdSavePdf->setEnabled(shown.has_value());
+}
+
+void frmCoolingCurve::cmdSavePdf_Click()
+{
+    if (m_shown)
+        saveCaseSheet(this, *m_shown);
 }
 
 bool frmCoolingCurve::Form_KeyDown(int key, Qt::KeyboardModifiers)

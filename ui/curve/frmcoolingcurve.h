@@ -54,6 +54,7 @@ public:
     frmCoolingCurve();
 
     CurvePlot *picCurve;
+    QPushButton *cmdSavePdf;
     QPushButton *cmdClose;
 
     // What the main window's result box shows now; none before the first
@@ -62,10 +63,14 @@ public:
 
 public slots:
     void cmdClose_Click();
+    void cmdSavePdf_Click();
 
 protected:
     void Form_Load() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    std::optional<ShownEstimate> m_shown;
 };
 
 } // namespace quorrel::ui

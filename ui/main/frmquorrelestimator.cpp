@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "clock.h"
 #include "converter/frmtemps.h"
+#include "curve/casesheet.h"
 #include "curve/frmcoolingcurve.h"
 #include "estimate.h"
 #include "form.h"
@@ -128,6 +129,10 @@ void frmQuorrelEstimator::createMenuBar()
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
+    mnuSaveCaseSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // A sheet records the estimate in the result box: none yet.
+    mnuSaveCaseSheet->setEnabled(false);
     estimate->addSeparator();
     mnuExit = estimate->addAction(QStringLiteral("E&xit"));
     QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
@@ -253,6 +258,8 @@ void frmQuorrelEstimator::connectHandlers()
     connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
+    connect(mnuSaveCaseSheet, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
     connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
     connect(mnuDegreeConverter, &QAction::triggered, this,
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
@@ -356,8 +363,15 @@ void frmQuorrelEstimator::cmdClear_Click()
 void frmQuorrelEstimator::setShownEstimate(const std::optional<ShownEstimate> &shown)
 {
     m_shown = shown;
+    mnuSaveCaseSheet->setEnabled(m_shown.has_value());
     if (frmCoolingCurve *curve = loadedCurveForm())
         curve->showEstimate(m_shown);
+}
+
+void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
+{
+    if (m_shown)
+        saveCaseSheet(this, *m_shown);
 }
 
 void frmQuorrelEstimator::mnuCoolingCurve_Click()
@@ -461,9 +475,15 @@ bool frmQuorrelEstimator::calculate()
     txtTimeDead->setToolTip(about);
     txtTimeDead->setWhatsThis(about);
     txtTimeDead->setAccessibleDescription(about);
-    setShownEstimate(ShownEstimate{
-        estimate.readings, estimate.foundAt, estimate.deathAt, estimate.curve,
-        estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt, about});
+    setShownEstimate(
+        ShownEstimate{{txtAmbRoomTemp->text(), txtCorpseTemp->text(), txtCorpseTempTwo->text(),
+                       txtCorpseTime->text()},
+                      estimate.readings,
+                      estimate.foundAt,
+                      estimate.deathAt,
+                      estimate.curve,
+                      estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt,
+                      about});
     return true;
 }
 

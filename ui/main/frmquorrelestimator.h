@@ -30,6 +30,7 @@ public:
     QMenuBar *menuBar;
     QWidget *clientArea;
     QAction *mnuCoolingCurve;
+    QAction *mnuSaveCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;
     QAction *mnuAbout;
@@ -78,6 +79,7 @@ public slots:
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
+    void mnuSaveCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
     void txtCorpseTempTwo_GotFocus();

@@ -1,0 +1,211 @@
+#include "application.h"
+#include "curve/frmcoolingcurve.h"
+#include "forms.h"
+#include "main/frmquorrelestimator.h"
+#include "uitest.h"
+#include "widgets.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLocale>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+using namespace quorrel::ui;
+using namespace quorrel::test;
+
+namespace
+{
+
+// Runs a tool of poppler-utils and returns what it printed.
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, tool.readAllStandardError());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+} // namespace
+
+class CaseSheetTest : public QObject
+{
+    Q_OBJECT
+
+    QPointer<frmQuorrelEstimator> form;
+    MessageWatcher *messages = nullptr;
+    QTemporaryDir home;
+
+    void calculate(const QStringList &entries)
+    {
+        TextBox *boxes[] = {form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
+                            form->txtCorpseTime};
+        for (int i = 0; i < 4; ++i) {
+            boxes[i]->setFocus();
+            boxes[i]->selectAll();
+            QTest::keyClicks(boxes[i], entries[i]);
+        }
+        QTest::mouseClick(form->cmdCalculate, Qt::LeftButton);
+    }
+
+    // Presses Ctrl+S in the main window and answers Qt's file dialog with a
+    // path; returns the name the dialog first suggested.
+    QString saveAs(const QString &path)
+    {
+        QString suggested;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || !suggested.isNull())
+                return;
+            suggested = dialog->selectedFiles().value(0);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        answer.start();
+        form->activateWindow();
+        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_S, Qt::ControlModifier);
+        return suggested;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // A home of our own with a Documents folder, where the dialog points.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        setUpApplication();
+        // The sheet's own paper is chosen from the locale: A4 here.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+    void init()
+    {
+        messages = new MessageWatcher;
+        startMainWindow(form);
+        for (const char *pick : {"12", "00", "00", "AM"}) {
+            QTest::keyClicks(focused(), QString::fromLatin1(pick));
+            QTest::keyClick(focused(), Qt::Key_Tab);
+        }
+        QTest::mouseClick(form->cmdSetTime, Qt::LeftButton);
+    }
+    void cleanup()
+    {
+        delete messages;
+        unloadAllWindows(form);
+    }
+
+    // The worked example's sheet, read back by poppler's own tools: every
+    // entry as typed, the result and its sentence are real text, and the
+    // curve's part of the page is drawn.
+    void savesTheShownEstimate()
+    {
+        calculate({"60", "80", "75", "2"});
+        const QString sentence = form->txtTimeDead->toolTip();
+        // Edited since: the sheet records what Calculate used.
+        QTest::keyClicks(form->txtCorpseTemp, "9");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        const QString suggested = saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        QCOMPARE(QFileInfo(suggested).absolutePath(), home.filePath("Documents"));
+        QVERIFY2(QRegularExpression("^time-of-death-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.pdf$")
+                     .match(QFileInfo(suggested).fileName())
+                     .hasMatch(),
+                 qPrintable(suggested));
+
+        const QString text = run("pdftotext", {"-layout", path, "-"}).simplified();
+        const QString deg = QStringLiteral(" \u00B0F");
+        for (const QString &expected :
+             {QStringLiteral("Time of death estimate"),
+              QStringLiteral("Time the body was found: 12:00:00 AM"), "Room temperature: 60" + deg,
+              "Body temperature when found: 80" + deg, "Second body temperature: 75" + deg,
+              QStringLiteral("Hours between the two readings: 2 hours"),
+              QStringLiteral("Estimated time of death: 7:25:44 PM"), sentence.simplified(),
+              QStringLiteral("Newton's law of cooling"), QStringLiteral("Case:"),
+              QStringLiteral("Examined by:"), QStringLiteral("Signature:")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
+        QVERIFY2(!text.contains("809"), "the edited entry reached the sheet");
+        const QString info = run("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Title: +Time of death estimate")),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Creator: +Quorrel")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Page size: .*\\(A4\\)")), qPrintable(info));
+        // Every font embedded: the last column but one of pdffonts says "yes".
+        const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")),
+                     qPrintable(font));
+
+        // The page rendered: the band where the curve lies holds colour.
+        QVERIFY(run("pdftoppm", {"-r", "40", "-png", "-singlefile", path, folder.filePath("page")})
+                    .isEmpty());
+        const QImage page(folder.filePath("page.png"));
+        QVERIFY(!page.isNull());
+        int coloured = 0;
+        for (int y = page.height() / 2; y < page.height() * 4 / 5; ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                coloured += c.blue() > c.red() + 40;
+            }
+        QVERIFY2(coloured > 50, qPrintable(QString::number(coloured)));
+    }
+
+    // A folder that cannot be written: one message naming the file and the
+    // reason, and nothing left behind.
+    void readOnlyFolderGivesTheMessage()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir scratch;
+        QString folder = scratch.path();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        // Root writes whatever a folder's permissions say; a folder of the
+        // kernel's own refuses even root.
+        if (geteuid() == 0)
+            folder = QStringLiteral("/proc/self/fdinfo");
+        const QString path = QDir(folder).filePath("sheet.pdf");
+        saveAs(path);
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title, "Case Sheet Not Saved");
+        QVERIFY2(messages->seen[0].text.startsWith("The case sheet could not be saved as " + path +
+                                                   ": "),
+                 qPrintable(messages->seen[0].text));
+        QVERIFY(!QFileInfo::exists(path));
+        QFile::setPermissions(scratch.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(QDir(scratch.path()).isEmpty());
+    }
+
+    // Both commands, in the menu and in the curve window, only while the
+    // result box shows an estimate.
+    void commandsOnlyWithAnEstimate()
+    {
+        frmCoolingCurve &curve = curveForm();
+        curve.show();
+        const auto enabled = [&] {
+            return std::pair(form->mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled());
+        };
+        const std::pair on(true, true), off(false, false);
+        QCOMPARE(enabled(), off);
+        calculate({"60", "80", "75", "2"});
+        QCOMPARE(enabled(), on);
+        calculate({"60", "80", "75", "0"}); // fails: the last estimate stays
+        QCOMPARE(enabled(), on);
+        QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        QCOMPARE(enabled(), off);
+    }
+};
+
+QTEST_MAIN(CaseSheetTest)
+#include "casesheet_test.moc"
