@@ -142,10 +142,14 @@ try:
     step("Right again, 15 minutes later", [f"7:40:44 PM, 97.2 {DEG}F"], keys=["Right"])
     step("End jumps to the second reading", [f"2:00:00 AM, 75.0 {DEG}F"], keys=["End"])
     step("Home jumps back to the death", [f"7:25:44 PM, 98.6 {DEG}F"], keys=["Home"])
+    xdotool("key", "Escape")  # hides the curve
+    step("Ctrl+S opens the dialog that saves the case sheet", ["Save Case Sheet as PDF"],
+         keys=["ctrl+s"], activate=True)
+    xdotool("key", "Escape")  # nothing saved
 finally:
     for what, heard in transcript:
         print(f"{what}: {heard}")
     program.terminate()
     program.wait(10)
-print("PASS: Orca named every box on entry, read the result, the message, the conversion "
-      "and the cooling curve with its cursor")
+print("PASS: Orca named every box on entry, read the result, the message, the conversion, "
+      "the cooling curve with its cursor and the case sheet's save dialog")
