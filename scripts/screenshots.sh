@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-ensure_packages imagemagick
+ensure_packages imagemagick poppler-utils
 build_quorrel >/dev/null
 binary=$PWD/${QUORREL_BUILD_DIR:-build}/app/quorrel
 mkdir -p docs
@@ -49,9 +49,22 @@ shoot_curve docs/cooling-curve-2x.png
 xdotool key Escape
 wait "$pid" || true
 
-start_with_worked_example
+# A home of its own, so the case sheet goes to a Documents folder made here.
+sheet=$(mktemp -d)
+mkdir "$sheet/Documents"
+HOME=$sheet start_with_worked_example
 import -window "$wid" docs/main-window.png
 shoot_curve docs/cooling-curve.png Right Right Right
+
+# The case sheet: Ctrl+S, the suggested name taken with Enter, then rendered.
+xdotool key ctrl+s
+did=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Case Sheet as PDF$' | head -n 1)
+xdotool windowfocus --sync "$did"
+xdotool key Return
+timeout 20 bash -c "until ls '$sheet'/Documents/time-of-death-*.pdf; do sleep 0.2; done" >/dev/null
+pdftoppm -r 60 -png -singlefile "$sheet"/Documents/time-of-death-*.pdf docs/case-sheet
+rm -rf "$sheet"
+xdotool windowfocus --sync "$wid"
 
 # The converter: 212 typed, Fahrenheit picked with the arrow key.
 xdotool key alt+d
@@ -70,4 +83,5 @@ aid=$(xdotool search --onlyvisible --name '^Quorrel Estimator - Halbrook$' | gre
 import -window "$aid" docs/about-window.png
 xdotool windowfocus --sync "$aid"; xdotool key Escape
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
-  "docs/cooling-curve-2x.png, docs/converter-window.png, docs/about-window.png"
+  "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
+  "docs/about-window.png"

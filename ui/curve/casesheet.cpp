@@ -199,8 +199,10 @@ QString writeCaseSheetPdf(const QString &path, const ShownEstimate &shown, const
             file.cancelWriting();
             return QStringLiteral("the PDF could not be started");
         }
-        drawCaseSheet(painter, writer.pageLayout().paintRectPixels(kSheetResolution), shown,
-                      madeAt);
+        // The painter starts at the margins' corner: the page is the paint
+        // rectangle's size from there.
+        const QSize paper = writer.pageLayout().paintRectPixels(kSheetResolution).size();
+        drawCaseSheet(painter, QRectF(QPointF(), paper), shown, madeAt);
         painter.end();
     }
     // Nothing reaches the name unless all of it was written.
