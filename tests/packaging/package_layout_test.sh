@@ -17,6 +17,8 @@ expect() {
   if [ -e "$root/$1" ]; then echo "ok   /$1"; else echo "MISSING /$1"; failures=$((failures + 1)); fi
 }
 expect usr/bin/quorrel
+# Printing, loaded only when the user prints, from beside the library folder.
+expect usr/lib/quorrel/quorrel-print.so
 expect "usr/share/applications/$app_id.desktop"
 expect "usr/share/metainfo/$app_id.metainfo.xml"
 for size in 32 48 64 128 256; do

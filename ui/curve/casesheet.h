@@ -30,4 +30,7 @@ QString writeCaseSheetPdf(const QString &path, const ShownEstimate &shown, const
 // and reports a failure in one message.
 void saveCaseSheet(QWidget *parent, const ShownEstimate &shown);
 
+// The command that prints the same page through the desktop's print dialog.
+void printCaseSheet(QWidget *parent, const ShownEstimate &shown);
+
 } // namespace quorrel::ui

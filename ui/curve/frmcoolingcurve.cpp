@@ -142,12 +142,17 @@ frmCoolingCurve::frmCoolingCurve()
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     cmdSavePdf->setAutoDefault(false);
     cmdSavePdf->setEnabled(false);
+    cmdPrint = new QPushButton(QStringLiteral("&Print\u2026"), this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPrint->setAutoDefault(false);
+    cmdPrint->setEnabled(false);
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdSavePdf);
+    buttons->addWidget(cmdPrint);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto *layout = new QVBoxLayout(this);
@@ -155,11 +160,13 @@ frmCoolingCurve::frmCoolingCurve()
     layout->addLayout(buttons);
 
     setTabOrder(picCurve, cmdSavePdf);
-    setTabOrder(cmdSavePdf, cmdClose);
+    setTabOrder(cmdSavePdf, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
     picCurve->setFocus();
     setKeyPreview(true);
     connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmCoolingCurve::cmdPrint_Click);
 }
 
 void frmCoolingCurve::Form_Load()
@@ -172,6 +179,13 @@ void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
     m_shown = shown;
     picCurve->setEstimate(shown);
     cmdSavePdf->setEnabled(shown.has_value());
+    cmdPrint->setEnabled(shown.has_value());
+}
+
+void frmCoolingCurve::cmdPrint_Click()
+{
+    if (m_shown)
+        printCaseSheet(this, *m_shown);
 }
 
 void frmCoolingCurve::cmdSavePdf_Click()

@@ -55,6 +55,7 @@ public:
 
     CurvePlot *picCurve;
     QPushButton *cmdSavePdf;
+    QPushButton *cmdPrint;
     QPushButton *cmdClose;
 
     // What the main window's result box shows now; none before the first
@@ -64,6 +65,7 @@ public:
 public slots:
     void cmdClose_Click();
     void cmdSavePdf_Click();
+    void cmdPrint_Click();
 
 protected:
     void Form_Load() override;

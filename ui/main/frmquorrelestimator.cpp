@@ -131,8 +131,11 @@ void frmQuorrelEstimator::createMenuBar()
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
     mnuSaveCaseSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
+    mnuPrintCaseSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     // A sheet records the estimate in the result box: none yet.
     mnuSaveCaseSheet->setEnabled(false);
+    mnuPrintCaseSheet->setEnabled(false);
     estimate->addSeparator();
     mnuExit = estimate->addAction(QStringLiteral("E&xit"));
     QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
@@ -260,6 +263,8 @@ void frmQuorrelEstimator::connectHandlers()
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
     connect(mnuSaveCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
+    connect(mnuPrintCaseSheet, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuPrintCaseSheet_Click);
     connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
     connect(mnuDegreeConverter, &QAction::triggered, this,
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
@@ -364,6 +369,7 @@ void frmQuorrelEstimator::setShownEstimate(const std::optional<ShownEstimate> &s
 {
     m_shown = shown;
     mnuSaveCaseSheet->setEnabled(m_shown.has_value());
+    mnuPrintCaseSheet->setEnabled(m_shown.has_value());
     if (frmCoolingCurve *curve = loadedCurveForm())
         curve->showEstimate(m_shown);
 }
@@ -372,6 +378,12 @@ void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
 {
     if (m_shown)
         saveCaseSheet(this, *m_shown);
+}
+
+void frmQuorrelEstimator::mnuPrintCaseSheet_Click()
+{
+    if (m_shown)
+        printCaseSheet(this, *m_shown);
 }
 
 void frmQuorrelEstimator::mnuCoolingCurve_Click()

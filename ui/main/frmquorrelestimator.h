@@ -31,6 +31,7 @@ public:
     QWidget *clientArea;
     QAction *mnuCoolingCurve;
     QAction *mnuSaveCaseSheet;
+    QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;
     QAction *mnuAbout;
@@ -80,6 +81,7 @@ public slots:
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
     void mnuSaveCaseSheet_Click();
+    void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
     void txtCorpseTempTwo_GotFocus();

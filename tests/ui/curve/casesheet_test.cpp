@@ -187,6 +187,28 @@ private slots:
         QVERIFY(QDir(scratch.path()).isEmpty());
     }
 
+    // Ctrl+P loads the printing module and opens the desktop's print dialog
+    // on the sheet; closed, nothing is printed and nothing is said.
+    void printOpensThePrintDialog()
+    {
+        calculate({"60", "80", "75", "2"});
+        QString title;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
+                return;
+            title = dialog->windowTitle();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        form->activateWindow();
+        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(title, "Print Case Sheet");
+        QVERIFY(messages->seen.isEmpty());
+    }
+
     // Both commands, in the menu and in the curve window, only while the
     // result box shows an estimate.
     void commandsOnlyWithAnEstimate()
@@ -194,9 +216,10 @@ private slots:
         frmCoolingCurve &curve = curveForm();
         curve.show();
         const auto enabled = [&] {
-            return std::pair(form->mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled());
+            return QList<bool>{form->mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
+                               form->mnuPrintCaseSheet->isEnabled(), curve.cmdPrint->isEnabled()};
         };
-        const std::pair on(true, true), off(false, false);
+        const QList<bool> on(4, true), off(4, false);
         QCOMPARE(enabled(), off);
         calculate({"60", "80", "75", "2"});
         QCOMPARE(enabled(), on);
