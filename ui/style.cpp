@@ -13,6 +13,11 @@ int QuorrelStyle::styleHint(StyleHint hint, const QStyleOption *option, const QW
 {
     if (hint == SH_ComboBox_Popup)
         return 0;
+    // Alt alone does not move into the menu bar: the buttons' access keys
+    // begin with Alt, and a screen reader would name the first menu at each.
+    // Alt with a title's letter still opens that menu.
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

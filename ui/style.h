@@ -5,11 +5,12 @@
 namespace quorrel::ui
 {
 
-// The desktop's style with four changes: a pick list drops down below its
+// The desktop's style with these changes: a pick list drops down below its
 // field, as the layout was drawn for; a group's caption is set into the top
-// border of its frame, at the left; and arrows and group frames are drawn as
-// shapes rather than read from the style's image files, whose loading would
-// pull in every image plugin before the first paint is done.
+// border of its frame, at the left; arrows, group frames and the menu bar's
+// overflow chevron are drawn as shapes rather than read from the style's
+// image files, whose loading would pull in every image plugin; and Alt alone
+// does not enter the menu bar.
 class QuorrelStyle : public QProxyStyle
 {
     Q_OBJECT

@@ -336,8 +336,7 @@ void frmQuorrelEstimator::Form_Unload()
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
 {
-    // Escape in the menu bar leaves the menu bar, not the program.
-    if (key != Qt::Key_Escape || menuBar->hasFocus())
+    if (key != Qt::Key_Escape)
         return false;
     close();
     return true;
