@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -72,6 +73,18 @@ inline void startMainWindow(QPointer<ui::frmQuorrelEstimator> &main)
     main = &ui::mainForm();
     main->show();
     QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+// Starts the main window and sets the worked example's time of discovery,
+// 12:00:00 AM, by keyboard.
+inline void startWithMidnightSet(QPointer<ui::frmQuorrelEstimator> &main)
+{
+    startMainWindow(main);
+    for (const char *pick : {"12", "00", "00", "AM"}) {
+        QTest::keyClicks(focused(), QString::fromLatin1(pick));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    }
+    QTest::mouseClick(main->cmdSetTime, Qt::LeftButton);
 }
 
 // Unloads the main window (and with it the converter) and releases both, so

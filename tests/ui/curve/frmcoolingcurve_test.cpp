@@ -55,12 +55,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         messages = new MessageWatcher;
-        startMainWindow(form);
-        for (const char *pick : {"12", "00", "00", "AM"}) {
-            QTest::keyClicks(focused(), QString::fromLatin1(pick));
-            QTest::keyClick(focused(), Qt::Key_Tab);
-        }
-        QTest::mouseClick(form->cmdSetTime, Qt::LeftButton);
+        startWithMidnightSet(form);
     }
     void cleanup()
     {
