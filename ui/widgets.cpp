@@ -96,6 +96,9 @@ void fitCaptions(QWidget *window)
         if (!qobject_cast<QLabel *>(control) && !qobject_cast<QPushButton *>(control) &&
             !qobject_cast<QGroupBox *>(control))
             continue;
+        // A layout gives its controls the room their captions ask for.
+        if (control->parentWidget() && control->parentWidget()->layout())
+            continue;
         QFont font = control->font();
         while (!captionFits(control, QFontMetrics(font)) && font.pointSizeF() - kStep >= kSmallest)
             font.setPointSizeF(font.pointSizeF() - kStep);

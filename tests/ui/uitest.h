@@ -6,6 +6,7 @@
 #include "form.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -85,6 +86,19 @@ inline void startWithMidnightSet(QPointer<ui::frmQuorrelEstimator> &main)
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
     QTest::mouseClick(main->cmdSetTime, Qt::LeftButton);
+}
+
+// Types the four entries over what the boxes hold and presses Calculate.
+inline void enterAndCalculate(ui::frmQuorrelEstimator *main, const QStringList &entries)
+{
+    ui::TextBox *boxes[] = {main->txtAmbRoomTemp, main->txtCorpseTemp, main->txtCorpseTempTwo,
+                            main->txtCorpseTime};
+    for (int i = 0; i < 4; ++i) {
+        boxes[i]->setFocus();
+        boxes[i]->selectAll();
+        QTest::keyClicks(boxes[i], entries[i]);
+    }
+    QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
 }
 
 // Unloads the main window (and with it the converter) and releases both, so

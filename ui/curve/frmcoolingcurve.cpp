@@ -176,7 +176,6 @@ void frmCoolingCurve::Form_Load()
 
 void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
 {
-    m_shown = shown;
     picCurve->setEstimate(shown);
     cmdSavePdf->setEnabled(shown.has_value());
     cmdPrint->setEnabled(shown.has_value());
@@ -184,14 +183,14 @@ void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
 
 void frmCoolingCurve::cmdPrint_Click()
 {
-    if (m_shown)
-        printCaseSheet(this, *m_shown);
+    if (const auto &shown = picCurve->estimate())
+        printCaseSheet(this, *shown);
 }
 
 void frmCoolingCurve::cmdSavePdf_Click()
 {
-    if (m_shown)
-        saveCaseSheet(this, *m_shown);
+    if (const auto &shown = picCurve->estimate())
+        saveCaseSheet(this, *shown);
 }
 
 bool frmCoolingCurve::Form_KeyDown(int key, Qt::KeyboardModifiers)

@@ -22,6 +22,7 @@ public:
     explicit CurvePlot(QWidget *parent);
     ~CurvePlot() override;
     void setEstimate(const std::optional<ShownEstimate> &shown);
+    const std::optional<ShownEstimate> &estimate() const { return m_shown; }
     std::optional<double> cursor() const { return m_cursor; }
     // The point under the cursor for screen readers, or none.
     QAccessibleInterface *cursorPoint() const { return m_point; }
@@ -70,9 +71,6 @@ public slots:
 protected:
     void Form_Load() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-
-private:
-    std::optional<ShownEstimate> m_shown;
 };
 
 } // namespace quorrel::ui

@@ -45,17 +45,7 @@ class CaseSheetTest : public QObject
     MessageWatcher *messages = nullptr;
     QTemporaryDir home;
 
-    void calculate(const QStringList &entries)
-    {
-        TextBox *boxes[] = {form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
-                            form->txtCorpseTime};
-        for (int i = 0; i < 4; ++i) {
-            boxes[i]->setFocus();
-            boxes[i]->selectAll();
-            QTest::keyClicks(boxes[i], entries[i]);
-        }
-        QTest::mouseClick(form->cmdCalculate, Qt::LeftButton);
-    }
+    void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
 
     // Presses Ctrl+S in the main window and answers Qt's file dialog with a
     // path; returns the name the dialog first suggested.

@@ -28,17 +28,7 @@ class CurveWindowTest : public QObject
     QPointer<frmQuorrelEstimator> form;
     MessageWatcher *messages = nullptr;
 
-    void calculate(const QStringList &entries)
-    {
-        TextBox *boxes[] = {form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
-                            form->txtCorpseTime};
-        for (int i = 0; i < 4; ++i) {
-            boxes[i]->setFocus();
-            boxes[i]->selectAll();
-            QTest::keyClicks(boxes[i], entries[i]);
-        }
-        QTest::mouseClick(form->cmdCalculate, Qt::LeftButton);
-    }
+    void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
     frmCoolingCurve *openByKeyboard()
     {
         form->activateWindow();
