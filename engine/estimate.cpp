@@ -59,7 +59,30 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
         judgeEstimate(values[0], values[1], values[2], values[3], *estimate.hoursSinceDeath);
     estimate.readings = {values[0], values[1], values[2], values[3]};
     estimate.curve = coolingCurve(estimate.readings, *estimate.hoursSinceDeath);
+    estimate.result = newtonResult(estimate.readings, *estimate.hoursSinceDeath,
+                                   estimate.confidence, estimate.curve);
     return estimate;
+}
+
+MethodResult newtonResult(const Readings &readings, double hoursSinceDeath,
+                          const std::optional<Confidence> &confidence,
+                          const std::optional<CoolingCurve> &curve)
+{
+    MethodResult result;
+    result.hoursSinceDeath = hoursSinceDeath;
+    if (confidence) {
+        result.doubt = confidence->doubt;
+        if (confidence->spreadMinutes)
+            result.spreadHours = *confidence->spreadMinutes / 60.0;
+    }
+    result.ambient = readings.ambient;
+    result.startTemperature = kNormalBodyTemperature;
+    result.readings = {{0.0, readings.first}, {readings.elapsed, readings.second}};
+    if (curve) {
+        result.temperatureAt = [c = *curve](double hours) { return c.temperatureAt(hours); };
+        result.curveTo = curve->to();
+    }
+    return result;
 }
 
 } // namespace quorrel

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "confidence.h"
 #include "curve.h"
+#include "method.h"
 #include "numbers.h"
 
 #include <array>
@@ -36,7 +37,14 @@ struct Estimate {
     Readings readings;
     // Set with the times unless the estimate is doubtful.
     std::optional<CoolingCurve> curve;
+    // Set with the times: the estimate in the shape every method shares.
+    MethodResult result;
 };
+
+// Newton's estimate in the shape every method shares.
+MethodResult newtonResult(const Readings &readings, double hoursSinceDeath,
+                          const std::optional<Confidence> &confidence,
+                          const std::optional<CoolingCurve> &curve);
 
 // The whole road of one Calculate once the time of discovery is set: the
 // check that something numeric was entered, the picks read as a time of day,

@@ -1,9 +1,8 @@
 #include "curve/frmcoolingcurve.h"
 
-#include "curve/casesheet.h"
+#include "case/sheetcommands.h"
 #include "curve/curveaccessible.h"
 #include "forms.h"
-#include "main/frmquorrelestimator.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
@@ -57,7 +56,7 @@ void CurvePlot::setCursorPoint(const QString &name)
     QAccessible::updateAccessibility(&focus);
 }
 
-void CurvePlot::setEstimate(const std::optional<ShownEstimate> &shown)
+void CurvePlot::setEstimate(const std::optional<CaseRecord> &shown)
 {
     m_shown = shown;
     m_cursor.reset();
@@ -167,14 +166,16 @@ frmCoolingCurve::frmCoolingCurve()
     connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCoolingCurve::cmdPrint_Click);
+    connect(&currentCase(), &CaseHolder::changed, this,
+            [this] { showEstimate(currentCase().record()); });
 }
 
 void frmCoolingCurve::Form_Load()
 {
-    showEstimate(mainForm().shownEstimate());
+    showEstimate(currentCase().record());
 }
 
-void frmCoolingCurve::showEstimate(const std::optional<ShownEstimate> &shown)
+void frmCoolingCurve::showEstimate(const std::optional<CaseRecord> &shown)
 {
     picCurve->setEstimate(shown);
     cmdSavePdf->setEnabled(shown.has_value());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "curve/curvedrawing.h"
 #include "form.h"
+#include "plot/curvedrawing.h"
 
 #include <optional>
 
@@ -21,8 +21,8 @@ class CurvePlot : public QWidget
 public:
     explicit CurvePlot(QWidget *parent);
     ~CurvePlot() override;
-    void setEstimate(const std::optional<ShownEstimate> &shown);
-    const std::optional<ShownEstimate> &estimate() const { return m_shown; }
+    void setEstimate(const std::optional<CaseRecord> &shown);
+    const std::optional<CaseRecord> &estimate() const { return m_shown; }
     std::optional<double> cursor() const { return m_cursor; }
     // The point under the cursor for screen readers, or none.
     QAccessibleInterface *cursorPoint() const { return m_point; }
@@ -38,7 +38,7 @@ private:
     // Replaces the point under the cursor for screen readers (none with an
     // empty name) and, while they listen, gives the new point the focus.
     void setCursorPoint(const QString &name);
-    std::optional<ShownEstimate> m_shown;
+    std::optional<CaseRecord> m_shown;
     std::optional<double> m_cursor;
     std::optional<QPointF> m_cursorDrawnAt;
     QAccessibleInterface *m_point = nullptr;
@@ -61,7 +61,7 @@ public:
 
     // What the main window's result box shows now; none before the first
     // Calculate and after Clear.
-    void showEstimate(const std::optional<ShownEstimate> &shown);
+    void showEstimate(const std::optional<CaseRecord> &shown);
 
 public slots:
     void cmdClose_Click();

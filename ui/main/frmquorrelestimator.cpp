@@ -1,9 +1,9 @@
 #include "main/frmquorrelestimator.h"
 
 #include "about/frmabout.h"
+#include "case/sheetcommands.h"
 #include "clock.h"
 #include "converter/frmtemps.h"
-#include "curve/casesheet.h"
 #include "curve/frmcoolingcurve.h"
 #include "estimate.h"
 #include "form.h"
@@ -269,6 +269,7 @@ void frmQuorrelEstimator::connectHandlers()
     connect(mnuDegreeConverter, &QAction::triggered, this,
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
     connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
@@ -332,6 +333,8 @@ void frmQuorrelEstimator::Form_Unload()
         if (i < forms.count())
             forms.at(i)->unload();
     }
+    // The case is this window's: a new main window starts with none.
+    currentCase().clear();
 }
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
@@ -361,28 +364,26 @@ void frmQuorrelEstimator::cmdClear_Click()
     txtTimeDead->setToolTip(QString());
     txtTimeDead->setWhatsThis(QString());
     txtTimeDead->setAccessibleDescription(QString());
-    setShownEstimate(std::nullopt);
+    currentCase().clear();
 }
 
-void frmQuorrelEstimator::setShownEstimate(const std::optional<ShownEstimate> &shown)
+void frmQuorrelEstimator::caseChanged()
 {
-    m_shown = shown;
-    mnuSaveCaseSheet->setEnabled(m_shown.has_value());
-    mnuPrintCaseSheet->setEnabled(m_shown.has_value());
-    if (frmCoolingCurve *curve = loadedCurveForm())
-        curve->showEstimate(m_shown);
+    const bool any = currentCase().record().has_value();
+    mnuSaveCaseSheet->setEnabled(any);
+    mnuPrintCaseSheet->setEnabled(any);
 }
 
 void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
 {
-    if (m_shown)
-        saveCaseSheet(this, *m_shown);
+    if (const auto &record = currentCase().record())
+        saveCaseSheet(this, *record);
 }
 
 void frmQuorrelEstimator::mnuPrintCaseSheet_Click()
 {
-    if (m_shown)
-        printCaseSheet(this, *m_shown);
+    if (const auto &record = currentCase().record())
+        printCaseSheet(this, *record);
 }
 
 void frmQuorrelEstimator::mnuCoolingCurve_Click()
@@ -486,15 +487,15 @@ bool frmQuorrelEstimator::calculate()
     txtTimeDead->setToolTip(about);
     txtTimeDead->setWhatsThis(about);
     txtTimeDead->setAccessibleDescription(about);
-    setShownEstimate(
-        ShownEstimate{{txtAmbRoomTemp->text(), txtCorpseTemp->text(), txtCorpseTempTwo->text(),
-                       txtCorpseTime->text()},
-                      estimate.readings,
-                      estimate.foundAt,
-                      estimate.deathAt,
-                      estimate.curve,
-                      estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt,
-                      about});
+    currentCase().publish(
+        CaseRecord{{txtAmbRoomTemp->text(), txtCorpseTemp->text(), txtCorpseTempTwo->text(),
+                    txtCorpseTime->text()},
+                   estimate.readings,
+                   estimate.foundAt,
+                   estimate.deathAt,
+                   estimate.curve,
+                   estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt,
+                   about});
     return true;
 }
 

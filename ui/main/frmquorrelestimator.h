@@ -1,6 +1,6 @@
 #pragma once
 
-#include "curve/curvedrawing.h"
+#include "case/caserecord.h"
 #include "form.h"
 
 #include <optional>
@@ -68,9 +68,6 @@ public:
 
     // The last successful estimate, in hours.
     double hoursSinceDeath() const { return m_hoursSinceDeath; }
-    // The estimate the result box shows, as Calculate made it; none before
-    // the first Calculate and after Clear.
-    const std::optional<ShownEstimate> &shownEstimate() const { return m_shown; }
 
 public slots:
     void cmdCalculate_Click();
@@ -112,11 +109,10 @@ private:
     void showInvalidData();
 
     QString joinedPicks() const;
-    // Sets what the result box shows and redraws the curve window if loaded.
-    void setShownEstimate(const std::optional<ShownEstimate> &shown);
+    // The case sheet commands follow whether there is an estimate to record.
+    void caseChanged();
 
     double m_hoursSinceDeath = 0.0;
-    std::optional<ShownEstimate> m_shown;
 };
 
 } // namespace quorrel::ui

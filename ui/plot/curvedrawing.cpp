@@ -1,4 +1,4 @@
-#include "curve/curvedrawing.h"
+#include "plot/curvedrawing.h"
 
 #include "cooling.h"
 #include "widgets.h"
@@ -130,7 +130,7 @@ void drawWords(QPainter &painter, const QRectF &area, const QPalette &palette, c
     painter.drawText(area.adjusted(12, 12, -12, -12), Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
-QString readingsInWords(const ShownEstimate &shown)
+QString readingsInWords(const CaseRecord &shown)
 {
     const Readings &r = shown.readings;
     return QStringLiteral("%1 at %2, when the body was found, and %3 at %4; room %5")
@@ -140,7 +140,7 @@ QString readingsInWords(const ShownEstimate &shown)
 
 } // namespace
 
-QString curveSummary(const ShownEstimate *shown)
+QString curveSummary(const CaseRecord *shown)
 {
     if (!shown)
         return QStringLiteral("Calculate an estimate to see its curve.");
@@ -151,7 +151,7 @@ QString curveSummary(const ShownEstimate *shown)
              QString::fromStdString(formatClockTime(shown->deathAt)), readingsInWords(*shown));
 }
 
-QString pointOnCurve(const ShownEstimate &shown, double hours)
+QString pointOnCurve(const CaseRecord &shown, double hours)
 {
     if (!shown.curve)
         return QString();
@@ -160,7 +160,7 @@ QString pointOnCurve(const ShownEstimate &shown, double hours)
 }
 
 std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
-                                        const QPalette &palette, const ShownEstimate *shown,
+                                        const QPalette &palette, const CaseRecord *shown,
                                         std::optional<double> cursor)
 {
     painter.save();

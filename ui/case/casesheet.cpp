@@ -1,16 +1,12 @@
-#include "curve/casesheet.h"
+#include "case/casesheet.h"
 
 #include "cooling.h"
-#include "messages.h"
-#include "print/printjob.h"
+#include "plot/curvedrawing.h"
 #include "version.h"
 #include "widgets.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
-#include <QLibrary>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -47,12 +43,16 @@ QFont sheetFont(double points, bool bold = false)
     return font;
 }
 
-// Letter where the locale measures in US units, A4 elsewhere.
+} // namespace
+
 QPageSize casePaper()
 {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                 : QPageSize::A4);
 }
+
+namespace
+{
 
 // Ink on white paper, whatever the screen's colours.
 QPalette paperPalette()
@@ -65,7 +65,7 @@ QPalette paperPalette()
 }
 
 // The method in three sentences, with this estimate's own numbers.
-QString method(const ShownEstimate &shown)
+QString method(const CaseRecord &shown)
 {
     const Readings &r = shown.readings;
     const QLocale locale;
@@ -94,7 +94,7 @@ QString method(const ShownEstimate &shown)
 
 } // namespace
 
-void drawCaseSheet(QPainter &painter, const QRectF &page, const ShownEstimate &shown,
+void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &shown,
                    const QDateTime &madeAt)
 {
     painter.save();
@@ -185,7 +185,7 @@ QString suggestedCaseSheetPath(const QDateTime &madeAt)
                                  QStringLiteral(".pdf"));
 }
 
-QString writeCaseSheetPdf(const QString &path, const ShownEstimate &shown, const QDateTime &madeAt)
+QString writeCaseSheetPdf(const QString &path, const CaseRecord &shown, const QDateTime &madeAt)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -212,64 +212,6 @@ QString writeCaseSheetPdf(const QString &path, const ShownEstimate &shown, const
     if (!file.commit())
         return file.errorString();
     return QString();
-}
-
-void saveCaseSheet(QWidget *parent, const ShownEstimate &shown)
-{
-    const QDateTime madeAt = QDateTime::currentDateTime();
-    // The dialog asks before it replaces a file.
-    const QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save Case Sheet as PDF"), suggestedCaseSheetPath(madeAt),
-        QStringLiteral("PDF documents (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const QString reason = writeCaseSheetPdf(path, shown, madeAt);
-    if (!reason.isEmpty())
-        showMessage(parent, QStringLiteral("Case Sheet Not Saved"),
-                    QStringLiteral("The case sheet could not be saved as %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QMessageBox::Critical);
-}
-
-void printCaseSheet(QWidget *parent, const ShownEstimate &shown)
-{
-    // Qt Print Support is loaded with the module on the first print, not at
-    // start-up; the module lies beside the program in the build and in the
-    // library folder once installed.
-    QLibrary module;
-    for (const QString &folder :
-         {QCoreApplication::applicationDirPath(),
-          QDir(QCoreApplication::applicationDirPath()).filePath(QUORREL_PRINT_MODULE_DIR)}) {
-        module.setFileName(QDir(folder).filePath(QStringLiteral("quorrel-print")));
-        if (module.load())
-            break;
-    }
-    auto *print = reinterpret_cast<QuorrelPrintFunction *>(module.resolve(kQuorrelPrintSymbol));
-    if (!print) {
-        showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("Printing is not available: %1.").arg(module.errorString()),
-                    QMessageBox::Critical);
-        return;
-    }
-    struct Page {
-        const ShownEstimate &shown;
-        QDateTime madeAt;
-    } page{shown, QDateTime::currentDateTime()};
-    QString failedPrinter;
-    const PrintJob job{parent,
-                       casePaper().id(),
-                       "Time of death estimate",
-                       QUORREL_TITLE " " QUORREL_VERSION,
-                       [](QPainter &painter, const QRectF &area, void *context) {
-                           const auto *p = static_cast<const Page *>(context);
-                           drawCaseSheet(painter, area, p->shown, p->madeAt);
-                       },
-                       &page,
-                       &failedPrinter};
-    if (PrintOutcome(print(&job)) == PrintOutcome::Failed)
-        showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("The case sheet could not be printed on %1.").arg(failedPrinter),
-                    QMessageBox::Critical);
 }
 
 } // namespace quorrel::ui
