@@ -158,6 +158,9 @@ TEST(EstimateHenssge, RefusesWithAReason)
 
 TEST(HenssgeCurve, RunsFrom37_2ThroughTheReadingToTheRoom)
 {
+    // The units the window converts with, then the worked example's curve.
+    EXPECT_EQ(fahrenheitToCelsius(91.4), 33); // 5 / 9 first would give 33.00000000000001
+    EXPECT_EQ(poundsToKilograms(100), 45.359237);
     const HenssgeInput worked{fahrenheitToCelsius(60), fahrenheitToCelsius(80), 70, 1};
     const double t = estimateHenssge(worked).estimate->hoursSinceDeath;
     EXPECT_EQ(henssgeTemperatureAt(worked, -1), 37.2);
@@ -188,12 +191,4 @@ TEST(EstimateHenssge, SolvedHoursReproduceQAndGrowAsTheBodyCools)
         cooler.rectal = uniform(ta + 0.001, in.rectal - 0.005);
         EXPECT_GT(estimateHenssge(cooler).estimate->hoursSinceDeath, e.hoursSinceDeath);
     }
-}
-
-TEST(HenssgeUnits, ConvertExactly)
-{
-    EXPECT_EQ(fahrenheitToCelsius(212), 100);
-    EXPECT_EQ(fahrenheitToCelsius(-40), -40);
-    EXPECT_EQ(fahrenheitToCelsius(91.4), 33); // 5 / 9 first would give 33.00000000000001
-    EXPECT_EQ(poundsToKilograms(100), 45.359237);
 }
