@@ -7,6 +7,7 @@
 //   clock time         -> text               formatClockTime (clock.h)
 //   readings + hours   -> how long, how sure judgeEstimate (confidence.h)
 //   readings + hours   -> how it cooled      coolingCurve (curve.h)
+// Henssge's nomogram from one reading, mass and factor is one call: estimateHenssge (henssge.h).
 // The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
@@ -16,4 +17,5 @@
 #include "cooling.h"
 #include "curve.h"
 #include "estimate.h"
+#include "henssge.h"
 #include "numbers.h"

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "numbers.h"
+
+#include <optional>
+
+namespace quorrel
+{
+
+// Henssge's nomogram: the hours since death from one rectal reading, the
+// room's temperature, the body's mass and a corrective factor for clothing
+// and surroundings, with the method's own 95 % limits. Degrees Celsius
+// throughout; the main window's °F entries come in through fahrenheitToCelsius.
+
+// The body's temperature at death, from which the method counts.
+inline constexpr double kHenssgeStartCelsius = 37.2;
+// Rooms up to this temperature cool by one formula, warmer rooms by another.
+inline constexpr double kHenssgeWarmRoomAbove = 23.2;
+// The accepted entries, both ends included.
+inline constexpr double kHenssgeMinMassKg = 1.0;
+inline constexpr double kHenssgeMaxMassKg = 250.0;
+inline constexpr double kHenssgeMinFactor = 0.3;
+inline constexpr double kHenssgeMaxFactor = 3.0;
+
+// (F - 32) * 5 / 9, evaluated in that order. 98.96 °F comes out one step of
+// the double below 37.2 °C: a sliver of an hour, not a refusal.
+double fahrenheitToCelsius(double fahrenheit);
+// The international pound, 0.45359237 kg exactly.
+double poundsToKilograms(double pounds);
+
+struct HenssgeInput {
+    double ambient = 0.0; // °C
+    double rectal = 0.0;  // °C, when the reading was taken
+    double massKg = 0.0;
+    double factor = 1.0; // the corrective factor as chosen for a 70 kg body
+};
+
+// Why an input was refused, for the window to word; checked in this order.
+enum class HenssgeRefusal {
+    None,
+    NotFinite,        // an entry is NaN or infinite
+    MassOutOfRange,   // outside 1 to 250 kg
+    FactorOutOfRange, // outside 0.3 to 3.0
+    BodyAboveStart,   // rectal above 37.2 °C (Q > 1)
+    RoomNotColder,    // the room is at least as warm as the body (Q <= 0)
+};
+
+// Which of the two cooling formulas applies, by the room's temperature.
+enum class HenssgeFormula {
+    UpTo23_2, // Q = 1.25 exp(Bt) - 0.25 exp(5Bt)
+    Above23_2 // Q = 1.11 exp(Bt) - 0.11 exp(10Bt)
+};
+
+// The row of the table of 95 % limits that applied. "Factor" rows are those
+// for a chosen factor other than 1.0 (naked, still air).
+enum class HenssgeLimitRule {
+    Early,             // Q > 0.5, any factor: ±2.8 h
+    MiddleNoFactor,    // 0.5 >= Q > 0.3, factor 1.0: ±3.2 h
+    MiddleWithFactor,  // 0.5 >= Q > 0.3, other factor: ±4.5 h
+    LateNoFactor,      // 0.3 >= Q > 0.2, factor 1.0: ±4.5 h
+    LateWithFactor,    // 0.3 >= Q > 0.2, other factor: ±7.0 h
+    NoneBelow0_2,      // Q <= 0.2: no limits are published
+    NoneWarmRoomBelow, // room above 23.2 °C and Q <= 0.5: no limits are published
+};
+
+struct HenssgeEstimate {
+    double hoursSinceDeath = 0.0; // at the time of the reading
+    double q = 1.0;               // degree of cooling, (Tr - Ta) / (37.2 - Ta)
+    HenssgeFormula formula = HenssgeFormula::UpTo23_2;
+    double factorChosen = 1.0;
+    double factorUsed = 1.0;
+    bool adjustedForMass = false;
+    std::optional<double> limitHours; // ± hours; empty where none are published
+    HenssgeLimitRule limitRule = HenssgeLimitRule::Early;
+};
+
+struct HenssgeResult {
+    Result<HenssgeEstimate> estimate;              // empty when refused
+    HenssgeRefusal refusal = HenssgeRefusal::None; // why it is empty
+};
+
+// The factor the nomogram uses for a body of this mass: the chosen one below
+// 1.4 or at exactly 70 kg, otherwise the closed form of Henssge's table for
+// other masses. Meaningful for masses the estimate accepts.
+double henssgeFactorForMass(double factor, double massKg);
+
+// Solves the method for the hours since death, to the last bit the bisection
+// can reach; exactly 37.2 °C is 0 hours.
+HenssgeResult estimateHenssge(const HenssgeInput &input);
+
+// The body's temperature, in °C, at a time in hours since death, by the
+// formula and factor the estimate uses: 37.2 °C up to death, the room's
+// temperature as the hours grow without end. NaN for an input the estimate
+// refuses or NaN hours. Draws the curve.
+double henssgeTemperatureAt(const HenssgeInput &input, double hoursSinceDeath);
+
+// The rectal temperature, in °C, the method expects a number of hours after
+// the reading (a second reading's check). Fails where the input is refused,
+// the hours are not finite, or they reach back before death.
+Result<double> henssgeExpectedReading(const HenssgeInput &input, double hoursAfterReading);
+
+} // namespace quorrel

@@ -1,0 +1,194 @@
+#include "henssge.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+
+using namespace quorrel;
+using Rule = HenssgeLimitRule;
+
+namespace
+{
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// The method's right side, written here apart from the engine.
+double remaining(double ta, double kg, double cf, double t)
+{
+    const double b = -1.2815 * std::pow(cf * kg, -0.625) + 0.0284;
+    return ta <= 23.2 ? 1.25 * std::exp(b * t) - 0.25 * std::exp(5 * b * t)
+                      : 1.11 * std::exp(b * t) - 0.11 * std::exp(10 * b * t);
+}
+
+} // namespace
+
+TEST(EstimateHenssge, ReproducesPublishedAndReferenceRows)
+{
+    const struct {
+        const char *name;
+        double ta, tr, kg, cf, hours, q;
+        std::optional<double> limit;
+        Rule rule;
+    } rows[] = {
+        {"50 kg naked, still air", 15, 28, 50, 1, 9.0431, 0.5856, 2.8, Rule::Early},
+        {"factor 0.763", 20, 30, 80, 0.763, 10.8406, 0.5814, 2.8, Rule::Early},
+        // 23.2981 h with 1.983 used as it stands; at 80 kg the mass rule makes it 1.917.
+        {"factor 1.983 adjusted for 80 kg", 15, 30, 80, 1.983, 22.2904, 0.6757, 2.8, Rule::Early},
+        {"factor 0.465", 20, 30, 80, 0.465, 7.1766, 0.5814, 2.8, Rule::Early},
+        {"warm room formula", 25, 34.72, 80, 1, 5.9935, 0.7967, 2.8, Rule::Early},
+        {"worked example 60 °F / 80 °F: about 14 h 20 min", fahrenheitToCelsius(60),
+         fahrenheitToCelsius(80), 70, 1, 14.3384, 0.5133, 2.8, Rule::Early},
+        {"37.2 °C exactly is 0 hours", 15, 37.2, 70, 1, 0, 1, 2.8, Rule::Early},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeResult r = estimateHenssge({row.ta, row.tr, row.kg, row.cf});
+        ASSERT_TRUE(r.estimate);
+        EXPECT_NEAR(r.estimate->hoursSinceDeath, row.hours, 5e-5);
+        EXPECT_NEAR(r.estimate->q, row.q, 5e-5);
+        EXPECT_EQ(r.estimate->limitHours, row.limit);
+        EXPECT_EQ(r.estimate->limitRule, row.rule);
+    }
+}
+
+TEST(EstimateHenssge, LimitsFollowTheHalfOpenBands)
+{
+    using F = HenssgeFormula;
+    // Room -2.8 °C: 37.2 - Ta is 40 and Tr - Ta lands on the edges exactly.
+    const struct {
+        const char *name;
+        double ta, tr, cf;
+        std::optional<double> q; // checked exactly where the row sits on an edge
+        Rule rule;
+        std::optional<double> limit;
+        F formula = F::UpTo23_2;
+    } rows[] = {
+        {"Q just above 0.5", -2.8, 17.2 + 1e-9, 1, {}, Rule::Early, 2.8},
+        {"Q 0.5 no factor", -2.8, 17.2, 1, 0.5, Rule::MiddleNoFactor, 3.2},
+        {"Q 0.5 with factor", -2.8, 17.2, 1.2, 0.5, Rule::MiddleWithFactor, 4.5},
+        {"Q just above 0.3", -2.8, 9.2 + 1e-9, 1.2, {}, Rule::MiddleWithFactor, 4.5},
+        {"Q 0.3 no factor", -2.8, 9.2, 1, 0.3, Rule::LateNoFactor, 4.5},
+        {"Q 0.3 with factor", -2.8, 9.2, 1.2, 0.3, Rule::LateWithFactor, 7.0},
+        {"Q just above 0.2", -2.8, 5.2 + 1e-9, 1, {}, Rule::LateNoFactor, 4.5},
+        {"Q 0.2 no factor", -2.8, 5.2, 1, 0.2, Rule::NoneBelow0_2, {}},
+        {"Q 0.2 with factor", -2.8, 5.2, 1.2, 0.2, Rule::NoneBelow0_2, {}},
+        {"room at 23.2 °C keeps the cooler formula", 23.2, 30, 1, {}, Rule::MiddleNoFactor, 3.2},
+        {"room above 23.2 °C: no limits at Q <= 0.5",
+         std::nextafter(23.2, 99.0),
+         30,
+         1,
+         {},
+         Rule::NoneWarmRoomBelow,
+         {},
+         F::Above23_2},
+        {"room above 23.2 °C: ±2.8 h above Q 0.5", 30, 35, 1.2, {}, Rule::Early, 2.8, F::Above23_2},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeResult r = estimateHenssge({row.ta, row.tr, 70, row.cf});
+        ASSERT_TRUE(r.estimate);
+        if (row.q) {
+            EXPECT_EQ(r.estimate->q, *row.q);
+        }
+        EXPECT_EQ(r.estimate->limitRule, row.rule);
+        EXPECT_EQ(r.estimate->limitHours, row.limit);
+        EXPECT_EQ(r.estimate->formula, row.formula);
+    }
+}
+
+TEST(EstimateHenssge, AdjustsOnlyHeavyFactorsAwayFrom70Kg)
+{
+    const struct {
+        const char *name;
+        double kg, cf, used, within;
+        bool adjusted;
+    } rows[] = {
+        {"2.6 at 120 kg", 120, 2.6, 1.96, 0.01, true},
+        {"3.0 at 4 kg", 4, 3.0, 10.9, 0.01, true},
+        {"the rule begins at 1.4", 120, 1.4, 1.267, 0.001, true},
+        {"1.2 at 120 kg as chosen", 120, 1.2, 1.2, 0, false},
+        {"1.39 at 120 kg as chosen", 120, 1.39, 1.39, 0, false},
+        {"3.0 at 70 kg as chosen", 70, 3.0, 3.0, 0, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeResult r = estimateHenssge({10, 30, row.kg, row.cf});
+        ASSERT_TRUE(r.estimate);
+        EXPECT_NEAR(r.estimate->factorUsed, row.used, row.within);
+        EXPECT_EQ(r.estimate->factorChosen, row.cf);
+        EXPECT_EQ(r.estimate->adjustedForMass, row.adjusted);
+    }
+}
+
+TEST(EstimateHenssge, RefusesWithAReason)
+{
+    using R = HenssgeRefusal;
+    const struct {
+        const char *name;
+        HenssgeInput in;
+        R refusal;
+    } rows[] = {
+        {"NaN room", {kNaN, 30, 70, 1}, R::NotFinite},
+        {"infinite mass before the range", {15, 30, kInf, 1}, R::NotFinite},
+        {"NaN factor", {15, 30, 70, kNaN}, R::NotFinite},
+        {"mass below 1 kg", {15, 30, 0.99, 1}, R::MassOutOfRange},
+        {"mass above 250 kg", {15, 30, 250.01, 1}, R::MassOutOfRange},
+        {"factor below 0.3", {15, 30, 70, 0.29}, R::FactorOutOfRange},
+        {"factor above 3.0", {15, 30, 70, 3.01}, R::FactorOutOfRange},
+        {"body above 37.2 °C", {15, std::nextafter(37.2, 99.0), 70, 1}, R::BodyAboveStart},
+        {"body above 37.2 °C in a hotter room", {40, 39, 70, 1}, R::BodyAboveStart},
+        {"room as warm as the body", {30, 30, 70, 1}, R::RoomNotColder},
+        {"room warmer than the body", {31, 30, 70, 1}, R::RoomNotColder},
+        {"Q underflows to 0", {0, 5e-324, 70, 1}, R::RoomNotColder},
+        {"the corners of the ranges are accepted", {15, 30, 1, 0.3}, R::None},
+        {"the other corners are accepted", {15, 30, 250, 3.0}, R::None},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeResult r = estimateHenssge(row.in);
+        EXPECT_EQ(r.refusal, row.refusal);
+        EXPECT_EQ(r.estimate.has_value(), row.refusal == R::None);
+        EXPECT_EQ(std::isnan(henssgeTemperatureAt(row.in, 5)), row.refusal != R::None);
+        EXPECT_EQ(henssgeExpectedReading(row.in, 2).has_value(), row.refusal == R::None);
+    }
+}
+
+TEST(HenssgeCurve, RunsFrom37_2ThroughTheReadingToTheRoom)
+{
+    // The units the window converts with, then the worked example's curve.
+    EXPECT_EQ(fahrenheitToCelsius(91.4), 33); // 5 / 9 first would give 33.00000000000001
+    EXPECT_EQ(poundsToKilograms(100), 45.359237);
+    const HenssgeInput worked{fahrenheitToCelsius(60), fahrenheitToCelsius(80), 70, 1};
+    const double t = estimateHenssge(worked).estimate->hoursSinceDeath;
+    EXPECT_EQ(henssgeTemperatureAt(worked, -1), 37.2);
+    EXPECT_NEAR(henssgeTemperatureAt(worked, t), worked.rectal, 1e-9);
+    EXPECT_EQ(henssgeTemperatureAt(worked, kInf), worked.ambient);
+    // The second reading's check for the worked example: 77.7 °F two hours on.
+    EXPECT_NEAR(*henssgeExpectedReading(worked, 2) * 9 / 5 + 32, 77.72, 0.005);
+    EXPECT_FALSE(henssgeExpectedReading(worked, -t - 1));
+    EXPECT_FALSE(henssgeExpectedReading(worked, kNaN));
+}
+
+TEST(EstimateHenssge, SolvedHoursReproduceQAndGrowAsTheBodyCools)
+{
+    std::mt19937 random(22);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    for (int i = 0; i < 400; ++i) {
+        const double ta = uniform(-20, 36);
+        const HenssgeInput in{ta, uniform(ta + 0.01, 37.2), uniform(1, 250), uniform(0.3, 3)};
+        SCOPED_TRACE(testing::Message()
+                     << in.ambient << " " << in.rectal << " " << in.massKg << " " << in.factor);
+        const HenssgeResult r = estimateHenssge(in);
+        ASSERT_TRUE(r.estimate);
+        const HenssgeEstimate &e = *r.estimate;
+        EXPECT_NEAR(remaining(ta, in.massKg, e.factorUsed, e.hoursSinceDeath), e.q, 1e-12);
+        HenssgeInput cooler = in;
+        cooler.rectal = uniform(ta + 0.001, in.rectal - 0.005);
+        EXPECT_GT(estimateHenssge(cooler).estimate->hoursSinceDeath, e.hoursSinceDeath);
+    }
+}
