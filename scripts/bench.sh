@@ -13,7 +13,9 @@ if [ "${1:-}" != --inside ]; then
   ensure_packages time libbenchmark-dev libx11-dev
   QUORREL_BUILD_DIR=build-bench build_quorrel -DCMAKE_BUILD_TYPE=Release -DQUORREL_BUILD_BENCH=ON \
     -DQUORREL_BUILD_TESTS=OFF >/dev/null
-  exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside
+  source tests/app/xdisplay.sh
+  with_own_display 1024x768x24 bash "$0" --inside
+  exit
 fi
 
 bin=build-bench

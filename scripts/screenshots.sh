@@ -9,7 +9,9 @@ binary=$PWD/${QUORREL_BUILD_DIR:-build}/app/quorrel
 mkdir -p docs
 
 if [ "${1:-}" != --inside ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inside
+  source tests/app/xdisplay.sh
+  with_own_display 1280x1024x24 bash "$0" --inside
+  exit
 fi
 
 # Starts the program and types the worked example as a person would; sets wid.

@@ -5,7 +5,9 @@ binary=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${2:-}" != --inside ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" "$binary" --inside
+  source "$here/xdisplay.sh"
+  with_own_display 1024x768x24 dbus-run-session -- bash "$0" "$binary" --inside
+  exit
 fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

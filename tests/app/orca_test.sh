@@ -7,7 +7,9 @@ binary=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${2:-}" != --inside ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" "$binary" --inside
+  source "$here/xdisplay.sh"
+  with_own_display 1024x768x24 dbus-run-session -- bash "$0" "$binary" --inside
+  exit
 fi
 
 scratch=$(mktemp -d)

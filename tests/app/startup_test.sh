@@ -24,7 +24,9 @@ fi
 
 # A desktop runs the program inside a session bus; so does this test.
 if [ "${2:-}" != --inside ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash "$0" "$binary" --inside
+  source "$(dirname "$0")/xdisplay.sh"
+  with_own_display 1024x768x24 dbus-run-session -- bash "$0" "$binary" --inside
+  exit
 fi
 
 "$binary" &

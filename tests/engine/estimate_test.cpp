@@ -26,10 +26,14 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         const char *found = nullptr; // the clock texts, when estimated
         const char *death = nullptr;
         NumberLocale locale = kEnglish;
-        // The clock time of the second reading, and whether the estimate
-        // has a curve: none where the readings make it doubtful.
+        // The clock time of the second reading (nullptr: it has none), and
+        // whether the estimate has a curve: none where the readings make it
+        // doubtful.
         const char *secondAt = nullptr;
         bool curve = false;
+        // Where the drawn curve ends, a quarter of the span from death to the
+        // second reading after that reading; checked where given.
+        const char *curveEndsAt = nullptr;
     } rows[] = {
         {.name = "worked example",
          .entries = {"60", "80", "75", "2"},
@@ -38,7 +42,8 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .found = "12:00:00 AM",
          .death = "7:25:44 PM",
          .secondAt = "2:00:00 AM",
-         .curve = true},
+         .curve = true,
+         .curveEndsAt = "3:38:34 AM"},
         {.name = "one entry non-zero is enough to go on", .entries = {"", "", "", "2"}},
         {.name = "a zero last entry alone does not mean nothing was entered",
          .entries = {"60", "80", "75", "0"}},
@@ -100,6 +105,38 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .found = "12:00:00 AM",
          .death = "12:00:00 AM",
          .secondAt = "1:00:00 AM",
+         .curve = true,
+         .curveEndsAt = "1:15:00 AM"},
+        {.name = "second reading 112.5 s on: the half goes down to the even second",
+         .entries = {"60", "80", "75", "0.03125"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "11:55:43 PM",
+         .secondAt = "12:01:52 AM",
+         .curve = true},
+        {.name = "second reading 337.5 s on: the half goes up to the even second",
+         .entries = {"60", "80", "75", "0.09375"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "11:47:09 PM",
+         .secondAt = "12:05:38 AM",
+         .curve = true},
+        {.name = "second reading 225 s on: a whole second stays as it is",
+         .entries = {"60", "80", "75", "0.0625"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "11:51:26 PM",
+         .secondAt = "12:03:45 AM",
+         .curve = true},
+        {.name = "found at normal temperature, second reading beyond 32-bit seconds",
+         .entries = {"60", "98.6", "90", "600000"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "12:00:00 AM",
          .curve = true},
         {.name = "the body warmed: doubtful, no curve",
          .entries = {"60", "75", "80", "2"},
@@ -122,6 +159,13 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .found = "12:00:00 AM",
          .death = "7:25:44 PM",
          .secondAt = "10:00:00 PM"},
+        {.name = "second reading 112.5 s before: the half goes to the even second",
+         .entries = {"60", "80", "75", "-0.03125"},
+         .outcome = Outcome::Estimated,
+         .hoursKnown = true,
+         .found = "12:00:00 AM",
+         .death = "11:55:43 PM",
+         .secondAt = "11:58:08 PM"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -132,8 +176,16 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
             EXPECT_EQ(formatClockTime(estimate.foundAt), row.found);
             EXPECT_EQ(formatClockTime(estimate.deathAt), row.death);
             const Readings &read = estimate.readings;
-            EXPECT_EQ(formatClockTime(*clockTimeAfter(estimate.foundAt, read.elapsed)),
-                      row.secondAt);
+            const Result<ClockTime> secondAt = clockTimeAfter(estimate.foundAt, read.elapsed);
+            if (row.secondAt == nullptr) {
+                EXPECT_FALSE(secondAt.has_value());
+            } else {
+                ASSERT_TRUE(secondAt.has_value());
+                // Within the day before any formatting, which would hide a missing wrap.
+                EXPECT_GE(secondAt->seconds, 0);
+                EXPECT_LT(secondAt->seconds, kSecondsPerDay);
+                EXPECT_EQ(formatClockTime(*secondAt), row.secondAt);
+            }
             ASSERT_EQ(estimate.curve.has_value(), row.curve);
         }
         if (estimate.curve) {
@@ -144,6 +196,11 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
             EXPECT_DOUBLE_EQ(curve.temperatureAt(read.elapsed), read.second);
             EXPECT_DOUBLE_EQ(curve.temperatureAt(curve.from()), kNormalBodyTemperature);
             EXPECT_GT(curve.to(), read.elapsed);
+            if (row.curveEndsAt != nullptr) {
+                const Result<ClockTime> endsAt = clockTimeAfter(estimate.foundAt, curve.to());
+                ASSERT_TRUE(endsAt.has_value());
+                EXPECT_EQ(formatClockTime(*endsAt), row.curveEndsAt);
+            }
         }
     }
 }

@@ -101,8 +101,9 @@ inline void enterAndCalculate(ui::frmQuorrelEstimator *main, const QStringList &
     QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
 }
 
-// Unloads the main window (and with it the converter) and releases both, so
-// that every test starts from a program with no window loaded.
+// Unloads the main window, which unloads every other loaded window first,
+// deletes them all and checks that none is left, so that every test starts
+// from a program with no window loaded.
 inline void unloadAllWindows(QPointer<ui::frmQuorrelEstimator> &main)
 {
     if (main)
