@@ -12,6 +12,12 @@ namespace quorrel
 Confidence::Doubt doubtAbout(double ambient, double first, double second, double elapsed)
 {
     using Doubt = Confidence::Doubt;
+    if (ambient < kAbsoluteZero)
+        return Doubt::RoomBelowAbsoluteZero;
+    if (first < kAbsoluteZero)
+        return Doubt::FirstBelowAbsoluteZero;
+    if (second < kAbsoluteZero)
+        return Doubt::SecondBelowAbsoluteZero;
     if (elapsed < 0)
         return Doubt::NegativeElapsed;
     if (ambient > first)

@@ -15,6 +15,10 @@ struct Confidence {
     // describe a body cooling toward the room still give a number of hours.
     enum class Doubt {
         None,
+        // a temperature below absolute zero, which no reading can be
+        RoomBelowAbsoluteZero,
+        FirstBelowAbsoluteZero,
+        SecondBelowAbsoluteZero,
         NegativeElapsed,  // the hours between the readings are negative
         RoomWarmer,       // the room is warmer than the body at discovery
         FirstAboveNormal, // the body was above 98.6 °F when found

@@ -7,6 +7,8 @@ namespace quorrel
 
 // Degrees Fahrenheit; the only physical constant of the estimate.
 inline constexpr double kNormalBodyTemperature = 98.6;
+// Absolute zero in °F: no temperature lies below it.
+inline constexpr double kAbsoluteZero = -459.67;
 
 // Base-10 logarithm as ln(x) / ln(10), in that order of evaluation, so results
 // agree to the last bit with the worked example. Fails for x <= 0.

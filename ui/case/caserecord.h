@@ -1,32 +1,39 @@
 #pragma once
 
 #include "clock.h"
-#include "curve.h"
+#include "method.h"
 
+#include <QList>
 #include <QObject>
-#include <QStringList>
+#include <QString>
 
 #include <optional>
 
 namespace quorrel::ui
 {
 
-// The estimate the result box shows, as Calculate made it: what the curve
+// One entry a method used, as the user typed it, with its unit.
+struct CaseEntry {
+    QString label; // "Room temperature"
+    QString typed; // "60"
+    QString unit;  // "°F", "hours"
+};
+
+// One method's estimate as the record keeps it: what it used, what came out
+// in the shape every method shares, and the sentence on how far to trust it.
+struct MethodRecord {
+    QString name; // "Newton's law of cooling"
+    QList<CaseEntry> entries;
+    MethodResult result;
+    ClockTime deathAt;
+    QString sentence;
+};
+
+// The case the result box shows, as Calculate made it: what the curve
 // window draws and the case sheet records, whatever the boxes hold since.
 struct CaseRecord {
-    // The four entries as typed: room, first and second reading, hours.
-    QStringList entries;
-    Readings readings;
     ClockTime foundAt;
-    ClockTime deathAt;
-    // None where the readings make the estimate doubtful.
-    std::optional<CoolingCurve> curve;
-    // How far a reading off by a thermometer's resolution moves the time of
-    // death, in minutes; none where it is unbounded.
-    std::optional<double> spreadMinutes;
-    // The result box's sentence: how long before discovery and how sure, or
-    // which reading makes the estimate doubtful.
-    QString sentence;
+    MethodRecord newton;
 };
 
 // The one record of the case that every window shows: the main window

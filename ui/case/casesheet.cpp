@@ -4,6 +4,7 @@
 #include "plot/curvedrawing.h"
 #include "version.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTextOption>
 
 #include <cmath>
 
@@ -25,16 +27,6 @@ namespace
 // Logical units of the sheet: a pixel of a 96 dpi screen, so that the curve
 // is drawn with the same pens as on screen.
 constexpr int kSheetResolution = 96;
-
-QString degrees(double value)
-{
-    return QLocale().toString(value, 'g', 15) + ' ' + kDegreeSign + 'F';
-}
-
-QString clockText(ClockTime time)
-{
-    return QString::fromStdString(formatClockTime(time));
-}
 
 QFont sheetFont(double points, bool bold = false)
 {
@@ -64,37 +56,33 @@ QPalette paperPalette()
     return palette;
 }
 
-// The method in three sentences, with this estimate's own numbers.
-QString method(const CaseRecord &shown)
+// Lines break between words; a word longer than the line (300 typed digits)
+// breaks where it must.
+QTextOption wrapping()
 {
-    const Readings &r = shown.readings;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// When the sheet was made, with the offset from UTC as a number: a zone's
+// abbreviation is not known everywhere ("UTC" for UTC+14).
+QString madeAtText(const QDateTime &madeAt)
+{
     const QLocale locale;
-    const auto number = [&](double value) { return locale.toString(value, 'g', 6); };
-    const double firstExcess = r.first - r.ambient;
-    const double secondExcess = r.second - r.ambient;
-    const double normalExcess = kNormalBodyTemperature - r.ambient;
-    const double hours = shown.curve ? shown.curve->hoursSinceDeath : 0.0;
-    QString text =
-        QStringLiteral("By Newton's law of cooling, a body's excess of temperature over the room "
-                       "shrinks by the same fraction in every equal span of time. Here the excess "
-                       "fell from %1 to %2 in %3 hours; at that pace it was %4 (98.6 %5F less the "
-                       "room's %6) t hours before the first reading, where t = %3 \u00D7 "
-                       "log(%7 / %8) / log(%9 / %8)")
-            .arg(degrees(firstExcess), degrees(secondExcess), number(r.elapsed),
-                 degrees(normalExcess), kDegreeSign, degrees(r.ambient), number(normalExcess),
-                 number(firstExcess), number(secondExcess));
-    if (shown.curve)
-        text += QStringLiteral(" = %1 hours. The time of discovery less these hours is the "
-                               "time of death.")
-                    .arg(number(std::fabs(hours)));
-    else
-        text += QStringLiteral(". These readings make the estimate doubtful, as the result says.");
-    return text;
+    const int offset = madeAt.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return locale.toString(madeAt.date(), QLocale::LongFormat) + QStringLiteral(", ") +
+           locale.toString(madeAt.time(), QLocale::ShortFormat) +
+           QStringLiteral(" UTC%1%2:%3")
+               .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 } // namespace
 
-void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &shown,
+void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &record,
                    const QDateTime &madeAt)
 {
     painter.save();
@@ -103,8 +91,8 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &show
     const auto paragraph = [&](const QString &text, const QFont &font, double after) {
         painter.setFont(font);
         const QRectF box(page.left(), y, page.width(), page.bottom() - y);
-        const QRectF used = painter.boundingRect(box, Qt::TextWordWrap, text);
-        painter.drawText(box, Qt::TextWordWrap, text);
+        const QRectF used = painter.boundingRect(box, text, wrapping());
+        painter.drawText(box, text, wrapping());
         y += used.height() + after;
     };
     const QFont body = sheetFont(10);
@@ -112,7 +100,7 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &show
 
     paragraph(QStringLiteral("Time of death estimate"), sheetFont(18, true), 4);
     paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
-                  QLocale().toString(madeAt, QLocale::LongFormat),
+                  madeAtText(madeAt),
               sheetFont(9), 16);
 
     // Label and value side by side, the values in one column.
@@ -122,38 +110,43 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &show
         double labelWidth = 0;
         for (const auto &[label, value] : pairs)
             labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
+        labelWidth = std::min(labelWidth, page.width() / 2);
         for (const auto &[label, value] : pairs) {
-            painter.drawText(QPointF(page.left(), y + metrics.ascent()), label);
-            painter.drawText(QPointF(page.left() + labelWidth + 12, y + metrics.ascent()), value);
-            y += metrics.height() * 1.25;
+            // A value wider than its column wraps inside the margins.
+            const QRectF labelBox(page.left(), y, labelWidth, page.bottom() - y);
+            const QRectF valueBox(page.left() + labelWidth + 12, y, page.width() - labelWidth - 12,
+                                  page.bottom() - y);
+            const double height =
+                std::max(painter.boundingRect(labelBox, label, wrapping()).height(),
+                         painter.boundingRect(valueBox, value, wrapping()).height());
+            painter.drawText(labelBox, label, wrapping());
+            painter.drawText(valueBox, value, wrapping());
+            y += height + metrics.height() * 0.25;
         }
         y += 10;
     };
-    const QStringList &typed = shown.entries;
-    const auto entry = [&](int i, const QString &unit) {
-        return i < typed.size() ? typed[i] + unit : QString();
-    };
+    const MethodRecord &newton = record.newton;
+    QList<std::pair<QString, QString>> entries{
+        {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
+    for (const CaseEntry &entry : newton.entries)
+        entries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
     paragraph(QStringLiteral("Entries"), heading, 4);
-    rows({{QStringLiteral("Time the body was found:"), clockText(shown.foundAt)},
-          {QStringLiteral("Room temperature:"), entry(0, ' ' + kDegreeSign + 'F')},
-          {QStringLiteral("Body temperature when found:"), entry(1, ' ' + kDegreeSign + 'F')},
-          {QStringLiteral("Second body temperature:"), entry(2, ' ' + kDegreeSign + 'F')},
-          {QStringLiteral("Hours between the two readings:"), entry(3, QStringLiteral(" hours"))}});
+    rows(entries);
 
     paragraph(QStringLiteral("Result"), heading, 4);
-    rows({{QStringLiteral("Estimated time of death:"), clockText(shown.deathAt)}});
+    rows({{QStringLiteral("Estimated time of death:"), clockText(newton.deathAt)}});
     y -= 6;
-    paragraph(shown.sentence + '.', body, 14);
+    paragraph(newton.sentence + '.', body, 14);
 
     paragraph(QStringLiteral("Method"), heading, 4);
-    paragraph(method(shown), body, 14);
+    paragraph(newtonMethodText(newton.result), body, 14);
 
     // The curve, as the window draws it, in what is left above the lines.
     const double linesHeight = 3 * 34.0;
     const QRectF curve(page.left(), y, page.width(),
                        std::max(120.0, page.bottom() - y - linesHeight - 16));
     painter.setFont(sheetFont(8));
-    drawCoolingCurve(painter, curve, paperPalette(), &shown);
+    drawCoolingCurve(painter, curve, paperPalette(), &record);
     painter.setPen(QPen(Qt::black, 0.75));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(curve);
@@ -185,7 +178,7 @@ QString suggestedCaseSheetPath(const QDateTime &madeAt)
                                  QStringLiteral(".pdf"));
 }
 
-QString writeCaseSheetPdf(const QString &path, const CaseRecord &shown, const QDateTime &madeAt)
+QString writeCaseSheetPdf(const QString &path, const CaseRecord &record, const QDateTime &madeAt)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -205,7 +198,7 @@ QString writeCaseSheetPdf(const QString &path, const CaseRecord &shown, const QD
         // The painter starts at the margins' corner: the page is the paint
         // rectangle's size from there.
         const QSize paper = writer.pageLayout().paintRectPixels(kSheetResolution).size();
-        drawCaseSheet(painter, QRectF(QPointF(), paper), shown, madeAt);
+        drawCaseSheet(painter, QRectF(QPointF(), paper), record, madeAt);
         painter.end();
     }
     // Nothing reaches the name unless all of it was written.

@@ -3,6 +3,8 @@
 #include "case/sheetcommands.h"
 #include "curve/curveaccessible.h"
 #include "forms.h"
+#include "plot/curvedrawing.h"
+#include "plot/curvelayout.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
@@ -44,9 +46,9 @@ void CurvePlot::setCursorPoint(const QString &name)
         return;
     // Where the ring is drawn: a screen reader takes two objects with the same
     // role, name and place for one, and would not read the new point.
-    repaint();
-    const QRect ring =
-        m_cursorDrawnAt ? QRect(m_cursorDrawnAt->toPoint() - QPoint(6, 6), QSize(13, 13)) : rect();
+    const std::optional<QPointF> at =
+        layOutCurve(rect(), font(), m_record ? &*m_record : nullptr, m_cursor).cursor;
+    const QRect ring = at ? QRect(at->toPoint() - QPoint(6, 6), QSize(13, 13)) : rect();
     m_point = new CursorPointAccessible(this, name, ring);
     m_pointId = QAccessible::registerAccessibleInterface(m_point);
     if (!hasFocus())
@@ -56,21 +58,20 @@ void CurvePlot::setCursorPoint(const QString &name)
     QAccessible::updateAccessibility(&focus);
 }
 
-void CurvePlot::setEstimate(const std::optional<CaseRecord> &shown)
+void CurvePlot::setRecord(const std::optional<CaseRecord> &record)
 {
-    m_shown = shown;
+    m_record = record;
     m_cursor.reset();
     setCursorPoint(QString());
     setAccessibleName(kPlotName);
-    setAccessibleDescription(curveSummary(m_shown ? &*m_shown : nullptr));
+    setAccessibleDescription(curveSummary(m_record ? &*m_record : nullptr));
     update();
 }
 
 void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    m_cursorDrawnAt =
-        drawCoolingCurve(painter, rect(), palette(), m_shown ? &*m_shown : nullptr, m_cursor);
+    drawCoolingCurve(painter, rect(), palette(), m_record ? &*m_record : nullptr, m_cursor);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -79,13 +80,14 @@ void CurvePlot::paintEvent(QPaintEvent *)
 
 void CurvePlot::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_shown || !m_shown->curve) {
+    if (!m_record || !m_record->newton.result.hasCurve()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const CoolingCurve &curve = *m_shown->curve;
-    // The first step of either arrow puts the cursor at the death.
-    const double at = m_cursor.value_or(curve.from());
+    const MethodResult &result = m_record->newton.result;
+    // The first step of any arrow or page key puts the cursor at the death.
+    const double at = m_cursor.value_or(result.curveFrom());
+    const double page = (result.curveTo - result.curveFrom()) / 10.0;
     switch (event->key()) {
     case Qt::Key_Left:
         moveCursor(m_cursor ? at - kCursorStep : at);
@@ -93,11 +95,17 @@ void CurvePlot::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Right:
         moveCursor(m_cursor ? at + kCursorStep : at);
         break;
+    case Qt::Key_PageUp:
+        moveCursor(m_cursor ? at - page : at);
+        break;
+    case Qt::Key_PageDown:
+        moveCursor(m_cursor ? at + page : at);
+        break;
     case Qt::Key_Home:
-        moveCursor(curve.from());
+        moveCursor(result.curveFrom());
         break;
     case Qt::Key_End:
-        moveCursor(m_shown->readings.elapsed);
+        moveCursor(result.readings.back().hours);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -106,9 +114,9 @@ void CurvePlot::keyPressEvent(QKeyEvent *event)
 
 void CurvePlot::moveCursor(double hours)
 {
-    const CoolingCurve &curve = *m_shown->curve;
-    m_cursor = std::clamp(hours, curve.from(), curve.to());
-    const QString point = pointOnCurve(*m_shown, *m_cursor);
+    const MethodResult &result = m_record->newton.result;
+    m_cursor = std::clamp(hours, result.curveFrom(), result.curveTo);
+    const QString point = pointOnCurve(*m_record, *m_cursor);
     setAccessibleName(point);
     setCursorPoint(point);
     update();
@@ -166,32 +174,32 @@ frmCoolingCurve::frmCoolingCurve()
     connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCoolingCurve::cmdPrint_Click);
-    connect(&currentCase(), &CaseHolder::changed, this,
-            [this] { showEstimate(currentCase().record()); });
+    connect(&currentCase(), &CaseHolder::changed, this, &frmCoolingCurve::caseChanged);
 }
 
 void frmCoolingCurve::Form_Load()
 {
-    showEstimate(currentCase().record());
+    caseChanged();
 }
 
-void frmCoolingCurve::showEstimate(const std::optional<CaseRecord> &shown)
+void frmCoolingCurve::caseChanged()
 {
-    picCurve->setEstimate(shown);
-    cmdSavePdf->setEnabled(shown.has_value());
-    cmdPrint->setEnabled(shown.has_value());
+    const std::optional<CaseRecord> &record = currentCase().record();
+    picCurve->setRecord(record);
+    cmdSavePdf->setEnabled(record.has_value());
+    cmdPrint->setEnabled(record.has_value());
 }
 
 void frmCoolingCurve::cmdPrint_Click()
 {
-    if (const auto &shown = picCurve->estimate())
-        printCaseSheet(this, *shown);
+    if (const auto &record = currentCase().record())
+        printCaseSheet(this, *record);
 }
 
 void frmCoolingCurve::cmdSavePdf_Click()
 {
-    if (const auto &shown = picCurve->estimate())
-        saveCaseSheet(this, *shown);
+    if (const auto &record = currentCase().record())
+        saveCaseSheet(this, *record);
 }
 
 bool frmCoolingCurve::Form_KeyDown(int key, Qt::KeyboardModifiers)

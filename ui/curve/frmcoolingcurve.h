@@ -1,7 +1,7 @@
 #pragma once
 
+#include "case/caserecord.h"
 #include "form.h"
-#include "plot/curvedrawing.h"
 
 #include <optional>
 
@@ -12,17 +12,17 @@ namespace quorrel::ui
 {
 
 // The plot of the cooling curve: a focusable graphic. Left and Right move a
-// cursor along the curve in 15-minute steps, Home and End jump to the death
-// and to the second reading; the cursor's time and temperature become the
-// plot's accessible name, the curve's summary its description.
+// cursor along the curve in 15-minute steps, Page Up and Page Down by a tenth
+// of the view, Home and End jump to the death and to the last reading; the
+// cursor's time and temperature become the plot's accessible name, the
+// curve's summary its description.
 class CurvePlot : public QWidget
 {
     Q_OBJECT
 public:
     explicit CurvePlot(QWidget *parent);
     ~CurvePlot() override;
-    void setEstimate(const std::optional<CaseRecord> &shown);
-    const std::optional<CaseRecord> &estimate() const { return m_shown; }
+    void setRecord(const std::optional<CaseRecord> &record);
     std::optional<double> cursor() const { return m_cursor; }
     // The point under the cursor for screen readers, or none.
     QAccessibleInterface *cursorPoint() const { return m_point; }
@@ -38,9 +38,8 @@ private:
     // Replaces the point under the cursor for screen readers (none with an
     // empty name) and, while they listen, gives the new point the focus.
     void setCursorPoint(const QString &name);
-    std::optional<CaseRecord> m_shown;
+    std::optional<CaseRecord> m_record;
     std::optional<double> m_cursor;
-    std::optional<QPointF> m_cursorDrawnAt;
     QAccessibleInterface *m_point = nullptr;
     unsigned m_pointId = 0;
 };
@@ -59,10 +58,6 @@ public:
     QPushButton *cmdPrint;
     QPushButton *cmdClose;
 
-    // What the main window's result box shows now; none before the first
-    // Calculate and after Clear.
-    void showEstimate(const std::optional<CaseRecord> &shown);
-
 public slots:
     void cmdClose_Click();
     void cmdSavePdf_Click();
@@ -71,6 +66,10 @@ public slots:
 protected:
     void Form_Load() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    // The case changed: draw it, and offer the sheet only with an estimate.
+    void caseChanged();
 };
 
 } // namespace quorrel::ui

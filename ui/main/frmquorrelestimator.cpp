@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "numbers.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -40,65 +41,6 @@ std::string text(const QComboBox *list)
 std::string text(const QLineEdit *box)
 {
     return box->text().toStdString();
-}
-
-// How far a tenth of a degree moves the estimate, in the unit that fits. A
-// spread wider than the whole time before discovery says so: its number
-// would mean nothing.
-QString spreadWords(double spreadMinutes, double hoursSinceDeath, const QString &off)
-{
-    const QString moves = QStringLiteral("each reading off by ") + off;
-    if (spreadMinutes > hoursSinceDeath * 60.0)
-        return moves + QStringLiteral(" could move this by more than the whole time before "
-                                      "the body was found");
-    if (spreadMinutes < 0.5)
-        return moves + QStringLiteral(" moves this by less than a minute");
-    if (spreadMinutes < 59.5)
-        return moves +
-               QStringLiteral(" moves this by up to %1 min").arg(std::lround(spreadMinutes));
-    const double hours = spreadMinutes / 60.0;
-    if (hours < 47.5)
-        return moves + QStringLiteral(" moves this by up to %1 h").arg(std::lround(hours));
-    return moves + QStringLiteral(" moves this by up to %1 days").arg(std::lround(hours / 24.0));
-}
-
-// One sentence on what the clock time alone hides: how long before the
-// discovery it was computed from (whole days included) and how far a tenth
-// of a degree moves it, or which reading makes the estimate doubtful. It
-// names the time of discovery, so it stays true whatever the boxes show later.
-QString aboutTheEstimate(const Estimate &estimate)
-{
-    const Confidence &confidence = *estimate.confidence;
-    const QString off = QLocale().toString(kReadingResolution) + ' ' + kDegreeSign + 'F';
-    switch (confidence.doubt) {
-    case Confidence::Doubt::NegativeElapsed:
-        return QStringLiteral("Doubtful: the hours between the readings are negative");
-    case Confidence::Doubt::RoomWarmer:
-        return QStringLiteral("Doubtful: the room is warmer than the body, which was not cooling "
-                              "toward it");
-    case Confidence::Doubt::FirstAboveNormal:
-        return QStringLiteral("Doubtful: the first reading is above 98.6 ") + kDegreeSign +
-               QStringLiteral("F, which by the law the body would reach only after it was found");
-    case Confidence::Doubt::SecondFarther:
-        return QStringLiteral("Doubtful: the second reading is farther from the room temperature "
-                              "than the first, so the body was not cooling");
-    case Confidence::Doubt::None:
-        break;
-    }
-    QString sentence;
-    if (confidence.days > 0)
-        sentence = QStringLiteral("%1 %2 ")
-                       .arg(confidence.days)
-                       .arg(confidence.days == 1 ? QStringLiteral("day") : QStringLiteral("days"));
-    sentence += QStringLiteral("%1 h %2 min %3 s before the body was found at %4; ")
-                    .arg(confidence.hours)
-                    .arg(confidence.minutes)
-                    .arg(confidence.seconds)
-                    .arg(QString::fromStdString(formatClockTime(estimate.foundAt)));
-    if (!confidence.spreadMinutes)
-        return sentence + QStringLiteral("a reading off by ") + off +
-               QStringLiteral(" could make the estimate undefined");
-    return sentence + spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off);
 }
 
 } // namespace
@@ -483,19 +425,23 @@ bool frmQuorrelEstimator::calculate()
     // The sentence belongs to the time shown: a tooltip (shown on hover and
     // when the box is reached by keyboard), What's This (Shift+F1), and what
     // a screen reader says after the time.
-    const QString about = estimate.confidence ? aboutTheEstimate(estimate) : QString();
+    const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
     txtTimeDead->setToolTip(about);
     txtTimeDead->setWhatsThis(about);
     txtTimeDead->setAccessibleDescription(about);
-    currentCase().publish(
-        CaseRecord{{txtAmbRoomTemp->text(), txtCorpseTemp->text(), txtCorpseTempTwo->text(),
-                    txtCorpseTime->text()},
-                   estimate.readings,
-                   estimate.foundAt,
-                   estimate.deathAt,
-                   estimate.curve,
-                   estimate.confidence ? estimate.confidence->spreadMinutes : std::nullopt,
-                   about});
+    const QString degreesF = kDegreeSign + 'F';
+    currentCase().publish(CaseRecord{
+        estimate.foundAt,
+        MethodRecord{
+            QStringLiteral("Newton's law of cooling"),
+            {{QStringLiteral("Room temperature"), txtAmbRoomTemp->text(), degreesF},
+             {QStringLiteral("Body temperature when found"), txtCorpseTemp->text(), degreesF},
+             {QStringLiteral("Second body temperature"), txtCorpseTempTwo->text(), degreesF},
+             {QStringLiteral("Hours between the two readings"), txtCorpseTime->text(),
+              QStringLiteral("hours")}},
+            estimate.result,
+            estimate.deathAt,
+            about}});
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include <QPointF>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -15,19 +14,24 @@ class QRectF;
 namespace quorrel::ui
 {
 
-// Draws the curve of an estimate (or, with none, what to do to see one) into
-// the area, in the palette's colours and the painter's font: on screen, into
-// a PDF or onto paper alike. The cursor, in hours from discovery, is drawn
-// with its time and temperature beside it; returns where, if it was drawn.
+struct CurveLayout;
+
+// Paints a laid-out curve in the palette's colours and the painter's font
+// (the one it was laid out for): on screen, into a PDF or onto paper alike.
+void paintCurve(QPainter &painter, const CurveLayout &layout, const QPalette &palette);
+
+// Lays out and paints the curve of the case's estimate (or, with none, what
+// to do to see one) into the area. The cursor, in hours from discovery, is
+// drawn with its time and temperature beside it; returns where, if it was.
 std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
-                                        const QPalette &palette, const CaseRecord *shown,
+                                        const QPalette &palette, const CaseRecord *record,
                                         std::optional<double> cursor = std::nullopt);
 
 // One sentence that says what the picture shows.
-QString curveSummary(const CaseRecord *shown);
+QString curveSummary(const CaseRecord *record);
 
 // The clock time and temperature at a point of the curve, such as
 // "7:40:44 PM, 95.3 °F".
-QString pointOnCurve(const CaseRecord &shown, double hours);
+QString pointOnCurve(const CaseRecord &record, double hours);
 
 } // namespace quorrel::ui

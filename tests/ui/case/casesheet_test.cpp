@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -145,6 +146,91 @@ private slots:
                 coloured += c.blue() > c.red() + 40;
             }
         QVERIFY2(coloured > 50, qPrintable(QString::number(coloured)));
+    }
+
+    // What the sheet says is true as printed, in the user's locale and time
+    // zone, and nothing lies outside the page's margins whatever was typed.
+    void sheetSaysOnlyWhatIsTrue_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("absent");
+        const QString deg = QStringLiteral(" \u00B0F");
+        QTest::newRow("decimal readings carry no binary noise")
+            << "en_GB" << QByteArray() << QStringList{"70", "79.9", "75.3", "2"}
+            << QStringList{"fell from 9.9" + deg + " to 5.3" + deg,
+                           "t = 2 \u00D7 log(28.6 / 9.9) / log(9.9 / 5.3) = 3.39573 hours"}
+            << QStringList{"9.90000000000001", "-3.39"};
+        QTest::newRow("German: one decimal comma on the whole sheet")
+            << "de_DE" << QByteArray() << QStringList{"70", "79,9", "75,3", "2"}
+            << QStringList{"fell from 9,9" + deg + " to 5,3" + deg,
+                           "(98,6" + deg + " less the room's 70" + deg + ")", "98,6" + deg,
+                           "moves this by up to"}
+            << QStringList{"98.6", "0.1"};
+        QTest::newRow("a typed entry longer than the line wraps inside the margins")
+            << "en_GB" << QByteArray() << QStringList{QString(300, '0') + "60", "80", "75", "2"}
+            << QStringList{QString(300, '0') + "60" + deg} << QStringList();
+        QTest::newRow("the sheet's time names its offset from UTC")
+            << "en_GB" << QByteArray("UTC-14") << QStringList{"60", "80", "75", "2"}
+            << QStringList{"UTC+14:00"} << QStringList();
+        QTest::newRow("below absolute zero: doubtful, and said so")
+            << "en_GB" << QByteArray() << QStringList{"100", "-470", "-480", "2"}
+            << QStringList{"Doubtful: the first reading is below absolute zero (-459.67" + deg +
+                               "), which no temperature can be.",
+                           "These readings make the estimate doubtful"}
+            << QStringList();
+    }
+    void sheetSaysOnlyWhatIsTrue()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, zone);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, absent);
+        QLocale::setDefault(QLocale(locale));
+        const QByteArray oldZone = qgetenv("TZ");
+        if (!zone.isEmpty())
+            qputenv("TZ", zone);
+        const auto restore = qScopeGuard([&] {
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+            qputenv("TZ", oldZone);
+        });
+        calculate(entries);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        // Lines broken by the page's width are joined before comparing.
+        QString text = run("pdftotext", {"-raw", path, "-"});
+        text = text.replace(QRegularExpression("\\n(?=[0-9])"), "").simplified();
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + " not in: " + text));
+        for (const QString &words : absent)
+            QVERIFY2(!text.contains(words), qPrintable(words + " in: " + text));
+
+        // Every word inside the margins (18 mm either side, 16 mm top and bottom).
+        const QString boxes = run("pdftotext", {"-bbox", path, "-"});
+        const QRegularExpressionMatch page =
+            QRegularExpression("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"").match(boxes);
+        QVERIFY(page.hasMatch());
+        const QRectF inside = QRectF(0, 0, page.captured(1).toDouble(), page.captured(2).toDouble())
+                                  .adjusted(18 / 25.4 * 72 - 1, 16 / 25.4 * 72 - 1,
+                                            -18 / 25.4 * 72 + 1, -16 / 25.4 * 72 + 1);
+        QRegularExpressionMatchIterator words =
+            QRegularExpression("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                               "yMax=\"([0-9.]+)\">([^<]*)</word>")
+                .globalMatch(boxes);
+        int count = 0;
+        while (words.hasNext()) {
+            const QRegularExpressionMatch w = words.next();
+            const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                             QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+            QVERIFY2(inside.contains(box), qPrintable(w.captured(5) + " lies outside the margins"));
+            ++count;
+        }
+        QVERIFY(count > 50);
     }
 
     // A folder that cannot be written: one message naming the file and the

@@ -94,6 +94,31 @@ private slots:
                "the first, so the body was not cooling. 75 \u00B0F at 12:00:00 AM, when the body "
                "was found, and 80 \u00B0F at 2:00:00 AM; room 60 \u00B0F."
             << QList<int>{Qt::Key_End} << "Cooling curve";
+        QTest::newRow("a spread of billions of days is drawn at once, the band cut at the edge")
+            << true << QStringList{"60", "80", "79.800000001", "400"} << "" << asOpened
+            << "From 98.6 \u00B0F at 2:55:27 PM, 1091 days before, to 80 \u00B0F at 12:00:00 AM, "
+               "when the body was found, and 79.800000001 \u00B0F at 4:00:00 PM, 16 days after; "
+               "room 60 \u00B0F"
+            << QList<int>{Qt::Key_End} << "4:00:00 PM, 16 days after, 79.8 \u00B0F";
+        QTest::newRow("95 days: times name their day; Page Down moves a tenth of the view")
+            << true << QStringList{"60", "80", "75", "1000"} << "" << asOpened
+            << "From 98.6 \u00B0F at 6:25:17 PM, 96 days before, to 80 \u00B0F at 12:00:00 AM, "
+               "when the body was found, and 75 \u00B0F at 4:00:00 PM, 41 days after; room "
+               "60 \u00B0F"
+            << QList<int>{Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}
+            << "9:07:07 PM, 79 days before, 94.3 \u00B0F";
+        QTest::newRow("a reading beyond the clock's range is named in days and hours")
+            << true << QStringList{"60", "80", "60.0000001", "900000"} << "" << asOpened
+            << "From 98.6 \u00B0F at 11:47:47 PM, 1291 days before, to 80 \u00B0F at 12:00:00 AM, "
+               "when the body was found, and 60.0000001 \u00B0F at 37500 days 0 h after discovery; "
+               "room 60 \u00B0F"
+            << QList<int>{Qt::Key_End} << "37500 days 0 h after discovery, 60.0 \u00B0F";
+        QTest::newRow("below absolute zero: no curve, and the sentence says why")
+            << true << QStringList{"-500", "80", "75", "2"} << "" << asOpened
+            << "No curve: Doubtful: the room temperature is below absolute zero (-459.67 \u00B0F), "
+               "which no temperature can be. 80 \u00B0F at 12:00:00 AM, when the body was found, "
+               "and 75 \u00B0F at 2:00:00 AM; room -500 \u00B0F."
+            << QList<int>{Qt::Key_End} << "Cooling curve";
         QTest::newRow("resized to its smallest")
             << true << kWorked << "" << QSize(100, 100) << kWorkedSummary << QList<int>{Qt::Key_End}
             << "2:00:00 AM, 75.0 \u00B0F";

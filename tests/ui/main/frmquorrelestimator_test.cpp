@@ -626,6 +626,10 @@ private slots:
         QTest::newRow("negative elapsed time")
             << QStringList{"60", "80", "75", "-2"} << "7:25:44 PM"
             << "Doubtful: the hours between the readings are negative";
+        QTest::newRow("a body below absolute zero")
+            << QStringList{"100", "-470", "-480", "2"} << "4:57:49 AM"
+            << "Doubtful: the first reading is below absolute zero (-459.67 " + d +
+                   "F), which no temperature can be";
     }
     void resultCarriesHowLongAndHowSure()
     {

@@ -1,0 +1,298 @@
+#include "wording.h"
+
+#include "cooling.h"
+#include "curve.h"
+#include "widgets.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+// The shortest decimal that reads back as the value: plain digits where a
+// person would write them, an exponent only for the very large or small.
+std::string shortestAscii(double value)
+{
+    if (value == 0.0 || !std::isfinite(value))
+        return value == 0.0 ? "0" : "";
+    char buffer[512];
+    const double magnitude = std::fabs(value);
+    const auto format = magnitude >= 1e-9 && magnitude < 1e16 ? std::chars_format::fixed
+                                                              : std::chars_format::scientific;
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, format);
+    return std::string(buffer, written.ptr);
+}
+
+// ASCII digits, point, signs and exponent as the locale writes them.
+QString localized(const std::string &ascii)
+{
+    const QLocale locale;
+    QString out;
+    for (char c : ascii) {
+        if (c >= '0' && c <= '9')
+            out += locale.toString(c - '0');
+        else if (c == '.')
+            out += locale.decimalPoint();
+        else if (c == '-')
+            out += locale.negativeSign();
+        else if (c == '+')
+            out += locale.positiveSign();
+        else if (c == 'e')
+            out += locale.exponential();
+        else
+            out += QLatin1Char(c);
+    }
+    return out;
+}
+
+QString plural(std::int64_t count, const char *one, const char *many)
+{
+    return wholeNumber(static_cast<double>(count)) + ' ' + QLatin1String(count == 1 ? one : many);
+}
+
+// How far a tenth of a degree moves the estimate, in the unit that fits. A
+// spread wider than the whole time before discovery says so: its number
+// would mean nothing.
+QString spreadWords(double spreadMinutes, double hoursSinceDeath, const QString &off)
+{
+    const QString moves = QStringLiteral("each reading off by ") + off;
+    if (spreadMinutes > hoursSinceDeath * 60.0)
+        return moves + QStringLiteral(" could move this by more than the whole time before "
+                                      "the body was found");
+    if (spreadMinutes < 0.5)
+        return moves + QStringLiteral(" moves this by less than a minute");
+    if (spreadMinutes < 59.5)
+        return moves +
+               QStringLiteral(" moves this by up to %1 min").arg(wholeNumber(spreadMinutes));
+    const double hours = spreadMinutes / 60.0;
+    if (hours < 47.5)
+        return moves + QStringLiteral(" moves this by up to %1 h").arg(wholeNumber(hours));
+    return moves + QStringLiteral(" moves this by up to %1 days").arg(wholeNumber(hours / 24.0));
+}
+
+QString doubtWords(Confidence::Doubt doubt)
+{
+    const QString zero = typedDegrees(kAbsoluteZero);
+    switch (doubt) {
+    case Confidence::Doubt::RoomBelowAbsoluteZero:
+        return QStringLiteral("Doubtful: the room temperature is below absolute zero (%1), which "
+                              "no temperature can be")
+            .arg(zero);
+    case Confidence::Doubt::FirstBelowAbsoluteZero:
+        return QStringLiteral("Doubtful: the first reading is below absolute zero (%1), which no "
+                              "temperature can be")
+            .arg(zero);
+    case Confidence::Doubt::SecondBelowAbsoluteZero:
+        return QStringLiteral("Doubtful: the second reading is below absolute zero (%1), which "
+                              "no temperature can be")
+            .arg(zero);
+    case Confidence::Doubt::NegativeElapsed:
+        return QStringLiteral("Doubtful: the hours between the readings are negative");
+    case Confidence::Doubt::RoomWarmer:
+        return QStringLiteral("Doubtful: the room is warmer than the body, which was not cooling "
+                              "toward it");
+    case Confidence::Doubt::FirstAboveNormal:
+        return QStringLiteral("Doubtful: the first reading is above ") +
+               typedDegrees(kNormalBodyTemperature) +
+               QStringLiteral(", which by the law the body would reach only after it was found");
+    case Confidence::Doubt::SecondFarther:
+        return QStringLiteral("Doubtful: the second reading is farther from the room temperature "
+                              "than the first, so the body was not cooling");
+    case Confidence::Doubt::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString typedNumber(double value)
+{
+    return localized(shortestAscii(value));
+}
+
+int decimalsOf(double value)
+{
+    const std::string text = shortestAscii(value);
+    const std::size_t e = text.find('e');
+    const std::string mantissa = text.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    int decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    if (e != std::string::npos)
+        decimals -= std::stoi(text.substr(e + 1));
+    return std::max(decimals, 0);
+}
+
+QString numberWithDecimals(double value, int decimals)
+{
+    // Past what a double holds the digits would be noise: the shortest form.
+    if (!std::isfinite(value) || decimals > 20 || std::fabs(value) >= 1e16)
+        return typedNumber(value);
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::fixed, std::max(decimals, 0));
+    std::string text(buffer, written.ptr);
+    // Rounded to nothing, a negative number leaves no sign to show.
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
+        text.erase(0, 1);
+    return localized(text);
+}
+
+QString wholeNumber(double value)
+{
+    if (std::fabs(value) < 9e15)
+        return QLocale().toString(static_cast<qlonglong>(std::llround(value)));
+    return QLocale().toString(value, 'g', 3);
+}
+
+QString degrees(const QString &number)
+{
+    return number + ' ' + kDegreeSign + 'F';
+}
+
+QString typedDegrees(double value)
+{
+    return degrees(typedNumber(value));
+}
+
+QString clockText(ClockTime time)
+{
+    return QString::fromStdString(formatClockTime(time));
+}
+
+QString axisClock(std::int64_t secondsOfDay)
+{
+    const int minutes = static_cast<int>(secondsOfDay / 60);
+    const int hour = (minutes / 60 + 11) % 12 + 1;
+    return QStringLiteral("%1:%2 %3")
+        .arg(hour)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes < 12 * 60 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+std::optional<std::int64_t> dayFromDiscovery(ClockTime foundAt, double hours)
+{
+    // Rounded as the clock time is, so a moment and its day agree.
+    const Result<std::int32_t> seconds = roundToInt32(hours * 3600.0);
+    if (!seconds)
+        return std::nullopt;
+    const std::int64_t moved = std::int64_t{foundAt.seconds} + *seconds;
+    return moved >= 0 ? moved / kSecondsPerDay : -((-moved - 1) / kSecondsPerDay) - 1;
+}
+
+QString dayWords(std::int64_t day)
+{
+    if (day == 0)
+        return QString();
+    if (day == -1)
+        return QStringLiteral("the day before");
+    if (day == 1)
+        return QStringLiteral("the day after");
+    return plural(day < 0 ? -day : day, "day", "days") +
+           (day < 0 ? QStringLiteral(" before") : QStringLiteral(" after"));
+}
+
+QString momentText(ClockTime foundAt, double hours, bool withDay)
+{
+    const Result<ClockTime> at = clockTimeAfter(foundAt, hours);
+    if (!at) {
+        // Beyond the clock: days and hours from discovery say where it lies.
+        const double whole = std::fabs(hours);
+        const double days = std::floor(whole / 24.0);
+        return plural(static_cast<std::int64_t>(days), "day", "days") + ' ' +
+               wholeNumber(std::floor(whole - days * 24.0)) + QStringLiteral(" h ") +
+               (hours < 0 ? QStringLiteral("before") : QStringLiteral("after")) +
+               QStringLiteral(" discovery");
+    }
+    QString text = clockText(*at);
+    if (withDay) {
+        const QString day = dayWords(dayFromDiscovery(foundAt, hours).value_or(0));
+        if (!day.isEmpty())
+            text += QStringLiteral(", ") + day;
+    }
+    return text;
+}
+
+QString spreadLabel(std::optional<double> spreadHours)
+{
+    if (!spreadHours)
+        return QStringLiteral("spread unbounded");
+    const double minutes = *spreadHours * 60.0;
+    const QString pm = QStringLiteral("\u00B1");
+    if (minutes < 59.5)
+        return pm + wholeNumber(std::max(1.0, minutes)) + QStringLiteral(" min");
+    if (*spreadHours < 47.5)
+        return pm + wholeNumber(*spreadHours) + QStringLiteral(" h");
+    return pm + wholeNumber(*spreadHours / 24.0) + QStringLiteral(" days");
+}
+
+QString estimateSentence(const Estimate &estimate)
+{
+    const Confidence &confidence = *estimate.confidence;
+    if (confidence.doubt != Confidence::Doubt::None)
+        return doubtWords(confidence.doubt);
+    const QString off = degrees(typedNumber(kReadingResolution));
+    QString sentence;
+    if (confidence.days > 0)
+        sentence = plural(confidence.days, "day", "days") + ' ';
+    sentence += QStringLiteral("%1 h %2 min %3 s before the body was found at %4; ")
+                    .arg(confidence.hours)
+                    .arg(confidence.minutes)
+                    .arg(confidence.seconds)
+                    .arg(clockText(estimate.foundAt));
+    if (!confidence.spreadMinutes)
+        return sentence + QStringLiteral("a reading off by ") + off +
+               QStringLiteral(" could make the estimate undefined");
+    return sentence + spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off);
+}
+
+QString leftToRight(const QString &text)
+{
+    return QStringLiteral("\u2066") + text + QStringLiteral("\u2069");
+}
+
+QString newtonMethodText(const MethodResult &result)
+{
+    const double room = result.ambient;
+    const MarkedPoint first = result.readings.at(0);
+    const MarkedPoint second = result.readings.at(1);
+    // A difference carries as many decimals as the readings it comes from.
+    const auto less = [](double a, double b) {
+        return numberWithDecimals(a - b, std::max(decimalsOf(a), decimalsOf(b)));
+    };
+    const QString firstExcess = less(first.temperature, room);
+    const QString secondExcess = less(second.temperature, room);
+    const QString normalExcess = less(result.startTemperature, room);
+    const QString elapsed = typedNumber(second.hours);
+    QString text =
+        QStringLiteral("By Newton's law of cooling, a body's excess of temperature over the room "
+                       "shrinks by the same fraction in every equal span of time. Here the excess "
+                       "fell from %1 to %2 in %3 hours; at that pace it was %4 (%5 less the "
+                       "room's %6) t hours before the first reading, where ")
+            .arg(degrees(firstExcess), degrees(secondExcess), elapsed, degrees(normalExcess),
+                 typedDegrees(result.startTemperature), typedDegrees(room));
+    // Where digits run right to left (Arabic), a mark after each number keeps
+    // the signs between two numbers from turning the fraction around.
+    const QString mark =
+        QLocale().textDirection() == Qt::RightToLeft ? QStringLiteral("\u200E") : QString();
+    QString formula =
+        QStringLiteral("t = %1 \u00D7 log(%2 / %3) / log(%3 / %4)")
+            .arg(elapsed + mark, normalExcess + mark, firstExcess + mark, secondExcess + mark);
+    if (!result.hasCurve())
+        return text + leftToRight(formula) +
+               QStringLiteral(". These readings make the estimate doubtful, as the result says.");
+    // Six significant digits, never an exponent: the formula gives this number.
+    const double hours = result.hoursSinceDeath;
+    const int whole = hours >= 1 ? static_cast<int>(std::floor(std::log10(hours))) + 1 : 1;
+    formula += QStringLiteral(" = ") + numberWithDecimals(hours, std::max(0, 6 - whole)) + mark;
+    return text + leftToRight(formula) +
+           QStringLiteral(" hours. The time of discovery less these hours is the time of death.");
+}
+
+} // namespace quorrel::ui

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "clock.h"
+#include "estimate.h"
+#include "method.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace quorrel::ui
+{
+
+// Every number, temperature, clock time, day count and spread that the
+// windows, the curve and the case sheet show is written here, in the user's
+// locale (QLocale's default), so that they agree by construction.
+
+// A number as typed: the shortest decimal that reads back as the same double,
+// so 79.9 stays "79.9"; no group separators.
+QString typedNumber(double value);
+// How many decimals that shortest form has (79.9: 1, 60: 0, 1e-7: 7).
+int decimalsOf(double value);
+// A number worked out from typed ones, to as many decimals as they carry: the
+// double 79.9 - 70 is 9.900000000000006, written "9.9" with one decimal.
+QString numberWithDecimals(double value, int decimals);
+// A whole number, rounded, with the locale's group separators.
+QString wholeNumber(double value);
+
+// "79.9 °F" from a number already written.
+QString degrees(const QString &number);
+QString typedDegrees(double value);
+
+// "7:25:44 PM", as the result box shows a time of day.
+QString clockText(ClockTime time);
+// "7:00 PM", hours and minutes of a time of day, for a time axis.
+QString axisClock(std::int64_t secondsOfDay);
+
+// The day a moment falls on, counted from the day of discovery (0), or none
+// where it lies beyond the clock's range.
+std::optional<std::int64_t> dayFromDiscovery(ClockTime foundAt, double hours);
+// "the day before", "2 days before", "the day after", "41 days after", or
+// nothing for the day of discovery.
+QString dayWords(std::int64_t day);
+// A moment in hours from discovery: its clock time, with the day when asked
+// and it is not the day of discovery ("4:00:00 PM, 41 days after"). Beyond the
+// clock's range it is named in days and hours from discovery instead.
+QString momentText(ClockTime foundAt, double hours, bool withDay);
+
+// How far a thermometer's resolution moves the time of death, as the curve
+// labels it: "±14 min", "±3 h", "±5 days", or "spread unbounded".
+QString spreadLabel(std::optional<double> spreadHours);
+
+// The sentence on what a clock time of death alone hides: how long before
+// discovery and how far a reading off by a tenth of a degree moves it, or
+// which reading makes the estimate doubtful.
+QString estimateSentence(const Estimate &estimate);
+
+// Newton's law in three sentences with this estimate's own numbers; the
+// formula as written gives the result as written.
+QString newtonMethodText(const MethodResult &result);
+
+// Keeps a formula left to right inside text of any direction.
+QString leftToRight(const QString &text);
+
+} // namespace quorrel::ui
