@@ -2,18 +2,32 @@
 
 #include "case/casesheet.h"
 #include "messages.h"
+#include "print/printerloader.h"
 #include "print/printjob.h"
 #include "version.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibrary>
-#include <QPageSize>
 
 namespace quorrel::ui
 {
+namespace
+{
+
+// "The case sheet could not be saved as <file>: <reason>."; a reason that
+// names the file itself ("Existing file <file> is not writable") is not
+// preceded by it again.
+QString failedFile(const QString &done, const QString &how, const QString &path,
+                   const QString &reason)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (reason.contains(path) || reason.contains(file))
+        return QStringLiteral("The case sheet could not be %1: %2.").arg(done, reason);
+    return QStringLiteral("The case sheet could not be %1 %2 %3: %4.").arg(done, how, file, reason);
+}
+
+} // namespace
 
 void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 {
@@ -27,50 +41,42 @@ void saveCaseSheet(QWidget *parent, const CaseRecord &record)
     const QString reason = writeCaseSheetPdf(path, record, madeAt);
     if (!reason.isEmpty())
         showMessage(parent, QStringLiteral("Case Sheet Not Saved"),
-                    QStringLiteral("The case sheet could not be saved as %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), reason),
+                    failedFile(QStringLiteral("saved"), QStringLiteral("as"), path, reason),
                     QMessageBox::Critical);
 }
 
 void printCaseSheet(QWidget *parent, const CaseRecord &record)
 {
     // Qt Print Support is loaded with the module on the first print, not at
-    // start-up; the module lies beside the program in the build and in the
-    // library folder once installed.
-    QLibrary module;
-    for (const QString &folder :
-         {QCoreApplication::applicationDirPath(),
-          QDir(QCoreApplication::applicationDirPath()).filePath(QUORREL_PRINT_MODULE_DIR)}) {
-        module.setFileName(QDir(folder).filePath(QStringLiteral("quorrel-print")));
-        if (module.load())
-            break;
-    }
-    auto *print = reinterpret_cast<QuorrelPrintFunction *>(module.resolve(kQuorrelPrintSymbol));
-    if (!print) {
+    // start-up.
+    QString whyNot;
+    CaseSheetPrinter *printer = loadCaseSheetPrinter(printModuleFolders(), &whyNot);
+    if (!printer) {
         showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("Printing is not available: %1.").arg(module.errorString()),
+                    QStringLiteral("Printing is not available: %1.").arg(whyNot),
                     QMessageBox::Critical);
         return;
     }
-    struct Page {
-        const CaseRecord &record;
-        QDateTime madeAt;
-    } page{record, QDateTime::currentDateTime()};
-    QString failedPrinter;
-    const PrintJob job{parent,
-                       casePaper().id(),
-                       "Time of death estimate",
-                       QUORREL_TITLE " " QUORREL_VERSION,
-                       [](QPainter &painter, const QRectF &area, void *context) {
-                           const auto *p = static_cast<const Page *>(context);
-                           drawCaseSheet(painter, area, p->record, p->madeAt);
-                       },
-                       &page,
-                       &failedPrinter};
-    if (PrintOutcome(print(&job)) == PrintOutcome::Failed)
-        showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("The case sheet could not be printed on %1.").arg(failedPrinter),
-                    QMessageBox::Critical);
+    const QDateTime madeAt = QDateTime::currentDateTime();
+    PrintJob job;
+    job.parent = parent;
+    job.paper = casePaper();
+    job.title = QStringLiteral("Time of death estimate");
+    job.creator = QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION);
+    job.suggestedFile = suggestedCaseSheetPath(madeAt);
+    job.draw = [&](QPainter &painter, const QRectF &page) {
+        drawCaseSheet(painter, page, record, madeAt);
+    };
+    const PrintResult printed = printer->print(job);
+    if (printed.outcome != PrintResult::Outcome::Failed)
+        return;
+    showMessage(
+        parent, QStringLiteral("Case Sheet Not Printed"),
+        printed.toFile
+            ? failedFile(QStringLiteral("printed"), QStringLiteral("to"), printed.destination,
+                         printed.reason)
+            : QStringLiteral("The case sheet could not be printed on %1.").arg(printed.destination),
+        QMessageBox::Critical);
 }
 
 } // namespace quorrel::ui
