@@ -6,14 +6,32 @@
 #include "print/printjob.h"
 #include "version.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace quorrel::ui
 {
 namespace
 {
+
+// Qt's file dialog, the print dialog's too, writes the folders it visited to
+// the user's settings whenever it closes (~/.config/QtProject.conf). Where
+// case sheets went is not ours to keep, and Quorrel has no settings of its
+// own: user settings are sent beneath the program's own file, a folder that
+// can never be made, so that write finds nowhere to go and nothing is read
+// back either. (On Windows the dialog's settings live in the registry, which
+// no path moves.)
+void keepNoDialogHistory()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!QFileInfo(program).isFile())
+        return;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, program);
+}
 
 // "The case sheet could not be saved as <file>: <reason>."; a reason that
 // names the file itself ("Existing file <file> is not writable") is not
@@ -31,11 +49,23 @@ QString failedFile(const QString &done, const QString &how, const QString &path,
 
 void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 {
+    keepNoDialogHistory();
     const QDateTime madeAt = QDateTime::currentDateTime();
-    // The dialog asks before it replaces a file.
-    const QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save Case Sheet as PDF"), suggestedCaseSheetPath(madeAt),
-        QStringLiteral("PDF documents (*.pdf)"));
+    // Qt's own dialog on every desktop: it adds ".pdf" to a name typed without
+    // it before it asks whether to replace a file, so the question concerns
+    // the file that will be written; a desktop's dialog asks about the name
+    // as typed.
+    QFileDialog dialog(parent, QStringLiteral("Save Case Sheet as PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString suggested = suggestedCaseSheetPath(madeAt);
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty())
         return;
     const QString reason = writeCaseSheetPdf(path, record, madeAt);
@@ -47,6 +77,7 @@ void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 
 void printCaseSheet(QWidget *parent, const CaseRecord &record)
 {
+    keepNoDialogHistory();
     // Qt Print Support is loaded with the module on the first print, not at
     // start-up.
     QString whyNot;

@@ -283,6 +283,69 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(QDir(scratch.path()).isEmpty());
     }
+
+    // A disk that fills while the sheet is written: saving and printing to a
+    // file both say so, with the file and the reason, and leave nothing.
+    void fullDiskGivesTheMessage_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("saved") << false << "The case sheet could not be saved as %1: %2.";
+        QTest::newRow("printed to a file")
+            << true << "The case sheet could not be printed to %1: %2.";
+    }
+    void fullDiskGivesTheMessage()
+    {
+        QFETCH(bool, print);
+        QFETCH(QString, words);
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        {
+            FullDisk full;
+            print ? printToFile(path) : saveAs(path);
+        }
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title,
+                 print ? "Case Sheet Not Printed" : "Case Sheet Not Saved");
+        QCOMPARE(messages->seen[0].text, words.arg(path, QString::fromLocal8Bit(strerror(EFBIG))));
+        QCOMPARE(everythingUnder(folder.path()), QStringList());
+    }
+
+    // The file chosen is the only file written: Qt's dialogs keep no history
+    // of folders in the home folder (~/.config/QtProject.conf).
+    void writesNoOtherFile()
+    {
+        calculate({"60", "80", "75", "2"});
+        const QStringList before = everythingUnder(home.path());
+        saveAs(home.filePath("Documents/saved.pdf"));
+        printToFile(home.filePath("Documents/printed.pdf"));
+        QVERIFY(messages->seen.isEmpty());
+        QStringList expected = before + QStringList{"Documents/printed.pdf", "Documents/saved.pdf"};
+        expected.sort();
+        QCOMPARE(everythingUnder(home.path()), expected);
+        QVERIFY(!QFileInfo::exists(home.filePath(".config/QtProject.conf")));
+    }
+
+    // A name typed without an extension gets ".pdf", and the question about
+    // replacing a file concerns that name.
+    void typedNameGetsPdf()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+        QVERIFY(messages->seen.isEmpty());
+        const QDateTime written = QFileInfo(folder.filePath("sheet.pdf")).lastModified();
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(messages->seen.size(), 1);
+        QVERIFY2(messages->seen[0].text.startsWith("sheet.pdf already exists."),
+                 qPrintable(messages->seen[0].text));
+        // Answered No: the sheet stays as it was.
+        QCOMPARE(QFileInfo(folder.filePath("sheet.pdf")).lastModified(), written);
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+    }
+
     // Print to file starts where Save does: the Documents folder and the
     // sheet's dated name.
     void printToFileSuggestsTheSaveName()
