@@ -2,6 +2,7 @@
 
 #include "case/casesheet.h"
 #include "messages.h"
+#include "print/printerloader.h"
 #include "print/printjob.h"
 #include "version.h"
 
@@ -9,68 +10,104 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibrary>
-#include <QPageSize>
+#include <QFileInfo>
+#include <QSettings>
 
 namespace quorrel::ui
 {
+namespace
+{
+
+// Qt's file dialog, the print dialog's too, writes the folders it visited to
+// the user's settings whenever it closes (~/.config/QtProject.conf). Where
+// case sheets went is not ours to keep, and Quorrel has no settings of its
+// own: user settings are sent beneath the program's own file, a folder that
+// can never be made, so that write finds nowhere to go and nothing is read
+// back either. (On Windows the dialog's settings live in the registry, which
+// no path moves.)
+void keepNoDialogHistory()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!QFileInfo(program).isFile())
+        return;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, program);
+}
+
+// "The case sheet could not be saved as <file>: <reason>."; a reason that
+// names the file itself ("Existing file <file> is not writable") is not
+// preceded by it again.
+QString failedFile(const QString &done, const QString &how, const QString &path,
+                   const QString &reason)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    if (reason.contains(path) || reason.contains(file))
+        return QStringLiteral("The case sheet could not be %1: %2.").arg(done, reason);
+    return QStringLiteral("The case sheet could not be %1 %2 %3: %4.").arg(done, how, file, reason);
+}
+
+} // namespace
 
 void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 {
+    keepNoDialogHistory();
     const QDateTime madeAt = QDateTime::currentDateTime();
-    // The dialog asks before it replaces a file.
-    const QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Save Case Sheet as PDF"), suggestedCaseSheetPath(madeAt),
-        QStringLiteral("PDF documents (*.pdf)"));
+    // Qt's own dialog on every desktop: it adds ".pdf" to a name typed without
+    // it before it asks whether to replace a file, so the question concerns
+    // the file that will be written; a desktop's dialog asks about the name
+    // as typed.
+    QFileDialog dialog(parent, QStringLiteral("Save Case Sheet as PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString suggested = suggestedCaseSheetPath(madeAt);
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString path = dialog.selectedFiles().value(0);
     if (path.isEmpty())
         return;
     const QString reason = writeCaseSheetPdf(path, record, madeAt);
     if (!reason.isEmpty())
         showMessage(parent, QStringLiteral("Case Sheet Not Saved"),
-                    QStringLiteral("The case sheet could not be saved as %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), reason),
+                    failedFile(QStringLiteral("saved"), QStringLiteral("as"), path, reason),
                     QMessageBox::Critical);
 }
 
 void printCaseSheet(QWidget *parent, const CaseRecord &record)
 {
+    keepNoDialogHistory();
     // Qt Print Support is loaded with the module on the first print, not at
-    // start-up; the module lies beside the program in the build and in the
-    // library folder once installed.
-    QLibrary module;
-    for (const QString &folder :
-         {QCoreApplication::applicationDirPath(),
-          QDir(QCoreApplication::applicationDirPath()).filePath(QUORREL_PRINT_MODULE_DIR)}) {
-        module.setFileName(QDir(folder).filePath(QStringLiteral("quorrel-print")));
-        if (module.load())
-            break;
-    }
-    auto *print = reinterpret_cast<QuorrelPrintFunction *>(module.resolve(kQuorrelPrintSymbol));
-    if (!print) {
+    // start-up.
+    QString whyNot;
+    CaseSheetPrinter *printer = loadCaseSheetPrinter(printModuleFolders(), &whyNot);
+    if (!printer) {
         showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("Printing is not available: %1.").arg(module.errorString()),
+                    QStringLiteral("Printing is not available: %1.").arg(whyNot),
                     QMessageBox::Critical);
         return;
     }
-    struct Page {
-        const CaseRecord &record;
-        QDateTime madeAt;
-    } page{record, QDateTime::currentDateTime()};
-    QString failedPrinter;
-    const PrintJob job{parent,
-                       casePaper().id(),
-                       "Time of death estimate",
-                       QUORREL_TITLE " " QUORREL_VERSION,
-                       [](QPainter &painter, const QRectF &area, void *context) {
-                           const auto *p = static_cast<const Page *>(context);
-                           drawCaseSheet(painter, area, p->record, p->madeAt);
-                       },
-                       &page,
-                       &failedPrinter};
-    if (PrintOutcome(print(&job)) == PrintOutcome::Failed)
-        showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("The case sheet could not be printed on %1.").arg(failedPrinter),
-                    QMessageBox::Critical);
+    const QDateTime madeAt = QDateTime::currentDateTime();
+    PrintJob job;
+    job.parent = parent;
+    job.paper = casePaper();
+    job.title = QStringLiteral("Time of death estimate");
+    job.creator = QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION);
+    job.suggestedFile = suggestedCaseSheetPath(madeAt);
+    job.draw = [&](QPainter &painter, const QRectF &page) {
+        drawCaseSheet(painter, page, record, madeAt);
+    };
+    const PrintResult printed = printer->print(job);
+    if (printed.outcome != PrintResult::Outcome::Failed)
+        return;
+    showMessage(
+        parent, QStringLiteral("Case Sheet Not Printed"),
+        printed.toFile
+            ? failedFile(QStringLiteral("printed"), QStringLiteral("to"), printed.destination,
+                         printed.reason)
+            : QStringLiteral("The case sheet could not be printed on %1.").arg(printed.destination),
+        QMessageBox::Critical);
 }
 
 } // namespace quorrel::ui

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -174,6 +175,12 @@ frmCoolingCurve::frmCoolingCurve()
     connect(cmdClose, &QPushButton::clicked, this, &frmCoolingCurve::cmdClose_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCoolingCurve::cmdPrint_Click);
+    // The main window's Ctrl+S and Ctrl+P, here too; the buttons keep their
+    // access keys and, disabled, ignore the keys as they do a click.
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, cmdSavePdf,
+            &QPushButton::click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, cmdPrint,
+            &QPushButton::click);
     connect(&currentCase(), &CaseHolder::changed, this, &frmCoolingCurve::caseChanged);
 }
 

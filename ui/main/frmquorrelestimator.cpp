@@ -72,9 +72,9 @@ void frmQuorrelEstimator::createMenuBar()
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
-    mnuSaveCaseSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSaveCaseSheet->setShortcut(QKeySequence::Save);
     mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
-    mnuPrintCaseSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
     // A sheet records the estimate in the result box: none yet.
     mnuSaveCaseSheet->setEnabled(false);
     mnuPrintCaseSheet->setEnabled(false);

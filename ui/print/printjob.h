@@ -1,12 +1,18 @@
 #pragma once
 
-// What the program hands the printing module, which alone links Qt Print
-// Support and is loaded only when the user prints: nothing of printing is
-// loaded at start-up.
+// What the program hands the printing module, a Qt plugin that alone links
+// Qt Print Support and is loaded only when the user prints: nothing of
+// printing is loaded at start-up. The interface's id carries its version, so
+// a module built for another version is refused before it is called.
+
+#include <QPageSize>
+#include <QString>
+#include <QtPlugin>
+
+#include <functional>
 
 class QPainter;
 class QRectF;
-class QString;
 class QWidget;
 
 namespace quorrel::ui
@@ -14,20 +20,38 @@ namespace quorrel::ui
 
 struct PrintJob {
     QWidget *parent = nullptr;
-    int paper = 0; // a QPageSize::PageSizeId
-    const char *title = nullptr;
-    const char *creator = nullptr;
-    // Draws the page at 96 units to the inch into the page's rectangle.
-    void (*draw)(QPainter &painter, const QRectF &page, void *context) = nullptr;
-    void *context = nullptr;
-    // Set to the printer's name when printing fails.
-    QString *failedPrinter = nullptr;
+    QPageSize paper;
+    QString title;
+    QString creator;
+    // Where printing to a file first points, as saving does.
+    QString suggestedFile;
+    // Draws the page into the page's rectangle, in the painter's device
+    // pixels: the module asks the printer for the screen's resolution, so the
+    // sheet's pens are as thick on paper as on screen; fonts keep their
+    // point sizes at any resolution.
+    std::function<void(QPainter &painter, const QRectF &page)> draw;
 };
 
-enum class PrintOutcome { Cancelled = 0, Printed = 1, Failed = 2 };
+struct PrintResult {
+    enum class Outcome { Cancelled, Printed, Failed };
+    Outcome outcome = Outcome::Cancelled;
+    // Printing to a file: the file; on a printer, its name.
+    QString destination;
+    bool toFile = false;
+    // Why a file could not be written; empty for a printer.
+    QString reason;
+};
+
+class CaseSheetPrinter
+{
+public:
+    virtual ~CaseSheetPrinter() = default;
+    // Shows the desktop's print dialog and prints one page where the user
+    // chose.
+    virtual PrintResult print(const PrintJob &job) = 0;
+};
 
 } // namespace quorrel::ui
 
-// The module's one entry point, found by this name; returns a PrintOutcome.
-extern "C" using QuorrelPrintFunction = int(const quorrel::ui::PrintJob *job);
-inline constexpr const char *kQuorrelPrintSymbol = "quorrelPrint";
+#define QuorrelCaseSheetPrinter_iid "org.quorrel.CaseSheetPrinter/1.0"
+Q_DECLARE_INTERFACE(quorrel::ui::CaseSheetPrinter, QuorrelCaseSheetPrinter_iid)

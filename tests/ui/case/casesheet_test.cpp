@@ -2,13 +2,17 @@
 #include "curve/frmcoolingcurve.h"
 #include "forms.h"
 #include "main/frmquorrelestimator.h"
+#include "print/printerloader.h"
 #include "uitest.h"
 #include "widgets.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QProcess>
@@ -18,6 +22,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace quorrel::ui;
@@ -36,6 +42,51 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
+// Every file and folder under a folder, hidden ones included, relative to it.
+QStringList everythingUnder(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+
+// A disk that fills at once, for as long as it lives: every write to a file
+// fails as on a full disk (EFBIG here, ENOSPC there), while the file opens.
+// Unlike a small tmpfs it needs no privilege, and unlike /dev/full it lets
+// nothing be renamed over a device when the tests run as root.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        rlimit full = m_limit;
+        full.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_limit{};
+    void (*m_signal)(int) = nullptr;
+};
+
+// The loaded libraries of this process, as the kernel lists them.
+QString mappedFiles()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
+}
+
 } // namespace
 
 class CaseSheetTest : public QObject
@@ -48,25 +99,65 @@ class CaseSheetTest : public QObject
 
     void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
 
-    // Presses Ctrl+S in the main window and answers Qt's file dialog with a
-    // path; returns the name the dialog first suggested.
-    QString saveAs(const QString &path)
+    // Presses Ctrl+S (in the main window unless told) and answers Qt's file
+    // dialog with a path; returns the name the dialog first suggested. A
+    // dialog still open after its answer (a replace question said No) is
+    // cancelled.
+    QString saveAs(const QString &path, QWidget *window = nullptr)
     {
         QString suggested;
         QTimer answer;
         answer.setInterval(5);
         connect(&answer, &QTimer::timeout, this, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible() || !suggested.isNull())
+            if (!dialog || !dialog->isVisible())
                 return;
+            if (!suggested.isNull()) {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+                return;
+            }
             suggested = dialog->selectedFiles().value(0);
             dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
         answer.start();
-        form->activateWindow();
-        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_S, Qt::ControlModifier);
+        pressIn(window, Qt::Key_S);
         return suggested;
+    }
+
+    // Presses Ctrl+P in the main window and prints to a file through Qt's
+    // print dialog; returns the file name the dialog first suggested.
+    QString printToFile(const QString &path)
+    {
+        QString suggested;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !suggested.isNull())
+                return;
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            if (!file || !printers)
+                return;
+            suggested = file->text();
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+            file->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(nullptr, Qt::Key_P);
+        return suggested;
+    }
+
+    // Ctrl with a key, with the focus where a person would have it.
+    void pressIn(QWidget *window, Qt::Key key)
+    {
+        if (!window)
+            window = form->txtAmbRoomTemp;
+        window->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window->window()));
+        QTest::keyClick(window, key, Qt::ControlModifier);
     }
 
 private slots:
@@ -89,6 +180,27 @@ private slots:
     {
         delete messages;
         unloadAllWindows(form);
+    }
+
+    // Printing costs nothing until it is used: neither Qt Print Support nor
+    // the module is loaded before the first print, both are after it.
+    void printingLoadsOnFirstPrint()
+    {
+        QVERIFY2(!mappedFiles().contains("libQt6PrintSupport"), "loaded at start-up");
+        QVERIFY2(!mappedFiles().contains("quorrel-print"), "loaded at start-up");
+        calculate({"60", "80", "75", "2"});
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (dialog && !qobject_cast<QMessageBox *>(dialog))
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(nullptr, Qt::Key_P);
+        QVERIFY(messages->seen.isEmpty());
+        QVERIFY(mappedFiles().contains("libQt6PrintSupport"));
+        QVERIFY(mappedFiles().contains("quorrel-print"));
     }
 
     // The worked example's sheet, read back by poppler's own tools: every
@@ -256,6 +368,157 @@ private slots:
         QFile::setPermissions(scratch.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(QDir(scratch.path()).isEmpty());
+    }
+
+    // A disk that fills while the sheet is written: saving and printing to a
+    // file both say so, with the file and the reason, and leave nothing.
+    void fullDiskGivesTheMessage_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("saved") << false << "The case sheet could not be saved as %1: %2.";
+        QTest::newRow("printed to a file")
+            << true << "The case sheet could not be printed to %1: %2.";
+    }
+    void fullDiskGivesTheMessage()
+    {
+        QFETCH(bool, print);
+        QFETCH(QString, words);
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        {
+            FullDisk full;
+            print ? printToFile(path) : saveAs(path);
+        }
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title,
+                 print ? "Case Sheet Not Printed" : "Case Sheet Not Saved");
+        QCOMPARE(messages->seen[0].text, words.arg(path, QString::fromLocal8Bit(strerror(EFBIG))));
+        QCOMPARE(everythingUnder(folder.path()), QStringList());
+    }
+
+    // The file chosen is the only file written: Qt's dialogs keep no history
+    // of folders in the home folder (~/.config/QtProject.conf).
+    void writesNoOtherFile()
+    {
+        calculate({"60", "80", "75", "2"});
+        const QStringList before = everythingUnder(home.path());
+        saveAs(home.filePath("Documents/saved.pdf"));
+        printToFile(home.filePath("Documents/printed.pdf"));
+        QVERIFY(messages->seen.isEmpty());
+        QStringList expected = before + QStringList{"Documents/printed.pdf", "Documents/saved.pdf"};
+        expected.sort();
+        QCOMPARE(everythingUnder(home.path()), expected);
+        QVERIFY(!QFileInfo::exists(home.filePath(".config/QtProject.conf")));
+    }
+
+    // A name typed without an extension gets ".pdf", and the question about
+    // replacing a file concerns that name.
+    void typedNameGetsPdf()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+        QVERIFY(messages->seen.isEmpty());
+        const QDateTime written = QFileInfo(folder.filePath("sheet.pdf")).lastModified();
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(messages->seen.size(), 1);
+        QVERIFY2(messages->seen[0].text.startsWith("sheet.pdf already exists."),
+                 qPrintable(messages->seen[0].text));
+        // Answered No: the sheet stays as it was.
+        QCOMPARE(QFileInfo(folder.filePath("sheet.pdf")).lastModified(), written);
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+    }
+
+    // Print to file starts where Save does: the Documents folder and the
+    // sheet's dated name.
+    void printToFileSuggestsTheSaveName()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        const QString saved = saveAs(folder.filePath("saved.pdf"));
+        const QString printed = printToFile(folder.filePath("printed.pdf"));
+        QCOMPARE(QFileInfo(printed).absolutePath(), QFileInfo(saved).absolutePath());
+        QVERIFY2(QRegularExpression("^time-of-death-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.pdf$")
+                     .match(QFileInfo(printed).fileName())
+                     .hasMatch(),
+                 qPrintable(printed));
+        QCOMPARE(everythingUnder(folder.path()), (QStringList{"printed.pdf", "saved.pdf"}));
+    }
+
+    // Ctrl+S and Ctrl+P work while the curve window has the focus.
+    void curveWindowTakesTheShortcuts()
+    {
+        calculate({"60", "80", "75", "2"});
+        frmCoolingCurve &curve = curveForm();
+        curve.show();
+        curve.picCurve->setFocus();
+        QTemporaryDir folder;
+        saveAs(folder.filePath("sheet.pdf"), curve.picCurve);
+        QVERIFY(QFileInfo::exists(folder.filePath("sheet.pdf")));
+        QString title;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
+                return;
+            title = dialog->windowTitle();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(curve.picCurve, Qt::Key_P);
+        QCOMPARE(title, "Print Case Sheet");
+        QVERIFY(messages->seen.isEmpty());
+    }
+
+    // A printing module that cannot be used is named, once, with why; the
+    // search stops at the first folder that holds one, and a module of
+    // another kind or version is refused without being called.
+    void unusableModuleIsNamed_data()
+    {
+        QTest::addColumn<QString>("module"); // where it comes from, or what it holds
+        QTest::addColumn<QString>("why");    // after the file's name; %1 the folders
+        QTest::newRow("none") << QString() << "the printing module quorrel-print is not in %1";
+        QTest::newRow("corrupt") << "garbage"
+                                 << " is not a valid ELF object (file too small)";
+        QTest::newRow("a library from before the plugin")
+            << "print-old"
+            << " is not a Qt plugin (metadata not found)";
+        QTest::newRow("another version")
+            << "print-other"
+            << " is not the printing module of this version of Quorrel: it offers "
+               "org.quorrel.CaseSheetPrinter/0.9, not org.quorrel.CaseSheetPrinter/1.0";
+        QTest::newRow("this version") << "." << QString();
+    }
+    void unusableModuleIsNamed()
+    {
+        QFETCH(QString, module);
+        QFETCH(QString, why);
+        QTemporaryDir first;
+        // The real module lies in the second folder: a bad one before it
+        // is reported, not passed over.
+        const QString second = QCoreApplication::applicationDirPath();
+        const QString file = first.filePath("quorrel-print.so");
+        if (module == "garbage") {
+            QFile bad(file);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("garbage\n");
+        } else if (!module.isNull()) {
+            QVERIFY(QFile::copy(QDir(second).filePath(module + "/quorrel-print.so"), file));
+        }
+        const QStringList folders = module.isNull()
+                                        ? QStringList{first.path(), first.filePath("lib")}
+                                        : QStringList{first.path(), second};
+        QString whyNot;
+        const bool loaded = loadCaseSheetPrinter(folders, &whyNot) != nullptr;
+        QCOMPARE(loaded, why.isNull());
+        if (module.isNull())
+            QCOMPARE(whyNot, why.arg(first.path() + " or " + first.filePath("lib")));
+        else if (!loaded)
+            QCOMPARE(whyNot, QFileInfo(file).canonicalFilePath() + why);
     }
 
     // Ctrl+P loads the printing module and opens the desktop's print dialog
