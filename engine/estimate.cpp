@@ -16,11 +16,17 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     std::array<std::string, 4> ascii;
     for (std::size_t i = 0; i < entries.size(); ++i)
         ascii[i] = withAsciiDigits(entries[i], locale);
+    using Failure = Estimate::Failure;
+    const auto fail = [&](Failure failure, int entry = -1) {
+        estimate.failure = failure;
+        estimate.failedEntry = entry;
+        return estimate;
+    };
     std::int32_t anyNonZero = 0;
-    for (const std::string &entry : ascii) {
-        const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(entry));
+    for (std::size_t i = 0; i < ascii.size(); ++i) {
+        const Result<std::int32_t> whole = roundToInt32(parseLeadingNumber(ascii[i]));
         if (!whole)
-            return estimate;
+            return fail(Failure::EntryOutOfRange, static_cast<int>(i));
         anyNonZero |= *whole;
     }
     if (anyNonZero == 0) {
@@ -35,23 +41,23 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     joined.append(" ").append(picks[3]);
     const Result<ClockTime> found = parseClockTime(joined);
     if (!found)
-        return estimate;
+        return fail(Failure::NotATime);
 
     double values[4];
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Result<double> value = localeToDouble(ascii[i], locale);
         if (!value)
-            return estimate;
+            return fail(Failure::NotANumber, static_cast<int>(i));
         values[i] = *value;
     }
     estimate.hoursSinceDeath = estimateHoursSinceDeath(values[0], values[1], values[2], values[3]);
     if (!estimate.hoursSinceDeath)
-        return estimate;
+        return fail(Failure::NoEstimate);
 
     const Result<ClockTime> death = buildDeathClockTime(picks[0], picks[1], picks[2], picks[3],
                                                         *estimate.hoursSinceDeath, locale);
     if (!death)
-        return estimate;
+        return fail(Failure::BeyondTheClock);
     estimate.outcome = Estimate::Outcome::Estimated;
     estimate.foundAt = *found;
     estimate.deathAt = *death;

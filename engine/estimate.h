@@ -26,6 +26,18 @@ struct Estimate {
         Invalid,   // anything else that fails
     };
     Outcome outcome = Outcome::Invalid;
+    // Why an invalid estimate failed, for a window that words it.
+    enum class Failure {
+        None,
+        EntryOutOfRange, // an entry's leading number does not fit 32 bits
+        NotATime,        // the picks do not make a time of day
+        NotANumber,      // an entry is not a number in the user's locale
+        NoEstimate,      // the law gives no time for these readings
+        BeyondTheClock,  // the time before discovery does not fit the clock
+    };
+    Failure failure = Failure::None;
+    // The entry that failed (0 to 3), for the failures that name one.
+    int failedEntry = -1;
     // Set whenever the cooling estimate itself succeeded, even if the clock
     // arithmetic after it failed.
     std::optional<double> hoursSinceDeath;

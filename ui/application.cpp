@@ -1,9 +1,8 @@
 #include "application.h"
 
-#include "converter/frmtemps.h"
 #include "curve/curveaccessible.h"
 #include "curve/frmcoolingcurve.h"
-#include "main/frmquorrelestimator.h"
+#include "form.h"
 #include "style.h"
 #include "textboxaccessible.h"
 #include "widgets.h"
@@ -17,14 +16,14 @@ namespace quorrel::ui
 namespace
 {
 
-// Qt presents every QDialog as a dialog; the main window, the converter and
-// the curve are the program's windows, and screen readers should announce
+// Qt presents every QDialog as a dialog; the program's forms of the window
+// type (all but About) are its windows, and screen readers should announce
 // them so. Text boxes get an interface that reads their whole line; the plot
 // of the curve is a graphic.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
-    const bool window = qobject_cast<frmQuorrelEstimator *>(object) ||
-                        qobject_cast<frmTemps *>(object) || qobject_cast<frmCoolingCurve *>(object);
+    const auto *form = qobject_cast<Form *>(object);
+    const bool window = form && form->windowType() == Qt::Window;
     if (window && className == QLatin1String(object->metaObject()->className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (auto *plot = qobject_cast<CurvePlot *>(object))

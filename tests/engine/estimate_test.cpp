@@ -34,6 +34,9 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         // Where the drawn curve ends, a quarter of the span from death to the
         // second reading after that reading; checked where given.
         const char *curveEndsAt = nullptr;
+        // Why it failed, and which entry, where that is checked.
+        std::optional<Estimate::Failure> failure = std::nullopt;
+        int failedEntry = -1;
     } rows[] = {
         {.name = "worked example",
          .entries = {"60", "80", "75", "2"},
@@ -51,11 +54,29 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         {.name = "everything rounds to zero",
          .entries = {"0.5", "-0.5", "abc", "0"},
          .outcome = Outcome::NoNumbers},
-        {.name = "leading number beyond 32 bits", .entries = {"1E10", "80", "75", "2"}},
-        {.name = "unit after a number", .entries = {"60F", "80", "75", "2"}},
+        {.name = "leading number beyond 32 bits",
+         .entries = {"1E10", "80", "75", "2"},
+         .failure = Estimate::Failure::EntryOutOfRange,
+         .failedEntry = 0},
+        {.name = "unit after a number",
+         .entries = {"60F", "80", "75", "2"},
+         .failure = Estimate::Failure::NotANumber,
+         .failedEntry = 0},
+        {.name = "the failing entry is named",
+         .entries = {"60", "80", "75F", "2"},
+         .failure = Estimate::Failure::NotANumber,
+         .failedEntry = 2},
         {.name = "picks that are no time",
          .entries = {"60", "80", "75", "2"},
-         .picks = {"13", "00", "00", "AM"}},
+         .picks = {"13", "00", "00", "AM"},
+         .failure = Estimate::Failure::NotATime},
+        {.name = "equal readings: the law gives no time",
+         .entries = {"60", "80", "80", "2"},
+         .failure = Estimate::Failure::NoEstimate},
+        {.name = "a time before discovery beyond the clock",
+         .entries = {"60", "80", "79.9999999", "2"},
+         .hoursKnown = true,
+         .failure = Estimate::Failure::BeyondTheClock},
         {.name = "lower-case am is no time",
          .entries = {"60", "80", "75", "2"},
          .picks = {"12", "00", "00", "am"}},
@@ -172,6 +193,10 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
         const Estimate estimate = estimateTimeOfDeath(row.entries, row.picks, row.locale);
         EXPECT_EQ(estimate.outcome, row.outcome);
         EXPECT_EQ(estimate.hoursSinceDeath.has_value(), row.hoursKnown);
+        if (row.failure) {
+            EXPECT_EQ(estimate.failure, *row.failure);
+            EXPECT_EQ(estimate.failedEntry, row.failedEntry);
+        }
         if (row.outcome == Outcome::Estimated) {
             EXPECT_EQ(formatClockTime(estimate.foundAt), row.found);
             EXPECT_EQ(formatClockTime(estimate.deathAt), row.death);

@@ -255,7 +255,7 @@ void frmQuorrelEstimator::Form_Load()
     lblCorpseTemp->setText(QStringLiteral("Corpse Temperature reading 1 ") + kDegreeSign + "F:");
     lblCorpseTemp2->setText(QStringLiteral("Corpse Temperature reading 2 ") + kDegreeSign + "F:");
     txtTimeDead->setReadOnly(true);
-    populateTimeCombos();
+    populateTimeCombos(*this);
     txtTimeOfDiscovery->setReadOnly(true);
     txtTimeOfDiscovery->hide();
     nameAfter(lblRoomTemp, txtAmbRoomTemp);
@@ -355,13 +355,13 @@ void frmQuorrelEstimator::cmdAbout_Click()
 void frmQuorrelEstimator::cmdSetTime_Click()
 {
     // The lists are editable: four picks that do not make a time are bad data.
-    if (!checkCombos())
+    if (checkCombos() == Outcome::InvalidData)
         showInvalidData();
 }
 
 void frmQuorrelEstimator::cmdCalculate_Click()
 {
-    if (!calculate())
+    if (calculate() == Outcome::InvalidData)
         showInvalidData();
 }
 
@@ -371,7 +371,7 @@ QString frmQuorrelEstimator::joinedPicks() const
            cboSeconds->currentText() + ' ' + cboAMPM->currentText();
 }
 
-bool frmQuorrelEstimator::checkCombos()
+frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
 {
     const auto part = [](const QComboBox *list, const QString &placeholder, const char *field) {
         return list->currentText() == placeholder ? QString::fromLatin1(field) : QString();
@@ -385,17 +385,17 @@ bool frmQuorrelEstimator::checkCombos()
                     QStringLiteral("Please revise the following fields: ") + hour + ' ' + minute +
                         ' ' + second + ' ' + amPm,
                     QMessageBox::Warning);
-        return true;
+        return Outcome::ToldUser;
     }
     const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
     if (!found)
-        return false;
+        return Outcome::InvalidData;
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
     txtTimeOfDiscovery->show();
-    return true;
+    return Outcome::Done;
 }
 
-bool frmQuorrelEstimator::calculate()
+frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
 {
     if (txtTimeOfDiscovery->isHidden())
         return checkCombos();
@@ -414,9 +414,9 @@ bool frmQuorrelEstimator::calculate()
         showMessage(this, QStringLiteral("Error - Input Type"),
                     QStringLiteral("Enter numeric values only."), QMessageBox::Information);
         txtAmbRoomTemp->setFocus();
-        return true;
+        return Outcome::ToldUser;
     case Estimate::Outcome::Invalid:
-        return false;
+        return Outcome::InvalidData;
     case Estimate::Outcome::Estimated:
         break;
     }
@@ -442,7 +442,7 @@ bool frmQuorrelEstimator::calculate()
             estimate.result,
             estimate.deathAt,
             about}});
-    return true;
+    return Outcome::Done;
 }
 
 void frmQuorrelEstimator::showInvalidData()

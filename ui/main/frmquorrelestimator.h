@@ -66,7 +66,8 @@ public:
     Line *Line3;
     Line *Line4;
 
-    // The last successful estimate, in hours.
+    // The hours of the last estimate the law gave, kept even where Calculate
+    // then failed on the clock arithmetic after it.
     double hoursSinceDeath() const { return m_hoursSinceDeath; }
 
 public slots:
@@ -101,11 +102,14 @@ private:
     void setUpTabOrder();
     void connectHandlers();
 
-    // Each returns false on a failure, which the caller reports as invalid
-    // data. A case with a message of its own (an incomplete selection, no
-    // numbers entered) is reported inside and returns true.
-    bool calculate();
-    bool checkCombos();
+    // What Set Time or Calculate came to.
+    enum class Outcome {
+        Done,        // the time of discovery or the estimate is shown
+        ToldUser,    // a message of its own said what is missing
+        InvalidData, // for the caller to report as invalid data
+    };
+    Outcome calculate();
+    Outcome checkCombos();
     void showInvalidData();
 
     QString joinedPicks() const;

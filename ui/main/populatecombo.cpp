@@ -1,6 +1,5 @@
 #include "populatecombo.h"
 
-#include "forms.h"
 #include "main/frmquorrelestimator.h"
 
 #include "widgets.h"
@@ -19,9 +18,8 @@ QString twoDigits(int n)
 
 } // namespace
 
-void populateTimeCombos()
+void populateTimeCombos(frmQuorrelEstimator &form)
 {
-    frmQuorrelEstimator &form = mainForm();
     QStringList hours;
     for (int h = 1; h <= 12; ++h)
         hours << twoDigits(h);

@@ -3,7 +3,9 @@
 namespace quorrel::ui
 {
 
-// Fills the main window's four time pick lists; runs once per load.
-void populateTimeCombos();
+class frmQuorrelEstimator;
+
+// Fills the given main window's four time pick lists; runs once per load.
+void populateTimeCombos(frmQuorrelEstimator &form);
 
 } // namespace quorrel::ui
