@@ -47,8 +47,7 @@ void CurvePlot::setCursorPoint(const QString &name)
         return;
     // Where the ring is drawn: a screen reader takes two objects with the same
     // role, name and place for one, and would not read the new point.
-    const std::optional<QPointF> at =
-        layOutCurve(rect(), font(), m_record ? &*m_record : nullptr, m_cursor).cursor;
+    const std::optional<QPointF> at = layOutCurve(rect(), font(), record(), m_cursor).cursor;
     const QRect ring = at ? QRect(at->toPoint() - QPoint(6, 6), QSize(13, 13)) : rect();
     m_point = new CursorPointAccessible(this, name, ring);
     m_pointId = QAccessible::registerAccessibleInterface(m_point);
@@ -59,20 +58,25 @@ void CurvePlot::setCursorPoint(const QString &name)
     QAccessible::updateAccessibility(&focus);
 }
 
-void CurvePlot::setRecord(const std::optional<CaseRecord> &record)
+const CaseRecord *CurvePlot::record() const
 {
-    m_record = record;
+    const std::optional<CaseRecord> &record = currentCase().record();
+    return record ? &*record : nullptr;
+}
+
+void CurvePlot::caseChanged()
+{
     m_cursor.reset();
     setCursorPoint(QString());
     setAccessibleName(kPlotName);
-    setAccessibleDescription(curveSummary(m_record ? &*m_record : nullptr));
+    setAccessibleDescription(curveSummary(record()));
     update();
 }
 
 void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawCoolingCurve(painter, rect(), palette(), m_record ? &*m_record : nullptr, m_cursor);
+    drawCoolingCurve(painter, rect(), palette(), record(), m_cursor);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
@@ -81,11 +85,11 @@ void CurvePlot::paintEvent(QPaintEvent *)
 
 void CurvePlot::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_record || !m_record->newton.result.hasCurve()) {
+    if (!record() || !record()->newton.result.hasCurve()) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const MethodResult &result = m_record->newton.result;
+    const MethodResult &result = record()->newton.result;
     // The first step of any arrow or page key puts the cursor at the death.
     const double at = m_cursor.value_or(result.curveFrom());
     const double page = (result.curveTo - result.curveFrom()) / 10.0;
@@ -115,9 +119,9 @@ void CurvePlot::keyPressEvent(QKeyEvent *event)
 
 void CurvePlot::moveCursor(double hours)
 {
-    const MethodResult &result = m_record->newton.result;
+    const MethodResult &result = record()->newton.result;
     m_cursor = std::clamp(hours, result.curveFrom(), result.curveTo);
-    const QString point = pointOnCurve(*m_record, *m_cursor);
+    const QString point = pointOnCurve(*record(), *m_cursor);
     setAccessibleName(point);
     setCursorPoint(point);
     update();
@@ -192,7 +196,7 @@ void frmCoolingCurve::Form_Load()
 void frmCoolingCurve::caseChanged()
 {
     const std::optional<CaseRecord> &record = currentCase().record();
-    picCurve->setRecord(record);
+    picCurve->caseChanged();
     cmdSavePdf->setEnabled(record.has_value());
     cmdPrint->setEnabled(record.has_value());
 }

@@ -22,7 +22,8 @@ class CurvePlot : public QWidget
 public:
     explicit CurvePlot(QWidget *parent);
     ~CurvePlot() override;
-    void setRecord(const std::optional<CaseRecord> &record);
+    // The case changed: the cursor starts again, the picture is redrawn.
+    void caseChanged();
     std::optional<double> cursor() const { return m_cursor; }
     // The point under the cursor for screen readers, or none.
     QAccessibleInterface *cursorPoint() const { return m_point; }
@@ -34,11 +35,12 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The case the plot draws: the program's own, none before an estimate.
+    const CaseRecord *record() const;
     void moveCursor(double hours);
     // Replaces the point under the cursor for screen readers (none with an
     // empty name) and, while they listen, gives the new point the focus.
     void setCursorPoint(const QString &name);
-    std::optional<CaseRecord> m_record;
     std::optional<double> m_cursor;
     QAccessibleInterface *m_point = nullptr;
     unsigned m_pointId = 0;

@@ -79,7 +79,11 @@ public:
         // a line or two above and below.
         const std::array<double, 5> offsets = {0.0, -1.0, 1.0, -2.0, 2.0};
         const int tries = shift ? static_cast<int>(offsets.size()) : 1;
+        // A word beside a point may lie on the curve where nothing else is
+        // free; a word beside a line never does.
         for (bool avoidCurve : {true, false}) {
+            if (!avoidCurve && !shift)
+                return;
             for (int i = 0; i < tries; ++i) {
                 for (Qt::Alignment side : sides) {
                     QRectF box = placed(at + QPointF(0, offsets[i] * size.height()), size, side);
@@ -119,13 +123,15 @@ private:
             return false;
         if (!avoidCurve)
             return true;
-        // The curve runs left to right: only the segments under the box count.
-        const auto first = std::lower_bound(m_curve.begin(), m_curve.end(), box.left(),
+        // The curve runs left to right: only the segments under the box count,
+        // the box widened by half the curve's pen.
+        const QRectF near = box.adjusted(-2, -2, 2, 2);
+        const auto first = std::lower_bound(m_curve.begin(), m_curve.end(), near.left(),
                                             [](const QPointF &p, double x) { return p.x() < x; });
         for (auto i = first == m_curve.begin() ? first : first - 1; i != m_curve.end(); ++i) {
-            if (i + 1 == m_curve.end() || i->x() > box.right())
+            if (i + 1 == m_curve.end() || i->x() > near.right())
                 break;
-            if (crosses(box, *i, *(i + 1)))
+            if (crosses(near, *i, *(i + 1)))
                 return false;
         }
         return true;

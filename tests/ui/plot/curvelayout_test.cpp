@@ -7,6 +7,8 @@
 #include "widgets.h"
 
 #include <QElapsedTimer>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -71,6 +73,15 @@ class CurveLayoutTest : public QObject
             QVERIFY2(area.contains(text.box), qPrintable(what + ": outside: " + text.text));
             QVERIFY2(!noTime.match(text.text).hasMatch(),
                      qPrintable(what + ": no time: " + text.text));
+            // The line labels never cover the curve.
+            if (text.text.startsWith(QStringLiteral("room ")) ||
+                text.text == QStringLiteral("98.6 \u00B0F")) {
+                QPainterPath curve;
+                curve.addPolygon(layout.curve);
+                QPainterPathStroker stroke;
+                QVERIFY2(!stroke.createStroke(curve).intersects(text.box),
+                         qPrintable(what + ": over the curve: " + text.text));
+            }
             for (qsizetype j = 0; j < i; ++j)
                 QVERIFY2(!layout.texts.at(j).box.intersects(text.box),
                          qPrintable(what + ": " + text.text + " over " + layout.texts.at(j).text));
