@@ -55,8 +55,8 @@ Model modelFor(const HenssgeInput &in)
     Model m;
     m.formula =
         in.ambient > kHenssgeWarmRoomAbove ? HenssgeFormula::Above23_2 : HenssgeFormula::UpTo23_2;
-    m.factorUsed = henssgeFactorForMass(in.factor, in.massKg);
-    m.adjustedForMass = massRuleApplies(in.factor, in.massKg);
+    m.adjustedForMass = in.adjustForMass && massRuleApplies(in.factor, in.massKg);
+    m.factorUsed = m.adjustedForMass ? henssgeFactorForMass(in.factor, in.massKg) : in.factor;
     // Negative over the whole accepted range (cf * m stays below about 443
     // unadjusted, and the adjusted factor is built to keep B below -0.007),
     // so the curve falls strictly from 1 toward 0.

@@ -32,7 +32,11 @@ struct HenssgeInput {
     double ambient = 0.0; // °C
     double rectal = 0.0;  // °C, when the reading was taken
     double massKg = 0.0;
-    double factor = 1.0; // the corrective factor as chosen for a 70 kg body
+    double factor = 1.0; // the corrective factor
+    // Whether the factor was chosen for a 70 kg body, from Henssge's table of
+    // conditions, and is to be changed for this body's mass; otherwise it is
+    // used as given, as the published worked rows give theirs.
+    bool adjustForMass = false;
 };
 
 // Why an input was refused, for the window to word; checked in this order.

@@ -35,8 +35,7 @@ TEST(EstimateHenssge, ReproducesPublishedAndReferenceRows)
     } rows[] = {
         {"50 kg naked, still air", 15, 28, 50, 1, 9.0431, 0.5856, 2.8, Rule::Early},
         {"factor 0.763", 20, 30, 80, 0.763, 10.8406, 0.5814, 2.8, Rule::Early},
-        // 23.2981 h with 1.983 used as it stands; at 80 kg the mass rule makes it 1.917.
-        {"factor 1.983 adjusted for 80 kg", 15, 30, 80, 1.983, 22.2904, 0.6757, 2.8, Rule::Early},
+        {"factor 1.983, used as given", 15, 30, 80, 1.983, 23.2981, 0.6757, 2.8, Rule::Early},
         {"factor 0.465", 20, 30, 80, 0.465, 7.1766, 0.5814, 2.8, Rule::Early},
         {"warm room formula", 25, 34.72, 80, 1, 5.9935, 0.7967, 2.8, Rule::Early},
         {"worked example 60 °F / 80 °F: about 14 h 20 min", fahrenheitToCelsius(60),
@@ -113,9 +112,14 @@ TEST(EstimateHenssge, AdjustsOnlyHeavyFactorsAwayFrom70Kg)
         {"1.39 at 120 kg as chosen", 120, 1.39, 1.39, 0, false},
         {"3.0 at 70 kg as chosen", 70, 3.0, 3.0, 0, false},
     };
+    // 1.983 taken from the table of conditions for an 80 kg body: the mass
+    // rule makes it 1.917, and the hours follow.
+    const HenssgeResult adjusted = estimateHenssge({15, 30, 80, 1.983, true});
+    ASSERT_TRUE(adjusted.estimate);
+    EXPECT_NEAR(adjusted.estimate->hoursSinceDeath, 22.2904, 5e-5);
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const HenssgeResult r = estimateHenssge({10, 30, row.kg, row.cf});
+        const HenssgeResult r = estimateHenssge({10, 30, row.kg, row.cf, true});
         ASSERT_TRUE(r.estimate);
         EXPECT_NEAR(r.estimate->factorUsed, row.used, row.within);
         EXPECT_EQ(r.estimate->factorChosen, row.cf);

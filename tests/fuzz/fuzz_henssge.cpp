@@ -63,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     in.rectal = read.next(-30, 45);
     in.massKg = read.next(0, 260);
     in.factor = read.next(0, 3.5);
+    in.adjustForMass = read.next(0, 1) < 0.5;
     const double later = read.next(-50, 50);
 
     const HenssgeResult result = estimateHenssge(in);
@@ -78,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(std::isfinite(e.hoursSinceDeath) && e.hoursSinceDeath >= 0);
     check(e.q > 0 && e.q <= 1);
     check(std::isfinite(e.factorUsed) && e.factorUsed > 0);
-    check(e.adjustedForMass == (in.factor >= 1.4 && in.massKg != 70));
+    check(e.adjustedForMass == (in.adjustForMass && in.factor >= 1.4 && in.massKg != 70));
     check((e.formula == HenssgeFormula::Above23_2) == (in.ambient > 23.2));
     check(e.limitHours.has_value() == (e.limitRule != HenssgeLimitRule::NoneBelow0_2 &&
                                        e.limitRule != HenssgeLimitRule::NoneWarmRoomBelow));
