@@ -99,6 +99,24 @@ class CaseSheetTest : public QObject
 
     void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
 
+    // Presses a print key and closes the dialog it opens; returns its title.
+    QString printDialogTitle(const std::function<void()> &press)
+    {
+        QString title;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
+                return;
+            title = dialog->windowTitle();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        press();
+        return title;
+    }
+
     // Presses Ctrl+S (in the main window unless told) and answers Qt's file
     // dialog with a path; returns the name the dialog first suggested. A
     // dialog still open after its answer (a replace question said No) is
@@ -458,19 +476,7 @@ private slots:
         QTemporaryDir folder;
         saveAs(folder.filePath("sheet.pdf"), curve.picCurve);
         QVERIFY(QFileInfo::exists(folder.filePath("sheet.pdf")));
-        QString title;
-        QTimer answer;
-        answer.setInterval(5);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
-                return;
-            title = dialog->windowTitle();
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        });
-        answer.start();
-        pressIn(curve.picCurve, Qt::Key_P);
-        QCOMPARE(title, "Print Case Sheet");
+        QCOMPARE(printDialogTitle([&] { pressIn(curve.picCurve, Qt::Key_P); }), "Print Case Sheet");
         QVERIFY(messages->seen.isEmpty());
     }
 
@@ -526,20 +532,11 @@ private slots:
     void printOpensThePrintDialog()
     {
         calculate({"60", "80", "75", "2"});
-        QString title;
-        QTimer answer;
-        answer.setInterval(5);
-        connect(&answer, &QTimer::timeout, this, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
-                return;
-            title = dialog->windowTitle();
-            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-        });
-        answer.start();
         form->activateWindow();
-        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(title, "Print Case Sheet");
+        QCOMPARE(printDialogTitle([&] {
+                     QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
+                 }),
+                 "Print Case Sheet");
         QVERIFY(messages->seen.isEmpty());
     }
 
