@@ -29,6 +29,19 @@ bool massRuleApplies(double factor, double massKg)
     return factor >= kMassRuleFromFactor && massKg != kReferenceMassKg;
 }
 
+double factorUsedFor(const HenssgeInput &in)
+{
+    return in.adjustForMass && massRuleApplies(in.factor, in.massKg)
+               ? henssgeFactorForMass(in.factor, in.massKg)
+               : in.factor;
+}
+
+// B of the cooling formulas; the body cools only while it is negative.
+double coolingConstant(const HenssgeInput &in)
+{
+    return -1.2815 * std::pow(factorUsedFor(in) * in.massKg, -0.625) + 0.0284;
+}
+
 HenssgeRefusal refusalFor(const HenssgeInput &in)
 {
     if (!std::isfinite(in.ambient) || !std::isfinite(in.rectal) || !std::isfinite(in.massKg) ||
@@ -38,6 +51,10 @@ HenssgeRefusal refusalFor(const HenssgeInput &in)
         return HenssgeRefusal::MassOutOfRange;
     if (!(in.factor >= kHenssgeMinFactor && in.factor <= kHenssgeMaxFactor))
         return HenssgeRefusal::FactorOutOfRange;
+    // A factor used as given on a heavy body (cf x m from about 443 up) makes
+    // B non-negative: the formula then describes no cooling at all.
+    if (!(coolingConstant(in) < 0.0))
+        return HenssgeRefusal::BeyondTheNomogram;
     // Compared as temperatures, not through Q: with a room above 37.2 °C the
     // sign of Q no longer tells which of the two is wrong.
     if (in.rectal > kHenssgeStartCelsius)
@@ -56,11 +73,10 @@ Model modelFor(const HenssgeInput &in)
     m.formula =
         in.ambient > kHenssgeWarmRoomAbove ? HenssgeFormula::Above23_2 : HenssgeFormula::UpTo23_2;
     m.adjustedForMass = in.adjustForMass && massRuleApplies(in.factor, in.massKg);
-    m.factorUsed = m.adjustedForMass ? henssgeFactorForMass(in.factor, in.massKg) : in.factor;
-    // Negative over the whole accepted range (cf * m stays below about 443
-    // unadjusted, and the adjusted factor is built to keep B below -0.007),
-    // so the curve falls strictly from 1 toward 0.
-    m.b = -1.2815 * std::pow(m.factorUsed * in.massKg, -0.625) + 0.0284;
+    m.factorUsed = factorUsedFor(in);
+    // Negative for every input refusalFor accepts, so the curve falls
+    // strictly from 1 toward 0.
+    m.b = coolingConstant(in);
     return m;
 }
 

@@ -45,8 +45,11 @@ enum class HenssgeRefusal {
     NotFinite,        // an entry is NaN or infinite
     MassOutOfRange,   // outside 1 to 250 kg
     FactorOutOfRange, // outside 0.3 to 3.0
-    BodyAboveStart,   // rectal above 37.2 °C (Q > 1)
-    RoomNotColder,    // the room is at least as warm as the body (Q <= 0)
+    // a factor used as given that, with this mass, describes no cooling (the
+    // product of factor and mass beyond about 443 kg)
+    BeyondTheNomogram,
+    BodyAboveStart, // rectal above 37.2 °C (Q > 1)
+    RoomNotColder,  // the room is at least as warm as the body (Q <= 0)
 };
 
 // Which of the two cooling formulas applies, by the room's temperature.

@@ -148,7 +148,12 @@ TEST(EstimateHenssge, RefusesWithAReason)
         {"room warmer than the body", {31, 30, 70, 1}, R::RoomNotColder},
         {"Q underflows to 0", {0, 5e-324, 70, 1}, R::RoomNotColder},
         {"the corners of the ranges are accepted", {15, 30, 1, 0.3}, R::None},
-        {"the other corners are accepted", {15, 30, 250, 3.0}, R::None},
+        {"the other corners, for a factor chosen for 70 kg", {15, 30, 250, 3.0, true}, R::None},
+        {"a factor as given that with the mass describes no cooling",
+         {15, 30, 250, 3.0},
+         R::BeyondTheNomogram},
+        {"just below where cooling ends", {15, 30, 147, 3.0}, R::None},
+        {"just past it", {15, 30, 148, 3.0}, R::BeyondTheNomogram},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -184,7 +189,7 @@ TEST(EstimateHenssge, SolvedHoursReproduceQAndGrowAsTheBodyCools)
     };
     for (int i = 0; i < 400; ++i) {
         const double ta = uniform(-20, 36);
-        const HenssgeInput in{ta, uniform(ta + 0.01, 37.2), uniform(1, 250), uniform(0.3, 3)};
+        const HenssgeInput in{ta, uniform(ta + 0.01, 37.2), uniform(1, 250), uniform(0.3, 3), true};
         SCOPED_TRACE(testing::Message()
                      << in.ambient << " " << in.rectal << " " << in.massKg << " " << in.factor);
         const HenssgeResult r = estimateHenssge(in);
