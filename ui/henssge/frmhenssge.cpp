@@ -11,6 +11,7 @@
 #include "widgets.h"
 #include "wording.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -56,16 +57,6 @@ QString bodyRange()
              degreesCelsius(typedNumber(kHenssgeStartCelsius)));
 }
 
-// The base font of each result line, to start from whenever it is fitted to
-// a new text.
-QFont lineFont(bool bold, bool small)
-{
-    QFont font = windowFont(bold);
-    if (small)
-        font.setPointSizeF(7.5);
-    return font;
-}
-
 } // namespace
 
 frmHenssge::frmHenssge()
@@ -108,11 +99,27 @@ void frmHenssge::createResult()
 {
     Line1 = new Line(120, 1440, 7080, 1440, this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    lblReadings = place<QLabel>(this, "lblReadings", twips(120, 1560, 6960, 480), kHint);
-    lblResult = place<QLabel>(this, "lblResult", twips(120, 2100, 6960, 720));
-    lblDetail = place<QLabel>(this, "lblDetail", twips(120, 2880, 6960, 840));
-    lblCheck = place<QLabel>(this, "lblCheck", twips(120, 3780, 6960, 690));
-    lblNewton = place<QLabel>(this, "lblNewton", twips(120, 4530, 6960, 255));
+    // The lines follow one another down an area as tall as the longest of
+    // them take together, so short lines leave no gaps between them.
+    resultArea = place<QWidget>(this, "resultArea", twips(120, 1530, 6960, 3300));
+    auto *lines = new QVBoxLayout(resultArea);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(twipsToPixels(120));
+    lblReadings = new QLabel(kHint, resultArea);
+    lblResult = new QLabel(resultArea);
+    lblDetail = new QLabel(resultArea);
+    lblCheck = new QLabel(resultArea);
+    lblNewton = new QLabel(resultArea);
+    const std::pair<QLabel *, const char *> named[] = {{lblReadings, "lblReadings"},
+                                                       {lblResult, "lblResult"},
+                                                       {lblDetail, "lblDetail"},
+                                                       {lblCheck, "lblCheck"},
+                                                       {lblNewton, "lblNewton"}};
+    for (const auto &[line, name] : named) {
+        line->setObjectName(QLatin1String(name));
+        lines->addWidget(line);
+    }
+    lines->addStretch(1);
     for (QLabel *line : {lblReadings, lblResult, lblDetail, lblCheck, lblNewton}) {
         // Numbers typed in the main window are shown, never as markup.
         line->setTextFormat(Qt::PlainText);
@@ -121,7 +128,11 @@ void frmHenssge::createResult()
         // Reached by Tab and read as text; selectable to copy.
         line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         line->setFocusPolicy(Qt::StrongFocus);
-        line->setFont(lineFont(line == lblResult, line == lblDetail));
+        QFont font = windowFont(line == lblResult);
+        // The working behind the result, in smaller print.
+        if (line == lblDetail)
+            font.setPointSizeF(7.5);
+        line->setFont(font);
     }
     for (QLabel *line : {lblResult, lblDetail, lblCheck, lblNewton})
         line->hide();
@@ -321,11 +332,7 @@ void frmHenssge::showLines(const QString &readings, const QString &result, const
     for (const auto &[label, text] : lines) {
         label->setText(text);
         label->setVisible(!text.isEmpty());
-        // Each text is fitted afresh: a long one must not leave a short one
-        // small.
-        label->setFont(lineFont(label == lblResult, label == lblDetail));
     }
-    fitCaptions(this);
 }
 
 void frmHenssge::caseChanged()

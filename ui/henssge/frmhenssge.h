@@ -33,6 +33,7 @@ public:
     QPushButton *cmdEstimate;
     Line *Line1;
     // The result, each line a label a screen reader reads when it is reached.
+    QWidget *resultArea;
     QLabel *lblReadings;
     QLabel *lblResult;
     QLabel *lblDetail;
