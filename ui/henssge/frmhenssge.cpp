@@ -162,7 +162,9 @@ void frmHenssge::connectHandlers()
     connect(cmdEstimate, &QPushButton::clicked, this, &frmHenssge::cmdEstimate_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmHenssge::cmdClose_Click);
     connect(cboCondition, &QComboBox::activated, this, &frmHenssge::cboCondition_Click);
-    connect(txtFactor, &QLineEdit::textEdited, this, &frmHenssge::txtFactor_Change);
+    // Once typed, not on every key: "1.65" passes through "1" on its way
+    // into the 1.4 to 1.8 row.
+    connect(txtFactor, &QLineEdit::editingFinished, this, &frmHenssge::txtFactor_Change);
     connect(&currentCase(), &CaseHolder::changed, this, &frmHenssge::caseChanged);
 }
 

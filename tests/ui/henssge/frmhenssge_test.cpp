@@ -50,12 +50,21 @@ class HenssgeWindowTest : public QObject
             QTest::keyClicks(boxes[i], entries[i]);
         }
     }
+    void startWithMidnightSetAgain()
+    {
+        unloadAllWindows(form);
+        startWithMidnightSet(form);
+    }
     frmHenssge *openByKeyboard()
     {
+        // A window just hidden can still count as active; the shortcut is
+        // the main window's.
         form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form))
+            return nullptr;
         QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
         frmHenssge *henssge = loadedHenssgeForm();
-        if (henssge && !QTest::qWaitForWindowActive(henssge))
+        if (!henssge || !henssge->isVisible() || !QTest::qWaitForWindowActive(henssge))
             return nullptr;
         return henssge;
     }
@@ -211,10 +220,8 @@ private slots:
         QFETCH(QString, check);
         QFETCH(QString, detail);
 
-        if (setTime) {
-            unloadAllWindows(form);
-            startWithMidnightSet(form);
-        }
+        if (setTime)
+            startWithMidnightSetAgain();
         frmHenssge *h = openByKeyboard();
         QVERIFY(h);
         if (!message.isEmpty() && setTime) {
@@ -247,6 +254,64 @@ private slots:
                 label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
             QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
         }
+    }
+
+    // Typing a factor picks "Other…" unless it is the row's own; a pick
+    // fills the factor in.
+    void conditionAndFactorFollowEachOther()
+    {
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        QCOMPARE(h->cboCondition->currentText(), "Dry, naked, still air: 1.0");
+        h->txtFactor->setFocus();
+        h->txtFactor->selectAll();
+        QTest::keyClicks(h->txtFactor, "1.0");
+        QCOMPARE(h->cboCondition->currentText(), "Dry, naked, still air: 1.0");
+        QTest::keyClicks(h->txtFactor, "5");
+        QCOMPARE(h->cboCondition->currentText(), "Dry, naked, still air: 1.0");
+        QTest::keyClick(h->txtFactor, Qt::Key_Tab);
+        QCOMPARE(h->cboCondition->currentText(), "Other\u2026");
+        QTest::keyClick(h->cboCondition, Qt::Key_Home);
+        QCOMPARE(h->txtFactor->text(), "0.75");
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(h->cboCondition, Qt::Key_Down);
+        QCOMPARE(h->cboCondition->currentText(), "Dry, more thin or thick layers: 1.4 to 1.8");
+        h->txtFactor->selectAll();
+        QTest::keyClicks(h->txtFactor, "1.65");
+        QTest::keyClick(h->txtFactor, Qt::Key_Tab);
+        QCOMPARE(h->cboCondition->currentText(), "Dry, more thin or thick layers: 1.4 to 1.8");
+    }
+
+    // Escape and Close hide the window with its result; a new Calculate or
+    // Clear takes the estimate out of the case and the window; the close box
+    // unloads it.
+    void followsTheCaseAndHidesLikeTheConverter()
+    {
+        startWithMidnightSetAgain();
+        enterAndCalculate(form, kWorked);
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        estimate(h, "70", "kg", 0, "");
+        QTest::keyClick(h->txtMass, Qt::Key_Escape);
+        QVERIFY(!h->isVisible());
+        QCOMPARE(openByKeyboard(), h);
+        QCOMPARE(h->lblResult->text(), kWorkedResult);
+        QVERIFY(currentCase().record()->henssge);
+        enterAndCalculate(form, {"60", "80", "76", "2"});
+        QVERIFY(!currentCase().record()->henssge);
+        QVERIFY(h->lblResult->isHidden());
+        QCOMPARE(openByKeyboard(), h);
+        estimate(h, "70", "kg", 0, "");
+        QVERIFY(currentCase().record()->henssge);
+        QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        QVERIFY(h->lblResult->isHidden());
+        QCOMPARE(openByKeyboard(), h);
+        QTest::mouseClick(h->cmdClose, Qt::LeftButton);
+        QVERIFY(!h->isVisible());
+        h->close();
+        QVERIFY(!loadedHenssgeForm());
+        QCOMPARE(LoadedForms::instance().count(), 1);
+        QVERIFY(messages->seen.isEmpty());
     }
 };
 
