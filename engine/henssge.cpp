@@ -1,5 +1,6 @@
 #include "henssge.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorrel
@@ -158,6 +159,11 @@ double fahrenheitToCelsius(double fahrenheit)
     return (fahrenheit - 32.0) * 5.0 / 9.0;
 }
 
+double celsiusToFahrenheit(double celsius)
+{
+    return celsius * 9.0 / 5.0 + 32.0;
+}
+
 double poundsToKilograms(double pounds)
 {
     return pounds * 0.45359237;
@@ -214,6 +220,25 @@ Result<double> henssgeExpectedReading(const HenssgeInput &input, double hoursAft
     if (since < 0.0)
         return std::nullopt;
     return henssgeTemperatureAt(input, since);
+}
+
+MethodResult henssgeMethodResult(const HenssgeInput &input, const HenssgeEstimate &estimate,
+                                 double ambientFahrenheit, double readingFahrenheit,
+                                 double lastReadingHours)
+{
+    MethodResult result;
+    result.hoursSinceDeath = estimate.hoursSinceDeath;
+    result.spreadHours = estimate.limitHours;
+    result.ambient = ambientFahrenheit;
+    result.startTemperature = kHenssgeStartFahrenheit;
+    result.readings = {{0.0, readingFahrenheit}};
+    // Hours from the reading are hours since death less the estimate's own.
+    result.temperatureAt = [input, since = estimate.hoursSinceDeath](double hours) {
+        return celsiusToFahrenheit(henssgeTemperatureAt(input, hours + since));
+    };
+    const double last = std::max(lastReadingHours, 0.0);
+    result.curveTo = last + (last + estimate.hoursSinceDeath) / 4.0;
+    return result;
 }
 
 } // namespace quorrel

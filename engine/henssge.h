@@ -1,5 +1,6 @@
 #pragma once
 
+#include "method.h"
 #include "numbers.h"
 
 #include <optional>
@@ -14,6 +15,8 @@ namespace quorrel
 
 // The body's temperature at death, from which the method counts.
 inline constexpr double kHenssgeStartCelsius = 37.2;
+// The same start in °F, where the method's curve meets Newton's axis.
+inline constexpr double kHenssgeStartFahrenheit = 98.96;
 // Rooms up to this temperature cool by one formula, warmer rooms by another.
 inline constexpr double kHenssgeWarmRoomAbove = 23.2;
 // The accepted entries, both ends included.
@@ -25,6 +28,8 @@ inline constexpr double kHenssgeMaxFactor = 3.0;
 // (F - 32) * 5 / 9, evaluated in that order. 98.96 °F comes out one step of
 // the double below 37.2 °C: a sliver of an hour, not a refusal.
 double fahrenheitToCelsius(double fahrenheit);
+// C * 9 / 5 + 32, for drawing the method's curve beside Newton's in °F.
+double celsiusToFahrenheit(double celsius);
 // The international pound, 0.45359237 kg exactly.
 double poundsToKilograms(double pounds);
 
@@ -105,5 +110,14 @@ double henssgeTemperatureAt(const HenssgeInput &input, double hoursSinceDeath);
 // the reading (a second reading's check). Fails where the input is refused,
 // the hours are not finite, or they reach back before death.
 Result<double> henssgeExpectedReading(const HenssgeInput &input, double hoursAfterReading);
+
+// An estimate in the shape every method shares: hours from the reading, taken
+// when the body was found, and °F. The room and the reading are given in °F
+// as the user typed them rather than converted back. The curve runs as
+// Newton's does, a quarter of the span from death to the last reading past
+// that reading (the reading itself, or a later one the window checks).
+MethodResult henssgeMethodResult(const HenssgeInput &input, const HenssgeEstimate &estimate,
+                                 double ambientFahrenheit, double readingFahrenheit,
+                                 double lastReadingHours);
 
 } // namespace quorrel

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "converter/frmtemps.h"
 #include "curve/frmcoolingcurve.h"
+#include "henssge/frmhenssge.h"
 #include "main/frmquorrelestimator.h"
 
 #include <QPointer>
@@ -15,6 +16,12 @@ namespace
 QPointer<frmCoolingCurve> &curveSlot()
 {
     static QPointer<frmCoolingCurve> form;
+    return form;
+}
+
+QPointer<frmHenssge> &henssgeSlot()
+{
+    static QPointer<frmHenssge> form;
     return form;
 }
 
@@ -53,6 +60,17 @@ frmCoolingCurve &curveForm()
 frmCoolingCurve *loadedCurveForm()
 {
     frmCoolingCurve *form = curveSlot();
+    return form && form->isLoaded() ? form : nullptr;
+}
+
+frmHenssge &henssgeForm()
+{
+    return instanceOf(henssgeSlot());
+}
+
+frmHenssge *loadedHenssgeForm()
+{
+    frmHenssge *form = henssgeSlot();
     return form && form->isLoaded() ? form : nullptr;
 }
 

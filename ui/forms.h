@@ -8,6 +8,7 @@ namespace quorrel::ui
 
 class frmAbout;
 class frmCoolingCurve;
+class frmHenssge;
 class frmQuorrelEstimator;
 class frmTemps;
 
@@ -17,5 +18,8 @@ frmAbout &aboutForm();
 frmCoolingCurve &curveForm();
 // The curve window if it is loaded, without creating it.
 frmCoolingCurve *loadedCurveForm();
+frmHenssge &henssgeForm();
+// The Henssge window if it is loaded, without creating it.
+frmHenssge *loadedHenssgeForm();
 
 } // namespace quorrel::ui

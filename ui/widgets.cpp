@@ -110,7 +110,15 @@ void fitCaptions(QWidget *window)
 void nameAfter(QLabel *label, QWidget *box)
 {
     label->setBuddy(box);
-    box->setAccessibleName(label->text());
+    // Named as the label reads: an access key's marker is not read aloud.
+    QString name;
+    const QString caption = label->text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == '&' && i + 1 < caption.size())
+            ++i;
+        name += caption.at(i);
+    }
+    box->setAccessibleName(name);
 }
 
 void showPlaceholder(QComboBox *list, const QString &placeholder)

@@ -51,6 +51,13 @@ QString localized(const std::string &ascii)
     return out;
 }
 
+// The day a moment in seconds from the midnight before discovery falls on:
+// 0 for the day of discovery, negative before it.
+std::int64_t dayOf(std::int64_t seconds)
+{
+    return seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
+}
+
 QString plural(std::int64_t count, const char *one, const char *many)
 {
     return wholeNumber(static_cast<double>(count)) + ' ' + QLatin1String(count == 1 ? one : many);
@@ -161,6 +168,18 @@ QString typedDegrees(double value)
     return degrees(typedNumber(value));
 }
 
+QString degreesCelsius(const QString &number)
+{
+    return number + ' ' + kDegreeSign + 'C';
+}
+
+QString fahrenheitAndCelsius(double fahrenheit)
+{
+    const double celsius = (fahrenheit - 32.0) * 5.0 / 9.0;
+    return typedDegrees(fahrenheit) + QStringLiteral(" (") +
+           degreesCelsius(numberWithDecimals(celsius, decimalsOf(fahrenheit) + 1)) + ')';
+}
+
 QString clockText(ClockTime time)
 {
     return QString::fromStdString(formatClockTime(time));
@@ -182,8 +201,7 @@ std::optional<std::int64_t> dayFromDiscovery(ClockTime foundAt, double hours)
     const Result<std::int32_t> seconds = roundToInt32(hours * 3600.0);
     if (!seconds)
         return std::nullopt;
-    const std::int64_t moved = std::int64_t{foundAt.seconds} + *seconds;
-    return moved >= 0 ? moved / kSecondsPerDay : -((-moved - 1) / kSecondsPerDay) - 1;
+    return dayOf(std::int64_t{foundAt.seconds} + *seconds);
 }
 
 QString dayWords(std::int64_t day)
@@ -217,6 +235,48 @@ QString momentText(ClockTime foundAt, double hours, bool withDay)
             text += QStringLiteral(", ") + day;
     }
     return text;
+}
+
+std::optional<std::int64_t> minuteFromDiscovery(ClockTime foundAt, double hours)
+{
+    constexpr double kThousandYears = 1000.0 * 366.0 * 24.0;
+    if (!(std::fabs(hours) <= kThousandYears))
+        return std::nullopt;
+    const double seconds = foundAt.seconds + hours * 3600.0;
+    return static_cast<std::int64_t>(std::llround(seconds / 60.0)) * 60;
+}
+
+QString minuteClock(std::int64_t secondsFromMidnight)
+{
+    const std::int64_t day = dayOf(secondsFromMidnight);
+    return axisClock(secondsFromMidnight - day * kSecondsPerDay);
+}
+
+QString discoveryDayWords(std::int64_t secondsFromMidnight)
+{
+    const std::int64_t day = dayOf(secondsFromMidnight);
+    if (day == 0)
+        return QStringLiteral("the day of discovery");
+    return dayWords(day) + QStringLiteral(" discovery");
+}
+
+QString spanWords(double hours)
+{
+    const double minutes = std::round(std::fabs(hours) * 60.0);
+    const double days = std::floor(minutes / (24.0 * 60.0));
+    const double hoursLeft = std::floor((minutes - days * 24.0 * 60.0) / 60.0);
+    const double minutesLeft = minutes - days * 24.0 * 60.0 - hoursLeft * 60.0;
+    QString text;
+    if (days > 0)
+        text = plural(static_cast<std::int64_t>(days), "day", "days") + ' ';
+    if (days > 0 || hoursLeft > 0)
+        text += wholeNumber(hoursLeft) + QStringLiteral(" h ");
+    return text + wholeNumber(minutesLeft) + QStringLiteral(" min");
+}
+
+QString tenthsOfHours(double hours)
+{
+    return QStringLiteral("\u00B1") + numberWithDecimals(hours, 1) + QStringLiteral(" h");
 }
 
 QString spreadLabel(std::optional<double> spreadHours)

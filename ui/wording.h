@@ -31,6 +31,12 @@ QString wholeNumber(double value);
 QString degrees(const QString &number);
 QString typedDegrees(double value);
 
+// "15.6 °C" from a number already written.
+QString degreesCelsius(const QString &number);
+// A temperature typed in °F, and the same in °C to one decimal more than it
+// was typed with: "60 °F (15.6 °C)".
+QString fahrenheitAndCelsius(double fahrenheit);
+
 // "7:25:44 PM", as the result box shows a time of day.
 QString clockText(ClockTime time);
 // "7:00 PM", hours and minutes of a time of day, for a time axis.
@@ -46,6 +52,21 @@ QString dayWords(std::int64_t day);
 // and it is not the day of discovery ("4:00:00 PM, 41 days after"). Beyond the
 // clock's range it is named in days and hours from discovery instead.
 QString momentText(ClockTime foundAt, double hours, bool withDay);
+
+// A moment in hours from discovery rounded to the whole minute, in seconds
+// from the midnight that began the day of discovery; none where the hours
+// are not finite or lie beyond a thousand years.
+std::optional<std::int64_t> minuteFromDiscovery(ClockTime foundAt, double hours);
+// "9:40 AM" for such a moment, without its day.
+QString minuteClock(std::int64_t secondsFromMidnight);
+// The day of such a moment: "the day of discovery", "the day before
+// discovery", "2 days after discovery".
+QString discoveryDayWords(std::int64_t secondsFromMidnight);
+// A span of hours rounded to the minute: "14 h 20 min", "1 day 2 h 5 min",
+// "20 min".
+QString spanWords(double hours);
+// "±2.8 h": a bound published to the tenth of an hour.
+QString tenthsOfHours(double hours);
 
 // How far a thermometer's resolution moves the time of death, as the curve
 // labels it: "±14 min", "±3 h", "±5 days", or "spread unbounded".

@@ -201,3 +201,26 @@ TEST(EstimateHenssge, SolvedHoursReproduceQAndGrowAsTheBodyCools)
         EXPECT_GT(estimateHenssge(cooler).estimate->hoursSinceDeath, e.hoursSinceDeath);
     }
 }
+
+// The shared shape counts hours from the reading and speaks °F: the curve
+// leaves 98.96 °F at the death, passes the reading as typed, and ends a
+// quarter of the span past the last reading.
+TEST(HenssgeMethodResult, CurveInHoursFromTheReadingAndFahrenheit)
+{
+    const HenssgeInput worked{fahrenheitToCelsius(60), fahrenheitToCelsius(80), 70, 1, true};
+    const HenssgeEstimate e = *estimateHenssge(worked).estimate;
+    for (const double last : {-1.0, 0.0, 2.0}) {
+        const MethodResult r = henssgeMethodResult(worked, e, 60, 80, last);
+        EXPECT_EQ(r.hoursSinceDeath, e.hoursSinceDeath);
+        EXPECT_EQ(r.spreadHours, 2.8);
+        EXPECT_EQ(r.ambient, 60);
+        ASSERT_EQ(r.readings.size(), 1u);
+        EXPECT_EQ(r.readings[0].temperature, 80);
+        ASSERT_TRUE(r.hasCurve());
+        EXPECT_NEAR(r.temperatureAt(r.curveFrom()), 98.96, 1e-9);
+        EXPECT_NEAR(r.temperatureAt(0), 80, 1e-9);
+        EXPECT_NEAR(r.temperatureAt(2), 77.7199, 1e-4);
+        const double to = std::max(last, 0.0);
+        EXPECT_DOUBLE_EQ(r.curveTo, to + (to + e.hoursSinceDeath) / 4);
+    }
+}

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,13 +28,19 @@ struct MethodRecord {
     MethodResult result;
     ClockTime deathAt;
     QString sentence;
+    // Further lines a method has to say: how it came to its result, and what
+    // a check against other readings found.
+    QStringList notes = {};
 };
 
 // The case the result box shows, as Calculate made it: what the curve
 // window draws and the case sheet records, whatever the boxes hold since.
+// Henssge's estimate joins it when one is made for this case; a new
+// Calculate starts the record afresh without it.
 struct CaseRecord {
     ClockTime foundAt;
     MethodRecord newton;
+    std::optional<MethodRecord> henssge = std::nullopt;
 };
 
 // The one record of the case that every window shows: the main window

@@ -8,6 +8,7 @@
 #include "estimate.h"
 #include "form.h"
 #include "forms.h"
+#include "henssge/frmhenssge.h"
 #include "main/populatecombo.h"
 #include "messages.h"
 #include "numbers.h"
@@ -71,6 +72,8 @@ void frmQuorrelEstimator::createMenuBar()
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
+    mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
     mnuSaveCaseSheet->setShortcut(QKeySequence::Save);
     mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
@@ -203,6 +206,7 @@ void frmQuorrelEstimator::connectHandlers()
     connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
+    connect(mnuHenssge, &QAction::triggered, this, &frmQuorrelEstimator::mnuHenssge_Click);
     connect(mnuSaveCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
@@ -334,6 +338,14 @@ void frmQuorrelEstimator::mnuCoolingCurve_Click()
     curve.show();
     curve.raise();
     curve.activateWindow();
+}
+
+void frmQuorrelEstimator::mnuHenssge_Click()
+{
+    frmHenssge &henssge = henssgeForm();
+    henssge.show();
+    henssge.raise();
+    henssge.activateWindow();
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()

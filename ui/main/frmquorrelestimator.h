@@ -30,6 +30,7 @@ public:
     QMenuBar *menuBar;
     QWidget *clientArea;
     QAction *mnuCoolingCurve;
+    QAction *mnuHenssge;
     QAction *mnuSaveCaseSheet;
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
@@ -78,6 +79,7 @@ public slots:
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
+    void mnuHenssge_Click();
     void mnuSaveCaseSheet_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();

@@ -4,6 +4,7 @@
 #include "curve/frmcoolingcurve.h"
 #include "form.h"
 #include "forms.h"
+#include "henssge/frmhenssge.h"
 #include "main/frmquorrelestimator.h"
 #include "uitest.h"
 #include "widgets.h"
@@ -227,8 +228,9 @@ private slots:
     {
         tempsForm().show();
         aboutForm().show();
+        henssgeForm().show();
         const QByteArray face = qgetenv("QUORREL_EXPECT_FACE");
-        for (QWidget *window : QList<QWidget *>{form, &tempsForm(), &aboutForm()}) {
+        for (QWidget *window : QList<QWidget *>{form, &tempsForm(), &aboutForm(), &henssgeForm()}) {
             for (QLabel *label : window->findChildren<QLabel *>()) {
                 if (!face.isEmpty())
                     QCOMPARE(QFontInfo(label->font()).family(), QString::fromUtf8(face));
@@ -389,6 +391,8 @@ private slots:
         QTest::newRow("Alt+H opens the Help menu") << int(Qt::Key_H) << "menu" << alt;
         QTest::newRow("Ctrl+G opens the cooling curve")
             << int(Qt::Key_G) << "curve" << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+H opens the Henssge nomogram")
+            << int(Qt::Key_H) << "henssge" << int(Qt::ControlModifier);
     }
     void accessKeys()
     {
@@ -408,6 +412,8 @@ private slots:
             QTRY_VERIFY(tempsForm().isVisible());
         else if (effect == "curve")
             QTRY_VERIFY(loadedCurveForm() && loadedCurveForm()->isVisible());
+        else if (effect == "henssge")
+            QTRY_VERIFY(loadedHenssgeForm() && loadedHenssgeForm()->isVisible());
         if (effect == "menu") {
             QTRY_VERIFY(QApplication::activePopupWidget());
             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
@@ -418,7 +424,7 @@ private slots:
             QCOMPARE(ended.size(), 0);
             QCOMPARE(form->txtCorpseTemp->text().isEmpty(), effect == "cleared");
             QCOMPARE(messages->seen.size(), effect == "message" ? 1 : 0);
-            const bool opens = effect == "converter" || effect == "curve";
+            const bool opens = effect == "converter" || effect == "curve" || effect == "henssge";
             QCOMPARE(LoadedForms::instance().count(), opens ? 2 : 1);
         }
     }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "clock.h"
+#include "henssge.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quorrel::ui
+{
+
+// One row of Henssge's table of corrective factors for a 70 kg body. A row
+// that gives a range leaves the value to the user within it.
+struct HenssgeCondition {
+    QString name; // "Dry, naked, still air"
+    double factor = 1.0;
+    double upTo = 0.0; // the range's top, or 0 for a single factor
+};
+
+// The table's rows, dry before wet; "Other…" is not among them.
+const QList<HenssgeCondition> &henssgeConditions();
+// The row of the pick list, with its factor: "Dry, naked, still air: 1.0".
+QString conditionItem(const HenssgeCondition &condition);
+// Whether a typed factor is the row's: its value, or within its range.
+bool conditionHasFactor(const HenssgeCondition &condition, double factor);
+// A factor as the table writes it, with at least one decimal: "1.0", "0.75".
+QString factorText(double factor);
+
+// The body's mass as typed, with the unit picked: "70 kg", "154 lb".
+struct TypedMass {
+    double value = 0.0;
+    bool pounds = false;
+    double kilograms() const;
+    QString text() const;
+};
+
+// "About 14 h 20 min before the body was found (95 % limits ±2.8 h): died
+// between 6:52 AM and 12:28 PM the day before discovery, most likely about
+// 9:40 AM." Times are rounded to the minute; the latest never comes after the
+// reading, taken when the body was found.
+QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate);
+
+// The smaller print: Q, the formula, the factor used and the limits' rule.
+QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass);
+
+// What the method expects at the second reading against what was measured;
+// none expected where that reading comes before the death the method gives.
+QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<double> expected,
+                     double measured, const HenssgeEstimate &estimate, const TypedMass &mass);
+
+// "Read from the main window: found at 12:00:00 AM; room 60 °F (15.6 °C);
+// body 80 °F (26.7 °C)."
+QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit);
+
+} // namespace quorrel::ui
