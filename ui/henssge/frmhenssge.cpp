@@ -267,6 +267,8 @@ void frmHenssge::cmdEstimate_Click()
     case HenssgeRefusal::MassOutOfRange:
         return refuse(massMessage, txtMass);
     case HenssgeRefusal::FactorOutOfRange:
+    // Out of reach with the mass rule applied; the factor is what to change.
+    case HenssgeRefusal::BeyondTheNomogram:
         return refuse(factorMessage, txtFactor);
     case HenssgeRefusal::BodyAboveStart:
         return refuse(kBody + QStringLiteral(", in the main window, is %1: the method starts from "
