@@ -15,6 +15,13 @@ for dir in "${dirs[@]}"; do
   winepath+="Z:${dir//\//\\};"
 done
 export WINEPATH=$winepath
+# Qt on Windows logs to the debugger, not to a pipe, unless told otherwise.
+export QT_FORCE_STDERR_LOGGING=1
+# Wine keeps the host's QT_ variables from Windows programs (they are meant
+# for the Linux Qt) unless they are given again with WINE in front.
+while IFS='=' read -r name _; do
+  [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done < <(env)
 # A Windows program ends its lines with CR LF; CTest and GoogleTest's test
 # discovery read lines ending in LF.
 set -o pipefail
