@@ -186,6 +186,9 @@ build_qt() {
   cmake --install "$build"
   cp "$build/quorrel-options.txt" "$QT_PREFIX/quorrel-options.txt"
   touch "$QT_PREFIX/.quorrel-complete"
+  # Installed, the build's 2 GB of objects are of no more use; an unfinished
+  # build is kept so that a second run carries on where this one stopped.
+  rm -rf "$build"
 }
 
 # GoogleTest for Windows, from Debian's source of it.
@@ -205,6 +208,7 @@ build_googletest() {
   "${NICE[@]}" cmake --build "$build" --parallel "$JOBS"
   cmake --install "$build"
   touch "$GTEST_PREFIX/.quorrel-complete"
+  rm -rf "$build"
 }
 
 # Where the tests under Wine find the DLLs: Qt's and MinGW's runtime.
