@@ -36,6 +36,19 @@ wait_for() {
   done
 }
 
+# Prints the id of the visible window with this title, waiting up to $2
+# seconds. xdotool's own --sync gives up on an X error, which Wine causes
+# whenever a window goes away during the search: ask again instead.
+find_window() {
+  local end=$((SECONDS + $2)) id
+  while [ $SECONDS -lt $end ]; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && echo "$id" && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine links the user's Documents to the home's: a home of the test's own.
 export HOME=$work/home
@@ -69,8 +82,7 @@ echo "   installed $(find "$installed" -type f | wc -l) files"
 echo "-- the worked example, typed"
 wine 'C:\Program Files\Quorrel\quorrel.exe' >"$work/quorrel.log" 2>&1 &
 program=$!
-wid=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quorrel Estimator - Halbrook$' |
-  head -n 1) || fail "the main window did not appear: $(cat "$work/quorrel.log")"
+wid=$(find_window '^Quorrel Estimator - Halbrook$' 120) || fail "the main window did not appear: $(cat "$work/quorrel.log")"
 xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
 sleep 1
 xdotool type --delay 50 "12"; xdotool key Tab; xdotool type --delay 50 "00"; xdotool key Tab
@@ -87,8 +99,7 @@ fi
 
 echo "-- Ctrl+S saves the case sheet"
 xdotool key ctrl+s
-dialog=$(timeout 60 xdotool search --sync --onlyvisible --name '^Save Case Sheet as PDF$' |
-  head -n 1) || fail "no save dialog"
+dialog=$(find_window '^Save Case Sheet as PDF$' 60) || fail "no save dialog"
 xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
 sleep 1
 xdotool key Return
