@@ -2,6 +2,7 @@
 
 #include "cooling.h"
 #include "curve.h"
+#include "henssge.h"
 #include "widgets.h"
 
 #include <QLocale>
@@ -58,9 +59,9 @@ std::int64_t dayOf(std::int64_t seconds)
     return seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
 }
 
-QString plural(std::int64_t count, const char *one, const char *many)
+QString plural(double count, const char *one, const char *many)
 {
-    return wholeNumber(static_cast<double>(count)) + ' ' + QLatin1String(count == 1 ? one : many);
+    return wholeNumber(count) + ' ' + QLatin1String(count == 1 ? one : many);
 }
 
 // How far a tenth of a degree moves the estimate, in the unit that fits. A
@@ -175,7 +176,7 @@ QString degreesCelsius(const QString &number)
 
 QString fahrenheitAndCelsius(double fahrenheit)
 {
-    const double celsius = (fahrenheit - 32.0) * 5.0 / 9.0;
+    const double celsius = fahrenheitToCelsius(fahrenheit);
     return typedDegrees(fahrenheit) + QStringLiteral(" (") +
            degreesCelsius(numberWithDecimals(celsius, decimalsOf(fahrenheit) + 1)) + ')';
 }
@@ -212,7 +213,7 @@ QString dayWords(std::int64_t day)
         return QStringLiteral("the day before");
     if (day == 1)
         return QStringLiteral("the day after");
-    return plural(day < 0 ? -day : day, "day", "days") +
+    return plural(static_cast<double>(day < 0 ? -day : day), "day", "days") +
            (day < 0 ? QStringLiteral(" before") : QStringLiteral(" after"));
 }
 
@@ -220,11 +221,11 @@ QString momentText(ClockTime foundAt, double hours, bool withDay)
 {
     const Result<ClockTime> at = clockTimeAfter(foundAt, hours);
     if (!at) {
-        // Beyond the clock: days and hours from discovery say where it lies.
+        // Beyond the clock: days and hours from discovery say where it lies,
+        // in doubles, which hold any typed span.
         const double whole = std::fabs(hours);
-        const double days = std::floor(whole / 24.0);
-        return plural(static_cast<std::int64_t>(days), "day", "days") + ' ' +
-               wholeNumber(std::floor(whole - days * 24.0)) + QStringLiteral(" h ") +
+        return plural(std::floor(whole / 24.0), "day", "days") + ' ' +
+               wholeNumber(std::floor(std::fmod(whole, 24.0))) + QStringLiteral(" h ") +
                (hours < 0 ? QStringLiteral("before") : QStringLiteral("after")) +
                QStringLiteral(" discovery");
     }
@@ -285,8 +286,11 @@ QString spreadLabel(std::optional<double> spreadHours)
         return QStringLiteral("spread unbounded");
     const double minutes = *spreadHours * 60.0;
     const QString pm = QStringLiteral("\u00B1");
+    // Under half a minute the sentence says "less than a minute".
+    if (minutes < 0.5)
+        return pm + QStringLiteral("<1 min");
     if (minutes < 59.5)
-        return pm + wholeNumber(std::max(1.0, minutes)) + QStringLiteral(" min");
+        return pm + wholeNumber(minutes) + QStringLiteral(" min");
     if (*spreadHours < 47.5)
         return pm + wholeNumber(*spreadHours) + QStringLiteral(" h");
     return pm + wholeNumber(*spreadHours / 24.0) + QStringLiteral(" days");
@@ -347,7 +351,8 @@ QString newtonMethodText(const MethodResult &result)
     if (!result.hasCurve())
         return text + leftToRight(formula) +
                QStringLiteral(". These readings make the estimate doubtful, as the result says.");
-    // Six significant digits, never an exponent: the formula gives this number.
+    // Six significant digits from an hour up, five decimals below it, never
+    // an exponent: the formula gives this number.
     const double hours = result.hoursSinceDeath;
     const int whole = hours >= 1 ? static_cast<int>(std::floor(std::log10(hours))) + 1 : 1;
     formula += QStringLiteral(" = ") + numberWithDecimals(hours, std::max(0, 6 - whole)) + mark;

@@ -287,25 +287,31 @@ void frmHenssge::cmdEstimate_Click()
     const Result<double> second = number(main.txtCorpseTempTwo->text());
     const Result<double> hours = number(main.txtCorpseTime->text());
     QString check;
-    if (second && hours) {
+    // A reading after the first, at a time the clock can name, can be
+    // checked; one before it or beyond the clock cannot.
+    if (second && hours && *hours > 0 && roundToInt32(*hours * 3600.0)) {
         const Result<double> expected = henssgeExpectedReading(input, *hours);
         check =
             henssgeCheck(*foundAt, *hours,
                          expected ? std::optional(celsiusToFahrenheit(*expected)) : std::nullopt,
                          *second, estimate, mass);
     }
+    // Newton's estimate is named beside this one only for the same case: the
+    // same time found and the same first readings.
     const std::optional<CaseRecord> &record = currentCase().record();
-    const QString newton = record ? QStringLiteral("Newton's law from both readings: ") +
-                                        clockText(record->newton.deathAt)
-                                  : QString();
+    const bool sameCase = record && record->foundAt == *foundAt &&
+                          record->newton.result.ambient == *room &&
+                          record->newton.result.readings.at(0).temperature == *body;
+    const QString newton = sameCase ? QStringLiteral("Newton's law from both readings: ") +
+                                          clockText(record->newton.deathAt)
+                                    : QString();
     const QString sentence = henssgeSentence(*foundAt, estimate);
     const QString detail = henssgeDetail(estimate, mass);
     showLines(readingsLine(*foundAt, *room, *body), sentence, detail, check, newton);
 
     // Joins the record only where it is this case: the same time found and
     // the same first readings as Newton's estimate there.
-    if (!record || !(record->foundAt == *foundAt) || record->newton.result.ambient != *room ||
-        record->newton.result.readings.at(0).temperature != *body)
+    if (!sameCase)
         return;
     const QString degreesF = kDegreeSign + 'F';
     CaseRecord joined = *record;

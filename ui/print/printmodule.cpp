@@ -79,7 +79,9 @@ public:
             return {PrintResult::Outcome::Failed, printer.printerName(), false, QString()};
         const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
         job.draw(painter, QRectF(QPointF(), page));
-        painter.end();
+        // The spooler can still refuse the page when it is handed over.
+        if (!painter.end() || printer.printerState() == QPrinter::Error)
+            return {PrintResult::Outcome::Failed, printer.printerName(), false, QString()};
         return {PrintResult::Outcome::Printed, printer.printerName(), false, QString()};
     }
 };
