@@ -141,6 +141,23 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &reco
     paragraph(QStringLiteral("Method"), heading, 4);
     paragraph(newtonMethodText(newton.result), body, 14);
 
+    // Henssge's nomogram, where an estimate was made there for this case:
+    // its own entries as typed, its result, how it came by its limits, and
+    // its check against the second reading.
+    if (const std::optional<MethodRecord> &henssge = record.henssge) {
+        paragraph(QStringLiteral("Henssge nomogram"), heading, 4);
+        QList<std::pair<QString, QString>> used;
+        for (const CaseEntry &entry : henssge->entries)
+            used.append({entry.label + ':',
+                         entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
+        rows(used);
+        y -= 6;
+        paragraph(henssge->sentence, body, 4);
+        for (const QString &note : henssge->notes)
+            paragraph(note, body, 4);
+        y += 10;
+    }
+
     // The curve, as the window draws it, in what is left above the lines.
     const double linesHeight = 3 * 34.0;
     const QRectF curve(page.left(), y, page.width(),

@@ -1,6 +1,7 @@
 #include "application.h"
 #include "curve/frmcoolingcurve.h"
 #include "forms.h"
+#include "henssge/frmhenssge.h"
 #include "main/frmquorrelestimator.h"
 #include "print/printerloader.h"
 #include "uitest.h"
@@ -361,6 +362,37 @@ private slots:
             ++count;
         }
         QVERIFY(count > 50);
+    }
+
+    // An estimate made in the Henssge window joins the sheet as a section of
+    // its own, inside the margins with Newton's.
+    void henssgeSectionJoinsTheSheet()
+    {
+        calculate({"60", "80", "75", "2"});
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
+        frmHenssge &henssge = henssgeForm();
+        QTRY_VERIFY(henssge.isVisible());
+        henssge.txtMass->setFocus();
+        henssge.txtMass->selectAll();
+        QTest::keyClicks(henssge.txtMass, "70");
+        QTest::keyClick(henssge.txtMass, Qt::Key_Return);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        const QString text = run("pdftotext", {"-raw", path, "-"}).simplified();
+        const QString deg = QStringLiteral(" \u00B0F");
+        for (const QString &expected :
+             {QStringLiteral("Henssge nomogram"), QStringLiteral("Body mass: 70 kg"),
+              QStringLiteral("About 14 h 20 min before the body was found (95 % limits "
+                             "\u00B12.8 h): died between 6:52 AM and 12:28 PM the day before "
+                             "discovery, most likely about 9:40 AM."),
+              QStringLiteral("the band 1 \u2265 Q > 0.5"),
+              "At 2:00 AM the method expects 77.7" + deg + "; 75" + deg + " was measured",
+              QStringLiteral("Estimated time of death: 7:25:44 PM")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
     }
 
     // A folder that cannot be written: one message naming the file and the
