@@ -5,6 +5,7 @@
 
 #include "form.h"
 #include "forms.h"
+#include "henssge/frmhenssge.h"
 #include "main/frmquorrelestimator.h"
 #include "widgets.h"
 
@@ -99,6 +100,25 @@ inline void enterAndCalculate(ui::frmQuorrelEstimator *main, const QStringList &
         QTest::keyClicks(boxes[i], entries[i]);
     }
     QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
+}
+
+// Opens Henssge's window from the main window by keyboard (Ctrl+H) and
+// estimates the case there for a body of this mass, naked in still air;
+// false where the window did not open.
+inline bool estimateHenssge(ui::frmQuorrelEstimator *main, const QString &mass)
+{
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main))
+        return false;
+    QTest::keyClick(main->txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
+    ui::frmHenssge *henssge = ui::loadedHenssgeForm();
+    if (!henssge || !QTest::qWaitForWindowActive(henssge))
+        return false;
+    henssge->txtMass->setFocus();
+    henssge->txtMass->selectAll();
+    QTest::keyClicks(henssge->txtMass, mass);
+    QTest::keyClick(henssge->txtMass, Qt::Key_Return);
+    return true;
 }
 
 // Unloads the main window, which unloads every other loaded window first,

@@ -3,6 +3,15 @@
 namespace quorrel::ui
 {
 
+QList<const MethodRecord *> CaseRecord::methods() const
+{
+    QList<const MethodRecord *> list;
+    for (const std::optional<MethodRecord> *method : {&newton, &henssge})
+        if (*method)
+            list.append(&**method);
+    return list;
+}
+
 void CaseHolder::publish(const CaseRecord &record)
 {
     m_record = record;

@@ -33,14 +33,17 @@ struct MethodRecord {
     QStringList notes = {};
 };
 
-// The case the result box shows, as Calculate made it: what the curve
-// window draws and the case sheet records, whatever the boxes hold since.
-// Henssge's estimate joins it when one is made for this case; a new
-// Calculate starts the record afresh without it.
+// The case as its estimates made it: what the result box, the curve window
+// and the case sheet show, whatever the boxes hold since. Calculate makes
+// Newton's part; Henssge's joins it for the same case, or makes a record of
+// its own from one reading. At least one of the two is there.
 struct CaseRecord {
     ClockTime foundAt;
-    MethodRecord newton;
+    std::optional<MethodRecord> newton;
     std::optional<MethodRecord> henssge = std::nullopt;
+
+    // The estimates in the order the curve and the sheet give them.
+    QList<const MethodRecord *> methods() const;
 };
 
 // The one record of the case that every window shows: the main window

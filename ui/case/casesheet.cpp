@@ -125,21 +125,25 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &reco
         }
         y += 10;
     };
-    const MethodRecord &newton = record.newton;
     QList<std::pair<QString, QString>> entries{
         {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
-    for (const CaseEntry &entry : newton.entries)
-        entries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
+    if (record.newton)
+        for (const CaseEntry &entry : record.newton->entries)
+            entries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
     paragraph(QStringLiteral("Entries"), heading, 4);
     rows(entries);
 
-    paragraph(QStringLiteral("Result"), heading, 4);
-    rows({{QStringLiteral("Estimated time of death:"), clockText(newton.deathAt)}});
-    y -= 6;
-    paragraph(newton.sentence + '.', body, 14);
+    // Newton's law, where Calculate made an estimate: a case of one reading
+    // has Henssge's alone.
+    if (const std::optional<MethodRecord> &newton = record.newton) {
+        paragraph(QStringLiteral("Result"), heading, 4);
+        rows({{QStringLiteral("Estimated time of death:"), clockText(newton->deathAt)}});
+        y -= 6;
+        paragraph(newton->sentence + '.', body, 14);
 
-    paragraph(QStringLiteral("Method"), heading, 4);
-    paragraph(newtonMethodText(newton.result), body, 14);
+        paragraph(QStringLiteral("Method"), heading, 4);
+        paragraph(newtonMethodText(newton->result), body, 14);
+    }
 
     // Henssge's nomogram, where an estimate was made there for this case:
     // its own entries as typed, its result, how it came by its limits, and

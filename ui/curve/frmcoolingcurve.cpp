@@ -23,6 +23,16 @@ namespace
 const QString kPlotName = QStringLiteral("Cooling curve");
 constexpr double kCursorStep = 0.25; // hours
 
+// The latest reading any estimate marks, where End puts the cursor.
+double lastReading(const CaseRecord &record)
+{
+    double last = 0.0;
+    for (const MethodRecord *method : drawnMethods(record))
+        for (const MarkedPoint &reading : method->result.readings)
+            last = std::max(last, reading.hours);
+    return last;
+}
+
 } // namespace
 
 CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
@@ -47,8 +57,9 @@ void CurvePlot::setCursorPoint(const QString &name)
         return;
     // Where the ring is drawn: a screen reader takes two objects with the same
     // role, name and place for one, and would not read the new point.
-    const std::optional<QPointF> at = layOutCurve(rect(), font(), record(), m_cursor).cursor;
-    const QRect ring = at ? QRect(at->toPoint() - QPoint(6, 6), QSize(13, 13)) : rect();
+    const QList<QPointF> at = layOutCurve(rect(), font(), record(), m_cursor).cursor;
+    const QRect ring =
+        at.isEmpty() ? rect() : QRect(at.first().toPoint() - QPoint(6, 6), QSize(13, 13));
     m_point = new CursorPointAccessible(this, name, ring);
     m_pointId = QAccessible::registerAccessibleInterface(m_point);
     if (!hasFocus())
@@ -85,14 +96,16 @@ void CurvePlot::paintEvent(QPaintEvent *)
 
 void CurvePlot::keyPressEvent(QKeyEvent *event)
 {
-    if (!record() || !record()->newton.result.hasCurve()) {
+    const auto span = record() ? curveSpan(*record()) : std::nullopt;
+    if (!span) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const MethodResult &result = record()->newton.result;
-    // The first step of any arrow or page key puts the cursor at the death.
-    const double at = m_cursor.value_or(result.curveFrom());
-    const double page = (result.curveTo - result.curveFrom()) / 10.0;
+    const auto [from, to] = *span;
+    // The first step of any arrow or page key puts the cursor at the
+    // earliest death.
+    const double at = m_cursor.value_or(from);
+    const double page = (to - from) / 10.0;
     switch (event->key()) {
     case Qt::Key_Left:
         moveCursor(m_cursor ? at - kCursorStep : at);
@@ -107,10 +120,10 @@ void CurvePlot::keyPressEvent(QKeyEvent *event)
         moveCursor(m_cursor ? at + page : at);
         break;
     case Qt::Key_Home:
-        moveCursor(result.curveFrom());
+        moveCursor(from);
         break;
     case Qt::Key_End:
-        moveCursor(result.readings.back().hours);
+        moveCursor(lastReading(*record()));
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -119,8 +132,8 @@ void CurvePlot::keyPressEvent(QKeyEvent *event)
 
 void CurvePlot::moveCursor(double hours)
 {
-    const MethodResult &result = record()->newton.result;
-    m_cursor = std::clamp(hours, result.curveFrom(), result.curveTo);
+    const auto [from, to] = *curveSpan(*record());
+    m_cursor = std::clamp(hours, from, to);
     const QString point = pointOnCurve(*record(), *m_cursor);
     setAccessibleName(point);
     setCursorPoint(point);

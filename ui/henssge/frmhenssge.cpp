@@ -212,6 +212,12 @@ void frmHenssge::txtFactor_Change()
 
 void frmHenssge::refuse(const QString &text, QWidget *entry)
 {
+    // Made again for a new Calculate, an estimate the entries no longer
+    // allow goes without a word: the user pressed nothing here.
+    if (m_quiet) {
+        showLines(kHint, QString(), QString(), QString(), QString());
+        return;
+    }
     showMessage(this, kTitle, text, QMessageBox::Warning);
     if (entry)
         entry->setFocus();
@@ -299,22 +305,20 @@ void frmHenssge::cmdEstimate_Click()
     // Newton's estimate is named beside this one only for the same case: the
     // same time found and the same first readings.
     const std::optional<CaseRecord> &record = currentCase().record();
-    const bool sameCase = record && record->foundAt == *foundAt &&
-                          record->newton.result.ambient == *room &&
-                          record->newton.result.readings.at(0).temperature == *body;
+    const bool sameCase = record && record->newton && record->foundAt == *foundAt &&
+                          record->newton->result.ambient == *room &&
+                          record->newton->result.readings.at(0).temperature == *body;
     const QString newton = sameCase ? QStringLiteral("Newton's law from both readings: ") +
-                                          clockText(record->newton.deathAt)
+                                          clockText(record->newton->deathAt)
                                     : QString();
     const QString sentence = henssgeSentence(*foundAt, estimate);
     const QString detail = henssgeDetail(estimate, mass);
     showLines(readingsLine(*foundAt, *room, *body), sentence, detail, check, newton);
 
-    // Joins the record only where it is this case: the same time found and
-    // the same first readings as Newton's estimate there.
-    if (!sameCase)
-        return;
+    // Joins Newton's estimate of the same case; for any other case, such as
+    // one of a single reading, it is the record of its own.
     const QString degreesF = kDegreeSign + 'F';
-    CaseRecord joined = *record;
+    CaseRecord joined = sameCase ? *record : CaseRecord{*foundAt, std::nullopt};
     joined.henssge = MethodRecord{
         QStringLiteral("Henssge's nomogram"),
         {{QStringLiteral("Room temperature"), main.txtAmbRoomTemp->text(), degreesF},
@@ -349,6 +353,16 @@ void frmHenssge::caseChanged()
 {
     if (m_publishing || lblResult->isHidden())
         return;
+    // A new Calculate: the estimate shown is made again for the case it made,
+    // so that both methods stay in the record and this window's check uses
+    // the new second reading. Clear takes it away.
+    const std::optional<CaseRecord> &record = currentCase().record();
+    if (record && record->newton && !record->henssge) {
+        m_quiet = true;
+        cmdEstimate_Click();
+        m_quiet = false;
+        return;
+    }
     showLines(kHint, QString(), QString(), QString(), QString());
 }
 

@@ -62,11 +62,12 @@ private:
     void refuse(const QString &text, QWidget *entry = nullptr);
     void showLines(const QString &readings, const QString &result, const QString &detail,
                    const QString &check, const QString &newton);
-    // A case changed by the main window (Calculate, Clear) no longer holds
-    // this window's estimate: the result goes with it.
+    // A case changed by the main window: Calculate has the estimate made
+    // again for it, Clear takes it away.
     void caseChanged();
 
     bool m_publishing = false;
+    bool m_quiet = false;
 };
 
 } // namespace quorrel::ui

@@ -306,18 +306,19 @@ void frmQuorrelEstimator::cmdClear_Click()
     txtTimeOfDiscovery->hide();
     for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
         box->clear();
-    txtTimeDead->clear();
-    txtTimeDead->setToolTip(QString());
-    txtTimeDead->setWhatsThis(QString());
-    txtTimeDead->setAccessibleDescription(QString());
+    showResult(QString(), QString());
     currentCase().clear();
 }
 
 void frmQuorrelEstimator::caseChanged()
 {
-    const bool any = currentCase().record().has_value();
-    mnuSaveCaseSheet->setEnabled(any);
-    mnuPrintCaseSheet->setEnabled(any);
+    const std::optional<CaseRecord> &record = currentCase().record();
+    mnuSaveCaseSheet->setEnabled(record.has_value());
+    mnuPrintCaseSheet->setEnabled(record.has_value());
+    // A case Henssge's nomogram made of other entries is not the one the
+    // result box showed: its time would be read as this case's.
+    if (record && !record->newton)
+        showResult(QString(), QString());
 }
 
 void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
@@ -433,14 +434,8 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
         break;
     }
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
-    txtTimeDead->setText(QString::fromStdString(formatClockTime(estimate.deathAt)));
-    // The sentence belongs to the time shown: a tooltip (shown on hover and
-    // when the box is reached by keyboard), What's This (Shift+F1), and what
-    // a screen reader says after the time.
     const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
-    txtTimeDead->setToolTip(about);
-    txtTimeDead->setWhatsThis(about);
-    txtTimeDead->setAccessibleDescription(about);
+    showResult(QString::fromStdString(formatClockTime(estimate.deathAt)), about);
     const QString degreesF = kDegreeSign + 'F';
     currentCase().publish(CaseRecord{
         estimate.foundAt,
@@ -455,6 +450,17 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
             estimate.deathAt,
             about}});
     return Outcome::Done;
+}
+
+void frmQuorrelEstimator::showResult(const QString &time, const QString &about)
+{
+    txtTimeDead->setText(time);
+    // The sentence belongs to the time shown: a tooltip (shown on hover and
+    // when the box is reached by keyboard), What's This (Shift+F1), and what
+    // a screen reader says after the time.
+    txtTimeDead->setToolTip(about);
+    txtTimeDead->setWhatsThis(about);
+    txtTimeDead->setAccessibleDescription(about);
 }
 
 void frmQuorrelEstimator::showInvalidData()

@@ -113,6 +113,8 @@ private:
     Outcome calculate();
     Outcome checkCombos();
     void showInvalidData();
+    // The time of death in the result box and the sentence that goes with it.
+    void showResult(const QString &time, const QString &about);
 
     QString joinedPicks() const;
     // The case sheet commands follow whether there is an estimate to record.

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace quorrel::ui
 {
@@ -59,13 +60,13 @@ bool crosses(const QRectF &box, QPointF a, QPointF b)
 }
 
 // Places words beside points inside the area, each where it covers no word
-// placed before and, if it can, not the curve either; a word with no such
-// place is left out.
+// placed before and, if it can, no curve either; a word with no such place
+// is left out.
 class Placer
 {
 public:
-    Placer(const QFont &font, const QRectF &area, const QPolygonF &curve)
-        : m_metrics(font), m_area(area), m_curve(curve)
+    Placer(const QFont &font, const QRectF &area, const QList<PlotCurve> &curves)
+        : m_metrics(font), m_area(area), m_curves(curves)
     {
     }
 
@@ -79,7 +80,7 @@ public:
         // a line or two above and below.
         const std::array<double, 5> offsets = {0.0, -1.0, 1.0, -2.0, 2.0};
         const int tries = shift ? static_cast<int>(offsets.size()) : 1;
-        // A word beside a point may lie on the curve where nothing else is
+        // A word beside a point may lie on a curve where nothing else is
         // free; a word beside a line never does.
         for (bool avoidCurve : {true, false}) {
             if (!avoidCurve && !shift)
@@ -92,6 +93,37 @@ public:
                         return;
                     }
                 }
+            }
+        }
+    }
+
+    // The legend: one line a curve, each a stretch of line and its name, in
+    // the first corner of the plot where it covers nothing.
+    void addLegend(const QRectF &plot, const QList<std::pair<int, QString>> &lines)
+    {
+        const double sample = m_metrics.horizontalAdvance(QStringLiteral("0000"));
+        double width = 0;
+        for (const auto &line : lines)
+            width = std::max(width, sample + m_metrics.horizontalAdvance(line.second) + 10);
+        const QSizeF size(width, m_metrics.height() * lines.size());
+        if (size.width() > plot.width() || size.height() > plot.height())
+            return;
+        const QRectF inside = plot.adjusted(kGap, kGap, -kGap, -kGap);
+        for (bool avoidCurve : {true, false}) {
+            for (QPointF corner :
+                 {inside.topRight(), inside.bottomLeft(), inside.bottomRight(), inside.topLeft()}) {
+                QRectF block(QPointF(), size);
+                block.moveLeft(corner.x() == inside.left() ? inside.left()
+                                                           : inside.right() - size.width());
+                block.moveTop(corner.y() == inside.top() ? inside.top()
+                                                         : inside.bottom() - size.height());
+                if (!isFree(block, avoidCurve))
+                    continue;
+                for (qsizetype i = 0; i < lines.size(); ++i)
+                    texts.append({QRectF(block.left(), block.top() + i * m_metrics.height(),
+                                         size.width(), m_metrics.height()),
+                                  lines.at(i).second, lines.at(i).first});
+                return;
             }
         }
     }
@@ -123,30 +155,72 @@ private:
             return false;
         if (!avoidCurve)
             return true;
-        // The curve runs left to right: only the segments under the box count,
-        // the box widened by half the curve's pen.
+        return std::none_of(m_curves.begin(), m_curves.end(),
+                            [&](const PlotCurve &curve) { return passesUnder(box, curve.points); });
+    }
+
+    // A curve runs left to right: only the segments under the box count, the
+    // box widened by half the curve's pen.
+    static bool passesUnder(const QRectF &box, const QPolygonF &curve)
+    {
         const QRectF near = box.adjusted(-2, -2, 2, 2);
-        const auto first = std::lower_bound(m_curve.begin(), m_curve.end(), near.left(),
+        const auto first = std::lower_bound(curve.begin(), curve.end(), near.left(),
                                             [](const QPointF &p, double x) { return p.x() < x; });
-        for (auto i = first == m_curve.begin() ? first : first - 1; i != m_curve.end(); ++i) {
-            if (i + 1 == m_curve.end() || i->x() > near.right())
+        for (auto i = first == curve.begin() ? first : first - 1; i != curve.end(); ++i) {
+            if (i + 1 == curve.end() || i->x() > near.right())
                 break;
             if (crosses(near, *i, *(i + 1)))
-                return false;
+                return true;
         }
-        return true;
+        return false;
     }
 
     QFontMetricsF m_metrics;
     QRectF m_area;
-    const QPolygonF &m_curve;
+    const QList<PlotCurve> &m_curves;
 };
+
+// Henssge's time of death to the minute, as its sentence gives it, with the
+// day where asked: "9:40 AM, the day before".
+QString henssgeMoment(ClockTime foundAt, double hours, bool withDay)
+{
+    const std::optional<std::int64_t> at = minuteFromDiscovery(foundAt, hours);
+    if (!at)
+        return momentText(foundAt, hours, withDay);
+    QString text = minuteClock(*at);
+    const auto day = static_cast<std::int64_t>(std::floor(double(*at) / kSecondsPerDay));
+    if (withDay && day != 0)
+        text += QStringLiteral(", ") + dayWords(day);
+    return text;
+}
 
 } // namespace
 
-bool curveNamesDays(const MethodResult &result)
+QList<const MethodRecord *> drawnMethods(const CaseRecord &record)
 {
-    return result.curveTo - result.curveFrom() > 24.0;
+    QList<const MethodRecord *> drawn;
+    for (const MethodRecord *method : record.methods())
+        if (method->result.hasCurve())
+            drawn.append(method);
+    return drawn;
+}
+
+std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record)
+{
+    std::optional<std::pair<double, double>> span;
+    for (const MethodRecord *method : drawnMethods(record)) {
+        const MethodResult &result = method->result;
+        span = span ? std::pair(std::min(span->first, result.curveFrom()),
+                                std::max(span->second, result.curveTo))
+                    : std::pair(result.curveFrom(), result.curveTo);
+    }
+    return span;
+}
+
+bool curveNamesDays(const CaseRecord &record)
+{
+    const auto span = curveSpan(record);
+    return span && span->second - span->first > 24.0;
 }
 
 CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord *record,
@@ -155,29 +229,52 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
     CurveLayout layout;
     layout.area = area;
     layout.words = curveSummary(record);
-    if (!record || !record->newton.result.hasCurve())
+    const QList<const MethodRecord *> methods =
+        record ? drawnMethods(*record) : QList<const MethodRecord *>();
+    if (methods.isEmpty())
         return layout;
-    const MethodResult &result = record->newton.result;
     const ClockTime foundAt = record->foundAt;
     const QFontMetricsF metrics(font);
     const double line = metrics.height();
+    const auto styleOf = [&](const MethodRecord *method) {
+        return record->henssge && method == &*record->henssge ? CurveStyle::Dashed
+                                                              : CurveStyle::Solid;
+    };
 
-    // The temperature scale: the room, the readings, the start and the end of
-    // the curve in view.
-    const double end = result.curveTo;
-    double low = std::min(result.ambient, result.temperatureAt(end));
-    double high = result.startTemperature;
-    for (const MarkedPoint &reading : result.readings) {
-        low = std::min(low, reading.temperature);
-        high = std::max(high, reading.temperature);
+    // The temperature scale: the room, the readings, the starts and the ends
+    // of the curves in view.
+    const auto [spanFrom, end] = *curveSpan(*record);
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    QList<MarkedPoint> readings;
+    for (const MethodRecord *method : methods) {
+        const MethodResult &result = method->result;
+        low = std::min({low, result.ambient, result.temperatureAt(result.curveTo)});
+        high = std::max(high, result.startTemperature);
+        // A reading both methods mark is one point.
+        for (const MarkedPoint &reading : result.readings) {
+            low = std::min(low, reading.temperature);
+            high = std::max(high, reading.temperature);
+            if (std::none_of(readings.begin(), readings.end(), [&](const MarkedPoint &marked) {
+                    return marked.hours == reading.hours &&
+                           marked.temperature == reading.temperature;
+                }))
+                readings.append(reading);
+        }
     }
     const double pad = std::max((high - low) * 0.08, 0.5);
     layout.low = low - pad;
     layout.high = high + pad;
-    // The time scale: from a little before death to the curve's end. The
-    // spread never widens it; a band wider than the view runs to its edge.
-    const double span = end - result.curveFrom();
-    layout.from = result.curveFrom() - span * 0.04;
+    // The time scale: from a little before the earliest death to the end of
+    // the longest curve. Newton's spread never widens it: it can be any
+    // width, and a band wider than the view runs to its edge. Henssge's
+    // limits, a few hours at most, are shown whole.
+    double viewFrom = spanFrom;
+    for (const MethodRecord *method : methods)
+        if (styleOf(method) == CurveStyle::Dashed && method->result.spreadHours)
+            viewFrom = std::min(viewFrom, method->result.curveFrom() - *method->result.spreadHours);
+    const double span = end - viewFrom;
+    layout.from = viewFrom - span * 0.04;
     layout.to = end;
     if (!std::isfinite(layout.high - layout.low) || !std::isfinite(layout.to - layout.from) ||
         !(layout.to > layout.from))
@@ -191,14 +288,6 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
     if (layout.plot.width() < 20 || layout.plot.height() < 20)
         return layout;
     layout.words.clear();
-
-    if (result.spreadHours) {
-        const double left =
-            std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
-        const double right =
-            std::min(layout.x(result.curveFrom() + *result.spreadHours), layout.plot.right());
-        layout.band = {left, std::max(right, left + 1.0)};
-    }
 
     // Temperature lines at round steps, a few lines of text apart.
     const double tStep =
@@ -249,48 +338,83 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
                 layout.x(((firstDay + i) * kSecondsPerDay - foundSeconds) / 3600.0));
     }
 
-    layout.roomY = layout.y(result.ambient);
-    layout.startY = layout.y(result.startTemperature);
+    layout.roomY = layout.y(methods.first()->result.ambient);
     const int samples = std::max(64, static_cast<int>(layout.plot.width() / 2));
-    for (int i = 0; i <= samples; ++i) {
-        const double hours = result.curveFrom() + (end - result.curveFrom()) * i / samples;
-        const double y = layout.y(result.temperatureAt(hours));
-        if (std::isfinite(y))
-            layout.curve.append(
-                QPointF(layout.x(hours), std::clamp(y, layout.plot.top() - layout.plot.height(),
-                                                    layout.plot.bottom() + layout.plot.height())));
+    for (const MethodRecord *method : methods) {
+        const MethodResult &result = method->result;
+        PlotCurve curve;
+        curve.style = styleOf(method);
+        curve.startY = layout.y(result.startTemperature);
+        for (int i = 0; i <= samples; ++i) {
+            const double hours =
+                result.curveFrom() + (result.curveTo - result.curveFrom()) * i / samples;
+            const double y = layout.y(result.temperatureAt(hours));
+            if (std::isfinite(y))
+                curve.points.append(QPointF(
+                    layout.x(hours), std::clamp(y, layout.plot.top() - layout.plot.height(),
+                                                layout.plot.bottom() + layout.plot.height())));
+        }
+        curve.death = QPointF(layout.x(result.curveFrom()), curve.startY);
+        if (result.spreadHours) {
+            const double left =
+                std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
+            const double right =
+                std::min(layout.x(result.curveFrom() + *result.spreadHours), layout.plot.right());
+            curve.band = {left, std::max(right, left + 1.0)};
+        }
+        layout.curves.append(curve);
     }
-    layout.death = QPointF(layout.x(result.curveFrom()), layout.startY);
-    for (const MarkedPoint &reading : result.readings)
+    for (const MarkedPoint &reading : readings)
         layout.readings.append(QPointF(layout.x(reading.hours), layout.y(reading.temperature)));
     if (cursor) {
-        const double at = std::clamp(*cursor, result.curveFrom(), end);
-        layout.cursor = QPointF(layout.x(at), layout.y(result.temperatureAt(at)));
+        const double at = std::clamp(*cursor, spanFrom, end);
+        for (const MethodRecord *method : methods)
+            if (at >= method->result.curveFrom() && at <= method->result.curveTo)
+                layout.cursor.append(
+                    QPointF(layout.x(at), layout.y(method->result.temperatureAt(at))));
     }
 
     // The words, the most needed first: each later one yields its place.
-    const bool withDay = curveNamesDays(result);
-    Placer words(font, area, layout.curve);
+    const bool withDay = curveNamesDays(*record);
+    const bool named = methods.size() > 1 || styleOf(methods.first()) != CurveStyle::Solid;
+    Placer words(font, area, layout.curves);
     const auto beside = {Qt::AlignRight | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
                          Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop};
-    if (cursor)
-        words.add(*layout.cursor, pointOnCurve(*record, *cursor), beside, true);
-    words.add(
-        layout.death,
-        QStringLiteral("died %1 (%2)")
-            .arg(momentText(foundAt, result.curveFrom(), withDay), spreadLabel(result.spreadHours)),
-        beside, true);
+    if (!layout.cursor.isEmpty())
+        words.add(layout.cursor.first(), pointOnCurve(*record, *cursor), beside, true);
+    if (named) {
+        QList<std::pair<int, QString>> legend;
+        for (qsizetype i = 0; i < methods.size(); ++i)
+            legend.append({int(i), methods.at(i)->name});
+        words.addLegend(layout.plot, legend);
+    }
+    for (qsizetype i = 0; i < methods.size(); ++i) {
+        const MethodResult &result = methods.at(i)->result;
+        const bool henssge = styleOf(methods.at(i)) == CurveStyle::Dashed;
+        const QString died = henssge
+                                 ? QStringLiteral("Henssge: died %1 (%2)")
+                                       .arg(henssgeMoment(foundAt, result.curveFrom(), withDay),
+                                            result.spreadHours ? tenthsOfHours(*result.spreadHours)
+                                                               : QStringLiteral("no 95 % limits"))
+                                 : QStringLiteral("%1died %2 (%3)")
+                                       .arg(named ? QStringLiteral("Newton: ") : QString(),
+                                            momentText(foundAt, result.curveFrom(), withDay),
+                                            spreadLabel(result.spreadHours));
+        words.add(layout.curves.at(i).death, died, beside, true);
+    }
     for (qsizetype i = 0; i < layout.readings.size(); ++i) {
-        const MarkedPoint &reading = result.readings.at(i);
+        const MarkedPoint &reading = readings.at(i);
         words.add(layout.readings.at(i),
                   typedDegrees(reading.temperature) + QStringLiteral(" at ") +
                       momentText(foundAt, reading.hours, withDay),
                   beside, true);
     }
-    words.add(QPointF(layout.plot.right(), layout.startY), typedDegrees(result.startTemperature),
-              {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
+    for (qsizetype i = 0; i < methods.size(); ++i)
+        words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
+                  typedDegrees(methods.at(i)->result.startTemperature),
+                  {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
     words.add(QPointF(layout.plot.right(), layout.roomY),
-              QStringLiteral("room ") + typedDegrees(result.ambient),
+              QStringLiteral("room ") + typedDegrees(methods.first()->result.ambient),
               {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
     const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(tStep))));
     for (qsizetype i = 0; i < temperatures.size(); ++i)

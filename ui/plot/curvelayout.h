@@ -15,10 +15,29 @@
 namespace quorrel::ui
 {
 
-// A word of the picture and the box it is drawn in.
+// A word of the picture and the box it is drawn in; a line of the legend
+// also shows, at its left, a stretch of the curve it names.
 struct PlotText {
     QRectF box;
     QString text;
+    std::optional<int> legendOf = std::nullopt; // the curve named
+};
+
+// How a method's curve is told apart, in any colour or none.
+enum class CurveStyle {
+    Solid,  // Newton's law: a solid line, its spread shaded
+    Dashed, // Henssge's nomogram: a dashed line, its 95 % limits hatched
+};
+
+// One method's curve in the picture.
+struct PlotCurve {
+    CurveStyle style = CurveStyle::Solid;
+    QPolygonF points;
+    QPointF death;
+    double startY = 0.0;
+    // The interval around the time of death, from left to right, cut at the
+    // plot's edges.
+    std::optional<std::pair<double, double>> band;
 };
 
 // The picture of a cooling curve laid out for an area and a font, before any
@@ -49,25 +68,31 @@ struct CurveLayout {
     QList<double> temperatureLines; // at these heights
     QList<double> timeLines;        // at these places across
     QList<double> midnightLines;    // only where few midnights fall in view
-    // The spread of the time of death, from left to right, cut at the plot's edges.
-    std::optional<std::pair<double, double>> band;
     double roomY = 0.0;
-    double startY = 0.0;
-    QPolygonF curve;
-    QPointF death;
+    // Newton's curve first where there is one.
+    QList<PlotCurve> curves;
     QList<QPointF> readings;
-    std::optional<QPointF> cursor;
-    // Every word, none over another, all inside the area; the cursor's first.
+    // Where the cursor meets each curve that runs at its time.
+    QList<QPointF> cursor;
+    // Every word, none over another, all inside the area; the cursor's first,
+    // then the legend where there is more than one kind of curve to name.
     QList<PlotText> texts;
 };
 
-// Lays out the curve of the case's estimate, with the cursor (in hours from
-// discovery) where given.
+// Lays out the curves of the case's estimates, with the cursor (in hours
+// from discovery) where given.
 CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord *record,
                         std::optional<double> cursor = std::nullopt);
 
+// The estimates with a curve to draw, Newton's first.
+QList<const MethodRecord *> drawnMethods(const CaseRecord &record);
+
+// The hours from discovery the curves span together: from the earliest death
+// to the latest end. None where no estimate has a curve.
+std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record);
+
 // Whether the curve's times name their day: where the picture spans more than
 // a day, a clock time alone would not say which.
-bool curveNamesDays(const MethodResult &result);
+bool curveNamesDays(const CaseRecord &record);
 
 } // namespace quorrel::ui

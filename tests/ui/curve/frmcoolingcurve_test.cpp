@@ -119,6 +119,33 @@ private slots:
                "which no temperature can be. 80 \u00B0F at 12:00:00 AM, when the body was found, "
                "and 75 \u00B0F at 2:00:00 AM; room -500 \u00B0F."
             << QList<int>{Qt::Key_End} << "Cooling curve";
+        // Henssge's estimate (70 kg, naked in still air) beside Newton's, or
+        // alone from one reading.
+        const QString henssgeWorked = QStringLiteral(
+            "Henssge's nomogram, dashed line: from 98.96 \u00B0F at about 9:40 AM the day before "
+            "discovery (95 % limits \u00B12.8 h) to 80 \u00B0F at 12:00:00 AM, when the body "
+            "was found.");
+        const QString bothWorked = QStringLiteral("Newton's law, solid line: f") +
+                                   kWorkedSummary.mid(1) + ". " + henssgeWorked;
+        QTest::newRow("Henssge beside Newton: each curve named with its line")
+            << true << kWorked << "henssge" << asOpened << bothWorked << QList<int>{Qt::Key_End}
+            << "2:00:00 AM: Newton's law of cooling 75.0 \u00B0F, Henssge's nomogram 77.7 \u00B0F";
+        QTest::newRow("Henssge's death comes first; Newton's curve joins at its own")
+            << true << kWorked << "henssge" << asOpened << bothWorked
+            << QList<int>{Qt::Key_Home,     Qt::Key_PageDown, Qt::Key_PageDown,
+                          Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown}
+            << "7:52:23 PM: Newton's law of cooling 96.2 \u00B0F, Henssge's nomogram 85.5 \u00B0F";
+        QTest::newRow("one reading: Henssge's curve alone")
+            << true << QStringList{"60", "80"} << "henssge" << asOpened
+            << henssgeWorked + " Room 60 \u00B0F." << QList<int>{Qt::Key_Home}
+            << "9:39:42 AM: Henssge's nomogram 99.0 \u00B0F";
+        QTest::newRow("one reading, then Calculate: both stay, Henssge checked again")
+            << true << QStringList{"60", "80"} << "henssge, calculate" << asOpened << bothWorked
+            << QList<int>{Qt::Key_End}
+            << "2:00:00 AM: Newton's law of cooling 75.0 \u00B0F, Henssge's nomogram 77.7 \u00B0F";
+        QTest::newRow("Clear takes both away")
+            << true << kWorked << "henssge, clear" << asOpened << kEmpty << QList<int>{Qt::Key_End}
+            << "Cooling curve";
         QTest::newRow("resized to its smallest")
             << true << kWorked << "" << QSize(100, 100) << kWorkedSummary << QList<int>{Qt::Key_End}
             << "2:00:00 AM, 75.0 \u00B0F";
@@ -139,8 +166,19 @@ private slots:
         frmCoolingCurve *curve = openFirst ? openByKeyboard() : nullptr;
         if (openFirst)
             QVERIFY(curve);
-        if (!entries.isEmpty())
+        if (entries.size() > 2) {
             calculate(entries);
+        } else if (!entries.isEmpty()) {
+            QTest::keyClicks(form->txtAmbRoomTemp, entries.at(0));
+            QTest::keyClicks(form->txtCorpseTemp, entries.at(1));
+        }
+        if (then.startsWith("henssge")) {
+            QVERIFY(estimateHenssge(form, "70"));
+            if (then.endsWith("calculate"))
+                calculate(kWorked);
+            if (then.endsWith("clear"))
+                QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        }
         if (then == "clear")
             QTest::mouseClick(form->cmdClear, Qt::LeftButton);
         if (then == "fail")

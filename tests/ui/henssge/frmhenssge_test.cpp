@@ -244,10 +244,11 @@ private slots:
             QCOMPARE(h->lblDetail->text(), detail);
         QCOMPARE(h->lblNewton->isVisible() ? h->lblNewton->text() : QString(),
                  calculate ? "Newton's law from both readings: 7:25:44 PM" : "");
-        // Only an estimate for the case Calculate made joins its record.
+        // The estimate shown is the case's, beside Newton's only where
+        // Calculate made that case.
         const auto &record = currentCase().record();
-        QCOMPARE(record && record->henssge ? record->henssge->sentence : QString(),
-                 calculate ? result : QString());
+        QCOMPARE(record && record->henssge ? record->henssge->sentence : QString(), result);
+        QCOMPARE(record && record->newton, calculate);
         // Every line is seen whole in its box.
         for (QLabel *label : h->findChildren<QLabel *>()) {
             const QRect needed = label->fontMetrics().boundingRect(
@@ -282,9 +283,10 @@ private slots:
         QCOMPARE(h->cboCondition->currentText(), "Dry, more thin or thick layers: 1.4 to 1.8");
     }
 
-    // Escape and Close hide the window with its result; a new Calculate or
-    // Clear takes the estimate out of the case and the window; the close box
-    // unloads it.
+    // Escape and Close hide the window with its result; a new Calculate has
+    // the estimate made again (or, where its entries no longer allow one,
+    // taken away without a word); an estimate of other entries is a case of
+    // its own; Clear takes it away; the close box unloads the window.
     void followsTheCaseAndHidesLikeTheConverter()
     {
         startWithMidnightSetAgain();
@@ -297,12 +299,27 @@ private slots:
         QCOMPARE(openByKeyboard(), h);
         QCOMPARE(h->lblResult->text(), kWorkedResult);
         QVERIFY(currentCase().record()->henssge);
+
         enterAndCalculate(form, {"60", "80", "76", "2"});
+        QVERIFY(currentCase().record()->henssge);
+        QCOMPARE(h->lblResult->text(), kWorkedResult);
+        QVERIFY2(h->lblCheck->text().contains(QStringLiteral("; 76 \u00B0F was measured")),
+                 qPrintable(h->lblCheck->text()));
+
+        h->txtMass->selectAll();
+        QTest::keyClicks(h->txtMass, "none");
+        enterAndCalculate(form, kWorked);
         QVERIFY(!currentCase().record()->henssge);
         QVERIFY(h->lblResult->isHidden());
+
         QCOMPARE(openByKeyboard(), h);
+        form->txtAmbRoomTemp->selectAll();
+        QTest::keyClicks(form->txtAmbRoomTemp, "59");
         estimate(h, "70", "kg", 0, "");
         QVERIFY(currentCase().record()->henssge);
+        QVERIFY(!currentCase().record()->newton);
+        QCOMPARE(form->txtTimeDead->text(), QString());
+        QVERIFY(h->lblNewton->isHidden());
         QTest::mouseClick(form->cmdClear, Qt::LeftButton);
         QVERIFY(h->lblResult->isHidden());
         QCOMPARE(openByKeyboard(), h);

@@ -3,6 +3,7 @@
 #include "cooling.h"
 #include "curve.h"
 #include "estimate.h"
+#include "henssge.h"
 #include "plot/curvelayout.h"
 #include "widgets.h"
 
@@ -20,26 +21,53 @@ using namespace quorrel::ui;
 namespace
 {
 
-// The record Calculate would publish for these readings, or none where the
-// law gives no estimate or the clock cannot hold it.
-std::optional<CaseRecord> recordFor(ClockTime foundAt, Readings r)
+// Which estimates the record holds: Calculate's, Henssge's beside it (70 kg,
+// naked in still air), or Henssge's from the first reading alone.
+enum class Methods { Newton, Both, Henssge };
+
+// The record the windows would publish for these readings, or none where
+// the methods give no estimate or the clock cannot hold it.
+std::optional<CaseRecord> recordFor(ClockTime foundAt, Readings r,
+                                    Methods methods = Methods::Newton)
 {
-    const Result<double> hours = estimateHoursSinceDeath(r.ambient, r.first, r.second, r.elapsed);
-    if (!hours)
-        return std::nullopt;
-    const Result<Confidence> confidence =
-        judgeEstimate(r.ambient, r.first, r.second, r.elapsed, *hours);
-    if (!confidence)
-        return std::nullopt;
     CaseRecord record;
     record.foundAt = foundAt;
-    record.newton.result = newtonResult(r, *hours, confidence, coolingCurve(r, *hours));
+    if (methods != Methods::Henssge) {
+        const Result<double> hours =
+            estimateHoursSinceDeath(r.ambient, r.first, r.second, r.elapsed);
+        if (!hours)
+            return std::nullopt;
+        const Result<Confidence> confidence =
+            judgeEstimate(r.ambient, r.first, r.second, r.elapsed, *hours);
+        if (!confidence)
+            return std::nullopt;
+        record.newton = MethodRecord{QStringLiteral("Newton's law of cooling"),
+                                     {},
+                                     newtonResult(r, *hours, confidence, coolingCurve(r, *hours)),
+                                     foundAt,
+                                     QString()};
+    }
+    if (methods != Methods::Newton) {
+        const HenssgeInput input{fahrenheitToCelsius(r.ambient), fahrenheitToCelsius(r.first), 70,
+                                 1.0, true};
+        const HenssgeResult henssge = estimateHenssge(input);
+        if (!henssge.estimate)
+            return methods == Methods::Both ? std::optional(record) : std::nullopt;
+        record.henssge =
+            MethodRecord{QStringLiteral("Henssge's nomogram"),
+                         {},
+                         henssgeMethodResult(input, *henssge.estimate, r.ambient, r.first,
+                                             methods == Methods::Both ? r.elapsed : 0.0),
+                         foundAt,
+                         QString()};
+    }
     return record;
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(quorrel::Readings)
+Q_DECLARE_METATYPE(Methods)
 
 class CurveLayoutTest : public QObject
 {
@@ -66,21 +94,25 @@ class CurveLayoutTest : public QObject
             return;
         QVERIFY2(layout.timeLines.size() <= 12, where);
         QVERIFY2(layout.midnightLines.size() <= 4, where);
-        QVERIFY2(layout.curve.size() <= std::max(65.0, size.width() / 2 + 1), where);
+        for (const PlotCurve &curve : layout.curves)
+            QVERIFY2(curve.points.size() <= std::max(65.0, size.width() / 2 + 1), where);
         static const QRegularExpression noTime(QStringLiteral(" at (;|,|$)|^, | at  "));
         for (qsizetype i = 0; i < layout.texts.size(); ++i) {
             const PlotText &text = layout.texts.at(i);
             QVERIFY2(area.contains(text.box), qPrintable(what + ": outside: " + text.text));
             QVERIFY2(!noTime.match(text.text).hasMatch(),
                      qPrintable(what + ": no time: " + text.text));
-            // The line labels never cover the curve.
+            // The line labels never cover a curve.
             if (text.text.startsWith(QStringLiteral("room ")) ||
-                text.text == QStringLiteral("98.6 \u00B0F")) {
-                QPainterPath curve;
-                curve.addPolygon(layout.curve);
-                QPainterPathStroker stroke;
-                QVERIFY2(!stroke.createStroke(curve).intersects(text.box),
-                         qPrintable(what + ": over the curve: " + text.text));
+                text.text == QStringLiteral("98.6 \u00B0F") ||
+                text.text == QStringLiteral("98.96 \u00B0F")) {
+                for (const PlotCurve &plotted : layout.curves) {
+                    QPainterPath curve;
+                    curve.addPolygon(plotted.points);
+                    QPainterPathStroker stroke;
+                    QVERIFY2(!stroke.createStroke(curve).intersects(text.box),
+                             qPrintable(what + ": over a curve: " + text.text));
+                }
             }
             for (qsizetype j = 0; j < i; ++j)
                 QVERIFY2(!layout.texts.at(j).box.intersects(text.box),
@@ -96,23 +128,34 @@ private slots:
     void wordsNeverMeetOrLeaveTheArea_data()
     {
         QTest::addColumn<Readings>("readings");
-        QTest::newRow("worked example") << Readings{60, 80, 75, 2};
-        QTest::newRow("spread of billions of days") << Readings{60, 80, 79.800000001, 400};
-        QTest::newRow("95 days") << Readings{60, 80, 75, 1000};
-        QTest::newRow("978 days before") << Readings{60, 80, 79.801, 2};
-        QTest::newRow("a reading beyond the clock") << Readings{60, 80, 60.0000001, 900000};
-        QTest::newRow("a room far below") << Readings{-1234567.891, 80, 75, 2};
-        QTest::newRow("first reading at normal") << Readings{60, 98.6, 75, 2};
-        QTest::newRow("below absolute zero") << Readings{-500, 80, 75, 2};
+        QTest::addColumn<Methods>("methods");
+        QTest::newRow("worked example") << Readings{60, 80, 75, 2} << Methods::Newton;
+        QTest::newRow("spread of billions of days")
+            << Readings{60, 80, 79.800000001, 400} << Methods::Newton;
+        QTest::newRow("95 days") << Readings{60, 80, 75, 1000} << Methods::Newton;
+        QTest::newRow("978 days before") << Readings{60, 80, 79.801, 2} << Methods::Newton;
+        QTest::newRow("a reading beyond the clock")
+            << Readings{60, 80, 60.0000001, 900000} << Methods::Newton;
+        QTest::newRow("a room far below") << Readings{-1234567.891, 80, 75, 2} << Methods::Newton;
+        QTest::newRow("first reading at normal") << Readings{60, 98.6, 75, 2} << Methods::Newton;
+        QTest::newRow("below absolute zero") << Readings{-500, 80, 75, 2} << Methods::Newton;
+        QTest::newRow("worked example, both methods") << Readings{60, 80, 75, 2} << Methods::Both;
+        QTest::newRow("one reading, Henssge alone") << Readings{59, 82.4, 0, 0} << Methods::Henssge;
+        QTest::newRow("both, Henssge without limits") << Readings{50, 56, 55, 3} << Methods::Both;
+        QTest::newRow("both, Henssge from a body at 37.2 C")
+            << Readings{60, 98.96, 90, 2} << Methods::Both;
+        QTest::newRow("both, 95 days of Newton") << Readings{60, 80, 75, 1000} << Methods::Both;
+        QTest::newRow("both, Newton doubtful") << Readings{-500, 80, 75, 2} << Methods::Both;
     }
     void wordsNeverMeetOrLeaveTheArea()
     {
         QFETCH(Readings, readings);
-        const std::optional<CaseRecord> record = recordFor(ClockTime{0}, readings);
+        QFETCH(Methods, methods);
+        const std::optional<CaseRecord> record = recordFor(ClockTime{0}, readings, methods);
         QVERIFY(record);
-        const MethodResult &result = record->newton.result;
+        const auto span = curveSpan(*record);
         for (QSizeF size : {QSizeF(360, 260), QSizeF(600, 420), QSizeF(1600, 1000)})
-            for (double at : {result.curveFrom(), 0.0, result.curveTo})
+            for (double at : {span ? span->first : 0.0, 0.0, span ? span->second : 0.0})
                 check(*record, size, at, QTest::currentDataTag());
     }
 
@@ -130,15 +173,17 @@ private slots:
             // Decimal readings, as typed to a tenth or to many places.
             const double second = ambient + unit(random) * (first - ambient);
             const double elapsed = std::pow(10.0, -2 + unit(random) * 7);
+            // A third of the cases also have Henssge's estimate beside Newton's.
             const std::optional<CaseRecord> record =
                 recordFor(ClockTime{static_cast<std::int32_t>(unit(random) * 86399)},
-                          Readings{ambient, first, second, elapsed});
+                          Readings{ambient, first, second, elapsed},
+                          i % 3 == 0 ? Methods::Both : Methods::Newton);
             if (!record)
                 continue;
             ++drawn;
-            const MethodResult &result = record->newton.result;
+            const auto span = curveSpan(*record);
             const double cursor =
-                result.curveFrom() + unit(random) * (result.curveTo - result.curveFrom());
+                span ? span->first + unit(random) * (span->second - span->first) : 0.0;
             check(*record, QSizeF(300 + unit(random) * 1300, 200 + unit(random) * 800), cursor,
                   QStringLiteral("seed %1, estimate %2").arg(seed).arg(i));
             if (QTest::currentTestFailed())
