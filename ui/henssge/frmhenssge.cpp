@@ -314,6 +314,10 @@ void frmHenssge::cmdEstimate_Click()
     const QString sentence = henssgeSentence(*foundAt, estimate);
     const QString detail = henssgeDetail(estimate, mass);
     showLines(readingsLine(*foundAt, *room, *body), sentence, detail, check, newton);
+    // The keyboard moves to the sentence, so a screen reader reads it out
+    // at once; Tab goes on to the working, Alt+M back to the mass.
+    if (!m_quiet)
+        lblResult->setFocus();
 
     // Joins Newton's estimate of the same case; for any other case, such as
     // one of a single reading, it is the record of its own.
