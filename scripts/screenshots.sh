@@ -84,6 +84,18 @@ sleep 1
 aid=$(xdotool search --onlyvisible --name '^Quorrel Estimator - Halbrook$' | grep -v "^$wid\$" | head -n 1)
 import -window "$aid" docs/about-window.png
 xdotool windowfocus --sync "$aid"; xdotool key Escape
+
+# Henssge's nomogram for a 70 kg body, then the curve with both methods.
+xdotool windowfocus --sync "$wid"
+xdotool key ctrl+h
+hid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Henssge Nomogram - Halbrook$' | head -n 1)
+xdotool windowfocus --sync "$hid"
+xdotool type "70"; xdotool key Return
+sleep 0.5
+import -window "$hid" docs/henssge-window.png
+xdotool key Escape
+xdotool windowfocus --sync "$wid"
+shoot_curve docs/cooling-curve-henssge.png
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
-  "docs/about-window.png"
+  "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png"
