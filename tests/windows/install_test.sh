@@ -2,8 +2,9 @@
 # The Windows installer, proved under Wine as a person would use it: a silent
 # install into a fresh Wine prefix, the installed program started from
 # Program Files on a virtual display, the worked example typed with the
-# keyboard, the case sheet saved with Ctrl+S and read back, then a silent
-# uninstall that must leave nothing of Quorrel in Program Files.
+# keyboard, the case sheet saved with Ctrl+S and read back with the registry
+# left as it was, then a silent uninstall that must leave nothing of Quorrel
+# in Program Files.
 #   install_test.sh SETUP.exe [SCREENSHOT.png]
 # SCREENSHOT, when given, receives the main window after the worked example.
 set -euo pipefail
@@ -97,6 +98,13 @@ if [ -n "$screenshot" ]; then
   echo "   main window: $screenshot"
 fi
 
+# Qt's file dialog keeps its history under HKCU\Software\QtProject, shared by
+# every Qt program: another program's is there before the sheet is saved and
+# must be all that is there after it.
+dialog_key='HKCU\Software\QtProject\FileDialog'
+wine reg add "$dialog_key" /v lastVisited /d 'file:///C:/another program' /f >/dev/null 2>&1
+registry_before=$(wine reg query "$dialog_key" /s 2>&1 | tr -d '\r')
+
 echo "-- Ctrl+S saves the case sheet"
 xdotool key ctrl+s
 dialog=$(find_window '^Save Case Sheet as PDF$' 60) || fail "no save dialog"
@@ -113,6 +121,10 @@ echo "   saved: ${sheet#"$work/"}"
 text=$(pdftotext -layout "$sheet" -)
 grep -q "7:25:44 PM" <<<"$text" || fail "the case sheet does not read 7:25:44 PM: $text"
 echo "   the case sheet reads 7:25:44 PM"
+registry_after=$(wine reg query "$dialog_key" /s 2>&1 | tr -d '\r')
+[ "$registry_after" = "$registry_before" ] ||
+  fail "the file dialog changed the registry: before: $registry_before; after: $registry_after"
+echo "   the file dialog left the registry as it found it"
 
 echo "-- the program closes"
 xdotool windowactivate --sync "$wid" 2>/dev/null || true

@@ -19,19 +19,57 @@ namespace
 {
 
 // Qt's file dialog, the print dialog's too, writes the folders it visited to
-// the user's settings whenever it closes (~/.config/QtProject.conf). Where
-// case sheets went is not ours to keep, and Quorrel has no settings of its
-// own: user settings are sent beneath the program's own file, a folder that
-// can never be made, so that write finds nowhere to go and nothing is read
-// back either. (On Windows the dialog's settings live in the registry, which
-// no path moves.)
-void keepNoDialogHistory()
+// the user's settings whenever it closes. Where case sheets went is not ours
+// to keep, and Quorrel has no settings of its own. For as long as one lives,
+// a dialog's writes go nowhere or are undone.
+class NoDialogHistory
 {
-    const QString program = QCoreApplication::applicationFilePath();
-    if (!QFileInfo(program).isFile())
-        return;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, program);
-}
+public:
+    NoDialogHistory()
+    {
+#ifdef Q_OS_WIN
+        // In the registry, under a key every Qt program shares: what it held
+        // before is put back afterwards, and a key made only now goes again.
+        QSettings settings(QSettings::UserScope, kQtProject);
+        m_hadProject = !settings.allKeys().isEmpty();
+        settings.beginGroup(kGroup);
+        for (const QString &key : settings.allKeys())
+            m_saved.append({key, settings.value(key)});
+#else
+        // In ~/.config/QtProject.conf: user settings are sent beneath the
+        // program's own file, a folder that can never be made, so that the
+        // write finds nowhere to go and nothing is read back either.
+        const QString program = QCoreApplication::applicationFilePath();
+        if (QFileInfo(program).isFile())
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, program);
+#endif
+    }
+    ~NoDialogHistory()
+    {
+#ifdef Q_OS_WIN
+        {
+            QSettings settings(QSettings::UserScope, kQtProject);
+            settings.remove(kGroup);
+            settings.beginGroup(kGroup);
+            for (const auto &[key, value] : m_saved)
+                settings.setValue(key, value);
+        }
+        if (!m_hadProject)
+            QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
+                .remove(kQtProject);
+#endif
+    }
+    NoDialogHistory(const NoDialogHistory &) = delete;
+    NoDialogHistory &operator=(const NoDialogHistory &) = delete;
+
+private:
+#ifdef Q_OS_WIN
+    static inline const QString kQtProject = QStringLiteral("QtProject");
+    static inline const QString kGroup = QStringLiteral("FileDialog");
+    bool m_hadProject = false;
+    QList<std::pair<QString, QVariant>> m_saved;
+#endif
+};
 
 // "The case sheet could not be saved as <file>: <reason>."; a reason that
 // names the file itself ("Existing file <file> is not writable") is not
@@ -49,7 +87,8 @@ QString failedFile(const QString &done, const QString &how, const QString &path,
 
 void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 {
-    keepNoDialogHistory();
+    // Made before the dialog, so that it ends after the dialog's last write.
+    const NoDialogHistory noHistory;
     const QDateTime madeAt = QDateTime::currentDateTime();
     // Qt's own dialog on every desktop: it adds ".pdf" to a name typed without
     // it before it asks whether to replace a file, so the question concerns
@@ -77,7 +116,7 @@ void saveCaseSheet(QWidget *parent, const CaseRecord &record)
 
 void printCaseSheet(QWidget *parent, const CaseRecord &record)
 {
-    keepNoDialogHistory();
+    const NoDialogHistory noHistory;
     // Qt Print Support is loaded with the module on the first print, not at
     // start-up.
     QString whyNot;
