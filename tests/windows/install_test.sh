@@ -101,9 +101,10 @@ fi
 # Qt's file dialog keeps its history under HKCU\Software\QtProject, shared by
 # every Qt program: another program's is there before the sheet is saved and
 # must be all that is there after it.
-dialog_key='HKCU\Software\QtProject\FileDialog'
-wine reg add "$dialog_key" /v lastVisited /d 'file:///C:/another program' /f >/dev/null 2>&1
-registry_before=$(wine reg query "$dialog_key" /s 2>&1 | tr -d '\r')
+qt_key='HKCU\Software\QtProject'
+wine reg add "$qt_key\OrganizationDefaults\FileDialog" /v lastVisited \
+  /d 'file:///C:/another program' /f >/dev/null 2>&1
+registry_before=$(wine reg query "$qt_key" /s 2>&1 | tr -d '\r')
 
 echo "-- Ctrl+S saves the case sheet"
 xdotool key ctrl+s
@@ -121,15 +122,16 @@ echo "   saved: ${sheet#"$work/"}"
 text=$(pdftotext -layout "$sheet" -)
 grep -q "7:25:44 PM" <<<"$text" || fail "the case sheet does not read 7:25:44 PM: $text"
 echo "   the case sheet reads 7:25:44 PM"
-registry_after=$(wine reg query "$dialog_key" /s 2>&1 | tr -d '\r')
-[ "$registry_after" = "$registry_before" ] ||
-  fail "the file dialog changed the registry: before: $registry_before; after: $registry_after"
-echo "   the file dialog left the registry as it found it"
 
 echo "-- the program closes"
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
 xdotool key alt+F4
 wait_for 30 bash -c "! kill -0 $program 2>/dev/null" || fail "the program did not close"
+# Read once the program has gone, when nothing more can be written.
+registry_after=$(wine reg query "$qt_key" /s 2>&1 | tr -d '\r') || true
+[ "$registry_after" = "$registry_before" ] ||
+  fail "the file dialog changed the registry: before: $registry_before; after: $registry_after"
+echo "   the file dialog left the registry as it found it"
 
 echo "-- silent uninstall"
 wine 'C:\Program Files\Quorrel\uninstall.exe' /S

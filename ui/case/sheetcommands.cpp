@@ -28,13 +28,16 @@ public:
     NoDialogHistory()
     {
 #ifdef Q_OS_WIN
-        // In the registry, under a key every Qt program shares: what it held
-        // before is put back afterwards, and a key made only now goes again.
-        QSettings settings(QSettings::UserScope, kQtProject);
-        m_hadProject = !settings.allKeys().isEmpty();
-        settings.beginGroup(kGroup);
-        for (const QString &key : settings.allKeys())
-            m_saved.append({key, settings.value(key)});
+        // In the registry, beneath keys every Qt program shares: what the
+        // dialog's own key held before is put back afterwards, and keys
+        // made only now go again.
+        QSettings software(kSoftware, QSettings::NativeFormat);
+        m_hadProject = software.childGroups().contains(kProject);
+        software.beginGroup(kProject);
+        m_hadDefaults = software.childGroups().contains(kDefaults);
+        software.beginGroup(kDefaults + '/' + kGroup);
+        for (const QString &key : software.allKeys())
+            m_saved.append({key, software.value(key)});
 #else
         // In ~/.config/QtProject.conf: user settings are sent beneath the
         // program's own file, a folder that can never be made, so that the
@@ -47,16 +50,15 @@ public:
     ~NoDialogHistory()
     {
 #ifdef Q_OS_WIN
-        {
-            QSettings settings(QSettings::UserScope, kQtProject);
-            settings.remove(kGroup);
-            settings.beginGroup(kGroup);
-            for (const auto &[key, value] : m_saved)
-                settings.setValue(key, value);
-        }
+        QSettings software(kSoftware, QSettings::NativeFormat);
+        const QString defaults = kProject + '/' + kDefaults;
+        software.remove(defaults + '/' + kGroup);
+        for (const auto &[key, value] : m_saved)
+            software.setValue(defaults + '/' + kGroup + '/' + key, value);
+        if (!m_hadDefaults)
+            software.remove(defaults);
         if (!m_hadProject)
-            QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
-                .remove(kQtProject);
+            software.remove(kProject);
 #endif
     }
     NoDialogHistory(const NoDialogHistory &) = delete;
@@ -64,9 +66,14 @@ public:
 
 private:
 #ifdef Q_OS_WIN
-    static inline const QString kQtProject = QStringLiteral("QtProject");
+    // Where Qt's dialog keeps its settings, for the organization "QtProject"
+    // and no application.
+    static inline const QString kSoftware = QStringLiteral("HKEY_CURRENT_USER\\Software");
+    static inline const QString kProject = QStringLiteral("QtProject");
+    static inline const QString kDefaults = QStringLiteral("OrganizationDefaults");
     static inline const QString kGroup = QStringLiteral("FileDialog");
     bool m_hadProject = false;
+    bool m_hadDefaults = false;
     QList<std::pair<QString, QVariant>> m_saved;
 #endif
 };
