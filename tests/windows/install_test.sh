@@ -2,9 +2,9 @@
 # The Windows installer, proved under Wine as a person would use it: a silent
 # install into a fresh Wine prefix, the installed program started from
 # Program Files on a virtual display, the worked example typed with the
-# keyboard, the case sheet saved with Ctrl+S and read back with the registry
-# left as it was, then a silent uninstall that must leave nothing of Quorrel
-# in Program Files.
+# keyboard and Henssge's nomogram beside it, the case sheet saved with Ctrl+S
+# and read back with the registry left as it was, then a silent uninstall
+# that must leave nothing of Quorrel in Program Files.
 #   install_test.sh SETUP.exe [SCREENSHOT.png]
 # SCREENSHOT, when given, receives the main window after the worked example.
 set -euo pipefail
@@ -98,6 +98,17 @@ if [ -n "$screenshot" ]; then
   echo "   main window: $screenshot"
 fi
 
+echo "-- Ctrl+H: Henssge's nomogram for 70 kg"
+xdotool key ctrl+h
+henssge=$(find_window '^Henssge Nomogram - Halbrook$' 60) || fail "no Henssge window"
+xdotool windowactivate --sync "$henssge" 2>/dev/null || xdotool windowfocus --sync "$henssge"
+sleep 1
+xdotool type --delay 50 "70"; xdotool key Return
+sleep 1
+xdotool key Escape
+xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
+sleep 1
+
 # Qt's file dialog keeps its history under HKCU\Software\QtProject, shared by
 # every Qt program: another program's is there before the sheet is saved and
 # must be all that is there after it.
@@ -121,7 +132,10 @@ wait_for 60 find_sheet || fail "no case sheet was saved"
 echo "   saved: ${sheet#"$work/"}"
 text=$(pdftotext -layout "$sheet" -)
 grep -q "7:25:44 PM" <<<"$text" || fail "the case sheet does not read 7:25:44 PM: $text"
-echo "   the case sheet reads 7:25:44 PM"
+henssge_said="died between 6:52 AM and 12:28 PM the day before"
+grep -q "$henssge_said" <<<"$(tr -s ' \n' ' ' <<<"$text")" ||
+  fail "the case sheet has no Henssge estimate: $text"
+echo "   the case sheet reads 7:25:44 PM, and Henssge's $henssge_said"
 
 echo "-- the program closes"
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
@@ -142,4 +156,4 @@ wait_for 60 test ! -e "$installed" ||
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
 leftover=$(find "$programs" -maxdepth 1 -iname '*quorrel*')
 [ -z "$leftover" ] || fail "left in Program Files: $leftover"
-echo "PASS: installed, worked example 7:25:44 PM, uninstalled with nothing left"
+echo "PASS: installed, worked example 7:25:44 PM beside Henssge's, uninstalled with nothing left"
