@@ -146,6 +146,10 @@ try:
     step("Ctrl+S opens the dialog that saves the case sheet", ["Save Case Sheet as PDF"],
          keys=["ctrl+s"], activate=True)
     xdotool("key", "Escape")  # nothing saved
+    # The hours box still holds the 0 that Calculate refused: 2 again, and
+    # Calculate, so that Henssge's nomogram reads the worked example's case.
+    step("the hours box set back to 2", ["2"], keys=["ctrl+a"], typed="2", activate=True)
+    step("Enter calculates again", ["return"], keys=["Return"])
     # Henssge's nomogram reads the same case from the main window; Estimate
     # takes the keyboard to its result, which Orca reads at once.
     step("Ctrl+H opens Henssge's nomogram on the body mass",

@@ -46,8 +46,8 @@ struct CaseRecord {
     QList<const MethodRecord *> methods() const;
 };
 
-// The one record of the case that every window shows: the main window
-// publishes to it, the others listen.
+// The one record of the case that every window shows: the main window and
+// Henssge's publish to it, every window listens.
 class CaseHolder : public QObject
 {
     Q_OBJECT

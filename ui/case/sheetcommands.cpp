@@ -55,10 +55,19 @@ public:
         software.remove(defaults + '/' + kGroup);
         for (const auto &[key, value] : m_saved)
             software.setValue(defaults + '/' + kGroup + '/' + key, value);
+        // Keys made only now go again, unless another program has written
+        // to them meanwhile.
+        const auto removeIfEmpty = [&](const QString &key) {
+            software.beginGroup(key);
+            const bool empty = software.allKeys().isEmpty();
+            software.endGroup();
+            if (empty)
+                software.remove(key);
+        };
         if (!m_hadDefaults)
-            software.remove(defaults);
+            removeIfEmpty(defaults);
         if (!m_hadProject)
-            software.remove(kProject);
+            removeIfEmpty(kProject);
 #endif
     }
     NoDialogHistory(const NoDialogHistory &) = delete;

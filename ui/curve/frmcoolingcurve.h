@@ -11,11 +11,11 @@ class QPushButton;
 namespace quorrel::ui
 {
 
-// The plot of the cooling curve: a focusable graphic. Left and Right move a
-// cursor along the curve in 15-minute steps, Page Up and Page Down by a tenth
-// of the view, Home and End jump to the death and to the last reading; the
-// cursor's time and temperature become the plot's accessible name, the
-// curve's summary its description.
+// The plot of the case's cooling curves: a focusable graphic. Left and Right
+// move a cursor along the curves in 15-minute steps, Page Up and Page Down by
+// a tenth of the view, Home and End jump to the earliest death and to the
+// last reading; the cursor's time and each curve's temperature then become
+// the plot's accessible name, the curves' summary its description.
 class CurvePlot : public QWidget
 {
     Q_OBJECT
@@ -46,8 +46,8 @@ private:
     unsigned m_pointId = 0;
 };
 
-// The cooling curve of the estimate the main window shows, redrawn by every
-// successful Calculate and emptied by Clear. Modeless and resizable; Close and
+// The cooling curves of the case's estimates, redrawn whenever Calculate or
+// Henssge's Estimate changes the case and emptied by Clear. Modeless and resizable; Close and
 // Escape only hide it, its close box unloads it.
 class frmCoolingCurve : public Form
 {

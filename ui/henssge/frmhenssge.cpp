@@ -57,6 +57,14 @@ QString bodyRange()
              degreesCelsius(typedNumber(kHenssgeStartCelsius)));
 }
 
+// Whether Newton's estimate in the record is of this body: the same time
+// found, room and first reading.
+bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double body)
+{
+    return record.newton && record.foundAt == foundAt && record.newton->result.ambient == room &&
+           record.newton->result.readings.at(0).temperature == body;
+}
+
 } // namespace
 
 frmHenssge::frmHenssge()
@@ -302,12 +310,14 @@ void frmHenssge::cmdEstimate_Click()
                          expected ? std::optional(celsiusToFahrenheit(*expected)) : std::nullopt,
                          *second, estimate, mass);
     }
-    // Newton's estimate is named beside this one only for the same case: the
-    // same time found and the same first readings.
+    // Newton's estimate is named beside this one only for the same case:
+    // every entry as Calculate read it, the second reading too, which the
+    // check uses.
     const std::optional<CaseRecord> &record = currentCase().record();
-    const bool sameCase = record && record->newton && record->foundAt == *foundAt &&
-                          record->newton->result.ambient == *room &&
-                          record->newton->result.readings.at(0).temperature == *body;
+    const bool sameCase = record && sameBody(*record, *foundAt, *room, *body) && second && hours &&
+                          record->newton->result.readings.at(1).temperature == *second &&
+                          record->newton->result.readings.at(1).hours == *hours;
+    m_shown = ShownCase{*foundAt, *room, *body};
     const QString newton = sameCase ? QStringLiteral("Newton's law from both readings: ") +
                                           clockText(record->newton->deathAt)
                                     : QString();
@@ -360,13 +370,17 @@ void frmHenssge::caseChanged()
     // A new Calculate: the estimate shown is made again for the case it made,
     // so that both methods stay in the record and this window's check uses
     // the new second reading. Clear takes it away.
+    // A body of another time found or first readings is another body: the
+    // mass and factor typed here are not its own.
     const std::optional<CaseRecord> &record = currentCase().record();
-    if (record && record->newton && !record->henssge) {
+    if (record && !record->henssge && m_shown &&
+        sameBody(*record, m_shown->foundAt, m_shown->room, m_shown->body)) {
         m_quiet = true;
         cmdEstimate_Click();
         m_quiet = false;
         return;
     }
+    m_shown.reset();
     showLines(kHint, QString(), QString(), QString(), QString());
 }
 

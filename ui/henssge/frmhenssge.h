@@ -1,6 +1,9 @@
 #pragma once
 
+#include "clock.h"
 #include "form.h"
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -62,12 +65,20 @@ private:
     void refuse(const QString &text, QWidget *entry = nullptr);
     void showLines(const QString &readings, const QString &result, const QString &detail,
                    const QString &check, const QString &newton);
-    // A case changed by the main window: Calculate has the estimate made
-    // again for it, Clear takes it away.
+    // A case changed by the main window: a Calculate for the same body has
+    // the estimate made again for it; any other case, or Clear, takes it
+    // away.
     void caseChanged();
 
     bool m_publishing = false;
     bool m_quiet = false;
+    // The body the result shown is of.
+    struct ShownCase {
+        ClockTime foundAt;
+        double room = 0.0;
+        double body = 0.0;
+    };
+    std::optional<ShownCase> m_shown;
 };
 
 } // namespace quorrel::ui

@@ -76,8 +76,9 @@ QString curveSummary(const CaseRecord *record)
         return henssge + QStringLiteral(" Room ") + typedDegrees(record->henssge->result.ambient) +
                '.';
     QString newton = newtonInWords(*record, *record->newton, withDay);
-    if (record->newton->result.hasCurve())
-        newton = QStringLiteral("Newton's law, solid line: f") + newton.mid(1);
+    newton = record->newton->result.hasCurve()
+                 ? QStringLiteral("Newton's law, solid line: f") + newton.mid(1)
+                 : QStringLiteral("Newton's law, n") + newton.mid(1);
     return newton + (newton.endsWith('.') ? QStringLiteral(" ") : QStringLiteral(". ")) + henssge;
 }
 
@@ -118,15 +119,17 @@ void paintCurve(QPainter &painter, const CurveLayout &layout, const QPalette &pa
 
     // The bands behind everything: Newton's shaded, Henssge's hatched, so
     // that they differ on paper without colour too.
+    const auto bandBrush = [&](CurveStyle style) {
+        QColor shade = style == CurveStyle::Solid ? accent : ink;
+        shade.setAlpha(style == CurveStyle::Solid ? 60 : 90);
+        return style == CurveStyle::Solid ? QBrush(shade) : QBrush(shade, Qt::BDiagPattern);
+    };
     for (const PlotCurve &curve : layout.curves) {
         if (!curve.band)
             continue;
         const QRectF band(curve.band->first, plot.top(), curve.band->second - curve.band->first,
                           plot.height());
-        QColor shade = curve.style == CurveStyle::Solid ? accent : ink;
-        shade.setAlpha(curve.style == CurveStyle::Solid ? 60 : 90);
-        painter.fillRect(band, curve.style == CurveStyle::Solid ? QBrush(shade)
-                                                                : QBrush(shade, Qt::BDiagPattern));
+        painter.fillRect(band, bandBrush(curve.style));
     }
 
     QColor grid = ink;
@@ -206,7 +209,13 @@ void paintCurve(QPainter &painter, const CurveLayout &layout, const QPalette &pa
         }
         const double sample = metrics.horizontalAdvance(QStringLiteral("0000"));
         const double y = text.box.center().y();
-        painter.setPen(penOf(layout.curves.at(*text.legendOf).style));
+        // The band's fill behind the stroke, so that on paper too the legend
+        // says which band is whose.
+        const CurveStyle style = layout.curves.at(*text.legendOf).style;
+        painter.fillRect(
+            QRectF(text.box.left() + 2, text.box.top() + 2, sample - 2, text.box.height() - 4),
+            bandBrush(style));
+        painter.setPen(penOf(style));
         painter.drawLine(QPointF(text.box.left() + 2, y), QPointF(text.box.left() + sample, y));
         painter.setPen(ink);
         painter.drawText(text.box.adjusted(sample + 6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,

@@ -270,12 +270,17 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
     // width, and a band wider than the view runs to its edge. Henssge's
     // limits, a few hours at most, are shown whole.
     double viewFrom = spanFrom;
-    for (const MethodRecord *method : methods)
-        if (styleOf(method) == CurveStyle::Dashed && method->result.spreadHours)
-            viewFrom = std::min(viewFrom, method->result.curveFrom() - *method->result.spreadHours);
-    const double span = end - viewFrom;
+    double viewTo = end;
+    for (const MethodRecord *method : methods) {
+        const MethodResult &result = method->result;
+        if (styleOf(method) == CurveStyle::Dashed && result.spreadHours) {
+            viewFrom = std::min(viewFrom, result.curveFrom() - *result.spreadHours);
+            viewTo = std::max(viewTo, result.curveFrom() + *result.spreadHours);
+        }
+    }
+    const double span = viewTo - viewFrom;
     layout.from = viewFrom - span * 0.04;
-    layout.to = end;
+    layout.to = viewTo;
     if (!std::isfinite(layout.high - layout.low) || !std::isfinite(layout.to - layout.from) ||
         !(layout.to > layout.from))
         return layout;

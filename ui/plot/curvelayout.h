@@ -75,7 +75,7 @@ struct CurveLayout {
     // Where the cursor meets each curve that runs at its time.
     QList<QPointF> cursor;
     // Every word, none over another, all inside the area; the cursor's first,
-    // then the legend where there is more than one kind of curve to name.
+    // then the legend wherever Henssge's curve is drawn.
     QList<PlotText> texts;
 };
 

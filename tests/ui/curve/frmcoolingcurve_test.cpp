@@ -143,6 +143,17 @@ private slots:
             << true << QStringList{"60", "80"} << "henssge, calculate" << asOpened << bothWorked
             << QList<int>{Qt::Key_End}
             << "2:00:00 AM: Newton's law of cooling 75.0 \u00B0F, Henssge's nomogram 77.7 \u00B0F";
+        QTest::newRow("Newton doubtful: its words, then Henssge's curve")
+            << true << QStringList{"60", "75", "80", "2"} << "henssge" << asOpened
+            << "Newton's law, no curve: Doubtful: the second reading is farther from the room "
+               "temperature than the first, so the body was not cooling. 75 \u00B0F at 12:00:00 "
+               "AM, when the body was found, and 80 \u00B0F at 2:00:00 AM; room 60 \u00B0F. "
+               "Henssge's nomogram, dashed line: from 98.96 \u00B0F at about 4:56 AM the day "
+               "before "
+               "discovery (95 % limits \u00B13.2 h) to 75 \u00B0F at 12:00:00 AM, when the body "
+               "was found."
+            << QList<int>{Qt::Key_Home}
+            << "4:55:51 AM, the day before: Henssge's nomogram 99.0 \u00B0F";
         QTest::newRow("Clear takes both away")
             << true << kWorked << "henssge, clear" << asOpened << kEmpty << QList<int>{Qt::Key_End}
             << "Cooling curve";

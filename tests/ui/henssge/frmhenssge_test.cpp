@@ -306,15 +306,31 @@ private slots:
         QVERIFY2(h->lblCheck->text().contains(QStringLiteral("; 76 \u00B0F was measured")),
                  qPrintable(h->lblCheck->text()));
 
+        // A second reading changed since Calculate makes another case.
+        form->txtCorpseTempTwo->selectAll();
+        QTest::keyClicks(form->txtCorpseTempTwo, "70");
+        estimate(h, "70", "kg", 0, "");
+        QVERIFY(!currentCase().record()->newton);
+        QVERIFY(h->lblNewton->isHidden());
+
+        // Another body, calculated with this window hidden: its mass is not
+        // this one's.
+        QTest::keyClick(h->txtMass, Qt::Key_Escape);
+        enterAndCalculate(form, {"62", "81", "76", "2"});
+        QVERIFY(!currentCase().record()->henssge);
+        QVERIFY(h->lblResult->isHidden());
+
+        QCOMPARE(openByKeyboard(), h);
+        estimate(h, "70", "kg", 0, "");
         h->txtMass->selectAll();
         QTest::keyClicks(h->txtMass, "none");
-        enterAndCalculate(form, kWorked);
+        enterAndCalculate(form, {"62", "81", "75", "2"});
         QVERIFY(!currentCase().record()->henssge);
         QVERIFY(h->lblResult->isHidden());
 
         QCOMPARE(openByKeyboard(), h);
         form->txtAmbRoomTemp->selectAll();
-        QTest::keyClicks(form->txtAmbRoomTemp, "59");
+        QTest::keyClicks(form->txtAmbRoomTemp, "61");
         estimate(h, "70", "kg", 0, "");
         QVERIFY(currentCase().record()->henssge);
         QVERIFY(!currentCase().record()->newton);

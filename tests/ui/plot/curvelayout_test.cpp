@@ -96,6 +96,14 @@ class CurveLayoutTest : public QObject
         QVERIFY2(layout.midnightLines.size() <= 4, where);
         for (const PlotCurve &curve : layout.curves)
             QVERIFY2(curve.points.size() <= std::max(65.0, size.width() / 2 + 1), where);
+        // Henssge's limits, a few hours, are seen whole.
+        if (record.henssge && record.henssge->result.spreadHours) {
+            const MethodResult &henssge = record.henssge->result;
+            QVERIFY2(layout.x(henssge.curveFrom() - *henssge.spreadHours) >= layout.plot.left() &&
+                         layout.x(henssge.curveFrom() + *henssge.spreadHours) <=
+                             layout.plot.right() + 1e-9,
+                     where);
+        }
         static const QRegularExpression noTime(QStringLiteral(" at (;|,|$)|^, | at  "));
         for (qsizetype i = 0; i < layout.texts.size(); ++i) {
             const PlotText &text = layout.texts.at(i);
@@ -141,6 +149,8 @@ private slots:
         QTest::newRow("below absolute zero") << Readings{-500, 80, 75, 2} << Methods::Newton;
         QTest::newRow("worked example, both methods") << Readings{60, 80, 75, 2} << Methods::Both;
         QTest::newRow("one reading, Henssge alone") << Readings{59, 82.4, 0, 0} << Methods::Henssge;
+        QTest::newRow("one reading, Henssge's limits reach past discovery")
+            << Readings{60, 98, 0, 0} << Methods::Henssge;
         QTest::newRow("both, Henssge without limits") << Readings{50, 56, 55, 3} << Methods::Both;
         QTest::newRow("both, Henssge from a body at 37.2 C")
             << Readings{60, 98.96, 90, 2} << Methods::Both;
