@@ -13,17 +13,12 @@ namespace quorrel::ui
 namespace
 {
 
-QString readingAt(const CaseRecord &record, const MarkedPoint &reading, bool withDay)
-{
-    return typedDegrees(reading.temperature) + QStringLiteral(" at ") +
-           momentText(record.foundAt, reading.hours, withDay);
-}
-
 QString readingsInWords(const CaseRecord &record, const MethodResult &result, bool withDay)
 {
     return QStringLiteral("%1, when the body was found, and %2; room %3")
-        .arg(readingAt(record, result.readings.at(0), withDay),
-             readingAt(record, result.readings.at(1), withDay), typedDegrees(result.ambient));
+        .arg(readingText(record.foundAt, result.readings.at(0), withDay),
+             readingText(record.foundAt, result.readings.at(1), withDay),
+             typedDegrees(result.ambient));
 }
 
 // Newton's curve, from the temperature at death through both readings.
@@ -57,10 +52,16 @@ QString henssgeInWords(const CaseRecord &record, const MethodRecord &henssge)
                                : QStringLiteral("no 95 % limits");
     return QStringLiteral("from %1 at about %2 (%3) to %4, when the body was found")
         .arg(typedDegrees(result.startTemperature), died, limits,
-             readingAt(record, result.readings.at(0), false));
+             readingText(record.foundAt, result.readings.at(0), false));
 }
 
 } // namespace
+
+QString readingText(ClockTime foundAt, const MarkedPoint &reading, bool withDay)
+{
+    return typedDegrees(reading.temperature) + QStringLiteral(" at ") +
+           momentText(foundAt, reading.hours, withDay);
+}
 
 QString curveSummary(const CaseRecord *record)
 {

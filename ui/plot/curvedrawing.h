@@ -27,6 +27,10 @@ std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
                                         const QPalette &palette, const CaseRecord *record,
                                         std::optional<double> cursor = std::nullopt);
 
+// A reading as the picture names it: "75 °F at 2:00:00 AM", with its day
+// where asked.
+QString readingText(ClockTime foundAt, const MarkedPoint &reading, bool withDay);
+
 // One sentence that says what the picture shows.
 QString curveSummary(const CaseRecord *record);
 

@@ -407,13 +407,9 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
                                             spreadLabel(result.spreadHours));
         words.add(layout.curves.at(i).death, died, beside, true);
     }
-    for (qsizetype i = 0; i < layout.readings.size(); ++i) {
-        const MarkedPoint &reading = readings.at(i);
-        words.add(layout.readings.at(i),
-                  typedDegrees(reading.temperature) + QStringLiteral(" at ") +
-                      momentText(foundAt, reading.hours, withDay),
-                  beside, true);
-    }
+    for (qsizetype i = 0; i < layout.readings.size(); ++i)
+        words.add(layout.readings.at(i), readingText(foundAt, readings.at(i), withDay), beside,
+                  true);
     for (qsizetype i = 0; i < methods.size(); ++i)
         words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
                   typedDegrees(methods.at(i)->result.startTemperature),
