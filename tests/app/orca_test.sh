@@ -7,8 +7,24 @@ binary=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "${2:-}" != --inside ]; then
+  # Orca refuses to start beside another Orca of the same user, and with
+  # --replace it would kill it: the screen reader of the person running the
+  # tests, or the last run's Orca, still exiting. In a PID namespace of its own
+  # it sees neither; the program and the buses run there too, so that Orca can
+  # still look up the program's process.
+  isolate=(unshare --pid --fork --mount-proc --kill-child)
+  [ "$(id -u)" = 0 ] || isolate+=(--map-current-user)
+  if ! "${isolate[@]}" true 2>/dev/null; then
+    if pgrep -u "$(id -u)" -x orca >/dev/null; then
+      echo "SKIP: an Orca of this user is running, and this machine gives the test" \
+        "no PID namespace to run another beside it"
+      exit 77
+    fi
+    isolate=()
+  fi
   source "$here/xdisplay.sh"
-  with_own_display 1024x768x24 dbus-run-session -- bash "$0" "$binary" --inside
+  with_own_display 1024x768x24 "${isolate[@]}" dbus-run-session -- \
+    bash "$0" "$binary" --inside
   exit
 fi
 
@@ -44,7 +60,7 @@ printf 'default_driver=null\n' >"$HOME/.libao"
 pids+=($!)
 # Orca buffers its debug file unless it is a terminal: script gives it one, and
 # writes what Orca says to the log as soon as it is said.
-script -q -f -c "orca --replace --debug-file=/dev/tty" "$scratch/orca.log" \
+script -q -f -c "orca --debug-file=/dev/tty" "$scratch/orca.log" \
   </dev/null >"$scratch/orca.out" 2>&1 &
 pids+=($!)
 

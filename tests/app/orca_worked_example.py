@@ -43,6 +43,15 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 
 
+def wait_closed(title):
+    # Keys sent while a modal dialog is still up are lost to its parent.
+    def closed():
+        return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                              capture_output=True).returncode != 0
+    if not wait_until(title, closed, 30):
+        fail(f"'{title}' did not close")
+
+
 # Orca says this once it listens; without it nothing else can be heard.
 if not wait_until("Orca", lambda: "Screen reader on." in log_text(), 90):
     with open(orca_out, encoding="utf-8", errors="replace") as out:
@@ -54,6 +63,17 @@ transcript = []
 window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
                          "^Quorrel Estimator - Halbrook$"], check=True, timeout=60,
                         capture_output=True, text=True).stdout.split()[0]
+
+
+class Title(str):
+    """A window's title. Orca says it when the window takes the keyboard, but
+    on a loaded machine its keyboard handler may see the new window before the
+    window's own event, and then it stays silent about the title. What counts
+    then is that the window told Orca it was activated."""
+
+    def found(self, heard, log):
+        return any(self in u for u in heard) or re.search(
+            r"OBJECT EVENT: window:activate \(0, 0, " + re.escape(self) + r"\)", log)
 
 
 def step(what, expected, keys=(), typed=None, seconds=30, handled=None, activate=False):
@@ -70,9 +90,10 @@ def step(what, expected, keys=(), typed=None, seconds=30, handled=None, activate
         xdotool("type", "--delay", "60", typed)
 
     def heard_all():
-        heard = spoken_since(offset)
-        return all(any(" ".join(e.split()) in u for u in heard) for e in expected) and (
-            handled is None or re.search(handled, log_text()[offset:], re.DOTALL))
+        heard, log = spoken_since(offset), log_text()[offset:]
+        return all(e.found(heard, log) if isinstance(e, Title) else
+                   any(" ".join(e.split()) in u for u in heard) for e in expected) and (
+            handled is None or re.search(handled, log, re.DOTALL))
 
     if not wait_until(what, heard_all, seconds):
         fail(f"{what}: Orca never said {expected}", offset)
@@ -82,7 +103,7 @@ def step(what, expected, keys=(), typed=None, seconds=30, handled=None, activate
 
 
 try:
-    step("the main window gets the focus", ["Quorrel Estimator - Halbrook", "Hour"],
+    step("the main window gets the focus", [Title("Quorrel Estimator - Halbrook"), "Hour"],
          activate=True, seconds=60)
     step("hour typed", ["2"], typed="12")
     step("Tab to the minute list", ["Minute"], keys=["Tab"])
@@ -111,7 +132,7 @@ try:
     step("Shift+Tab back into the hours box", ["Time elapsed of 2nd Corpse"],
          keys=["shift+Tab"])
     step("a zero elapsed time brings up Invalid Data",
-         ["Invalid Data", "The data you entered would produce Non-real results."],
+         [Title("Invalid Data"), "The data you entered would produce Non-real results."],
          keys=["0", "Return"])
     step("OK closes the message", ["return"], keys=["Return"])
     # Xvfb has no window manager to hand the keyboard back to the main window.
@@ -132,7 +153,7 @@ try:
     # The failed Calculate left the worked example's estimate in the result
     # box: the curve window draws that one, not the 0 typed since.
     step("Ctrl+G opens the cooling curve, read as a whole",
-         ["Cooling Curve - Halbrook", "Cooling curve",
+         [Title("Cooling Curve - Halbrook"), "Cooling curve",
           f"From 98.6 {DEG}F at 7:25:44 PM to 80 {DEG}F at 12:00:00 AM, when the body was "
           f"found, and 75 {DEG}F at 2:00:00 AM; room 60 {DEG}F"],
          keys=["ctrl+g"], activate=True)
@@ -143,17 +164,21 @@ try:
     step("End jumps to the second reading", [f"2:00:00 AM, 75.0 {DEG}F"], keys=["End"])
     step("Home jumps back to the death", [f"7:25:44 PM, 98.6 {DEG}F"], keys=["Home"])
     xdotool("key", "Escape")  # hides the curve
-    step("Ctrl+S opens the dialog that saves the case sheet", ["Save Case Sheet as PDF"],
+    step("Ctrl+S opens the dialog that saves the case sheet", [Title("Save Case Sheet as PDF")],
          keys=["ctrl+s"], activate=True)
     xdotool("key", "Escape")  # nothing saved
+    wait_closed("^Save Case Sheet as PDF$")
     # The hours box still holds the 0 that Calculate refused: 2 again, and
     # Calculate, so that Henssge's nomogram reads the worked example's case.
-    step("the hours box set back to 2", ["2"], keys=["ctrl+a"], typed="2", activate=True)
+    # The 0 is erased rather than selected and typed over: with a selection
+    # Orca may say "Text unselected" in place of the typed 2.
+    step("the hours box set back to 2", ["2"], keys=["End", "BackSpace"], typed="2",
+         activate=True)
     step("Enter calculates again", ["return"], keys=["Return"])
     # Henssge's nomogram reads the same case from the main window; Estimate
     # takes the keyboard to its result, which Orca reads at once.
     step("Ctrl+H opens Henssge's nomogram on the body mass",
-         ["Henssge Nomogram - Halbrook", "Body mass:"], keys=["ctrl+h"], activate=True)
+         [Title("Henssge Nomogram - Halbrook"), "Body mass:"], keys=["ctrl+h"], activate=True)
     step("70 typed", ["0"], typed="70")
     step("Enter estimates and the result is read",
          ["About 14 h 20 min before the body was found (95 % limits \u00b12.8 h): died between "
