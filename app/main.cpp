@@ -1,7 +1,7 @@
 #include "application.h"
 #include "form.h"
 #include "forms.h"
-#include "main/frmquorrelestimator.h"
+#include "frmquorrelestimator.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "about/frmabout.h"
+#include "frmabout.h"
 #include "application.h"
-#include "converter/frmtemps.h"
+#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
-#include "main/frmquorrelestimator.h"
+#include "frmquorrelestimator.h"
 #include "uitest.h"
 
 #include <QAccessible>

@@ -3,12 +3,12 @@
 // lists hold their items, there is at most one converter, a converted number is
 // a number or "out of range", and the program has ended only when told to.
 // QUORREL_RANDOM_SEED replays a run; QUORREL_RANDOM_STEPS sets its length.
-#include "about/frmabout.h"
+#include "frmabout.h"
 #include "application.h"
-#include "converter/frmtemps.h"
+#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
-#include "main/frmquorrelestimator.h"
+#include "frmquorrelestimator.h"
 #include "uitest.h"
 #include "widgets.h"
 

@@ -5,8 +5,8 @@
 
 #include "form.h"
 #include "forms.h"
-#include "henssge/frmhenssge.h"
-#include "main/frmquorrelestimator.h"
+#include "frmhenssge.h"
+#include "frmquorrelestimator.h"
 #include "widgets.h"
 
 #include <QApplication>

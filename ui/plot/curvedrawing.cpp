@@ -1,6 +1,6 @@
-#include "plot/curvedrawing.h"
+#include "curvedrawing.h"
 
-#include "plot/curvelayout.h"
+#include "curvelayout.h"
 #include "wording.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "case/caserecord.h"
+#include "caserecord.h"
 
 #include <QPointF>
 #include <QString>

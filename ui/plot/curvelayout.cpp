@@ -1,6 +1,6 @@
-#include "plot/curvelayout.h"
+#include "curvelayout.h"
 
-#include "plot/curvedrawing.h"
+#include "curvedrawing.h"
 #include "wording.h"
 
 #include <QFontMetricsF>

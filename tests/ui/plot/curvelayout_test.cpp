@@ -4,7 +4,7 @@
 #include "curve.h"
 #include "estimate.h"
 #include "henssge.h"
-#include "plot/curvelayout.h"
+#include "curvelayout.h"
 #include "widgets.h"
 
 #include <QElapsedTimer>

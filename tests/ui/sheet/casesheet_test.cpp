@@ -1,0 +1,616 @@
+#include "application.h"
+#include "frmcoolingcurve.h"
+#include "forms.h"
+#include "frmhenssge.h"
+#include "frmquorrelestimator.h"
+#include "printerloader.h"
+#include "uitest.h"
+#include "widgets.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace quorrel::ui;
+using namespace quorrel::test;
+
+namespace
+{
+
+// Runs a tool of poppler-utils and returns what it printed.
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, tool.readAllStandardError());
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// Every file and folder under a folder, hidden ones included, relative to it.
+QStringList everythingUnder(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+
+// A disk that fills at once, for as long as it lives: every write to a file
+// fails as on a full disk (EFBIG here, ENOSPC there), while the file opens.
+// Unlike a small tmpfs it needs no privilege, and unlike /dev/full it lets
+// nothing be renamed over a device when the tests run as root.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        rlimit full = m_limit;
+        full.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_limit{};
+    void (*m_signal)(int) = nullptr;
+};
+
+// The loaded libraries of this process, as the kernel lists them.
+QString mappedFiles()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
+}
+
+} // namespace
+
+class CaseSheetTest : public QObject
+{
+    Q_OBJECT
+
+    QPointer<frmQuorrelEstimator> form;
+    MessageWatcher *messages = nullptr;
+    QTemporaryDir home;
+
+    void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
+
+    // Presses a print key and closes the dialog it opens; returns its title.
+    QString printDialogTitle(const std::function<void()> &press)
+    {
+        QString title;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !title.isNull())
+                return;
+            title = dialog->windowTitle();
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        press();
+        return title;
+    }
+
+    // Presses Ctrl+S (in the main window unless told) and answers Qt's file
+    // dialog with a path; returns the name the dialog first suggested. A
+    // dialog still open after its answer (a replace question said No) is
+    // cancelled.
+    QString saveAs(const QString &path, QWidget *window = nullptr)
+    {
+        QString suggested;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            if (!suggested.isNull()) {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+                return;
+            }
+            suggested = dialog->selectedFiles().value(0);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(window, Qt::Key_S);
+        return suggested;
+    }
+
+    // Presses Ctrl+P in the main window and prints to a file through Qt's
+    // print dialog; returns the file name the dialog first suggested.
+    QString printToFile(const QString &path)
+    {
+        QString suggested;
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (!dialog || qobject_cast<QMessageBox *>(dialog) || !suggested.isNull())
+                return;
+            auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+            auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+            if (!file || !printers)
+                return;
+            suggested = file->text();
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+            file->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(nullptr, Qt::Key_P);
+        return suggested;
+    }
+
+    // Ctrl with a key, with the focus where a person would have it.
+    void pressIn(QWidget *window, Qt::Key key)
+    {
+        if (!window)
+            window = form->txtAmbRoomTemp;
+        window->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window->window()));
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // A home of our own with a Documents folder, where the dialog points.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        setUpApplication();
+        // The sheet's own paper is chosen from the locale: A4 here.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    }
+    void init()
+    {
+        messages = new MessageWatcher;
+        startWithMidnightSet(form);
+    }
+    void cleanup()
+    {
+        delete messages;
+        unloadAllWindows(form);
+    }
+
+    // Printing costs nothing until it is used: neither Qt Print Support nor
+    // the module is loaded before the first print, both are after it.
+    void printingLoadsOnFirstPrint()
+    {
+        QVERIFY2(!mappedFiles().contains("libQt6PrintSupport"), "loaded at start-up");
+        QVERIFY2(!mappedFiles().contains("quorrel-print"), "loaded at start-up");
+        calculate({"60", "80", "75", "2"});
+        QTimer answer;
+        answer.setInterval(5);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (dialog && !qobject_cast<QMessageBox *>(dialog))
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        answer.start();
+        pressIn(nullptr, Qt::Key_P);
+        QVERIFY(messages->seen.isEmpty());
+        QVERIFY(mappedFiles().contains("libQt6PrintSupport"));
+        QVERIFY(mappedFiles().contains("quorrel-print"));
+    }
+
+    // The worked example's sheet, read back by poppler's own tools: every
+    // entry as typed, the result and its sentence are real text, and the
+    // curve's part of the page is drawn.
+    void savesTheShownEstimate()
+    {
+        calculate({"60", "80", "75", "2"});
+        const QString sentence = form->txtTimeDead->toolTip();
+        // Edited since: the sheet records what Calculate used.
+        QTest::keyClicks(form->txtCorpseTemp, "9");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        const QString suggested = saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        QCOMPARE(QFileInfo(suggested).absolutePath(), home.filePath("Documents"));
+        QVERIFY2(QRegularExpression("^time-of-death-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.pdf$")
+                     .match(QFileInfo(suggested).fileName())
+                     .hasMatch(),
+                 qPrintable(suggested));
+
+        const QString text = run("pdftotext", {"-layout", path, "-"}).simplified();
+        const QString deg = QStringLiteral(" \u00B0F");
+        for (const QString &expected :
+             {QStringLiteral("Time of death estimate"),
+              QStringLiteral("Time the body was found: 12:00:00 AM"), "Room temperature: 60" + deg,
+              "Body temperature when found: 80" + deg, "Second body temperature: 75" + deg,
+              QStringLiteral("Hours between the two readings: 2 hours"),
+              QStringLiteral("Estimated time of death: 7:25:44 PM"), sentence.simplified(),
+              QStringLiteral("Newton's law of cooling"), QStringLiteral("Case:"),
+              QStringLiteral("Examined by:"), QStringLiteral("Signature:")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + " not in: " + text));
+        QVERIFY2(!text.contains("809"), "the edited entry reached the sheet");
+        const QString info = run("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Title: +Time of death estimate")),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Creator: +Quorrel")), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("Page size: .*\\(A4\\)")), qPrintable(info));
+        // Every font embedded: the last column but one of pdffonts says "yes".
+        const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")),
+                     qPrintable(font));
+
+        // The page rendered: the band where the curve lies holds colour.
+        QVERIFY(run("pdftoppm", {"-r", "40", "-png", "-singlefile", path, folder.filePath("page")})
+                    .isEmpty());
+        const QImage page(folder.filePath("page.png"));
+        QVERIFY(!page.isNull());
+        int coloured = 0;
+        for (int y = page.height() / 2; y < page.height() * 4 / 5; ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                coloured += c.blue() > c.red() + 40;
+            }
+        QVERIFY2(coloured > 50, qPrintable(QString::number(coloured)));
+    }
+
+    // What the sheet says is true as printed, in the user's locale and time
+    // zone, and nothing lies outside the page's margins whatever was typed.
+    void sheetSaysOnlyWhatIsTrue_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("absent");
+        const QString deg = QStringLiteral(" \u00B0F");
+        QTest::newRow("decimal readings carry no binary noise")
+            << "en_GB" << QByteArray() << QStringList{"70", "79.9", "75.3", "2"}
+            << QStringList{"fell from 9.9" + deg + " to 5.3" + deg,
+                           "t = 2 \u00D7 log(28.6 / 9.9) / log(9.9 / 5.3) = 3.39573 hours"}
+            << QStringList{"9.90000000000001", "-3.39"};
+        QTest::newRow("German: one decimal comma on the whole sheet")
+            << "de_DE" << QByteArray() << QStringList{"70", "79,9", "75,3", "2"}
+            << QStringList{"fell from 9,9" + deg + " to 5,3" + deg,
+                           "(98,6" + deg + " less the room's 70" + deg + ")", "98,6" + deg,
+                           "moves this by up to"}
+            << QStringList{"98.6", "0.1"};
+        QTest::newRow("a typed entry longer than the line wraps inside the margins")
+            << "en_GB" << QByteArray() << QStringList{QString(300, '0') + "60", "80", "75", "2"}
+            << QStringList{QString(300, '0') + "60" + deg} << QStringList();
+        QTest::newRow("the sheet's time names its offset from UTC")
+            << "en_GB" << QByteArray("UTC-14") << QStringList{"60", "80", "75", "2"}
+            << QStringList{"UTC+14:00"} << QStringList();
+        QTest::newRow("below absolute zero: doubtful, and said so")
+            << "en_GB" << QByteArray() << QStringList{"100", "-470", "-480", "2"}
+            << QStringList{"Doubtful: the first reading is below absolute zero (-459.67" + deg +
+                               "), which no temperature can be.",
+                           "These readings make the estimate doubtful"}
+            << QStringList();
+    }
+    void sheetSaysOnlyWhatIsTrue()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, zone);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, absent);
+        QLocale::setDefault(QLocale(locale));
+        const QByteArray oldZone = qgetenv("TZ");
+        if (!zone.isEmpty())
+            qputenv("TZ", zone);
+        const auto restore = qScopeGuard([&] {
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+            qputenv("TZ", oldZone);
+        });
+        calculate(entries);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        // Lines broken by the page's width are joined before comparing.
+        QString text = run("pdftotext", {"-raw", path, "-"});
+        text = text.replace(QRegularExpression("\\n(?=[0-9])"), "").simplified();
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + " not in: " + text));
+        for (const QString &words : absent)
+            QVERIFY2(!text.contains(words), qPrintable(words + " in: " + text));
+
+        // Every word inside the margins (18 mm either side, 16 mm top and bottom).
+        const QString boxes = run("pdftotext", {"-bbox", path, "-"});
+        const QRegularExpressionMatch page =
+            QRegularExpression("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"").match(boxes);
+        QVERIFY(page.hasMatch());
+        const QRectF inside = QRectF(0, 0, page.captured(1).toDouble(), page.captured(2).toDouble())
+                                  .adjusted(18 / 25.4 * 72 - 1, 16 / 25.4 * 72 - 1,
+                                            -18 / 25.4 * 72 + 1, -16 / 25.4 * 72 + 1);
+        QRegularExpressionMatchIterator words =
+            QRegularExpression("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                               "yMax=\"([0-9.]+)\">([^<]*)</word>")
+                .globalMatch(boxes);
+        int count = 0;
+        while (words.hasNext()) {
+            const QRegularExpressionMatch w = words.next();
+            const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                             QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+            QVERIFY2(inside.contains(box), qPrintable(w.captured(5) + " lies outside the margins"));
+            ++count;
+        }
+        QVERIFY(count > 50);
+    }
+
+    // An estimate made in the Henssge window joins the sheet as a section of
+    // its own, inside the margins with Newton's; from one reading it is the
+    // sheet's only estimate.
+    void henssgeSectionJoinsTheSheet_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("absent");
+        const QString deg = QStringLiteral(" \u00B0F");
+        const QStringList henssge{
+            QStringLiteral("Henssge nomogram"), QStringLiteral("Body mass: 70 kg"),
+            QStringLiteral("About 14 h 20 min before the body was found (95 % limits "
+                           "\u00B12.8 h): died between 6:52 AM and 12:28 PM the day before "
+                           "discovery, most likely about 9:40 AM."),
+            QStringLiteral("the band 1 \u2265 Q > 0.5")};
+        QTest::newRow("beside Newton's")
+            << QStringList{"60", "80", "75", "2"}
+            << henssge + QStringList{"At 2:00 AM the method expects 77.7" + deg + "; 75" + deg +
+                                         " was measured",
+                                     QStringLiteral("Estimated time of death: 7:25:44 PM")}
+            << QStringList();
+        QTest::newRow("from one reading, alone")
+            << QStringList{"60", "80"}
+            << henssge + QStringList{QStringLiteral("Time the body was found: 12:00:00 AM")}
+            << QStringList{QStringLiteral("Estimated time of death"), QStringLiteral("Newton"),
+                           QStringLiteral("method expects")};
+    }
+    void henssgeSectionJoinsTheSheet()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, expected);
+        QFETCH(QStringList, absent);
+        if (entries.size() == 4) {
+            calculate(entries);
+        } else {
+            QTest::keyClicks(form->txtAmbRoomTemp, entries.at(0));
+            QTest::keyClicks(form->txtCorpseTemp, entries.at(1));
+        }
+        QVERIFY(estimateHenssge(form, "70"));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        saveAs(path);
+        QVERIFY(messages->seen.isEmpty());
+        const QString text = run("pdftotext", {"-raw", path, "-"}).simplified();
+        for (const QString &phrase : expected)
+            QVERIFY2(text.contains(phrase), qPrintable(phrase + " not in: " + text));
+        for (const QString &phrase : absent)
+            QVERIFY2(!text.contains(phrase), qPrintable(phrase + " in: " + text));
+    }
+
+    // A folder that cannot be written: one message naming the file and the
+    // reason, and nothing left behind.
+    void readOnlyFolderGivesTheMessage()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir scratch;
+        QString folder = scratch.path();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        // Root writes whatever a folder's permissions say; a folder of the
+        // kernel's own refuses even root.
+        if (geteuid() == 0)
+            folder = QStringLiteral("/proc/self/fdinfo");
+        const QString path = QDir(folder).filePath("sheet.pdf");
+        saveAs(path);
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title, "Case Sheet Not Saved");
+        QVERIFY2(messages->seen[0].text.startsWith("The case sheet could not be saved as " + path +
+                                                   ": "),
+                 qPrintable(messages->seen[0].text));
+        QVERIFY(!QFileInfo::exists(path));
+        QFile::setPermissions(scratch.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(QDir(scratch.path()).isEmpty());
+    }
+
+    // A disk that fills while the sheet is written: saving and printing to a
+    // file both say so, with the file and the reason, and leave nothing.
+    void fullDiskGivesTheMessage_data()
+    {
+        QTest::addColumn<bool>("print");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("saved") << false << "The case sheet could not be saved as %1: %2.";
+        QTest::newRow("printed to a file")
+            << true << "The case sheet could not be printed to %1: %2.";
+    }
+    void fullDiskGivesTheMessage()
+    {
+        QFETCH(bool, print);
+        QFETCH(QString, words);
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        {
+            FullDisk full;
+            print ? printToFile(path) : saveAs(path);
+        }
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].title,
+                 print ? "Case Sheet Not Printed" : "Case Sheet Not Saved");
+        QCOMPARE(messages->seen[0].text, words.arg(path, QString::fromLocal8Bit(strerror(EFBIG))));
+        QCOMPARE(everythingUnder(folder.path()), QStringList());
+    }
+
+    // The file chosen is the only file written: Qt's dialogs keep no history
+    // of folders in the home folder (~/.config/QtProject.conf).
+    void writesNoOtherFile()
+    {
+        calculate({"60", "80", "75", "2"});
+        const QStringList before = everythingUnder(home.path());
+        saveAs(home.filePath("Documents/saved.pdf"));
+        printToFile(home.filePath("Documents/printed.pdf"));
+        QVERIFY(messages->seen.isEmpty());
+        QStringList expected = before + QStringList{"Documents/printed.pdf", "Documents/saved.pdf"};
+        expected.sort();
+        QCOMPARE(everythingUnder(home.path()), expected);
+        QVERIFY(!QFileInfo::exists(home.filePath(".config/QtProject.conf")));
+    }
+
+    // A name typed without an extension gets ".pdf", and the question about
+    // replacing a file concerns that name.
+    void typedNameGetsPdf()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+        QVERIFY(messages->seen.isEmpty());
+        const QDateTime written = QFileInfo(folder.filePath("sheet.pdf")).lastModified();
+        saveAs(folder.filePath("sheet"));
+        QCOMPARE(messages->seen.size(), 1);
+        QVERIFY2(messages->seen[0].text.startsWith("sheet.pdf already exists."),
+                 qPrintable(messages->seen[0].text));
+        // Answered No: the sheet stays as it was.
+        QCOMPARE(QFileInfo(folder.filePath("sheet.pdf")).lastModified(), written);
+        QCOMPARE(everythingUnder(folder.path()), QStringList{"sheet.pdf"});
+    }
+
+    // Print to file starts where Save does: the Documents folder and the
+    // sheet's dated name.
+    void printToFileSuggestsTheSaveName()
+    {
+        calculate({"60", "80", "75", "2"});
+        QTemporaryDir folder;
+        const QString saved = saveAs(folder.filePath("saved.pdf"));
+        const QString printed = printToFile(folder.filePath("printed.pdf"));
+        QCOMPARE(QFileInfo(printed).absolutePath(), QFileInfo(saved).absolutePath());
+        QVERIFY2(QRegularExpression("^time-of-death-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.pdf$")
+                     .match(QFileInfo(printed).fileName())
+                     .hasMatch(),
+                 qPrintable(printed));
+        QCOMPARE(everythingUnder(folder.path()), (QStringList{"printed.pdf", "saved.pdf"}));
+    }
+
+    // Ctrl+S and Ctrl+P work while the curve window has the focus.
+    void curveWindowTakesTheShortcuts()
+    {
+        calculate({"60", "80", "75", "2"});
+        frmCoolingCurve &curve = curveForm();
+        curve.show();
+        curve.picCurve->setFocus();
+        QTemporaryDir folder;
+        saveAs(folder.filePath("sheet.pdf"), curve.picCurve);
+        QVERIFY(QFileInfo::exists(folder.filePath("sheet.pdf")));
+        QCOMPARE(printDialogTitle([&] { pressIn(curve.picCurve, Qt::Key_P); }), "Print Case Sheet");
+        QVERIFY(messages->seen.isEmpty());
+    }
+
+    // A printing module that cannot be used is named, once, with why; the
+    // search stops at the first folder that holds one, and a module of
+    // another kind or version is refused without being called.
+    void unusableModuleIsNamed_data()
+    {
+        QTest::addColumn<QString>("module"); // where it comes from, or what it holds
+        QTest::addColumn<QString>("why");    // after the file's name; %1 the folders
+        QTest::newRow("none") << QString() << "the printing module quorrel-print is not in %1";
+        QTest::newRow("corrupt") << "garbage"
+                                 << " is not a valid ELF object (file too small)";
+        QTest::newRow("a library from before the plugin")
+            << "print-old"
+            << " is not a Qt plugin (metadata not found)";
+        QTest::newRow("another version")
+            << "print-other"
+            << " is not the printing module of this version of Quorrel: it offers "
+               "org.quorrel.CaseSheetPrinter/0.9, not org.quorrel.CaseSheetPrinter/1.0";
+        QTest::newRow("this version") << "." << QString();
+    }
+    void unusableModuleIsNamed()
+    {
+        QFETCH(QString, module);
+        QFETCH(QString, why);
+        QTemporaryDir first;
+        // The real module lies in the second folder: a bad one before it
+        // is reported, not passed over.
+        const QString second = QCoreApplication::applicationDirPath();
+        const QString file = first.filePath("quorrel-print.so");
+        if (module == "garbage") {
+            QFile bad(file);
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write("garbage\n");
+        } else if (!module.isNull()) {
+            QVERIFY(QFile::copy(QDir(second).filePath(module + "/quorrel-print.so"), file));
+        }
+        const QStringList folders = module.isNull()
+                                        ? QStringList{first.path(), first.filePath("lib")}
+                                        : QStringList{first.path(), second};
+        QString whyNot;
+        const bool loaded = loadCaseSheetPrinter(folders, &whyNot) != nullptr;
+        QCOMPARE(loaded, why.isNull());
+        if (module.isNull())
+            QCOMPARE(whyNot, why.arg(first.path() + " or " + first.filePath("lib")));
+        else if (!loaded)
+            QCOMPARE(whyNot, QFileInfo(file).canonicalFilePath() + why);
+    }
+
+    // Ctrl+P loads the printing module and opens the desktop's print dialog
+    // on the sheet; closed, nothing is printed and nothing is said.
+    void printOpensThePrintDialog()
+    {
+        calculate({"60", "80", "75", "2"});
+        form->activateWindow();
+        QCOMPARE(printDialogTitle([&] {
+                     QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
+                 }),
+                 "Print Case Sheet");
+        QVERIFY(messages->seen.isEmpty());
+    }
+
+    // Both commands, in the menu and in the curve window, only while the
+    // result box shows an estimate.
+    void commandsOnlyWithAnEstimate()
+    {
+        frmCoolingCurve &curve = curveForm();
+        curve.show();
+        const auto enabled = [&] {
+            return QList<bool>{form->mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
+                               form->mnuPrintCaseSheet->isEnabled(), curve.cmdPrint->isEnabled()};
+        };
+        const QList<bool> on(4, true), off(4, false);
+        QCOMPARE(enabled(), off);
+        calculate({"60", "80", "75", "2"});
+        QCOMPARE(enabled(), on);
+        calculate({"60", "80", "75", "0"}); // fails: the last estimate stays
+        QCOMPARE(enabled(), on);
+        QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        QCOMPARE(enabled(), off);
+    }
+};
+
+QTEST_MAIN(CaseSheetTest)
+#include "casesheet_test.moc"

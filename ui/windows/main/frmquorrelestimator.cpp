@@ -1,0 +1,474 @@
+#include "frmquorrelestimator.h"
+
+#include "frmabout.h"
+#include "sheetcommands.h"
+#include "clock.h"
+#include "frmtemps.h"
+#include "frmcoolingcurve.h"
+#include "estimate.h"
+#include "form.h"
+#include "forms.h"
+#include "frmhenssge.h"
+#include "populatecombo.h"
+#include "messages.h"
+#include "numbers.h"
+#include "widgets.h"
+#include "wording.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kHourPlaceholder = QStringLiteral("Hour");
+const QString kMinutePlaceholder = QStringLiteral("Minute");
+const QString kSecondPlaceholder = QStringLiteral("Second");
+const QString kAmPmPlaceholder = QStringLiteral("AM / PM");
+
+std::string text(const QComboBox *list)
+{
+    return list->currentText().toStdString();
+}
+std::string text(const QLineEdit *box)
+{
+    return box->text().toStdString();
+}
+
+} // namespace
+
+frmQuorrelEstimator::frmQuorrelEstimator()
+{
+    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
+                kWindowGrey);
+    setFixedClientSize(5910, 4740);
+    createMenuBar();
+    // Created bottom-most first: the frames and lines lie under the controls
+    // drawn over them.
+    createTimeGroup();
+    createEntries();
+    createButtons();
+    setUpAccessibility();
+    setUpTabOrder();
+    connectHandlers();
+    cboHours->setFocus();
+    setKeyPreview(true);
+}
+
+void frmQuorrelEstimator::createMenuBar()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    // No title's access key may take one of the buttons' (C, L, D, X).
+    QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
+    mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
+    mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
+    mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
+    mnuSaveCaseSheet->setShortcut(QKeySequence::Save);
+    mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
+    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
+    // A sheet records the estimate in the result box: none yet.
+    mnuSaveCaseSheet->setEnabled(false);
+    mnuPrintCaseSheet->setEnabled(false);
+    estimate->addSeparator();
+    mnuExit = estimate->addAction(QStringLiteral("E&xit"));
+    QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
+    mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
+    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    mnuAbout = help->addAction(QStringLiteral("&About Quorrel"));
+
+    // The client area keeps the layout's size; the window grows by the bar.
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    const QSize client = minimumSize();
+    const int bar = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, client.width(), bar);
+    clientArea->setGeometry(0, bar, client.width(), client.height());
+    setFixedSize(client.width(), bar + client.height());
+}
+
+void frmQuorrelEstimator::createTimeGroup()
+{
+    fraTimeFound = place<QGroupBox>(clientArea, "fraTimeFound", twips(120, 120, 5775, 1215),
+                                    QStringLiteral("Please enter the Time the Corpse was found"));
+    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
+    cboMinutes =
+        placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
+    cboSeconds =
+        placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
+    cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
+    cmdSetTime = placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335),
+                                 QStringLiteral("Set Time"));
+    txtTimeOfDiscovery =
+        place<TextBox>(clientArea, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));
+}
+
+void frmQuorrelEstimator::createEntries()
+{
+    // The four lines frame the result.
+    Line1 = new Line(600, 3600, 5040, 3600, clientArea);
+    Line2 = new Line(600, 3600, 600, 4080, clientArea);
+    Line3 = new Line(600, 4080, 5040, 4080, clientArea);
+    Line4 = new Line(5040, 3600, 5040, 4080, clientArea);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line3->setObjectName(QStringLiteral("Line3"));
+    Line4->setObjectName(QStringLiteral("Line4"));
+
+    txtAmbRoomTemp = place<TextBox>(clientArea, "txtAmbRoomTemp", twips(3000, 1530, 1215, 285));
+    txtCorpseTemp = place<TextBox>(clientArea, "txtCorpseTemp", twips(3000, 2040, 1215, 285));
+    txtCorpseTempTwo = place<TextBox>(clientArea, "txtCorpseTempTwo", twips(3000, 2520, 1215, 285));
+    txtCorpseTime = place<TextBox>(clientArea, "txtCorpseTime", twips(3000, 3000, 1215, 285));
+    txtTimeDead = place<TextBox>(clientArea, "txtTimeDead", twips(3120, 3690, 1815, 285));
+
+    // The labels lie over the boxes' left edges.
+    lblRoomTemp = place<QLabel>(clientArea, "lblRoomTemp", twips(240, 1560, 2775, 255));
+    lblCorpseTime =
+        place<QLabel>(clientArea, "lblCorpseTime", twips(240, 2880, 2775, 495),
+                      QStringLiteral("Time elapsed of 2nd Corpse Temperature reading (in hours):"));
+    lblCorpseTime->setWordWrap(true);
+    lblTimeDead = place<QLabel>(clientArea, "lblTimeDead", twips(600, 3720, 2295, 255),
+                                QStringLiteral("Estimated Time Of Death:"));
+    lblCorpseTemp = place<QLabel>(clientArea, "lblCorpseTemp", twips(0, 2040, 3015, 255));
+    lblCorpseTemp2 = place<QLabel>(clientArea, "lblCorpseTemp2", twips(0, 2520, 3015, 255));
+    for (QLabel *label : {lblRoomTemp, lblCorpseTime, lblTimeDead, lblCorpseTemp, lblCorpseTemp2}) {
+        label->setFont(windowFont(true));
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+
+    Picture1 = place<PictureBox>(clientArea, "Picture1", twips(4320, 1800, 1575, 1215),
+                                 QStringLiteral(":/pictures/picture1.bmp"));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+}
+
+void frmQuorrelEstimator::createButtons()
+{
+    cmdCalculate = placeFaceButton(clientArea, "cmdCalculate", twips(120, 4320, 1400, 335),
+                                   QStringLiteral("&Calculate"));
+    cmdClear = placeFaceButton(clientArea, "cmdClear", twips(1560, 4320, 1400, 335),
+                               QStringLiteral("C&lear"));
+    cmdLaunchTempConvert =
+        placeFaceButton(clientArea, "cmdLaunchTempConvert", twips(3000, 4320, 1400, 335),
+                        QStringLiteral("&Degree Converter"));
+    cmdExit = placeFaceButton(clientArea, "cmdExit", twips(4440, 4320, 1400, 335),
+                              QStringLiteral("E&xit"));
+    cmdAbout = placeFaceButton(clientArea, "cmdAbout", twips(4560, 3120, 1095, 335),
+                               QStringLiteral("About"));
+    cmdCalculate->setDefault(true);
+}
+
+void frmQuorrelEstimator::setUpAccessibility()
+{
+    for (QComboBox *list : {cboHours, cboMinutes, cboSeconds, cboAMPM})
+        list->setAccessibleDescription(fraTimeFound->title());
+    // A list's own accessible name is its current text on Linux, so its edit
+    // field carries the field name too.
+    const std::pair<QComboBox *, const char *> listNames[] = {
+        {cboHours, "Hour"}, {cboMinutes, "Minute"}, {cboSeconds, "Second"}, {cboAMPM, "AM/PM"}};
+    for (const auto &[list, name] : listNames) {
+        list->setAccessibleName(QLatin1String(name));
+        list->lineEdit()->setAccessibleName(QLatin1String(name));
+    }
+    txtTimeOfDiscovery->setAccessibleName(QStringLiteral("Time the Corpse was found"));
+    Picture1->setAccessibleName(QStringLiteral("Picture of a clock and a cooling curve"));
+}
+
+void frmQuorrelEstimator::setUpTabOrder()
+{
+    QWidget *const order[] = {
+        cboHours,       cboMinutes,    cboSeconds,           cboAMPM,       cmdSetTime,
+        txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo,     txtCorpseTime, txtTimeDead,
+        cmdCalculate,   cmdClear,      cmdLaunchTempConvert, cmdExit,       txtTimeOfDiscovery,
+        Picture1,       cmdAbout};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmQuorrelEstimator::connectHandlers()
+{
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdCalculate_Click);
+    connect(cmdSetTime, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdSetTime_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdExit_Click);
+    connect(cmdLaunchTempConvert, &QPushButton::clicked, this,
+            &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(mnuCoolingCurve, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuCoolingCurve_Click);
+    connect(mnuHenssge, &QAction::triggered, this, &frmQuorrelEstimator::mnuHenssge_Click);
+    connect(mnuSaveCaseSheet, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
+    connect(mnuPrintCaseSheet, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuPrintCaseSheet_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
+    connect(mnuDegreeConverter, &QAction::triggered, this,
+            &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
+    connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
+    connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
+    connect(txtCorpseTempTwo, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtCorpseTempTwo_GotFocus);
+    connect(txtCorpseTime, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTime_GotFocus);
+    connect(txtTimeDead, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtTimeDead_GotFocus);
+    connect(txtTimeOfDiscovery, &TextBox::gotFocus, this,
+            &frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus);
+}
+
+// A focused box has its whole text selected, ready to be typed over or copied.
+void frmQuorrelEstimator::txtAmbRoomTemp_GotFocus()
+{
+    txtAmbRoomTemp->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTemp_GotFocus()
+{
+    txtCorpseTemp->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTempTwo_GotFocus()
+{
+    txtCorpseTempTwo->selectWholeText();
+}
+void frmQuorrelEstimator::txtCorpseTime_GotFocus()
+{
+    txtCorpseTime->selectWholeText();
+}
+void frmQuorrelEstimator::txtTimeDead_GotFocus()
+{
+    txtTimeDead->selectWholeText();
+}
+void frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus()
+{
+    txtTimeOfDiscovery->selectWholeText();
+}
+
+void frmQuorrelEstimator::Form_Load()
+{
+    lblRoomTemp->setText(QStringLiteral("Ambient Room Temperature ") + kDegreeSign + "F:");
+    lblCorpseTemp->setText(QStringLiteral("Corpse Temperature reading 1 ") + kDegreeSign + "F:");
+    lblCorpseTemp2->setText(QStringLiteral("Corpse Temperature reading 2 ") + kDegreeSign + "F:");
+    txtTimeDead->setReadOnly(true);
+    populateTimeCombos(*this);
+    txtTimeOfDiscovery->setReadOnly(true);
+    txtTimeOfDiscovery->hide();
+    nameAfter(lblRoomTemp, txtAmbRoomTemp);
+    nameAfter(lblCorpseTemp, txtCorpseTemp);
+    nameAfter(lblCorpseTemp2, txtCorpseTempTwo);
+    nameAfter(lblCorpseTime, txtCorpseTime);
+    nameAfter(lblTimeDead, txtTimeDead);
+}
+
+void frmQuorrelEstimator::Form_Unload()
+{
+    // Every other window goes too, the last loaded first: with more than one
+    // modeless window open, unloading only the last would leave the program
+    // running with no main window. This window is first and still listed.
+    LoadedForms &forms = LoadedForms::instance();
+    for (int i = forms.count() - 1; i > 0; --i) {
+        if (i < forms.count())
+            forms.at(i)->unload();
+    }
+    // The case is this window's: a new main window starts with none.
+    currentCase().clear();
+}
+
+bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
+{
+    if (key != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
+
+void frmQuorrelEstimator::cmdExit_Click()
+{
+    close();
+}
+
+void frmQuorrelEstimator::cmdClear_Click()
+{
+    showPlaceholder(cboHours, kHourPlaceholder);
+    showPlaceholder(cboMinutes, kMinutePlaceholder);
+    showPlaceholder(cboSeconds, kSecondPlaceholder);
+    showPlaceholder(cboAMPM, kAmPmPlaceholder);
+    txtTimeOfDiscovery->clear();
+    txtTimeOfDiscovery->hide();
+    for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
+        box->clear();
+    showResult(QString(), QString());
+    currentCase().clear();
+}
+
+void frmQuorrelEstimator::caseChanged()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    mnuSaveCaseSheet->setEnabled(record.has_value());
+    mnuPrintCaseSheet->setEnabled(record.has_value());
+    // A case Henssge's nomogram made of other entries is not the one the
+    // result box showed: its time would be read as this case's.
+    if (record && !record->newton)
+        showResult(QString(), QString());
+}
+
+void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
+{
+    if (const auto &record = currentCase().record())
+        saveCaseSheet(this, *record);
+}
+
+void frmQuorrelEstimator::mnuPrintCaseSheet_Click()
+{
+    if (const auto &record = currentCase().record())
+        printCaseSheet(this, *record);
+}
+
+void frmQuorrelEstimator::mnuCoolingCurve_Click()
+{
+    frmCoolingCurve &curve = curveForm();
+    curve.show();
+    curve.raise();
+    curve.activateWindow();
+}
+
+void frmQuorrelEstimator::mnuHenssge_Click()
+{
+    frmHenssge &henssge = henssgeForm();
+    henssge.show();
+    henssge.raise();
+    henssge.activateWindow();
+}
+
+void frmQuorrelEstimator::cmdLaunchTempConvert_Click()
+{
+    frmTemps &temps = tempsForm();
+    temps.show();
+    temps.raise();
+    temps.activateWindow();
+}
+
+void frmQuorrelEstimator::cmdAbout_Click()
+{
+    frmAbout &about = aboutForm();
+    // Transient for this window: centred on it and without a taskbar button.
+    about.setParent(this, about.windowFlags());
+    about.exec();
+}
+
+void frmQuorrelEstimator::cmdSetTime_Click()
+{
+    // The lists are editable: four picks that do not make a time are bad data.
+    if (checkCombos() == Outcome::InvalidData)
+        showInvalidData();
+}
+
+void frmQuorrelEstimator::cmdCalculate_Click()
+{
+    if (calculate() == Outcome::InvalidData)
+        showInvalidData();
+}
+
+QString frmQuorrelEstimator::joinedPicks() const
+{
+    return cboHours->currentText() + ':' + cboMinutes->currentText() + ':' +
+           cboSeconds->currentText() + ' ' + cboAMPM->currentText();
+}
+
+frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
+{
+    const auto part = [](const QComboBox *list, const QString &placeholder, const char *field) {
+        return list->currentText() == placeholder ? QString::fromLatin1(field) : QString();
+    };
+    const QString hour = part(cboHours, kHourPlaceholder, "Hour");
+    const QString minute = part(cboMinutes, kMinutePlaceholder, "Minute");
+    const QString second = part(cboSeconds, kSecondPlaceholder, "Second");
+    const QString amPm = part(cboAMPM, kAmPmPlaceholder, "AM/PM");
+    if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
+        showMessage(this, QStringLiteral("Incomplete Selection"),
+                    QStringLiteral("Please revise the following fields: ") + hour + ' ' + minute +
+                        ' ' + second + ' ' + amPm,
+                    QMessageBox::Warning);
+        return Outcome::ToldUser;
+    }
+    const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
+    if (!found)
+        return Outcome::InvalidData;
+    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
+    txtTimeOfDiscovery->show();
+    return Outcome::Done;
+}
+
+frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
+{
+    if (txtTimeOfDiscovery->isHidden())
+        return checkCombos();
+
+    const std::string entries[] = {text(txtAmbRoomTemp), text(txtCorpseTemp),
+                                   text(txtCorpseTempTwo), text(txtCorpseTime)};
+    const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds), text(cboAMPM)};
+    const Estimate estimate =
+        estimateTimeOfDeath({entries[0], entries[1], entries[2], entries[3]},
+                            {picks[0], picks[1], picks[2], picks[3]}, userNumberLocale());
+    if (estimate.hoursSinceDeath)
+        m_hoursSinceDeath = *estimate.hoursSinceDeath;
+
+    switch (estimate.outcome) {
+    case Estimate::Outcome::NoNumbers:
+        showMessage(this, QStringLiteral("Error - Input Type"),
+                    QStringLiteral("Enter numeric values only."), QMessageBox::Information);
+        txtAmbRoomTemp->setFocus();
+        return Outcome::ToldUser;
+    case Estimate::Outcome::Invalid:
+        return Outcome::InvalidData;
+    case Estimate::Outcome::Estimated:
+        break;
+    }
+    txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
+    const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
+    showResult(QString::fromStdString(formatClockTime(estimate.deathAt)), about);
+    const QString degreesF = kDegreeSign + 'F';
+    currentCase().publish(CaseRecord{
+        estimate.foundAt,
+        MethodRecord{
+            QStringLiteral("Newton's law of cooling"),
+            {{QStringLiteral("Room temperature"), txtAmbRoomTemp->text(), degreesF},
+             {QStringLiteral("Body temperature when found"), txtCorpseTemp->text(), degreesF},
+             {QStringLiteral("Second body temperature"), txtCorpseTempTwo->text(), degreesF},
+             {QStringLiteral("Hours between the two readings"), txtCorpseTime->text(),
+              QStringLiteral("hours")}},
+            estimate.result,
+            estimate.deathAt,
+            about}});
+    return Outcome::Done;
+}
+
+void frmQuorrelEstimator::showResult(const QString &time, const QString &about)
+{
+    txtTimeDead->setText(time);
+    // The sentence belongs to the time shown: a tooltip (shown on hover and
+    // when the box is reached by keyboard), What's This (Shift+F1), and what
+    // a screen reader says after the time.
+    txtTimeDead->setToolTip(about);
+    txtTimeDead->setWhatsThis(about);
+    txtTimeDead->setAccessibleDescription(about);
+}
+
+void frmQuorrelEstimator::showInvalidData()
+{
+    showMessage(this, QStringLiteral("Invalid Data"),
+                QStringLiteral("The data you entered would produce Non-real results.\n"
+                               "Please check your entries."),
+                QMessageBox::Critical);
+}
+
+} // namespace quorrel::ui

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "caserecord.h"
+#include "form.h"
+
+#include <optional>
+
+class QAction;
+class QComboBox;
+class QMenuBar;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace quorrel::ui
+{
+
+class Line;
+class PictureBox;
+class TextBox;
+
+// The main window: the time of discovery, the four entries and the estimate.
+class frmQuorrelEstimator : public Form
+{
+    Q_OBJECT
+public:
+    frmQuorrelEstimator();
+
+    // The menu bar above the client area, which holds every control.
+    QMenuBar *menuBar;
+    QWidget *clientArea;
+    QAction *mnuCoolingCurve;
+    QAction *mnuHenssge;
+    QAction *mnuSaveCaseSheet;
+    QAction *mnuPrintCaseSheet;
+    QAction *mnuExit;
+    QAction *mnuDegreeConverter;
+    QAction *mnuAbout;
+
+    // The controls are the window's public face: the pick-list module fills
+    // the lists through them, as do the tests.
+    QComboBox *cboHours;
+    QComboBox *cboMinutes;
+    QComboBox *cboSeconds;
+    QComboBox *cboAMPM;
+    QPushButton *cmdSetTime;
+    TextBox *txtAmbRoomTemp;
+    TextBox *txtCorpseTemp;
+    TextBox *txtCorpseTempTwo;
+    TextBox *txtCorpseTime;
+    TextBox *txtTimeDead;
+    QPushButton *cmdCalculate;
+    QPushButton *cmdClear;
+    QPushButton *cmdLaunchTempConvert;
+    QPushButton *cmdExit;
+    QLabel *lblRoomTemp;
+    QLabel *lblCorpseTime;
+    QLabel *lblTimeDead;
+    QGroupBox *fraTimeFound;
+    TextBox *txtTimeOfDiscovery;
+    PictureBox *Picture1;
+    QPushButton *cmdAbout;
+    QLabel *lblCorpseTemp;
+    QLabel *lblCorpseTemp2;
+    Line *Line1;
+    Line *Line2;
+    Line *Line3;
+    Line *Line4;
+
+    // The hours of the last estimate the law gave, kept even where Calculate
+    // then failed on the clock arithmetic after it.
+    double hoursSinceDeath() const { return m_hoursSinceDeath; }
+
+public slots:
+    void cmdCalculate_Click();
+    void cmdSetTime_Click();
+    void cmdClear_Click();
+    void cmdExit_Click();
+    void cmdLaunchTempConvert_Click();
+    void cmdAbout_Click();
+    void mnuCoolingCurve_Click();
+    void mnuHenssge_Click();
+    void mnuSaveCaseSheet_Click();
+    void mnuPrintCaseSheet_Click();
+    void txtAmbRoomTemp_GotFocus();
+    void txtCorpseTemp_GotFocus();
+    void txtCorpseTempTwo_GotFocus();
+    void txtCorpseTime_GotFocus();
+    void txtTimeDead_GotFocus();
+    void txtTimeOfDiscovery_GotFocus();
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+
+private:
+    // The constructor's steps, in the order the window is built.
+    void createMenuBar();
+    void createTimeGroup();
+    void createEntries();
+    void createButtons();
+    void setUpAccessibility();
+    void setUpTabOrder();
+    void connectHandlers();
+
+    // What Set Time or Calculate came to.
+    enum class Outcome {
+        Done,        // the time of discovery or the estimate is shown
+        ToldUser,    // a message of its own said what is missing
+        InvalidData, // for the caller to report as invalid data
+    };
+    Outcome calculate();
+    Outcome checkCombos();
+    void showInvalidData();
+    // The time of death in the result box and the sentence that goes with it.
+    void showResult(const QString &time, const QString &about);
+
+    QString joinedPicks() const;
+    // The case sheet commands follow whether there is an estimate to record.
+    void caseChanged();
+
+    double m_hoursSinceDeath = 0.0;
+};
+
+} // namespace quorrel::ui
