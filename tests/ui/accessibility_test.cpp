@@ -1,9 +1,9 @@
-#include "frmabout.h"
 #include "application.h"
-#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
+#include "frmabout.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
 #include "uitest.h"
 
 #include <QAccessible>
@@ -106,11 +106,12 @@ private slots:
     {
         frmQuorrelEstimator &form = mainForm();
         form.show();
-        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(form.txtCorpseTemp);
+        QAccessibleInterface *box =
+            QAccessible::queryAccessibleInterface(controls(&form).txtCorpseTemp);
         const auto labels = box->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
-        QCOMPARE(labels[0].first->object(), form.lblCorpseTemp);
-        QCOMPARE(form.lblCorpseTemp->text().count('&'), 0);
+        QCOMPARE(labels[0].first->object(), controls(&form).lblCorpseTemp);
+        QCOMPARE(controls(&form).lblCorpseTemp->text().count('&'), 0);
     }
 
     void messagesAreReadAsDialogs()
@@ -126,7 +127,7 @@ private slots:
             name = iface->text(QAccessible::Name);
             box->close();
         });
-        form.cmdSetTime->click();
+        controls(&form).cmdSetTime->click();
         QVERIFY(role == QAccessible::Dialog || role == QAccessible::AlertMessage);
         QCOMPARE(name, "Incomplete Selection");
     }

@@ -3,14 +3,15 @@
 // lists hold their items, there is at most one converter, a converted number is
 // a number or "out of range", and the program has ended only when told to.
 // QUORREL_RANDOM_SEED replays a run; QUORREL_RANDOM_STEPS sets its length.
-#include "frmabout.h"
 #include "application.h"
-#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
+#include "frmabout.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
 #include "uitest.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -198,14 +199,15 @@ class RandomGuiTest : public QObject
 
     QComboBox *mainList()
     {
-        return QList<QComboBox *>{main->cboHours, main->cboMinutes, main->cboSeconds,
-                                  main->cboAMPM}[pick(4)];
+        return QList<QComboBox *>{controls(main).cboHours, controls(main).cboMinutes,
+                                  controls(main).cboSeconds, controls(main).cboAMPM}[pick(4)];
     }
 
     void actOnMain()
     {
-        QLineEdit *boxes[] = {main->txtAmbRoomTemp, main->txtCorpseTemp, main->txtCorpseTempTwo,
-                              main->txtCorpseTime,  main->txtTimeDead,   main->txtTimeOfDiscovery};
+        QLineEdit *boxes[] = {controls(main).txtAmbRoomTemp,   controls(main).txtCorpseTemp,
+                              controls(main).txtCorpseTempTwo, controls(main).txtCorpseTime,
+                              controls(main).txtTimeDead,      controls(main).txtTimeOfDiscovery};
         switch (pick(13)) {
         case 0:
         case 1:
@@ -222,22 +224,22 @@ class RandomGuiTest : public QObject
         }
         case 4:
             if (chance(50))
-                QTest::mouseClick(main->cmdSetTime, Qt::LeftButton);
+                QTest::mouseClick(controls(main).cmdSetTime, Qt::LeftButton);
             else
-                QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
+                QTest::mouseClick(controls(main).cmdCalculate, Qt::LeftButton);
             break;
         case 5:
             QTest::keyClick(boxes[pick(4)], Qt::Key_Return);
             break;
         case 6:
-            QTest::mouseClick(main->cmdClear, Qt::LeftButton);
+            QTest::mouseClick(controls(main).cmdClear, Qt::LeftButton);
             break;
         case 7:
-            QTest::mouseClick(main->cmdLaunchTempConvert, Qt::LeftButton);
+            QTest::mouseClick(controls(main).cmdLaunchTempConvert, Qt::LeftButton);
             break;
         case 8:
             if (chance(30))
-                QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+                QTest::mouseClick(controls(main).cmdAbout, Qt::LeftButton);
             break;
         case 9:
             QTest::keyClick(boxes[pick(4)], chance(50) ? Qt::Key_Tab : Qt::Key_Backtab);
@@ -247,7 +249,7 @@ class RandomGuiTest : public QObject
                 endSent = true;
                 switch (pick(3)) {
                 case 0:
-                    QTest::mouseClick(main->cmdExit, Qt::LeftButton);
+                    QTest::mouseClick(controls(main).cmdExit, Qt::LeftButton);
                     break;
                 case 1:
                     QTest::keyClick(boxes[pick(4)], Qt::Key_Escape,
@@ -273,8 +275,8 @@ class RandomGuiTest : public QObject
     // the random events that follow have a result to disturb.
     void enterPlausibleCase()
     {
-        for (QComboBox *list :
-             {main->cboHours, main->cboMinutes, main->cboSeconds, main->cboAMPM}) {
+        for (QComboBox *list : {controls(main).cboHours, controls(main).cboMinutes,
+                                controls(main).cboSeconds, controls(main).cboAMPM}) {
             for (int i = 1 + pick(12); i > 0; --i)
                 QTest::keyClick(list->lineEdit(), Qt::Key_Down);
         }
@@ -283,19 +285,19 @@ class RandomGuiTest : public QObject
         const int second = room + 1 + pick(first - room - 1);
         const QString values[] = {QString::number(room), QString::number(first),
                                   QString::number(second), QString::number(1 + pick(5))};
-        QLineEdit *boxes[] = {main->txtAmbRoomTemp, main->txtCorpseTemp, main->txtCorpseTempTwo,
-                              main->txtCorpseTime};
+        QLineEdit *boxes[] = {controls(main).txtAmbRoomTemp, controls(main).txtCorpseTemp,
+                              controls(main).txtCorpseTempTwo, controls(main).txtCorpseTime};
         for (int i = 0; i < 4; ++i)
             typeInto(boxes[i], values[i], true);
-        QTest::mouseClick(main->cmdSetTime, Qt::LeftButton);
-        QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdSetTime, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdCalculate, Qt::LeftButton);
     }
 
     void actOnConverter()
     {
         frmTemps &temps = tempsForm();
         if (!temps.isVisible()) {
-            QTest::mouseClick(main->cmdLaunchTempConvert, Qt::LeftButton);
+            QTest::mouseClick(controls(main).cmdLaunchTempConvert, Qt::LeftButton);
             return;
         }
         switch (pick(6)) {
@@ -368,19 +370,19 @@ class RandomGuiTest : public QObject
         }
         QVERIFY2(ends == 0, qPrintable(where() + ": ended without being told to"));
         static const QRegularExpression clock(R"(^(1[0-2]|[1-9]):[0-5]\d:[0-5]\d (AM|PM)$)");
-        const QString result = main->txtTimeDead->text();
+        const QString result = controls(main).txtTimeDead->text();
         if (!result.isEmpty() && result != lastResult)
             ++estimates;
         lastResult = result;
         QVERIFY2(result.isEmpty() || clock.match(result).hasMatch(),
                  qPrintable(where() + " result " + result));
-        const QString found = main->txtTimeOfDiscovery->text();
+        const QString found = controls(main).txtTimeOfDiscovery->text();
         QVERIFY2(found.isEmpty() || clock.match(found).hasMatch(),
                  qPrintable(where() + " found " + found));
-        QCOMPARE(main->cboHours->count(), 12);
-        QCOMPARE(main->cboMinutes->count(), 60);
-        QCOMPARE(main->cboSeconds->count(), 60);
-        QCOMPARE(main->cboAMPM->count(), 2);
+        QCOMPARE(controls(main).cboHours->count(), 12);
+        QCOMPARE(controls(main).cboMinutes->count(), 60);
+        QCOMPARE(controls(main).cboSeconds->count(), 60);
+        QCOMPARE(controls(main).cboAMPM->count(), 2);
         int converters = 0;
         for (QWidget *window : QApplication::topLevelWidgets()) {
             auto *temps = qobject_cast<frmTemps *>(window);

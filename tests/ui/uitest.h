@@ -9,8 +9,12 @@
 #include "frmquorrelestimator.h"
 #include "widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -19,6 +23,58 @@
 
 namespace quorrel::test
 {
+
+// The main window's controls, found by their names as an assistive client
+// finds them: the window keeps them to itself.
+struct MainControls {
+    explicit MainControls(QWidget *window) : window(window) {}
+    template <typename T> static T *find(QWidget *window, const char *name)
+    {
+        return window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+    }
+    QWidget *window;
+    QMenuBar *menuBar = find<QMenuBar>(window, "menuBar");
+    QWidget *clientArea = find<QWidget>(window, "clientArea");
+    QAction *mnuCoolingCurve = find<QAction>(window, "mnuCoolingCurve");
+    QAction *mnuHenssge = find<QAction>(window, "mnuHenssge");
+    QAction *mnuSaveCaseSheet = find<QAction>(window, "mnuSaveCaseSheet");
+    QAction *mnuPrintCaseSheet = find<QAction>(window, "mnuPrintCaseSheet");
+    QAction *mnuExit = find<QAction>(window, "mnuExit");
+    QAction *mnuDegreeConverter = find<QAction>(window, "mnuDegreeConverter");
+    QAction *mnuAbout = find<QAction>(window, "mnuAbout");
+    QComboBox *cboHours = find<QComboBox>(window, "cboHours");
+    QComboBox *cboMinutes = find<QComboBox>(window, "cboMinutes");
+    QComboBox *cboSeconds = find<QComboBox>(window, "cboSeconds");
+    QComboBox *cboAMPM = find<QComboBox>(window, "cboAMPM");
+    QPushButton *cmdSetTime = find<QPushButton>(window, "cmdSetTime");
+    QPushButton *cmdCalculate = find<QPushButton>(window, "cmdCalculate");
+    QPushButton *cmdClear = find<QPushButton>(window, "cmdClear");
+    QPushButton *cmdLaunchTempConvert = find<QPushButton>(window, "cmdLaunchTempConvert");
+    QPushButton *cmdExit = find<QPushButton>(window, "cmdExit");
+    QPushButton *cmdAbout = find<QPushButton>(window, "cmdAbout");
+    ui::TextBox *txtAmbRoomTemp = find<ui::TextBox>(window, "txtAmbRoomTemp");
+    ui::TextBox *txtCorpseTemp = find<ui::TextBox>(window, "txtCorpseTemp");
+    ui::TextBox *txtCorpseTempTwo = find<ui::TextBox>(window, "txtCorpseTempTwo");
+    ui::TextBox *txtCorpseTime = find<ui::TextBox>(window, "txtCorpseTime");
+    ui::TextBox *txtTimeDead = find<ui::TextBox>(window, "txtTimeDead");
+    ui::TextBox *txtTimeOfDiscovery = find<ui::TextBox>(window, "txtTimeOfDiscovery");
+    QLabel *lblRoomTemp = find<QLabel>(window, "lblRoomTemp");
+    QLabel *lblCorpseTime = find<QLabel>(window, "lblCorpseTime");
+    QLabel *lblTimeDead = find<QLabel>(window, "lblTimeDead");
+    QLabel *lblCorpseTemp = find<QLabel>(window, "lblCorpseTemp");
+    QLabel *lblCorpseTemp2 = find<QLabel>(window, "lblCorpseTemp2");
+    QGroupBox *fraTimeFound = find<QGroupBox>(window, "fraTimeFound");
+    ui::PictureBox *Picture1 = find<ui::PictureBox>(window, "Picture1");
+    ui::Line *Line1 = find<ui::Line>(window, "Line1");
+    ui::Line *Line2 = find<ui::Line>(window, "Line2");
+    ui::Line *Line3 = find<ui::Line>(window, "Line3");
+    ui::Line *Line4 = find<ui::Line>(window, "Line4");
+};
+
+inline MainControls controls(QWidget *window)
+{
+    return MainControls(window);
+}
 
 struct SeenMessage {
     QString title;
@@ -86,20 +142,20 @@ inline void startWithMidnightSet(QPointer<ui::frmQuorrelEstimator> &main)
         QTest::keyClicks(focused(), QString::fromLatin1(pick));
         QTest::keyClick(focused(), Qt::Key_Tab);
     }
-    QTest::mouseClick(main->cmdSetTime, Qt::LeftButton);
+    QTest::mouseClick(controls(main).cmdSetTime, Qt::LeftButton);
 }
 
 // Types the four entries over what the boxes hold and presses Calculate.
 inline void enterAndCalculate(ui::frmQuorrelEstimator *main, const QStringList &entries)
 {
-    ui::TextBox *boxes[] = {main->txtAmbRoomTemp, main->txtCorpseTemp, main->txtCorpseTempTwo,
-                            main->txtCorpseTime};
+    ui::TextBox *boxes[] = {controls(main).txtAmbRoomTemp, controls(main).txtCorpseTemp,
+                            controls(main).txtCorpseTempTwo, controls(main).txtCorpseTime};
     for (int i = 0; i < 4; ++i) {
         boxes[i]->setFocus();
         boxes[i]->selectAll();
         QTest::keyClicks(boxes[i], entries[i]);
     }
-    QTest::mouseClick(main->cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(controls(main).cmdCalculate, Qt::LeftButton);
 }
 
 // Opens Henssge's window from the main window by keyboard (Ctrl+H) and
@@ -110,7 +166,7 @@ inline bool estimateHenssge(ui::frmQuorrelEstimator *main, const QString &mass)
     main->activateWindow();
     if (!QTest::qWaitForWindowActive(main))
         return false;
-    QTest::keyClick(main->txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(controls(main).txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
     ui::frmHenssge *henssge = ui::loadedHenssgeForm();
     if (!henssge || !QTest::qWaitForWindowActive(henssge))
         return false;

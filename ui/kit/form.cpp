@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <QAbstractButton>
+
 #include "widgets.h"
 
 #include <QApplication>
@@ -77,6 +79,21 @@ void Form::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
+void Form::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::setHideOnClose(QAbstractButton *close)
+{
+    m_hideOnClose = true;
+    setKeyPreview(true);
+    if (close)
+        connect(close, &QAbstractButton::clicked, this, &QWidget::hide);
+}
+
 bool Form::Form_KeyDown(int, Qt::KeyboardModifiers)
 {
     return false;
@@ -109,7 +126,13 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == this) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        return Form_KeyDown(key->key(), key->modifiers());
+        if (Form_KeyDown(key->key(), key->modifiers()))
+            return true;
+        if (m_hideOnClose && key->key() == Qt::Key_Escape) {
+            hide();
+            return true;
+        }
+        return false;
     }
     return QDialog::eventFilter(watched, event);
 }

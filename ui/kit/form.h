@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QAbstractButton;
+
 namespace quorrel::ui
 {
 
@@ -25,6 +27,9 @@ public:
 
     void setVisible(bool visible) override;
 
+    // Shows the window on top of the others, with the keyboard in it.
+    void present();
+
 protected:
     // Name, caption, icon, font and background: who the window is, shared by
     // every window. The title bar has the close box only. An invalid background
@@ -40,6 +45,9 @@ protected:
     // control with the focus does. Returns true to swallow the key.
     virtual bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void setKeyPreview(bool on);
+    // A tool window: Escape, and the Close button where given, only hide it,
+    // so it keeps what it holds; its close box still unloads it.
+    void setHideOnClose(QAbstractButton *close = nullptr);
 
     void closeEvent(QCloseEvent *event) override;
     // A dialog's Escape and cancel paths end up here; they close it the way
@@ -51,6 +59,7 @@ private:
     enum class State { Created, Loaded, Unloading, Unloaded };
     State m_state = State::Created;
     bool m_keyPreview = false;
+    bool m_hideOnClose = false;
 };
 
 // The loaded forms, in load order.

@@ -39,13 +39,6 @@ QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
     return button;
 }
 
-NumberLocale userNumberLocale()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString(),
-            locale.zeroDigit().toStdString()};
-}
-
 QPixmap loadPicture(const QString &resource)
 {
     // Named format, no guessing: a reader left to guess asks every image

@@ -9,8 +9,6 @@
 
 #include <utility>
 
-#include "numbers.h"
-
 class QComboBox;
 class QFont;
 class QLabel;
@@ -53,12 +51,6 @@ Control *place(QWidget *window, const char *name, QRect geometry, Args &&...args
 // A push button placed on the window with the program's light grey face.
 QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
                              const QString &caption);
-
-// The program's own numbers and texts use U+00B0.
-inline const QString kDegreeSign = QStringLiteral("\u00B0");
-
-// The separators of the user's locale (QLocale's default), for the engine.
-NumberLocale userNumberLocale();
 
 // One of the program's own pictures, read in the format its name says.
 QPixmap loadPicture(const QString &resource);

@@ -1,33 +1,43 @@
 #include "caserecord.h"
 
+#include <algorithm>
+
 namespace quorrel::ui
 {
 
-QList<const MethodRecord *> CaseRecord::methods() const
+const MethodRecord *CaseRecord::method(const QString &key) const
 {
-    QList<const MethodRecord *> list;
-    for (const std::optional<MethodRecord> *method : {&newton, &henssge})
-        if (*method)
-            list.append(&**method);
-    return list;
+    for (const MethodRecord &method : methods)
+        if (method.key == key)
+            return &method;
+    return nullptr;
 }
 
-void CaseHolder::publish(const CaseRecord &record)
+QList<const MethodRecord *> drawnMethods(const CaseRecord &record)
 {
-    m_record = record;
-    emit changed();
+    QList<const MethodRecord *> drawn;
+    for (const MethodRecord &method : record.methods)
+        if (method.result.hasCurve())
+            drawn.append(&method);
+    return drawn;
 }
 
-void CaseHolder::clear()
+std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record)
 {
-    m_record.reset();
-    emit changed();
+    std::optional<std::pair<double, double>> span;
+    for (const MethodRecord *method : drawnMethods(record)) {
+        const MethodResult &result = method->result;
+        span = span ? std::pair(std::min(span->first, result.curveFrom()),
+                                std::max(span->second, result.curveTo))
+                    : std::pair(result.curveFrom(), result.curveTo);
+    }
+    return span;
 }
 
-CaseHolder &currentCase()
+bool curveNamesDays(const CaseRecord &record)
 {
-    static CaseHolder holder;
-    return holder;
+    const auto span = curveSpan(record);
+    return span && span->second - span->first > 24.0;
 }
 
 } // namespace quorrel::ui

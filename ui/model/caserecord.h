@@ -4,11 +4,13 @@
 #include "method.h"
 
 #include <QList>
-#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QtCore/qnamespace.h>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace quorrel::ui
 {
@@ -20,10 +22,48 @@ struct CaseEntry {
     QString unit;  // "°F", "hours"
 };
 
+// The main window's entries as they stand: the time found as Set Time (or
+// Calculate) accepted it, none while it is not set, and the four boxes as
+// typed. Published on every edit, so that other windows never read the main
+// window's controls.
+struct CaseEntries {
+    std::optional<ClockTime> foundAt;
+    QString room;
+    QString body;
+    QString secondBody;
+    QString hoursBetween;
+    bool operator==(const CaseEntries &) const = default;
+};
+
+// How a method's curve is told apart from the others, in any colour or none.
+struct CurveLook {
+    enum class Mark { Diamond, Square };
+    Qt::PenStyle line = Qt::SolidLine;
+    // In the highlight colour and broad, or in ink.
+    bool accent = true;
+    // How its interval around the time of death is filled.
+    Qt::BrushStyle band = Qt::SolidPattern;
+    // The mark at its time of death: filled diamond or hollow square.
+    Mark death = Mark::Diamond;
+};
+
+// Label and value, side by side on the case sheet.
+using SheetRow = std::pair<QString, QString>;
+
+// A section a method adds to the case sheet.
+struct SheetSection {
+    QString heading;
+    QList<SheetRow> rows = {};
+    QStringList paragraphs = {};
+};
+
 // One method's estimate as the record keeps it: what it used, what came out
-// in the shape every method shares, and the sentence on how far to trust it.
+// in the shape every method shares, and everything the curve, its summary
+// and the sheet say of it, so that none of them asks which method it is.
 struct MethodRecord {
-    QString name; // "Newton's law of cooling"
+    // Which method made it, for the case's own rules only.
+    QString key;
+    QString name; // "Newton's law of cooling": the legend and the cursor
     QList<CaseEntry> entries;
     MethodResult result;
     ClockTime deathAt;
@@ -31,40 +71,48 @@ struct MethodRecord {
     // Further lines a method has to say: how it came to its result, and what
     // a check against other readings found.
     QStringList notes = {};
+
+    CurveLook look = {};
+    // Named on the curve and given a legend even when it is drawn alone.
+    bool namedAlone = false;
+    // Its interval is shown whole, widening the view; otherwise it runs to
+    // the view's edge (a spread that can be any width).
+    bool intervalInView = false;
+    // Its interval ends when the body was found, as its sentence does.
+    bool intervalEndsAtDiscovery = false;
+    // The label at its time of death and its words in the curve's summary;
+    // both depend on the whole picture: whether it names days, and whether
+    // more than one method is named.
+    std::function<QString(ClockTime foundAt, bool withDay, bool named)> deathLabel;
+    std::function<QString(ClockTime foundAt, bool withDay, bool named)> inWords;
+    // Whether those words name the room already.
+    bool wordsNameTheRoom = false;
+
+    // Rows under the sheet's own entries, and sections of its own.
+    QList<SheetRow> sheetEntries = {};
+    QList<SheetSection> sheet = {};
 };
 
 // The case as its estimates made it: what the result box, the curve window
-// and the case sheet show, whatever the boxes hold since. Calculate makes
-// Newton's part; Henssge's joins it for the same case, or makes a record of
-// its own from one reading. At least one of the two is there.
+// and the case sheet show, whatever the boxes hold since. At least one
+// method is there, in the order the curve and the sheet give them.
 struct CaseRecord {
     ClockTime foundAt;
-    std::optional<MethodRecord> newton;
-    std::optional<MethodRecord> henssge = std::nullopt;
+    QList<MethodRecord> methods;
 
-    // The estimates in the order the curve and the sheet give them.
-    QList<const MethodRecord *> methods() const;
+    // The method of that key, or none.
+    const MethodRecord *method(const QString &key) const;
 };
 
-// The one record of the case that every window shows: the main window and
-// Henssge's publish to it, every window listens.
-class CaseHolder : public QObject
-{
-    Q_OBJECT
-public:
-    // None before the first estimate and after Clear.
-    const std::optional<CaseRecord> &record() const { return m_record; }
-    void publish(const CaseRecord &record);
-    void clear();
+// The estimates with a curve to draw, in the record's order.
+QList<const MethodRecord *> drawnMethods(const CaseRecord &record);
 
-signals:
-    void changed();
+// The hours from discovery the curves span together: from the earliest death
+// to the latest end. None where no estimate has a curve.
+std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record);
 
-private:
-    std::optional<CaseRecord> m_record;
-};
-
-// The program's case.
-CaseHolder &currentCase();
+// Whether the curve's times name their day: where the picture spans more than
+// a day, a clock time alone would not say which.
+bool curveNamesDays(const CaseRecord &record);
 
 } // namespace quorrel::ui

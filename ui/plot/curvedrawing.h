@@ -3,7 +3,6 @@
 #include "caserecord.h"
 
 #include <QPointF>
-#include <QString>
 
 #include <optional>
 
@@ -26,16 +25,5 @@ void paintCurve(QPainter &painter, const CurveLayout &layout, const QPalette &pa
 std::optional<QPointF> drawCoolingCurve(QPainter &painter, const QRectF &area,
                                         const QPalette &palette, const CaseRecord *record,
                                         std::optional<double> cursor = std::nullopt);
-
-// A reading as the picture names it: "75 °F at 2:00:00 AM", with its day
-// where asked.
-QString readingText(ClockTime foundAt, const MarkedPoint &reading, bool withDay);
-
-// One sentence that says what the picture shows.
-QString curveSummary(const CaseRecord *record);
-
-// The clock time and temperature at a point of the curve, such as
-// "7:40:44 PM, 95.3 °F".
-QString pointOnCurve(const CaseRecord &record, double hours);
 
 } // namespace quorrel::ui

@@ -1,6 +1,6 @@
 #include "curvelayout.h"
 
-#include "curvedrawing.h"
+#include "curvetext.h"
 #include "wording.h"
 
 #include <QFontMetricsF>
@@ -70,6 +70,15 @@ public:
     {
     }
 
+    // Lines across the plot that words beside points and the legend keep
+    // clear of where they can: the axes, midnights, the room and the
+    // temperatures at death.
+    void avoidLines(const QList<double> &across, const QList<double> &down)
+    {
+        m_across = across;
+        m_down = down;
+    }
+
     void add(QPointF at, const QString &text, std::initializer_list<Qt::Alignment> sides,
              bool shift = false)
     {
@@ -88,7 +97,7 @@ public:
             for (int i = 0; i < tries; ++i) {
                 for (Qt::Alignment side : sides) {
                     QRectF box = placed(at + QPointF(0, offsets[i] * size.height()), size, side);
-                    if (isFree(box, avoidCurve)) {
+                    if (isFree(box, avoidCurve, avoidCurve)) {
                         texts.append({box, text});
                         return;
                     }
@@ -117,7 +126,7 @@ public:
                                                            : inside.right() - size.width());
                 block.moveTop(corner.y() == inside.top() ? inside.top()
                                                          : inside.bottom() - size.height());
-                if (!isFree(block, avoidCurve))
+                if (!isFree(block, avoidCurve, avoidCurve))
                     continue;
                 for (qsizetype i = 0; i < lines.size(); ++i)
                     texts.append({QRectF(block.left(), block.top() + i * m_metrics.height(),
@@ -148,10 +157,16 @@ private:
         return box;
     }
 
-    bool isFree(const QRectF &box, bool avoidCurve) const
+    bool isFree(const QRectF &box, bool avoidCurve, bool avoidLines = false) const
     {
         if (std::any_of(texts.begin(), texts.end(),
                         [&](const PlotText &t) { return t.box.intersects(box); }))
+            return false;
+        if (avoidLines &&
+            (std::any_of(m_across.begin(), m_across.end(),
+                         [&](double y) { return y > box.top() && y < box.bottom(); }) ||
+             std::any_of(m_down.begin(), m_down.end(),
+                         [&](double x) { return x > box.left() && x < box.right(); })))
             return false;
         if (!avoidCurve)
             return true;
@@ -178,50 +193,210 @@ private:
     QFontMetricsF m_metrics;
     QRectF m_area;
     const QList<PlotCurve> &m_curves;
+    QList<double> m_across;
+    QList<double> m_down;
 };
-
-// Henssge's time of death to the minute, as its sentence gives it, with the
-// day where asked: "9:40 AM, the day before".
-QString henssgeMoment(ClockTime foundAt, double hours, bool withDay)
-{
-    const std::optional<std::int64_t> at = minuteFromDiscovery(foundAt, hours);
-    if (!at)
-        return momentText(foundAt, hours, withDay);
-    QString text = minuteClock(*at);
-    const auto day = static_cast<std::int64_t>(std::floor(double(*at) / kSecondsPerDay));
-    if (withDay && day != 0)
-        text += QStringLiteral(", ") + dayWords(day);
-    return text;
-}
 
 } // namespace
 
-QList<const MethodRecord *> drawnMethods(const CaseRecord &record)
+namespace
 {
-    QList<const MethodRecord *> drawn;
-    for (const MethodRecord *method : record.methods())
-        if (method->result.hasCurve())
-            drawn.append(method);
-    return drawn;
-}
 
-std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record)
+// What the steps of a layout share: the case, its drawn methods and what
+// one step works out for the next.
+struct Scene {
+    const CaseRecord &record;
+    QList<const MethodRecord *> methods;
+    QFontMetricsF metrics;
+    std::pair<double, double> span; // the curves' hours, from death to end
+    QList<MarkedPoint> readings;    // each reading once
+    QList<double> temperatures;     // of the temperature lines
+    double tStep = 1.0;
+    QList<std::pair<double, QString>> timeMarks;
+};
+
+// The temperature scale: the room, the readings, the starts and the ends of
+// the curves in view. A reading both methods mark is one point.
+void scaleTemperatures(CurveLayout &layout, Scene &scene)
 {
-    std::optional<std::pair<double, double>> span;
-    for (const MethodRecord *method : drawnMethods(record)) {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (const MethodRecord *method : scene.methods) {
         const MethodResult &result = method->result;
-        span = span ? std::pair(std::min(span->first, result.curveFrom()),
-                                std::max(span->second, result.curveTo))
-                    : std::pair(result.curveFrom(), result.curveTo);
+        low = std::min({low, result.ambient, result.temperatureAt(result.curveTo)});
+        high = std::max(high, result.startTemperature);
+        for (const MarkedPoint &reading : result.readings) {
+            low = std::min(low, reading.temperature);
+            high = std::max(high, reading.temperature);
+            if (std::none_of(scene.readings.begin(), scene.readings.end(),
+                             [&](const MarkedPoint &marked) {
+                                 return marked.hours == reading.hours &&
+                                        marked.temperature == reading.temperature;
+                             }))
+                scene.readings.append(reading);
+        }
     }
-    return span;
+    const double pad = std::max((high - low) * 0.08, 0.5);
+    layout.low = low - pad;
+    layout.high = high + pad;
 }
 
-bool curveNamesDays(const CaseRecord &record)
+// The time scale: from a little before the earliest death to the end of the
+// longest curve. An interval shown whole widens it; any other (a spread that
+// can be any width) runs to the view's edge.
+void scaleTimes(CurveLayout &layout, const Scene &scene)
 {
-    const auto span = curveSpan(record);
-    return span && span->second - span->first > 24.0;
+    double viewFrom = scene.span.first;
+    double viewTo = scene.span.second;
+    for (const MethodRecord *method : scene.methods) {
+        const MethodResult &result = method->result;
+        if (method->intervalInView && result.spreadHours) {
+            viewFrom = std::min(viewFrom, result.curveFrom() - *result.spreadHours);
+            viewTo = std::max(viewTo, result.curveFrom() + *result.spreadHours);
+        }
+    }
+    const double span = viewTo - viewFrom;
+    layout.from = viewFrom - span * 0.04;
+    layout.to = viewTo;
 }
+
+// Temperature lines at round steps, a few lines of text apart.
+void markTemperatures(CurveLayout &layout, Scene &scene)
+{
+    const double line = scene.metrics.height();
+    scene.tStep =
+        niceStep(layout.high - layout.low, std::max(1.0, layout.plot.height() / (line * 1.8)));
+    // Counted, not stepped: at magnitudes where adding one step to a double
+    // changes nothing, a stepping loop would never end.
+    const double firstT = std::ceil(layout.low / scene.tStep);
+    for (int i = 0; i < 64 && (firstT + i) * scene.tStep <= layout.high; ++i)
+        scene.temperatures.append((firstT + i) * scene.tStep);
+    for (double t : scene.temperatures)
+        layout.temperatureLines.append(layout.y(t));
+}
+
+// Time marks: at most about ten, at round clock times or whole days; the
+// midnights only where a few fall in view.
+void markTimes(CurveLayout &layout, Scene &scene)
+{
+    const double foundSeconds = scene.record.foundAt.seconds;
+    const double first = foundSeconds + layout.from * 3600.0;
+    const double last = foundSeconds + layout.to * 3600.0;
+    const double markWidth = scene.metrics.horizontalAdvance(QStringLiteral("00:00 AM")) * 1.6;
+    const double fits =
+        std::clamp(std::floor(layout.plot.width() / markWidth), 2.0, double(kMostTimeMarks));
+    const double step = timeStepSeconds(last - first, fits);
+    const bool daySteps = step >= kSecondsPerDay;
+    const double firstMark = std::ceil(first / step);
+    for (int i = 0; i <= kMostTimeMarks + 2 && (firstMark + i) * step <= last; ++i) {
+        const double s = (firstMark + i) * step;
+        const double at = layout.x((s - foundSeconds) / 3600.0);
+        // Days apart, a mark says how many days before or after the day of
+        // discovery.
+        const double day = std::round(s / kSecondsPerDay);
+        const QString text = !daySteps  ? axisClock(static_cast<std::int64_t>(
+                                             s - std::floor(s / kSecondsPerDay) * kSecondsPerDay))
+                             : day < 0  ? wholeNumber(-day) + QStringLiteral(" d before")
+                             : day == 0 ? QStringLiteral("day found")
+                                        : wholeNumber(day) + QStringLiteral(" d after");
+        layout.timeLines.append(at);
+        scene.timeMarks.append({at, text});
+    }
+    if (daySteps || last - first > 3.0 * kSecondsPerDay)
+        return;
+    const double firstDay = std::ceil(first / kSecondsPerDay);
+    for (int i = 0; i < 4 && (firstDay + i) * kSecondsPerDay <= last; ++i)
+        layout.midnightLines.append(
+            layout.x(((firstDay + i) * kSecondsPerDay - foundSeconds) / 3600.0));
+}
+
+// Each method's curve sampled across the plot, its death and its interval.
+PlotCurve sampleCurve(const CurveLayout &layout, const MethodRecord &method)
+{
+    const MethodResult &result = method.result;
+    PlotCurve curve;
+    curve.look = method.look;
+    curve.startY = layout.y(result.startTemperature);
+    const int samples = std::max(64, static_cast<int>(layout.plot.width() / 2));
+    for (int i = 0; i <= samples; ++i) {
+        const double hours =
+            result.curveFrom() + (result.curveTo - result.curveFrom()) * i / samples;
+        const double y = layout.y(result.temperatureAt(hours));
+        if (std::isfinite(y))
+            curve.points.append(
+                QPointF(layout.x(hours), std::clamp(y, layout.plot.top() - layout.plot.height(),
+                                                    layout.plot.bottom() + layout.plot.height())));
+    }
+    curve.death = QPointF(layout.x(result.curveFrom()), curve.startY);
+    if (result.spreadHours) {
+        const double left =
+            std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
+        double latest = result.curveFrom() + *result.spreadHours;
+        if (method.intervalEndsAtDiscovery)
+            latest = std::min(latest, 0.0);
+        const double right = std::min(layout.x(latest), layout.plot.right());
+        curve.band = {left, std::max(right, left + 1.0)};
+    }
+    return curve;
+}
+
+// Where the cursor meets each curve that runs at its time.
+void placeCursor(CurveLayout &layout, const Scene &scene, double cursor)
+{
+    const double at = std::clamp(cursor, scene.span.first, scene.span.second);
+    for (const MethodRecord *method : scene.methods)
+        if (at >= method->result.curveFrom() && at <= method->result.curveTo)
+            layout.cursor.append(QPointF(layout.x(at), layout.y(method->result.temperatureAt(at))));
+}
+
+// The words, the most needed first: each later one yields its place.
+void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
+                std::optional<double> cursor)
+{
+    const CaseRecord &record = scene.record;
+    const bool withDay = curveNamesDays(record);
+    const bool named = curvesNamed(scene.methods);
+    Placer words(font, layout.area, layout.curves);
+    QList<double> across{layout.roomY, layout.plot.bottom()};
+    for (const PlotCurve &curve : layout.curves)
+        across.append(curve.startY);
+    words.avoidLines(across, QList<double>{layout.plot.left()} + layout.midnightLines);
+    const auto beside = {Qt::AlignRight | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
+                         Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop};
+    if (!layout.cursor.isEmpty())
+        words.add(layout.cursor.first(), pointOnCurve(record, *cursor), beside, true);
+    if (named) {
+        QList<std::pair<int, QString>> legend;
+        for (qsizetype i = 0; i < scene.methods.size(); ++i)
+            legend.append({int(i), scene.methods.at(i)->name});
+        words.addLegend(layout.plot, legend);
+    }
+    for (qsizetype i = 0; i < scene.methods.size(); ++i)
+        words.add(layout.curves.at(i).death,
+                  scene.methods.at(i)->deathLabel(record.foundAt, withDay, named), beside, true);
+    for (qsizetype i = 0; i < layout.readings.size(); ++i)
+        words.add(layout.readings.at(i), readingText(record.foundAt, scene.readings.at(i), withDay),
+                  beside, true);
+    for (qsizetype i = 0; i < scene.methods.size(); ++i)
+        words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
+                  typedDegrees(scene.methods.at(i)->result.startTemperature),
+                  {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
+    words.add(QPointF(layout.plot.right(), layout.roomY),
+              QStringLiteral("room ") + typedDegrees(scene.methods.first()->result.ambient),
+              {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
+    const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(scene.tStep))));
+    for (qsizetype i = 0; i < scene.temperatures.size(); ++i)
+        words.add(QPointF(layout.plot.left(), layout.temperatureLines.at(i)),
+                  degrees(numberWithDecimals(scene.temperatures.at(i), tDecimals)),
+                  {Qt::AlignLeft});
+    for (const auto &[at, text] : scene.timeMarks)
+        words.add(QPointF(at, layout.plot.bottom() + 2), text, {Qt::AlignBottom});
+    for (double at : layout.midnightLines)
+        words.add(QPointF(at, layout.plot.top()), QStringLiteral("midnight"), {Qt::AlignTop});
+    layout.texts = words.texts;
+}
+
+} // namespace
 
 CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord *record,
                         std::optional<double> cursor)
@@ -233,199 +408,32 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
         record ? drawnMethods(*record) : QList<const MethodRecord *>();
     if (methods.isEmpty())
         return layout;
-    const ClockTime foundAt = record->foundAt;
-    const QFontMetricsF metrics(font);
-    const double line = metrics.height();
-    const auto styleOf = [&](const MethodRecord *method) {
-        return record->henssge && method == &*record->henssge ? CurveStyle::Dashed
-                                                              : CurveStyle::Solid;
-    };
-
-    // The temperature scale: the room, the readings, the starts and the ends
-    // of the curves in view.
-    const auto [spanFrom, end] = *curveSpan(*record);
-    double low = std::numeric_limits<double>::infinity();
-    double high = -low;
-    QList<MarkedPoint> readings;
-    for (const MethodRecord *method : methods) {
-        const MethodResult &result = method->result;
-        low = std::min({low, result.ambient, result.temperatureAt(result.curveTo)});
-        high = std::max(high, result.startTemperature);
-        // A reading both methods mark is one point.
-        for (const MarkedPoint &reading : result.readings) {
-            low = std::min(low, reading.temperature);
-            high = std::max(high, reading.temperature);
-            if (std::none_of(readings.begin(), readings.end(), [&](const MarkedPoint &marked) {
-                    return marked.hours == reading.hours &&
-                           marked.temperature == reading.temperature;
-                }))
-                readings.append(reading);
-        }
-    }
-    const double pad = std::max((high - low) * 0.08, 0.5);
-    layout.low = low - pad;
-    layout.high = high + pad;
-    // The time scale: from a little before the earliest death to the end of
-    // the longest curve. Newton's spread never widens it: it can be any
-    // width, and a band wider than the view runs to its edge. Henssge's
-    // limits, a few hours at most, are shown whole.
-    double viewFrom = spanFrom;
-    double viewTo = end;
-    for (const MethodRecord *method : methods) {
-        const MethodResult &result = method->result;
-        if (styleOf(method) == CurveStyle::Dashed && result.spreadHours) {
-            viewFrom = std::min(viewFrom, result.curveFrom() - *result.spreadHours);
-            viewTo = std::max(viewTo, result.curveFrom() + *result.spreadHours);
-        }
-    }
-    const double span = viewTo - viewFrom;
-    layout.from = viewFrom - span * 0.04;
-    layout.to = viewTo;
+    Scene scene{*record, methods, QFontMetricsF(font), *curveSpan(*record)};
+    scaleTemperatures(layout, scene);
+    scaleTimes(layout, scene);
     if (!std::isfinite(layout.high - layout.low) || !std::isfinite(layout.to - layout.from) ||
         !(layout.to > layout.from))
         return layout;
-
+    const double line = scene.metrics.height();
     const QString widest = typedDegrees(
         std::round(std::fabs(layout.high) > std::fabs(layout.low) ? layout.high : layout.low));
-    layout.plot =
-        area.adjusted(metrics.horizontalAdvance(widest) + 14, line * 1.6,
-                      -metrics.horizontalAdvance(QStringLiteral("00:00 AM")) / 2 - 6, -line * 2.8);
+    layout.plot = area.adjusted(
+        scene.metrics.horizontalAdvance(widest) + 14, line * 1.6,
+        -scene.metrics.horizontalAdvance(QStringLiteral("00:00 AM")) / 2 - 6, -line * 2.8);
     if (layout.plot.width() < 20 || layout.plot.height() < 20)
         return layout;
     layout.words.clear();
 
-    // Temperature lines at round steps, a few lines of text apart.
-    const double tStep =
-        niceStep(layout.high - layout.low, std::max(1.0, layout.plot.height() / (line * 1.8)));
-    QList<double> temperatures;
-    // Counted, not stepped: at magnitudes where adding one step to a double
-    // changes nothing, a stepping loop would never end.
-    const double firstT = std::ceil(layout.low / tStep);
-    for (int i = 0; i < 64 && (firstT + i) * tStep <= layout.high; ++i)
-        temperatures.append((firstT + i) * tStep);
-    for (double t : temperatures)
-        layout.temperatureLines.append(layout.y(t));
-
-    // Time marks: at most about ten, at round clock times or whole days.
-    const double foundSeconds = foundAt.seconds;
-    const double first = foundSeconds + layout.from * 3600.0;
-    const double last = foundSeconds + layout.to * 3600.0;
-    const double markWidth = metrics.horizontalAdvance(QStringLiteral("00:00 AM")) * 1.6;
-    const double fits =
-        std::clamp(std::floor(layout.plot.width() / markWidth), 2.0, double(kMostTimeMarks));
-    const double step = timeStepSeconds(last - first, fits);
-    const bool daySteps = step >= kSecondsPerDay;
-    QList<std::pair<double, QString>> timeMarks;
-    const double firstMark = std::ceil(first / step);
-    for (int i = 0; i <= kMostTimeMarks + 2 && (firstMark + i) * step <= last; ++i) {
-        const double s = (firstMark + i) * step;
-        const double at = layout.x((s - foundSeconds) / 3600.0);
-        QString text;
-        if (!daySteps) {
-            const double ofDay = s - std::floor(s / kSecondsPerDay) * kSecondsPerDay;
-            text = axisClock(static_cast<std::int64_t>(ofDay));
-        } else {
-            // Days apart, a mark says how many days before or after the day
-            // of discovery.
-            const double day = std::round(s / kSecondsPerDay);
-            text = day < 0    ? wholeNumber(-day) + QStringLiteral(" d before")
-                   : day == 0 ? QStringLiteral("day found")
-                              : wholeNumber(day) + QStringLiteral(" d after");
-        }
-        layout.timeLines.append(at);
-        timeMarks.append({at, text});
-    }
-    // Midnights are marked only where a few fall in view.
-    if (!daySteps && last - first <= 3.0 * kSecondsPerDay) {
-        const double firstDay = std::ceil(first / kSecondsPerDay);
-        for (int i = 0; i < 4 && (firstDay + i) * kSecondsPerDay <= last; ++i)
-            layout.midnightLines.append(
-                layout.x(((firstDay + i) * kSecondsPerDay - foundSeconds) / 3600.0));
-    }
-
+    markTemperatures(layout, scene);
+    markTimes(layout, scene);
     layout.roomY = layout.y(methods.first()->result.ambient);
-    const int samples = std::max(64, static_cast<int>(layout.plot.width() / 2));
-    for (const MethodRecord *method : methods) {
-        const MethodResult &result = method->result;
-        PlotCurve curve;
-        curve.style = styleOf(method);
-        curve.startY = layout.y(result.startTemperature);
-        for (int i = 0; i <= samples; ++i) {
-            const double hours =
-                result.curveFrom() + (result.curveTo - result.curveFrom()) * i / samples;
-            const double y = layout.y(result.temperatureAt(hours));
-            if (std::isfinite(y))
-                curve.points.append(QPointF(
-                    layout.x(hours), std::clamp(y, layout.plot.top() - layout.plot.height(),
-                                                layout.plot.bottom() + layout.plot.height())));
-        }
-        curve.death = QPointF(layout.x(result.curveFrom()), curve.startY);
-        if (result.spreadHours) {
-            const double left =
-                std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
-            const double right =
-                std::min(layout.x(result.curveFrom() + *result.spreadHours), layout.plot.right());
-            curve.band = {left, std::max(right, left + 1.0)};
-        }
-        layout.curves.append(curve);
-    }
-    for (const MarkedPoint &reading : readings)
+    for (const MethodRecord *method : methods)
+        layout.curves.append(sampleCurve(layout, *method));
+    for (const MarkedPoint &reading : scene.readings)
         layout.readings.append(QPointF(layout.x(reading.hours), layout.y(reading.temperature)));
-    if (cursor) {
-        const double at = std::clamp(*cursor, spanFrom, end);
-        for (const MethodRecord *method : methods)
-            if (at >= method->result.curveFrom() && at <= method->result.curveTo)
-                layout.cursor.append(
-                    QPointF(layout.x(at), layout.y(method->result.temperatureAt(at))));
-    }
-
-    // The words, the most needed first: each later one yields its place.
-    const bool withDay = curveNamesDays(*record);
-    const bool named = methods.size() > 1 || styleOf(methods.first()) != CurveStyle::Solid;
-    Placer words(font, area, layout.curves);
-    const auto beside = {Qt::AlignRight | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
-                         Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop};
-    if (!layout.cursor.isEmpty())
-        words.add(layout.cursor.first(), pointOnCurve(*record, *cursor), beside, true);
-    if (named) {
-        QList<std::pair<int, QString>> legend;
-        for (qsizetype i = 0; i < methods.size(); ++i)
-            legend.append({int(i), methods.at(i)->name});
-        words.addLegend(layout.plot, legend);
-    }
-    for (qsizetype i = 0; i < methods.size(); ++i) {
-        const MethodResult &result = methods.at(i)->result;
-        const bool henssge = styleOf(methods.at(i)) == CurveStyle::Dashed;
-        const QString died = henssge
-                                 ? QStringLiteral("Henssge: died %1 (%2)")
-                                       .arg(henssgeMoment(foundAt, result.curveFrom(), withDay),
-                                            result.spreadHours ? tenthsOfHours(*result.spreadHours)
-                                                               : QStringLiteral("no 95 % limits"))
-                                 : QStringLiteral("%1died %2 (%3)")
-                                       .arg(named ? QStringLiteral("Newton: ") : QString(),
-                                            momentText(foundAt, result.curveFrom(), withDay),
-                                            spreadLabel(result.spreadHours));
-        words.add(layout.curves.at(i).death, died, beside, true);
-    }
-    for (qsizetype i = 0; i < layout.readings.size(); ++i)
-        words.add(layout.readings.at(i), readingText(foundAt, readings.at(i), withDay), beside,
-                  true);
-    for (qsizetype i = 0; i < methods.size(); ++i)
-        words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
-                  typedDegrees(methods.at(i)->result.startTemperature),
-                  {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
-    words.add(QPointF(layout.plot.right(), layout.roomY),
-              QStringLiteral("room ") + typedDegrees(methods.first()->result.ambient),
-              {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
-    const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(tStep))));
-    for (qsizetype i = 0; i < temperatures.size(); ++i)
-        words.add(QPointF(layout.plot.left(), layout.temperatureLines.at(i)),
-                  degrees(numberWithDecimals(temperatures.at(i), tDecimals)), {Qt::AlignLeft});
-    for (const auto &[at, text] : timeMarks)
-        words.add(QPointF(at, layout.plot.bottom() + 2), text, {Qt::AlignBottom});
-    for (double at : layout.midnightLines)
-        words.add(QPointF(at, layout.plot.top()), QStringLiteral("midnight"), {Qt::AlignTop});
-    layout.texts = words.texts;
+    if (cursor)
+        placeCursor(layout, scene, *cursor);
+    placeWords(layout, scene, font, cursor);
     return layout;
 }
 

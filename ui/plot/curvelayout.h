@@ -23,15 +23,9 @@ struct PlotText {
     std::optional<int> legendOf = std::nullopt; // the curve named
 };
 
-// How a method's curve is told apart, in any colour or none.
-enum class CurveStyle {
-    Solid,  // Newton's law: a solid line, its spread shaded
-    Dashed, // Henssge's nomogram: a dashed line, its 95 % limits hatched
-};
-
 // One method's curve in the picture.
 struct PlotCurve {
-    CurveStyle style = CurveStyle::Solid;
+    CurveLook look;
     QPolygonF points;
     QPointF death;
     double startY = 0.0;
@@ -69,13 +63,13 @@ struct CurveLayout {
     QList<double> timeLines;        // at these places across
     QList<double> midnightLines;    // only where few midnights fall in view
     double roomY = 0.0;
-    // Newton's curve first where there is one.
+    // In the record's order.
     QList<PlotCurve> curves;
     QList<QPointF> readings;
     // Where the cursor meets each curve that runs at its time.
     QList<QPointF> cursor;
     // Every word, none over another, all inside the area; the cursor's first,
-    // then the legend wherever Henssge's curve is drawn.
+    // then the legend wherever the curves are named.
     QList<PlotText> texts;
 };
 
@@ -83,16 +77,5 @@ struct CurveLayout {
 // from discovery) where given.
 CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord *record,
                         std::optional<double> cursor = std::nullopt);
-
-// The estimates with a curve to draw, Newton's first.
-QList<const MethodRecord *> drawnMethods(const CaseRecord &record);
-
-// The hours from discovery the curves span together: from the earliest death
-// to the latest end. None where no estimate has a curve.
-std::optional<std::pair<double, double>> curveSpan(const CaseRecord &record);
-
-// Whether the curve's times name their day: where the picture spans more than
-// a day, a clock time alone would not say which.
-bool curveNamesDays(const CaseRecord &record);
 
 } // namespace quorrel::ui

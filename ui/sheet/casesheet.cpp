@@ -1,6 +1,5 @@
 #include "casesheet.h"
 
-#include "cooling.h"
 #include "curvedrawing.h"
 #include "version.h"
 #include "widgets.h"
@@ -82,108 +81,125 @@ QString madeAtText(const QDateTime &madeAt)
 
 } // namespace
 
+namespace
+{
+
+// Writes the sheet from the top down, each piece below the last.
+class SheetWriter
+{
+public:
+    SheetWriter(QPainter &painter, const QRectF &page)
+        : m_painter(painter), m_page(page), m_y(page.top())
+    {
+    }
+
+    void paragraph(const QString &text, const QFont &font, double after)
+    {
+        m_painter.setFont(font);
+        const QRectF box(m_page.left(), m_y, m_page.width(), m_page.bottom() - m_y);
+        const QRectF used = m_painter.boundingRect(box, text, wrapping());
+        m_painter.drawText(box, text, wrapping());
+        m_y += used.height() + after;
+    }
+
+    // Label and value side by side, the values in one column; a value wider
+    // than its column wraps inside the margins.
+    void rows(const QList<SheetRow> &pairs)
+    {
+        const QFont body = sheetFont(10);
+        m_painter.setFont(body);
+        const QFontMetricsF metrics(body);
+        double labelWidth = 0;
+        for (const auto &[label, value] : pairs)
+            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
+        labelWidth = std::min(labelWidth, m_page.width() / 2);
+        for (const auto &[label, value] : pairs) {
+            const QRectF labelBox(m_page.left(), m_y, labelWidth, m_page.bottom() - m_y);
+            const QRectF valueBox(m_page.left() + labelWidth + 12, m_y,
+                                  m_page.width() - labelWidth - 12, m_page.bottom() - m_y);
+            const double height =
+                std::max(m_painter.boundingRect(labelBox, label, wrapping()).height(),
+                         m_painter.boundingRect(valueBox, value, wrapping()).height());
+            m_painter.drawText(labelBox, label, wrapping());
+            m_painter.drawText(valueBox, value, wrapping());
+            m_y += height + metrics.height() * 0.25;
+        }
+        m_y += 10;
+    }
+
+    // A method's section: its heading, its rows and its paragraphs.
+    void section(const SheetSection &section)
+    {
+        paragraph(section.heading, sheetFont(11, true), 4);
+        if (!section.rows.isEmpty()) {
+            rows(section.rows);
+            m_y -= 6;
+        }
+        for (const QString &text : section.paragraphs)
+            paragraph(text, sheetFont(10), 4);
+        m_y += 10;
+    }
+
+    // The curve, as the window draws it, in what is left above the lines to
+    // fill in by hand.
+    void curve(const CaseRecord &record)
+    {
+        const double linesHeight = 3 * 34.0;
+        const QRectF area(m_page.left(), m_y, m_page.width(),
+                          std::max(120.0, m_page.bottom() - m_y - linesHeight - 16));
+        m_painter.setFont(sheetFont(8));
+        drawCoolingCurve(m_painter, area, paperPalette(), &record);
+        m_painter.setPen(QPen(Qt::black, 0.75));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(area);
+        m_y = area.bottom() + 16;
+    }
+
+    void blanks()
+    {
+        m_painter.setFont(sheetFont(10));
+        for (const QString &blank : {QStringLiteral("Case:"), QStringLiteral("Examined by:"),
+                                     QStringLiteral("Signature:")}) {
+            m_y += 26;
+            m_painter.setPen(Qt::black);
+            m_painter.drawText(QPointF(m_page.left(), m_y), blank);
+            m_painter.setPen(QPen(Qt::black, 0.75));
+            m_painter.drawLine(QPointF(m_page.left() + 110, m_y + 2),
+                               QPointF(m_page.right(), m_y + 2));
+            m_y += 8;
+        }
+    }
+
+private:
+    QPainter &m_painter;
+    QRectF m_page;
+    double m_y;
+};
+
+} // namespace
+
 void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &record,
                    const QDateTime &madeAt)
 {
     painter.save();
     painter.setPen(Qt::black);
-    double y = page.top();
-    const auto paragraph = [&](const QString &text, const QFont &font, double after) {
-        painter.setFont(font);
-        const QRectF box(page.left(), y, page.width(), page.bottom() - y);
-        const QRectF used = painter.boundingRect(box, text, wrapping());
-        painter.drawText(box, text, wrapping());
-        y += used.height() + after;
-    };
-    const QFont body = sheetFont(10);
-    const QFont heading = sheetFont(11, true);
-
-    paragraph(QStringLiteral("Time of death estimate"), sheetFont(18, true), 4);
-    paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
-                  madeAtText(madeAt),
-              sheetFont(9), 16);
-
-    // Label and value side by side, the values in one column.
-    const auto rows = [&](const QList<std::pair<QString, QString>> &pairs) {
-        painter.setFont(body);
-        const QFontMetricsF metrics(body);
-        double labelWidth = 0;
-        for (const auto &[label, value] : pairs)
-            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
-        labelWidth = std::min(labelWidth, page.width() / 2);
-        for (const auto &[label, value] : pairs) {
-            // A value wider than its column wraps inside the margins.
-            const QRectF labelBox(page.left(), y, labelWidth, page.bottom() - y);
-            const QRectF valueBox(page.left() + labelWidth + 12, y, page.width() - labelWidth - 12,
-                                  page.bottom() - y);
-            const double height =
-                std::max(painter.boundingRect(labelBox, label, wrapping()).height(),
-                         painter.boundingRect(valueBox, value, wrapping()).height());
-            painter.drawText(labelBox, label, wrapping());
-            painter.drawText(valueBox, value, wrapping());
-            y += height + metrics.height() * 0.25;
-        }
-        y += 10;
-    };
-    QList<std::pair<QString, QString>> entries{
+    SheetWriter sheet(painter, page);
+    sheet.paragraph(QStringLiteral("Time of death estimate"), sheetFont(18, true), 4);
+    sheet.paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
+                        madeAtText(madeAt),
+                    sheetFont(9), 16);
+    QList<SheetRow> entries{
         {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
-    if (record.newton)
-        for (const CaseEntry &entry : record.newton->entries)
-            entries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
-    paragraph(QStringLiteral("Entries"), heading, 4);
-    rows(entries);
-
-    // Newton's law, where Calculate made an estimate: a case of one reading
-    // has Henssge's alone.
-    if (const std::optional<MethodRecord> &newton = record.newton) {
-        paragraph(QStringLiteral("Result"), heading, 4);
-        rows({{QStringLiteral("Estimated time of death:"), clockText(newton->deathAt)}});
-        y -= 6;
-        paragraph(newton->sentence + '.', body, 14);
-
-        paragraph(QStringLiteral("Method"), heading, 4);
-        paragraph(newtonMethodText(newton->result), body, 14);
-    }
-
-    // Henssge's nomogram, where an estimate was made there for this case:
-    // its own entries as typed, its result, how it came by its limits, and
-    // its check against the second reading.
-    if (const std::optional<MethodRecord> &henssge = record.henssge) {
-        paragraph(QStringLiteral("Henssge nomogram"), heading, 4);
-        QList<std::pair<QString, QString>> used;
-        for (const CaseEntry &entry : henssge->entries)
-            used.append({entry.label + ':',
-                         entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
-        rows(used);
-        y -= 6;
-        paragraph(henssge->sentence, body, 4);
-        for (const QString &note : henssge->notes)
-            paragraph(note, body, 4);
-        y += 10;
-    }
-
-    // The curve, as the window draws it, in what is left above the lines.
-    const double linesHeight = 3 * 34.0;
-    const QRectF curve(page.left(), y, page.width(),
-                       std::max(120.0, page.bottom() - y - linesHeight - 16));
-    painter.setFont(sheetFont(8));
-    drawCoolingCurve(painter, curve, paperPalette(), &record);
-    painter.setPen(QPen(Qt::black, 0.75));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(curve);
-    y = curve.bottom() + 16;
-
-    painter.setFont(body);
-    const QFontMetricsF metrics(body);
-    for (const QString &blank :
-         {QStringLiteral("Case:"), QStringLiteral("Examined by:"), QStringLiteral("Signature:")}) {
-        y += 26;
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(page.left(), y), blank);
-        painter.setPen(QPen(Qt::black, 0.75));
-        painter.drawLine(QPointF(page.left() + 110, y + 2), QPointF(page.right(), y + 2));
-        y += 8;
-    }
+    for (const MethodRecord &method : record.methods)
+        entries += method.sheetEntries;
+    sheet.paragraph(QStringLiteral("Entries"), sheetFont(11, true), 4);
+    sheet.rows(entries);
+    // Each method's own sections, in the record's order.
+    for (const MethodRecord &method : record.methods)
+        for (const SheetSection &section : method.sheet)
+            sheet.section(section);
+    sheet.curve(record);
+    sheet.blanks();
     painter.restore();
 }
 

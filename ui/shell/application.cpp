@@ -1,8 +1,9 @@
 #include "application.h"
 
 #include "curveaccessible.h"
-#include "frmcoolingcurve.h"
+#include "curveplot.h"
 #include "form.h"
+#include "forms.h"
 #include "style.h"
 #include "textboxaccessible.h"
 #include "widgets.h"
@@ -44,6 +45,7 @@ void setUpApplication()
     // global menu would leave a gap where the bar was measured, and merely
     // asking the session bus whether there is one costs start-up memory.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    answerRequestsForWindows();
 }
 
 } // namespace quorrel::ui

@@ -1,10 +1,11 @@
 #include "forms.h"
 
 #include "frmabout.h"
-#include "frmtemps.h"
 #include "frmcoolingcurve.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
+#include "windowrequests.h"
 
 #include <QPointer>
 
@@ -72,6 +73,31 @@ frmHenssge *loadedHenssgeForm()
 {
     frmHenssge *form = henssgeSlot();
     return form && form->isLoaded() ? form : nullptr;
+}
+
+void answerRequestsForWindows()
+{
+    answerWindowRequests([](WindowRequest window, QWidget *from) {
+        switch (window) {
+        case WindowRequest::Converter:
+            tempsForm().present();
+            break;
+        case WindowRequest::CoolingCurve:
+            curveForm().present();
+            break;
+        case WindowRequest::Henssge:
+            henssgeForm().present();
+            break;
+        case WindowRequest::About: {
+            frmAbout &about = aboutForm();
+            // Transient for the window that asked: centred on it and without
+            // a taskbar button.
+            about.setParent(from, about.windowFlags());
+            about.exec();
+            break;
+        }
+        }
+    });
 }
 
 } // namespace quorrel::ui

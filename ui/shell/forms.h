@@ -22,4 +22,7 @@ frmHenssge &henssgeForm();
 // The Henssge window if it is loaded, without creating it.
 frmHenssge *loadedHenssgeForm();
 
+// Has the windows' requests for one another answered by these accessors.
+void answerRequestsForWindows();
+
 } // namespace quorrel::ui

@@ -1,5 +1,7 @@
 #include "henssgetext.h"
 
+#include "curve.h"
+#include "curvetext.h"
 #include "wording.h"
 
 #include <algorithm>
@@ -55,7 +57,71 @@ QString momentWithDay(std::int64_t at)
     return minuteClock(at) + (discoveryDayWords(0) == day ? QString() : ' ' + day);
 }
 
+// Henssge's time of death to the minute, as its sentence gives it, with the
+// day where asked: "9:40 AM, the day before".
+QString henssgeMoment(ClockTime foundAt, double hours, bool withDay)
+{
+    const std::optional<std::int64_t> at = minuteFromDiscovery(foundAt, hours);
+    if (!at)
+        return momentText(foundAt, hours, withDay);
+    QString text = minuteClock(*at);
+    const auto day = static_cast<std::int64_t>(std::floor(double(*at) / kSecondsPerDay));
+    if (withDay && day != 0)
+        text += QStringLiteral(", ") + dayWords(day);
+    return text;
+}
+
+// The curve from 98.96 °F at its most likely time of death, with its limits,
+// through the reading. Its time is given to the minute, with its day, as the
+// window gives it.
+QString henssgeInWords(ClockTime foundAt, const MethodResult &result)
+{
+    const std::optional<std::int64_t> minute = minuteFromDiscovery(foundAt, result.curveFrom());
+    const QString died = minute ? minuteClock(*minute) + ' ' + discoveryDayWords(*minute)
+                                : momentText(foundAt, result.curveFrom(), true);
+    const QString limits = result.spreadHours
+                               ? QStringLiteral("95 % limits ") + tenthsOfHours(*result.spreadHours)
+                               : QStringLiteral("no 95 % limits");
+    return QStringLiteral("Henssge's nomogram, dashed line: from %1 at about %2 (%3) to %4, when "
+                          "the body was found.")
+        .arg(typedDegrees(result.startTemperature), died, limits,
+             readingText(foundAt, result.readings.at(0), false));
+}
+
 } // namespace
+
+MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
+                           const MethodResult &result, const QString &sentence,
+                           const QStringList &notes)
+{
+    MethodRecord record{kHenssgeKey,
+                        QStringLiteral("Henssge's nomogram"),
+                        entries,
+                        result,
+                        clockTimeAfter(foundAt, result.curveFrom()).value_or(foundAt),
+                        sentence,
+                        notes};
+    record.look = {Qt::DashLine, false, Qt::BDiagPattern, CurveLook::Mark::Square};
+    record.namedAlone = true;
+    // Its limits are a few hours at most, and the death cannot come after
+    // the reading, taken when the body was found.
+    record.intervalInView = true;
+    record.intervalEndsAtDiscovery = true;
+    record.deathLabel = [result](ClockTime at, bool withDay, bool) {
+        return QStringLiteral("Henssge: died %1 (%2)")
+            .arg(henssgeMoment(at, result.curveFrom(), withDay),
+                 result.spreadHours ? tenthsOfHours(*result.spreadHours)
+                                    : QStringLiteral("no 95 % limits"));
+    };
+    record.inWords = [result](ClockTime at, bool, bool) { return henssgeInWords(at, result); };
+    SheetSection section{QStringLiteral("Henssge nomogram")};
+    for (const CaseEntry &entry : entries)
+        section.rows.append({entry.label + ':',
+                             entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
+    section.paragraphs = QStringList{sentence} + notes;
+    record.sheet = {section};
+    return record;
+}
 
 const QList<HenssgeCondition> &henssgeConditions()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caserecord.h"
 #include "clock.h"
 #include "henssge.h"
 
@@ -10,6 +11,9 @@
 
 namespace quorrel::ui
 {
+
+// Which method a record is, for the case's own rules.
+inline const QString kHenssgeKey = QStringLiteral("henssge");
 
 // One row of Henssge's table of corrective factors for a 70 kg body. A row
 // that gives a range leaves the value to the user within it.
@@ -53,5 +57,12 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 // "Read from the main window: found at 12:00:00 AM; room 60 °F (15.6 °C);
 // body 80 °F (26.7 °C)."
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit);
+
+// Henssge's estimate as the case records it: a dashed line with its 95 %
+// limits hatched and ending at the reading, a hollow square at its death,
+// named even alone, and a section of its own on the sheet.
+MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
+                           const MethodResult &result, const QString &sentence,
+                           const QStringList &notes);
 
 } // namespace quorrel::ui

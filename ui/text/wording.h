@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "estimate.h"
 #include "method.h"
+#include "numbers.h"
 
 #include <QString>
 
@@ -16,6 +17,18 @@ namespace quorrel::ui
 // windows, the curve and the case sheet show is written here, in the user's
 // locale (QLocale's default), so that they agree by construction.
 
+// The program's own numbers and texts use U+00B0.
+inline const QString kDegreeSign = QStringLiteral("\u00B0");
+
+// The main window's entries as its labels name them, for every message that
+// names one.
+inline const QString kRoomEntry = QStringLiteral("Ambient Room Temperature");
+inline const QString kFirstReadingEntry = QStringLiteral("Corpse Temperature reading 1");
+inline const QString kSecondReadingEntry = QStringLiteral("Corpse Temperature reading 2");
+
+// The separators of the user's locale (QLocale's default), for the engine.
+NumberLocale userNumberLocale();
+
 // A number as typed: the shortest decimal that reads back as the same double,
 // so 79.9 stays "79.9"; no group separators.
 QString typedNumber(double value);
@@ -26,6 +39,9 @@ int decimalsOf(double value);
 QString numberWithDecimals(double value, int decimals);
 // A whole number, rounded, with the locale's group separators.
 QString wholeNumber(double value);
+
+// A count and its noun: "1 day", "3 days".
+QString plural(double count, const char *one, const char *many);
 
 // "79.9 °F" from a number already written.
 QString degrees(const QString &number);
@@ -53,6 +69,10 @@ QString dayWords(std::int64_t day);
 // clock's range it is named in days and hours from discovery instead.
 QString momentText(ClockTime foundAt, double hours, bool withDay);
 
+// A moment in hours from discovery to the second, with its day named as the
+// Henssge window names days: "7:25:44 PM the day before discovery".
+QString momentWithDiscoveryDay(ClockTime foundAt, double hours);
+
 // A moment in hours from discovery rounded to the whole minute, in seconds
 // from the midnight that began the day of discovery; none where the hours
 // are not finite or lie beyond a thousand years.
@@ -71,15 +91,6 @@ QString tenthsOfHours(double hours);
 // How far a thermometer's resolution moves the time of death, as the curve
 // labels it: "±14 min", "±3 h", "±5 days", or "spread unbounded".
 QString spreadLabel(std::optional<double> spreadHours);
-
-// The sentence on what a clock time of death alone hides: how long before
-// discovery and how far a reading off by a tenth of a degree moves it, or
-// which reading makes the estimate doubtful.
-QString estimateSentence(const Estimate &estimate);
-
-// Newton's law in three sentences with this estimate's own numbers; the
-// formula as written gives the result as written.
-QString newtonMethodText(const MethodResult &result);
 
 // Keeps a formula left to right inside text of any direction.
 QString leftToRight(const QString &text);

@@ -2,9 +2,11 @@
 #include "confidence.h"
 #include "cooling.h"
 #include "curve.h"
+#include "curvelayout.h"
 #include "estimate.h"
 #include "henssge.h"
-#include "curvelayout.h"
+#include "henssgetext.h"
+#include "newtontext.h"
 #include "widgets.h"
 
 #include <QElapsedTimer>
@@ -41,11 +43,13 @@ std::optional<CaseRecord> recordFor(ClockTime foundAt, Readings r,
             judgeEstimate(r.ambient, r.first, r.second, r.elapsed, *hours);
         if (!confidence)
             return std::nullopt;
-        record.newton = MethodRecord{QStringLiteral("Newton's law of cooling"),
-                                     {},
-                                     newtonResult(r, *hours, confidence, coolingCurve(r, *hours)),
-                                     foundAt,
-                                     QString()};
+        Estimate estimate;
+        estimate.hoursSinceDeath = *hours;
+        estimate.foundAt = foundAt;
+        estimate.deathAt = foundAt;
+        estimate.confidence = confidence;
+        estimate.result = newtonResult(r, *hours, confidence, coolingCurve(r, *hours));
+        record.methods.append(newtonRecord(estimate, CaseEntries{}));
     }
     if (methods != Methods::Newton) {
         const HenssgeInput input{fahrenheitToCelsius(r.ambient), fahrenheitToCelsius(r.first), 70,
@@ -53,13 +57,11 @@ std::optional<CaseRecord> recordFor(ClockTime foundAt, Readings r,
         const HenssgeResult henssge = estimateHenssge(input);
         if (!henssge.estimate)
             return methods == Methods::Both ? std::optional(record) : std::nullopt;
-        record.henssge =
-            MethodRecord{QStringLiteral("Henssge's nomogram"),
-                         {},
-                         henssgeMethodResult(input, *henssge.estimate, r.ambient, r.first,
-                                             methods == Methods::Both ? r.elapsed : 0.0),
-                         foundAt,
-                         QString()};
+        record.methods.append(
+            henssgeRecord(foundAt, {},
+                          henssgeMethodResult(input, *henssge.estimate, r.ambient, r.first,
+                                              methods == Methods::Both ? r.elapsed : 0.0),
+                          QString(), {}));
     }
     return record;
 }
@@ -97,8 +99,9 @@ class CurveLayoutTest : public QObject
         for (const PlotCurve &curve : layout.curves)
             QVERIFY2(curve.points.size() <= std::max(65.0, size.width() / 2 + 1), where);
         // Henssge's limits, a few hours, are seen whole.
-        if (record.henssge && record.henssge->result.spreadHours) {
-            const MethodResult &henssge = record.henssge->result;
+        const MethodRecord *nomogram = record.method(kHenssgeKey);
+        if (nomogram && nomogram->result.spreadHours) {
+            const MethodResult &henssge = nomogram->result;
             QVERIFY2(layout.x(henssge.curveFrom() - *henssge.spreadHours) >= layout.plot.left() &&
                          layout.x(henssge.curveFrom() + *henssge.spreadHours) <=
                              layout.plot.right() + 1e-9,

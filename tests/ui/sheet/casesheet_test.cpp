@@ -1,6 +1,7 @@
 #include "application.h"
-#include "frmcoolingcurve.h"
+#include "curveplot.h"
 #include "forms.h"
+#include "frmcoolingcurve.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
 #include "printerloader.h"
@@ -173,7 +174,7 @@ class CaseSheetTest : public QObject
     void pressIn(QWidget *window, Qt::Key key)
     {
         if (!window)
-            window = form->txtAmbRoomTemp;
+            window = controls(form).txtAmbRoomTemp;
         window->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window->window()));
         QTest::keyClick(window, key, Qt::ControlModifier);
@@ -228,9 +229,9 @@ private slots:
     void savesTheShownEstimate()
     {
         calculate({"60", "80", "75", "2"});
-        const QString sentence = form->txtTimeDead->toolTip();
+        const QString sentence = controls(form).txtTimeDead->toolTip();
         // Edited since: the sheet records what Calculate used.
-        QTest::keyClicks(form->txtCorpseTemp, "9");
+        QTest::keyClicks(controls(form).txtCorpseTemp, "9");
         QTemporaryDir folder;
         const QString path = folder.filePath("sheet.pdf");
         const QString suggested = saveAs(path);
@@ -399,8 +400,8 @@ private slots:
         if (entries.size() == 4) {
             calculate(entries);
         } else {
-            QTest::keyClicks(form->txtAmbRoomTemp, entries.at(0));
-            QTest::keyClicks(form->txtCorpseTemp, entries.at(1));
+            QTest::keyClicks(controls(form).txtAmbRoomTemp, entries.at(0));
+            QTest::keyClicks(controls(form).txtCorpseTemp, entries.at(1));
         }
         QVERIFY(estimateHenssge(form, "70"));
         QTemporaryDir folder;
@@ -585,7 +586,7 @@ private slots:
         calculate({"60", "80", "75", "2"});
         form->activateWindow();
         QCOMPARE(printDialogTitle([&] {
-                     QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
+                     QTest::keyClick(controls(form).txtAmbRoomTemp, Qt::Key_P, Qt::ControlModifier);
                  }),
                  "Print Case Sheet");
         QVERIFY(messages->seen.isEmpty());
@@ -598,8 +599,9 @@ private slots:
         frmCoolingCurve &curve = curveForm();
         curve.show();
         const auto enabled = [&] {
-            return QList<bool>{form->mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
-                               form->mnuPrintCaseSheet->isEnabled(), curve.cmdPrint->isEnabled()};
+            return QList<bool>{
+                controls(form).mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
+                controls(form).mnuPrintCaseSheet->isEnabled(), curve.cmdPrint->isEnabled()};
         };
         const QList<bool> on(4, true), off(4, false);
         QCOMPARE(enabled(), off);
@@ -607,7 +609,7 @@ private slots:
         QCOMPARE(enabled(), on);
         calculate({"60", "80", "75", "0"}); // fails: the last estimate stays
         QCOMPARE(enabled(), on);
-        QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        QTest::mouseClick(controls(form).cmdClear, Qt::LeftButton);
         QCOMPARE(enabled(), off);
     }
 };

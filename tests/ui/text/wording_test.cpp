@@ -1,5 +1,6 @@
 #include "cooling.h"
 #include "estimate.h"
+#include "newtontext.h"
 #include "wording.h"
 
 #include <QRegularExpression>

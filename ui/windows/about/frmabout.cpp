@@ -2,6 +2,7 @@
 
 #include "version.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QDesktopServices>
 #include <QKeyEvent>

@@ -3,6 +3,7 @@
 #include "convert.h"
 #include "numbers.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -93,7 +94,8 @@ frmTemps::frmTemps()
     setTabOrder(cboDegrees, cmdCloseTempsForm);
     setTabOrder(cmdCloseTempsForm, Picture1);
     txtInputTemp->setFocus();
-    setKeyPreview(true);
+    // Escape hides it; Close does too, through its own handler.
+    setHideOnClose();
 
     connect(cboDegrees, &QComboBox::activated, this, &frmTemps::cboDegrees_Click);
     connect(cmdCloseTempsForm, &QPushButton::clicked, this, &frmTemps::cmdCloseTempsForm_Click);
@@ -116,10 +118,7 @@ bool frmTemps::Form_KeyDown(int key, Qt::KeyboardModifiers)
         // only a real pick converts, so it is swallowed.
         return onClose || cboDegrees->hasFocus() || cboDegrees->lineEdit()->hasFocus();
     }
-    if (key != Qt::Key_Escape)
-        return false;
-    hide();
-    return true;
+    return false;
 }
 
 void frmTemps::cmdCloseTempsForm_Click()

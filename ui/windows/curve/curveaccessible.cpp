@@ -1,6 +1,6 @@
 #include "curveaccessible.h"
 
-#include "frmcoolingcurve.h"
+#include "curveplot.h"
 
 #include <QWindow>
 

@@ -1,53 +1,16 @@
 #pragma once
 
-#include "caserecord.h"
 #include "form.h"
 
-#include <optional>
-
-class QAccessibleInterface;
 class QPushButton;
 
 namespace quorrel::ui
 {
 
-// The plot of the case's cooling curves: a focusable graphic. Left and Right
-// move a cursor along the curves in 15-minute steps, Page Up and Page Down by
-// a tenth of the view, Home and End jump to the earliest death and to the
-// last reading; the cursor's time and each curve's temperature then become
-// the plot's accessible name, the curves' summary its description.
-class CurvePlot : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit CurvePlot(QWidget *parent);
-    ~CurvePlot() override;
-    // The case changed: the cursor starts again, the picture is redrawn.
-    void caseChanged();
-    std::optional<double> cursor() const { return m_cursor; }
-    // The point under the cursor for screen readers, or none.
-    QAccessibleInterface *cursorPoint() const { return m_point; }
+class CurvePlot;
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    // The case the plot draws: the program's own, none before an estimate.
-    const CaseRecord *record() const;
-    void moveCursor(double hours);
-    // Replaces the point under the cursor for screen readers (none with an
-    // empty name) and, while they listen, gives the new point the focus.
-    void setCursorPoint(const QString &name);
-    std::optional<double> m_cursor;
-    QAccessibleInterface *m_point = nullptr;
-    unsigned m_pointId = 0;
-};
-
-// The cooling curves of the case's estimates, redrawn whenever Calculate or
-// Henssge's Estimate changes the case and emptied by Clear. Modeless and resizable; Close and
+// The cooling curves of the case's estimates, redrawn whenever an estimate
+// changes the case and emptied by Clear. Modeless and resizable; Close and
 // Escape only hide it, its close box unloads it.
 class frmCoolingCurve : public Form
 {
@@ -61,13 +24,11 @@ public:
     QPushButton *cmdClose;
 
 public slots:
-    void cmdClose_Click();
     void cmdSavePdf_Click();
     void cmdPrint_Click();
 
 protected:
     void Form_Load() override;
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
 private:
     // The case changed: draw it, and offer the sheet only with an estimate.

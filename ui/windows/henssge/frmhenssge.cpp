@@ -1,17 +1,19 @@
 #include "frmhenssge.h"
 
-#include "caserecord.h"
+#include "caseholder.h"
+#include "cooling.h"
 #include "curve.h"
-#include "forms.h"
 #include "henssge.h"
+#include "henssgecase.h"
 #include "henssgetext.h"
-#include "frmquorrelestimator.h"
 #include "messages.h"
+#include "newtontext.h"
 #include "numbers.h"
 #include "widgets.h"
 #include "wording.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -27,9 +29,6 @@ const QString kTitle = QStringLiteral("Henssge Nomogram");
 const QString kOther = QStringLiteral("Other\u2026");
 const QString kHint = QStringLiteral("Estimate reads the time found, the room temperature and the "
                                      "first body temperature from the main window.");
-// The entries as the main window labels them.
-const QString kRoom = QStringLiteral("Ambient Room Temperature");
-const QString kBody = QStringLiteral("Corpse Temperature reading 1");
 
 Result<double> number(const QString &typed)
 {
@@ -57,28 +56,19 @@ QString bodyRange()
              degreesCelsius(typedNumber(kHenssgeStartCelsius)));
 }
 
-// Whether Newton's estimate in the record is of this body: the same time
-// found, room and first reading.
-bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double body)
-{
-    return record.newton && record.foundAt == foundAt && record.newton->result.ambient == room &&
-           record.newton->result.readings.at(0).temperature == body;
-}
-
 } // namespace
 
 frmHenssge::frmHenssge()
 {
     setUpWindow("frmHenssge", QStringLiteral("Henssge Nomogram - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
-    setFixedClientSize(7200, 5340);
+    setFixedClientSize(7200, 5580);
     createEntries();
     createResult();
     setUpAccessibility();
     setUpTabOrder();
     connectHandlers();
     txtMass->setFocus();
-    setKeyPreview(true);
 }
 
 void frmHenssge::createEntries()
@@ -99,17 +89,21 @@ void frmHenssge::createEntries()
     txtFactor = place<TextBox>(this, "txtFactor", twips(2160, 960, 1215, 285));
     cmdEstimate = placeFaceButton(this, "cmdEstimate", twips(3480, 945, 1215, 335),
                                   QStringLiteral("&Estimate"));
+    // Published rows give a factor already worked out for their body.
+    chkFactorForMass =
+        place<QCheckBox>(this, "chkFactorForMass", twips(2160, 1335, 4920, 255),
+                         QStringLiteral("The factor is already for this &body's mass"));
     // Enter in any entry estimates, as Calculate does in the main window.
     cmdEstimate->setDefault(true);
 }
 
 void frmHenssge::createResult()
 {
-    Line1 = new Line(120, 1440, 7080, 1440, this);
+    Line1 = new Line(120, 1680, 7080, 1680, this);
     Line1->setObjectName(QStringLiteral("Line1"));
     // The lines follow one another down an area as tall as the longest of
     // them take together, so short lines leave no gaps between them.
-    resultArea = place<QWidget>(this, "resultArea", twips(120, 1530, 6960, 3300));
+    resultArea = place<QWidget>(this, "resultArea", twips(120, 1770, 6960, 3300));
     auto *lines = new QVBoxLayout(resultArea);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));
@@ -145,7 +139,7 @@ void frmHenssge::createResult()
     for (QLabel *line : {lblResult, lblDetail, lblCheck, lblNewton})
         line->hide();
     cmdClose =
-        placeFaceButton(this, "cmdClose", twips(5865, 4890, 1215, 335), QStringLiteral("Close"));
+        placeFaceButton(this, "cmdClose", twips(5865, 5130, 1215, 335), QStringLiteral("Close"));
 }
 
 void frmHenssge::setUpAccessibility()
@@ -158,9 +152,9 @@ void frmHenssge::setUpAccessibility()
 
 void frmHenssge::setUpTabOrder()
 {
-    QWidget *const order[] = {txtMass,     cboMassUnit, cboCondition, txtFactor,
-                              cmdEstimate, lblReadings, lblResult,    lblDetail,
-                              lblCheck,    lblNewton,   cmdClose};
+    QWidget *const order[] = {txtMass,     cboMassUnit,      cboCondition, txtFactor,
+                              cmdEstimate, chkFactorForMass, lblReadings,  lblResult,
+                              lblDetail,   lblCheck,         lblNewton,    cmdClose};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -168,12 +162,12 @@ void frmHenssge::setUpTabOrder()
 void frmHenssge::connectHandlers()
 {
     connect(cmdEstimate, &QPushButton::clicked, this, &frmHenssge::cmdEstimate_Click);
-    connect(cmdClose, &QPushButton::clicked, this, &frmHenssge::cmdClose_Click);
+    setHideOnClose(cmdClose);
     connect(cboCondition, &QComboBox::activated, this, &frmHenssge::cboCondition_Click);
     // Once typed, not on every key: "1.65" passes through "1" on its way
     // into the 1.4 to 1.8 row.
     connect(txtFactor, &QLineEdit::editingFinished, this, &frmHenssge::txtFactor_Change);
-    connect(&currentCase(), &CaseHolder::changed, this, &frmHenssge::caseChanged);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmHenssge::showCase);
 }
 
 void frmHenssge::Form_Load()
@@ -185,19 +179,18 @@ void frmHenssge::Form_Load()
     // Naked in still air: the table's reference, factor 1.0.
     cboCondition->setCurrentIndex(2);
     txtFactor->setText(factorText(henssgeConditions().at(2).factor));
-}
-
-bool frmHenssge::Form_KeyDown(int key, Qt::KeyboardModifiers)
-{
-    if (key != Qt::Key_Escape)
-        return false;
-    hide();
-    return true;
-}
-
-void frmHenssge::cmdClose_Click()
-{
-    hide();
+    // Loaded again after its close box, it shows what the case holds.
+    if (const std::optional<CaseRecord> &record = currentCase().record()) {
+        if (const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*record)) {
+            txtMass->setText(choice->mass);
+            cboMassUnit->setCurrentIndex(choice->pounds ? 1 : 0);
+            const int row = cboCondition->findText(choice->condition);
+            cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
+            txtFactor->setText(choice->factor);
+            chkFactorForMass->setChecked(choice->factorForThisMass);
+        }
+    }
+    showCase();
 }
 
 void frmHenssge::cboCondition_Click()
@@ -220,12 +213,6 @@ void frmHenssge::txtFactor_Change()
 
 void frmHenssge::refuse(const QString &text, QWidget *entry)
 {
-    // Made again for a new Calculate, an estimate the entries no longer
-    // allow goes without a word: the user pressed nothing here.
-    if (m_quiet) {
-        showLines(kHint, QString(), QString(), QString(), QString());
-        return;
-    }
     showMessage(this, kTitle, text, QMessageBox::Warning);
     if (entry)
         entry->setFocus();
@@ -233,120 +220,62 @@ void frmHenssge::refuse(const QString &text, QWidget *entry)
 
 void frmHenssge::cmdEstimate_Click()
 {
-    frmQuorrelEstimator &main = mainForm();
-    // The time as Calculate reads it: the picks, once Set Time has shown it.
-    if (main.txtTimeOfDiscovery->isHidden())
-        return refuse(QStringLiteral("No time of discovery is set: in the main window, pick the "
-                                     "hour, minute, second and AM/PM the corpse was found, then "
-                                     "press Set Time."));
-    const Result<ClockTime> foundAt =
-        parseClockTime((main.cboHours->currentText() + ':' + main.cboMinutes->currentText() + ':' +
-                        main.cboSeconds->currentText() + ' ' + main.cboAMPM->currentText())
-                           .toStdString());
-    if (!foundAt)
-        return refuse(QStringLiteral("The time the corpse was found, in the main window, is not a "
-                                     "time of day: pick an hour from 1 to 12, minutes and seconds "
-                                     "from 00 to 59 and AM or PM, then press Set Time."));
-    const Result<double> room = number(main.txtAmbRoomTemp->text());
-    if (!room || !std::isfinite(fahrenheitToCelsius(*room)))
-        return refuse(kRoom + QStringLiteral(", in the main window: enter a number of degrees "
-                                             "Fahrenheit below the body temperature."));
-    const Result<double> body = number(main.txtCorpseTemp->text());
-    if (!body || !std::isfinite(fahrenheitToCelsius(*body)))
-        return refuse(kBody +
-                      QStringLiteral(", in the main window: enter a number of degrees "
-                                     "Fahrenheit above the room temperature, ") +
-                      bodyRange() + '.');
     const bool pounds = cboMassUnit->currentIndex() == 1;
-    const Result<double> massTyped = number(txtMass->text());
+    const HenssgeChoice choice{txtMass->text(), pounds, cboCondition->currentText(),
+                               txtFactor->text(), chkFactorForMass->isChecked()};
+    const HenssgeOutcome outcome =
+        estimateHenssgeCase(currentCase().entries(), choice, currentCase().record());
     const QString massMessage =
         QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds));
-    if (!massTyped)
-        return refuse(massMessage, txtMass);
-    const TypedMass mass{*massTyped, pounds};
     const QString factorMessage =
         QStringLiteral("Corrective factor: enter a number from %1 to %2.")
             .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor));
-    const Result<double> factor = number(txtFactor->text());
-    if (!factor)
-        return refuse(factorMessage, txtFactor);
-
-    // Factors from the table, and typed ones, are factors for a 70 kg body.
-    const HenssgeInput input{fahrenheitToCelsius(*room), fahrenheitToCelsius(*body),
-                             mass.kilograms(), *factor, true};
-    const HenssgeResult result = estimateHenssge(input);
-    switch (result.refusal) {
-    case HenssgeRefusal::None:
+    const QString inMain = QStringLiteral(", in the main window");
+    switch (outcome.problem) {
+    case HenssgeProblem::None:
         break;
-    case HenssgeRefusal::MassOutOfRange:
+    case HenssgeProblem::NoTimeFound:
+        return refuse(QStringLiteral("No time of discovery is set: in the main window, pick the "
+                                     "hour, minute, second and AM/PM the corpse was found, then "
+                                     "press Set Time."));
+    case HenssgeProblem::Room:
+        return refuse(kRoomEntry + inMain +
+                      QStringLiteral(": enter a number of degrees Fahrenheit below the body "
+                                     "temperature."));
+    case HenssgeProblem::Body:
+        return refuse(kFirstReadingEntry + inMain +
+                      QStringLiteral(": enter a number of degrees Fahrenheit above the room "
+                                     "temperature, ") +
+                      bodyRange() + '.');
+    case HenssgeProblem::RoomBelowAbsoluteZero:
+    case HenssgeProblem::BodyBelowAbsoluteZero: {
+        const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
+        return refuse(QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
+                                     "temperature can be.")
+                          .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
+                               typedDegrees(room ? outcome.room : outcome.body),
+                               typedDegrees(kAbsoluteZero)));
+    }
+    case HenssgeProblem::Mass:
         return refuse(massMessage, txtMass);
-    case HenssgeRefusal::FactorOutOfRange:
-    // Out of reach with the mass rule applied; the factor is what to change.
-    case HenssgeRefusal::BeyondTheNomogram:
+    case HenssgeProblem::Factor:
         return refuse(factorMessage, txtFactor);
-    case HenssgeRefusal::BodyAboveStart:
-        return refuse(kBody + QStringLiteral(", in the main window, is %1: the method starts from "
-                                             "37.2 \u00B0C. Enter a reading %2.")
-                                  .arg(typedDegrees(*body), bodyRange()));
-    case HenssgeRefusal::NotFinite:
-    case HenssgeRefusal::RoomNotColder:
-        return refuse(kRoom + QStringLiteral(", in the main window, is %1: the method needs a "
-                                             "room colder than the body. Enter a number below "
-                                             "%2 (%3).")
-                                  .arg(typedDegrees(*room), typedDegrees(*body), kBody));
+    case HenssgeProblem::BodyAboveStart:
+        return refuse(kFirstReadingEntry + inMain +
+                      QStringLiteral(", is %1: the method starts from 37.2 \u00B0C. Enter a "
+                                     "reading %2.")
+                          .arg(typedDegrees(outcome.body), bodyRange()));
+    case HenssgeProblem::RoomNotColder:
+        return refuse(
+            kRoomEntry + inMain +
+            QStringLiteral(", is %1: the method needs a room colder than the body. "
+                           "Enter a number below %2 (%3).")
+                .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry));
     }
-    const HenssgeEstimate &estimate = *result.estimate;
-
-    // The second reading, where there is one, checks the method.
-    const Result<double> second = number(main.txtCorpseTempTwo->text());
-    const Result<double> hours = number(main.txtCorpseTime->text());
-    QString check;
-    // A reading after the first, at a time the clock can name, can be
-    // checked; one before it or beyond the clock cannot.
-    if (second && hours && *hours > 0 && roundToInt32(*hours * 3600.0)) {
-        const Result<double> expected = henssgeExpectedReading(input, *hours);
-        check =
-            henssgeCheck(*foundAt, *hours,
-                         expected ? std::optional(celsiusToFahrenheit(*expected)) : std::nullopt,
-                         *second, estimate, mass);
-    }
-    // Newton's estimate is named beside this one only for the same case:
-    // every entry as Calculate read it, the second reading too, which the
-    // check uses.
-    const std::optional<CaseRecord> &record = currentCase().record();
-    const bool sameCase = record && sameBody(*record, *foundAt, *room, *body) && second && hours &&
-                          record->newton->result.readings.at(1).temperature == *second &&
-                          record->newton->result.readings.at(1).hours == *hours;
-    m_shown = ShownCase{*foundAt, *room, *body};
-    const QString newton = sameCase ? QStringLiteral("Newton's law from both readings: ") +
-                                          clockText(record->newton->deathAt)
-                                    : QString();
-    const QString sentence = henssgeSentence(*foundAt, estimate);
-    const QString detail = henssgeDetail(estimate, mass);
-    showLines(readingsLine(*foundAt, *room, *body), sentence, detail, check, newton);
+    currentCase().publish(*outcome.record);
     // The keyboard moves to the sentence, so a screen reader reads it out
     // at once; Tab goes on to the working, Alt+M back to the mass.
-    if (!m_quiet)
-        lblResult->setFocus();
-
-    // Joins Newton's estimate of the same case; for any other case, such as
-    // one of a single reading, it is the record of its own.
-    const QString degreesF = kDegreeSign + 'F';
-    CaseRecord joined = sameCase ? *record : CaseRecord{*foundAt, std::nullopt};
-    joined.henssge = MethodRecord{
-        QStringLiteral("Henssge's nomogram"),
-        {{QStringLiteral("Room temperature"), main.txtAmbRoomTemp->text(), degreesF},
-         {QStringLiteral("Body temperature when found"), main.txtCorpseTemp->text(), degreesF},
-         {QStringLiteral("Body mass"), txtMass->text(), cboMassUnit->currentText()},
-         {QStringLiteral("Condition"), cboCondition->currentText(), QString()},
-         {QStringLiteral("Corrective factor"), txtFactor->text(), QString()}},
-        henssgeMethodResult(input, estimate, *room, *body, check.isEmpty() ? 0.0 : *hours),
-        clockTimeAfter(*foundAt, -estimate.hoursSinceDeath).value_or(*foundAt),
-        sentence,
-        check.isEmpty() ? QStringList{detail} : QStringList{detail, check}};
-    m_publishing = true;
-    currentCase().publish(joined);
-    m_publishing = false;
+    lblResult->setFocus();
 }
 
 void frmHenssge::showLines(const QString &readings, const QString &result, const QString &detail,
@@ -363,25 +292,21 @@ void frmHenssge::showLines(const QString &readings, const QString &result, const
     }
 }
 
-void frmHenssge::caseChanged()
+void frmHenssge::showCase()
 {
-    if (m_publishing || lblResult->isHidden())
-        return;
-    // A new Calculate: the estimate shown is made again for the case it made,
-    // so that both methods stay in the record and this window's check uses
-    // the new second reading. Clear takes it away.
-    // A body of another time found or first readings is another body: the
-    // mass and factor typed here are not its own.
     const std::optional<CaseRecord> &record = currentCase().record();
-    if (record && !record->henssge && m_shown &&
-        sameBody(*record, m_shown->foundAt, m_shown->room, m_shown->body)) {
-        m_quiet = true;
-        cmdEstimate_Click();
-        m_quiet = false;
+    const MethodRecord *henssge = record ? record->method(kHenssgeKey) : nullptr;
+    if (!henssge) {
+        showLines(kHint, QString(), QString(), QString(), QString());
         return;
     }
-    m_shown.reset();
-    showLines(kHint, QString(), QString(), QString(), QString());
+    const MethodRecord *newton = record->method(kNewtonKey);
+    showLines(readingsLine(record->foundAt, henssge->result.ambient,
+                           henssge->result.readings.at(0).temperature),
+              henssge->sentence, henssge->notes.value(0), henssge->notes.value(1),
+              newton ? QStringLiteral("Newton's law from both readings: ") +
+                           momentWithDiscoveryDay(record->foundAt, newton->result.curveFrom())
+                     : QString());
 }
 
 } // namespace quorrel::ui

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "clock.h"
 #include "form.h"
 
-#include <optional>
-
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -16,10 +14,10 @@ class Line;
 class TextBox;
 
 // Henssge's nomogram for the case the main window holds: the time found, the
-// room and the first body temperature are read from its boxes when Estimate
+// room and the first body temperature are the case's entries when Estimate
 // is pressed; this window adds the body's mass, its condition and the
-// corrective factor. Its estimate joins the case record beside Newton's. Close
-// and Escape only hide it, so it keeps its result; the close box unloads it.
+// corrective factor. It shows the estimate the case holds. Close and Escape
+// only hide it; the close box unloads it.
 class frmHenssge : public Form
 {
     Q_OBJECT
@@ -33,6 +31,7 @@ public:
     QComboBox *cboCondition;
     QLabel *lblFactor;
     TextBox *txtFactor;
+    QCheckBox *chkFactorForMass;
     QPushButton *cmdEstimate;
     Line *Line1;
     // The result, each line a label a screen reader reads when it is reached.
@@ -46,13 +45,11 @@ public:
 
 public slots:
     void cmdEstimate_Click();
-    void cmdClose_Click();
     void cboCondition_Click();
     void txtFactor_Change();
 
 protected:
     void Form_Load() override;
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void createEntries();
@@ -65,20 +62,8 @@ private:
     void refuse(const QString &text, QWidget *entry = nullptr);
     void showLines(const QString &readings, const QString &result, const QString &detail,
                    const QString &check, const QString &newton);
-    // A case changed by the main window: a Calculate for the same body has
-    // the estimate made again for it; any other case, or Clear, takes it
-    // away.
-    void caseChanged();
-
-    bool m_publishing = false;
-    bool m_quiet = false;
-    // The body the result shown is of.
-    struct ShownCase {
-        ClockTime foundAt;
-        double room = 0.0;
-        double body = 0.0;
-    };
-    std::optional<ShownCase> m_shown;
+    // The estimate the case holds, or the hint where it holds none.
+    void showCase();
 };
 
 } // namespace quorrel::ui

@@ -1,18 +1,17 @@
 #include "frmquorrelestimator.h"
 
-#include "frmabout.h"
-#include "sheetcommands.h"
+#include "caseholder.h"
 #include "clock.h"
-#include "frmtemps.h"
-#include "frmcoolingcurve.h"
 #include "estimate.h"
 #include "form.h"
-#include "forms.h"
-#include "frmhenssge.h"
-#include "populatecombo.h"
+#include "henssgecase.h"
 #include "messages.h"
+#include "newtontext.h"
 #include "numbers.h"
+#include "populatecombo.h"
+#include "sheetcommands.h"
 #include "widgets.h"
+#include "windowrequests.h"
 #include "wording.h"
 
 #include <QComboBox>
@@ -87,6 +86,16 @@ void frmQuorrelEstimator::createMenuBar()
     mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     mnuAbout = help->addAction(QStringLiteral("&About Quorrel"));
+    const std::pair<QAction *, const char *> actions[] = {
+        {mnuCoolingCurve, "mnuCoolingCurve"},
+        {mnuHenssge, "mnuHenssge"},
+        {mnuSaveCaseSheet, "mnuSaveCaseSheet"},
+        {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
+        {mnuExit, "mnuExit"},
+        {mnuDegreeConverter, "mnuDegreeConverter"},
+        {mnuAbout, "mnuAbout"}};
+    for (const auto &[action, name] : actions)
+        action->setObjectName(QLatin1String(name));
 
     // The client area keeps the layout's size; the window grows by the bar.
     clientArea = new QWidget(this);
@@ -225,6 +234,8 @@ void frmQuorrelEstimator::connectHandlers()
     connect(txtTimeDead, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtTimeDead_GotFocus);
     connect(txtTimeOfDiscovery, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus);
+    for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
+        connect(box, &QLineEdit::textChanged, this, &frmQuorrelEstimator::publishEntries);
 }
 
 // A focused box has its whole text selected, ready to be typed over or copied.
@@ -255,9 +266,10 @@ void frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus()
 
 void frmQuorrelEstimator::Form_Load()
 {
-    lblRoomTemp->setText(QStringLiteral("Ambient Room Temperature ") + kDegreeSign + "F:");
-    lblCorpseTemp->setText(QStringLiteral("Corpse Temperature reading 1 ") + kDegreeSign + "F:");
-    lblCorpseTemp2->setText(QStringLiteral("Corpse Temperature reading 2 ") + kDegreeSign + "F:");
+    const QString unit = ' ' + kDegreeSign + QStringLiteral("F:");
+    lblRoomTemp->setText(kRoomEntry + unit);
+    lblCorpseTemp->setText(kFirstReadingEntry + unit);
+    lblCorpseTemp2->setText(kSecondReadingEntry + unit);
     txtTimeDead->setReadOnly(true);
     populateTimeCombos(*this);
     txtTimeOfDiscovery->setReadOnly(true);
@@ -307,7 +319,19 @@ void frmQuorrelEstimator::cmdClear_Click()
     for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
         box->clear();
     showResult(QString(), QString());
+    publishEntries();
     currentCase().clear();
+}
+
+void frmQuorrelEstimator::publishEntries()
+{
+    CaseEntries entries{std::nullopt, txtAmbRoomTemp->text(), txtCorpseTemp->text(),
+                        txtCorpseTempTwo->text(), txtCorpseTime->text()};
+    // The time found as Set Time or Calculate accepted it, not the lists as
+    // they stand: they may have changed since.
+    if (!txtTimeOfDiscovery->isHidden())
+        entries.foundAt = parseClockTime(txtTimeOfDiscovery->text().toStdString());
+    currentCase().setEntries(entries);
 }
 
 void frmQuorrelEstimator::caseChanged()
@@ -315,9 +339,9 @@ void frmQuorrelEstimator::caseChanged()
     const std::optional<CaseRecord> &record = currentCase().record();
     mnuSaveCaseSheet->setEnabled(record.has_value());
     mnuPrintCaseSheet->setEnabled(record.has_value());
-    // A case Henssge's nomogram made of other entries is not the one the
+    // A case another method made of other entries is not the one the
     // result box showed: its time would be read as this case's.
-    if (record && !record->newton)
+    if (record && !record->method(kNewtonKey))
         showResult(QString(), QString());
 }
 
@@ -335,34 +359,22 @@ void frmQuorrelEstimator::mnuPrintCaseSheet_Click()
 
 void frmQuorrelEstimator::mnuCoolingCurve_Click()
 {
-    frmCoolingCurve &curve = curveForm();
-    curve.show();
-    curve.raise();
-    curve.activateWindow();
+    requestWindow(WindowRequest::CoolingCurve, this);
 }
 
 void frmQuorrelEstimator::mnuHenssge_Click()
 {
-    frmHenssge &henssge = henssgeForm();
-    henssge.show();
-    henssge.raise();
-    henssge.activateWindow();
+    requestWindow(WindowRequest::Henssge, this);
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()
 {
-    frmTemps &temps = tempsForm();
-    temps.show();
-    temps.raise();
-    temps.activateWindow();
+    requestWindow(WindowRequest::Converter, this);
 }
 
 void frmQuorrelEstimator::cmdAbout_Click()
 {
-    frmAbout &about = aboutForm();
-    // Transient for this window: centred on it and without a taskbar button.
-    about.setParent(this, about.windowFlags());
-    about.exec();
+    requestWindow(WindowRequest::About, this);
 }
 
 void frmQuorrelEstimator::cmdSetTime_Click()
@@ -405,6 +417,7 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
         return Outcome::InvalidData;
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
     txtTimeOfDiscovery->show();
+    publishEntries();
     return Outcome::Done;
 }
 
@@ -434,21 +447,12 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
         break;
     }
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
-    const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
-    showResult(QString::fromStdString(formatClockTime(estimate.deathAt)), about);
-    const QString degreesF = kDegreeSign + 'F';
-    currentCase().publish(CaseRecord{
-        estimate.foundAt,
-        MethodRecord{
-            QStringLiteral("Newton's law of cooling"),
-            {{QStringLiteral("Room temperature"), txtAmbRoomTemp->text(), degreesF},
-             {QStringLiteral("Body temperature when found"), txtCorpseTemp->text(), degreesF},
-             {QStringLiteral("Second body temperature"), txtCorpseTempTwo->text(), degreesF},
-             {QStringLiteral("Hours between the two readings"), txtCorpseTime->text(),
-              QStringLiteral("hours")}},
-            estimate.result,
-            estimate.deathAt,
-            about}});
+    publishEntries();
+    const MethodRecord newton = newtonRecord(estimate, currentCase().entries());
+    showResult(QString::fromStdString(formatClockTime(estimate.deathAt)), newton.sentence);
+    // Another method's estimate of the same body is made again beside it.
+    currentCase().publish(followCalculate(CaseRecord{estimate.foundAt, {newton}},
+                                          currentCase().record(), currentCase().entries()));
     return Outcome::Done;
 }
 

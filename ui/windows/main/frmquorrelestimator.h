@@ -1,6 +1,5 @@
 #pragma once
 
-#include "caserecord.h"
 #include "form.h"
 
 #include <optional>
@@ -25,47 +24,6 @@ class frmQuorrelEstimator : public Form
     Q_OBJECT
 public:
     frmQuorrelEstimator();
-
-    // The menu bar above the client area, which holds every control.
-    QMenuBar *menuBar;
-    QWidget *clientArea;
-    QAction *mnuCoolingCurve;
-    QAction *mnuHenssge;
-    QAction *mnuSaveCaseSheet;
-    QAction *mnuPrintCaseSheet;
-    QAction *mnuExit;
-    QAction *mnuDegreeConverter;
-    QAction *mnuAbout;
-
-    // The controls are the window's public face: the pick-list module fills
-    // the lists through them, as do the tests.
-    QComboBox *cboHours;
-    QComboBox *cboMinutes;
-    QComboBox *cboSeconds;
-    QComboBox *cboAMPM;
-    QPushButton *cmdSetTime;
-    TextBox *txtAmbRoomTemp;
-    TextBox *txtCorpseTemp;
-    TextBox *txtCorpseTempTwo;
-    TextBox *txtCorpseTime;
-    TextBox *txtTimeDead;
-    QPushButton *cmdCalculate;
-    QPushButton *cmdClear;
-    QPushButton *cmdLaunchTempConvert;
-    QPushButton *cmdExit;
-    QLabel *lblRoomTemp;
-    QLabel *lblCorpseTime;
-    QLabel *lblTimeDead;
-    QGroupBox *fraTimeFound;
-    TextBox *txtTimeOfDiscovery;
-    PictureBox *Picture1;
-    QPushButton *cmdAbout;
-    QLabel *lblCorpseTemp;
-    QLabel *lblCorpseTemp2;
-    Line *Line1;
-    Line *Line2;
-    Line *Line3;
-    Line *Line4;
 
     // The hours of the last estimate the law gave, kept even where Calculate
     // then failed on the clock arithmetic after it.
@@ -95,6 +53,50 @@ protected:
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
 
 private:
+    // The pick-list module fills the lists.
+    friend void populateTimeCombos(frmQuorrelEstimator &form);
+
+    // The menu bar above the client area, which holds every control.
+    QMenuBar *menuBar;
+    QWidget *clientArea;
+    QAction *mnuCoolingCurve;
+    QAction *mnuHenssge;
+    QAction *mnuSaveCaseSheet;
+    QAction *mnuPrintCaseSheet;
+    QAction *mnuExit;
+    QAction *mnuDegreeConverter;
+    QAction *mnuAbout;
+
+    // The controls are the window's own: other windows read the entries
+    // from the case, which this window keeps up to date.
+    QComboBox *cboHours;
+    QComboBox *cboMinutes;
+    QComboBox *cboSeconds;
+    QComboBox *cboAMPM;
+    QPushButton *cmdSetTime;
+    TextBox *txtAmbRoomTemp;
+    TextBox *txtCorpseTemp;
+    TextBox *txtCorpseTempTwo;
+    TextBox *txtCorpseTime;
+    TextBox *txtTimeDead;
+    QPushButton *cmdCalculate;
+    QPushButton *cmdClear;
+    QPushButton *cmdLaunchTempConvert;
+    QPushButton *cmdExit;
+    QLabel *lblRoomTemp;
+    QLabel *lblCorpseTime;
+    QLabel *lblTimeDead;
+    QGroupBox *fraTimeFound;
+    TextBox *txtTimeOfDiscovery;
+    PictureBox *Picture1;
+    QPushButton *cmdAbout;
+    QLabel *lblCorpseTemp;
+    QLabel *lblCorpseTemp2;
+    Line *Line1;
+    Line *Line2;
+    Line *Line3;
+    Line *Line4;
+
     // The constructor's steps, in the order the window is built.
     void createMenuBar();
     void createTimeGroup();
@@ -119,6 +121,8 @@ private:
     QString joinedPicks() const;
     // The case sheet commands follow whether there is an estimate to record.
     void caseChanged();
+    // The entries as they stand, for the other windows.
+    void publishEntries();
 
     double m_hoursSinceDeath = 0.0;
 };

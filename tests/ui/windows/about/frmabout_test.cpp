@@ -1,9 +1,9 @@
-#include "frmabout.h"
 #include "application.h"
-#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
+#include "frmabout.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -55,7 +55,7 @@ class AboutTest : public QObject
                 about->close();
         });
         poll.start();
-        QTest::mouseClick(main->cmdAbout, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdAbout, Qt::LeftButton);
         QVERIFY(ran);
         QCOMPARE(LoadedForms::instance().count(), 1 + (tempsForm().isLoaded() ? 1 : 0));
     }
@@ -165,9 +165,9 @@ private slots:
 
     void blocksTheOtherWindows()
     {
-        QTest::mouseClick(main->cmdLaunchTempConvert, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdLaunchTempConvert, Qt::LeftButton);
         frmTemps *temps = &tempsForm();
-        main->txtAmbRoomTemp->setText("60");
+        controls(main).txtAmbRoomTemp->setText("60");
         withAbout([&](frmAbout *about) {
             QCOMPARE(about->windowModality(), Qt::ApplicationModal);
             // Through the window system, where modality is enforced.
@@ -175,17 +175,18 @@ private slots:
                 QTest::mouseClick(button->window()->windowHandle(), Qt::LeftButton, {},
                                   button->mapTo(button->window(), button->rect().center()));
             };
-            clickOn(main->cmdClear);
+            clickOn(controls(main).cmdClear);
             clickOn(temps->cmdCloseTempsForm);
             QCoreApplication::processEvents();
             QVERIFY(about->isVisible());
         });
-        QCOMPARE(main->txtAmbRoomTemp->text(), "60");
+        QCOMPARE(controls(main).txtAmbRoomTemp->text(), "60");
         QVERIFY(temps->isVisible());
         // The same click reaches the main window once About is closed.
-        QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {},
-                          main->cmdClear->mapTo(main, main->cmdClear->rect().center()));
-        QTRY_COMPARE(main->txtAmbRoomTemp->text(), "");
+        QTest::mouseClick(
+            main->windowHandle(), Qt::LeftButton, {},
+            controls(main).cmdClear->mapTo(main, controls(main).cmdClear->rect().center()));
+        QTRY_COMPARE(controls(main).txtAmbRoomTemp->text(), "");
     }
 };
 

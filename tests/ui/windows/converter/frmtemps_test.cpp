@@ -1,8 +1,8 @@
 #include "application.h"
-#include "frmtemps.h"
 #include "form.h"
 #include "forms.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -25,7 +25,7 @@ class ConverterTest : public QObject
 
     frmTemps *open()
     {
-        QTest::mouseClick(main->cmdLaunchTempConvert, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdLaunchTempConvert, Qt::LeftButton);
         frmTemps *temps = &tempsForm();
         temps->activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(temps)); }();
@@ -288,7 +288,7 @@ private slots:
             QTest::mouseClick(temps->cmdCloseTempsForm, Qt::LeftButton);
         QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
         main->activateWindow();
-        QTest::mouseClick(main->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(controls(main).cmdExit, Qt::LeftButton);
         QCOMPARE(ended.size(), 1);
         QCOMPARE(LoadedForms::instance().count(), 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,6 +1,7 @@
 #include "application.h"
-#include "frmcoolingcurve.h"
+#include "curveplot.h"
 #include "forms.h"
+#include "frmcoolingcurve.h"
 #include "frmquorrelestimator.h"
 #include "uitest.h"
 #include "widgets.h"
@@ -32,7 +33,7 @@ class CurveWindowTest : public QObject
     frmCoolingCurve *openByKeyboard()
     {
         form->activateWindow();
-        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_G, Qt::ControlModifier);
+        QTest::keyClick(controls(form).txtAmbRoomTemp, Qt::Key_G, Qt::ControlModifier);
         frmCoolingCurve *curve = loadedCurveForm();
         if (curve && !QTest::qWaitForWindowActive(curve))
             return nullptr;
@@ -180,22 +181,22 @@ private slots:
         if (entries.size() > 2) {
             calculate(entries);
         } else if (!entries.isEmpty()) {
-            QTest::keyClicks(form->txtAmbRoomTemp, entries.at(0));
-            QTest::keyClicks(form->txtCorpseTemp, entries.at(1));
+            QTest::keyClicks(controls(form).txtAmbRoomTemp, entries.at(0));
+            QTest::keyClicks(controls(form).txtCorpseTemp, entries.at(1));
         }
         if (then.startsWith("henssge")) {
             QVERIFY(estimateHenssge(form, "70"));
             if (then.endsWith("calculate"))
                 calculate(kWorked);
             if (then.endsWith("clear"))
-                QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+                QTest::mouseClick(controls(form).cmdClear, Qt::LeftButton);
         }
         if (then == "clear")
-            QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+            QTest::mouseClick(controls(form).cmdClear, Qt::LeftButton);
         if (then == "fail")
             calculate({"60", "80", "75", "0"});
         if (then == "edit")
-            QTest::keyClicks(form->txtCorpseTemp, "5");
+            QTest::keyClicks(controls(form).txtCorpseTemp, "5");
         if (!openFirst)
             QVERIFY((curve = openByKeyboard()));
 

@@ -1,8 +1,10 @@
 #include "application.h"
-#include "caserecord.h"
+#include "caseholder.h"
 #include "forms.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
+#include "henssgetext.h"
+#include "newtontext.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -41,8 +43,8 @@ class HenssgeWindowTest : public QObject
     // Types the main window's four entries without calculating.
     void typeEntries(const QStringList &entries)
     {
-        TextBox *boxes[] = {form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
-                            form->txtCorpseTime};
+        TextBox *boxes[] = {controls(form).txtAmbRoomTemp, controls(form).txtCorpseTemp,
+                            controls(form).txtCorpseTempTwo, controls(form).txtCorpseTime};
         for (int i = 0; i < 4; ++i) {
             boxes[i]->setFocus();
             boxes[i]->selectAll();
@@ -62,7 +64,7 @@ class HenssgeWindowTest : public QObject
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form))
             return nullptr;
-        QTest::keyClick(form->txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
+        QTest::keyClick(controls(form).txtAmbRoomTemp, Qt::Key_H, Qt::ControlModifier);
         frmHenssge *henssge = loadedHenssgeForm();
         if (!henssge || !henssge->isVisible() || !QTest::qWaitForWindowActive(henssge))
             return nullptr;
@@ -243,12 +245,15 @@ private slots:
         if (!detail.isEmpty())
             QCOMPARE(h->lblDetail->text(), detail);
         QCOMPARE(h->lblNewton->isVisible() ? h->lblNewton->text() : QString(),
-                 calculate ? "Newton's law from both readings: 7:25:44 PM" : "");
+                 calculate ? "Newton's law from both readings: 7:25:44 PM the day before discovery"
+                           : "");
         // The estimate shown is the case's, beside Newton's only where
         // Calculate made that case.
         const auto &record = currentCase().record();
-        QCOMPARE(record && record->henssge ? record->henssge->sentence : QString(), result);
-        QCOMPARE(record && record->newton, calculate);
+        QCOMPARE(record && record->method(kHenssgeKey) ? record->method(kHenssgeKey)->sentence
+                                                       : QString(),
+                 result);
+        QCOMPARE(record && record->method(kNewtonKey), calculate);
         // Every line is seen whole in its box.
         for (QLabel *label : h->findChildren<QLabel *>()) {
             const QRect needed = label->fontMetrics().boundingRect(
@@ -298,45 +303,50 @@ private slots:
         QVERIFY(!h->isVisible());
         QCOMPARE(openByKeyboard(), h);
         QCOMPARE(h->lblResult->text(), kWorkedResult);
-        QVERIFY(currentCase().record()->henssge);
+        QVERIFY(currentCase().record()->method(kHenssgeKey));
 
         enterAndCalculate(form, {"60", "80", "76", "2"});
-        QVERIFY(currentCase().record()->henssge);
+        QVERIFY(currentCase().record()->method(kHenssgeKey));
         QCOMPARE(h->lblResult->text(), kWorkedResult);
         QVERIFY2(h->lblCheck->text().contains(QStringLiteral("; 76 \u00B0F was measured")),
                  qPrintable(h->lblCheck->text()));
 
         // A second reading changed since Calculate makes another case.
-        form->txtCorpseTempTwo->selectAll();
-        QTest::keyClicks(form->txtCorpseTempTwo, "70");
+        controls(form).txtCorpseTempTwo->selectAll();
+        QTest::keyClicks(controls(form).txtCorpseTempTwo, "70");
         estimate(h, "70", "kg", 0, "");
-        QVERIFY(!currentCase().record()->newton);
+        QVERIFY(!currentCase().record()->method(kNewtonKey));
         QVERIFY(h->lblNewton->isHidden());
 
         // Another body, calculated with this window hidden: its mass is not
         // this one's.
         QTest::keyClick(h->txtMass, Qt::Key_Escape);
         enterAndCalculate(form, {"62", "81", "76", "2"});
-        QVERIFY(!currentCase().record()->henssge);
+        QVERIFY(!currentCase().record()->method(kHenssgeKey));
         QVERIFY(h->lblResult->isHidden());
 
+        // A mass typed but not estimated is never used behind the user's
+        // back: estimating again takes the mass of the last Estimate.
         QCOMPARE(openByKeyboard(), h);
         estimate(h, "70", "kg", 0, "");
-        h->txtMass->selectAll();
-        QTest::keyClicks(h->txtMass, "none");
-        enterAndCalculate(form, {"62", "81", "75", "2"});
-        QVERIFY(!currentCase().record()->henssge);
-        QVERIFY(h->lblResult->isHidden());
+        for (const char *typed : {"90", "none"}) {
+            h->txtMass->selectAll();
+            QTest::keyClicks(h->txtMass, typed);
+            enterAndCalculate(form, {"62", "81", "75", "2"});
+            const MethodRecord *again = currentCase().record()->method(kHenssgeKey);
+            QVERIFY(again);
+            QCOMPARE(again->entries.at(2).typed, "70");
+        }
 
         QCOMPARE(openByKeyboard(), h);
-        form->txtAmbRoomTemp->selectAll();
-        QTest::keyClicks(form->txtAmbRoomTemp, "61");
+        controls(form).txtAmbRoomTemp->selectAll();
+        QTest::keyClicks(controls(form).txtAmbRoomTemp, "61");
         estimate(h, "70", "kg", 0, "");
-        QVERIFY(currentCase().record()->henssge);
-        QVERIFY(!currentCase().record()->newton);
-        QCOMPARE(form->txtTimeDead->text(), QString());
+        QVERIFY(currentCase().record()->method(kHenssgeKey));
+        QVERIFY(!currentCase().record()->method(kNewtonKey));
+        QCOMPARE(controls(form).txtTimeDead->text(), QString());
         QVERIFY(h->lblNewton->isHidden());
-        QTest::mouseClick(form->cmdClear, Qt::LeftButton);
+        QTest::mouseClick(controls(form).cmdClear, Qt::LeftButton);
         QVERIFY(h->lblResult->isHidden());
         QCOMPARE(openByKeyboard(), h);
         QTest::mouseClick(h->cmdClose, Qt::LeftButton);

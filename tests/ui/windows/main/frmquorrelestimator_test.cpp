@@ -1,11 +1,11 @@
-#include "frmabout.h"
 #include "application.h"
-#include "frmtemps.h"
-#include "frmcoolingcurve.h"
 #include "form.h"
 #include "forms.h"
+#include "frmabout.h"
+#include "frmcoolingcurve.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
+#include "frmtemps.h"
 #include "uitest.h"
 #include "widgets.h"
 
@@ -44,13 +44,13 @@ class MainWindowTest : public QObject
 
     QComboBox *list(int i) const
     {
-        return QList<QComboBox *>{form->cboHours, form->cboMinutes, form->cboSeconds,
-                                  form->cboAMPM}[i];
+        return QList<QComboBox *>{controls(form).cboHours, controls(form).cboMinutes,
+                                  controls(form).cboSeconds, controls(form).cboAMPM}[i];
     }
     TextBox *entry(int i) const
     {
-        return QList<TextBox *>{form->txtAmbRoomTemp, form->txtCorpseTemp, form->txtCorpseTempTwo,
-                                form->txtCorpseTime}[i];
+        return QList<TextBox *>{controls(form).txtAmbRoomTemp, controls(form).txtCorpseTemp,
+                                controls(form).txtCorpseTempTwo, controls(form).txtCorpseTime}[i];
     }
 
     // Clicks into a field, selects what it holds and types over it; a null
@@ -82,7 +82,7 @@ class MainWindowTest : public QObject
     void setTime(const QStringList &picks)
     {
         pick(picks);
-        click(form->cmdSetTime);
+        click(controls(form).cmdSetTime);
     }
 
 private slots:
@@ -154,7 +154,7 @@ private slots:
         QFETCH(QRect, pixels);
         auto *control = form->findChild<QWidget *>(name);
         QVERIFY(control);
-        const QPoint clientOrigin(0, form->menuBar->geometry().bottom() + 1);
+        const QPoint clientOrigin(0, controls(form).menuBar->geometry().bottom() + 1);
         QCOMPARE(QRect(control->mapTo(form, QPoint()) - clientOrigin, control->size()), pixels);
     }
 
@@ -162,8 +162,8 @@ private slots:
     {
         QCOMPARE(form->windowTitle(), "Quorrel Estimator - Halbrook");
         // The client area keeps its size; the window grows by the menu bar.
-        QCOMPARE(form->size(), QSize(394, 316 + form->menuBar->height()));
-        QCOMPARE(form->menuBar->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(form->size(), QSize(394, 316 + controls(form).menuBar->height()));
+        QCOMPARE(controls(form).menuBar->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(form->minimumSize(), form->maximumSize());
         QVERIFY(
             !(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -180,8 +180,9 @@ private slots:
             QVERIFY(label->alignment() & Qt::AlignRight);
             QVERIFY(!label->autoFillBackground());
         }
-        QVERIFY(form->lblCorpseTime->wordWrap());
-        QCOMPARE(form->fraTimeFound->title(), "Please enter the Time the Corpse was found");
+        QVERIFY(controls(form).lblCorpseTime->wordWrap());
+        QCOMPARE(controls(form).fraTimeFound->title(),
+                 "Please enter the Time the Corpse was found");
         // The window shows the pixels of our JPEG picture, stored as a bitmap.
         const QImage shown =
             QImage(":/pictures/picture1.bmp").convertToFormat(QImage::Format_RGB32);
@@ -196,7 +197,7 @@ private slots:
     // line runs through the caption's height, as drawn on screen.
     void frameCaptionSitsInTheTopBorder()
     {
-        const QImage image = form->fraTimeFound->grab().toImage();
+        const QImage image = controls(form).fraTimeFound->grab().toImage();
         const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 160; };
         // The border's top line, found right of the caption.
         const int lineX = image.width() - 12;
@@ -249,15 +250,15 @@ private slots:
                          qPrintable(button->objectName()));
             }
         }
-        const int titleWidth =
-            form->fraTimeFound->fontMetrics().horizontalAdvance(form->fraTimeFound->title());
-        QVERIFY(titleWidth + 16 < form->fraTimeFound->width());
+        const int titleWidth = controls(form).fraTimeFound->fontMetrics().horizontalAdvance(
+            controls(form).fraTimeFound->title());
+        QVERIFY(titleWidth + 16 < controls(form).fraTimeFound->width());
         aboutForm().close();
     }
 
     void loadLeavesTheWindowReady()
     {
-        QCOMPARE(focused(), form->cboHours);
+        QCOMPARE(focused(), controls(form).cboHours);
         const QStringList placeholders{"Hour", "Minute", "Second", "AM / PM"};
         const int counts[] = {12, 60, 60, 2};
         const QStringList first{"01", "00", "00", "PM"}, last{"12", "59", "59", "AM"};
@@ -268,12 +269,12 @@ private slots:
             QCOMPARE(list(i)->itemText(0), first[i]);
             QCOMPARE(list(i)->itemText(counts[i] - 1), last[i]);
         }
-        QCOMPARE(form->lblRoomTemp->text(), "Ambient Room Temperature \u00B0F:");
-        QCOMPARE(form->lblCorpseTemp->text(), "Corpse Temperature reading 1 \u00B0F:");
-        QCOMPARE(form->lblCorpseTemp2->text(), "Corpse Temperature reading 2 \u00B0F:");
-        QVERIFY(form->txtTimeDead->isReadOnly());
-        QVERIFY(form->txtTimeOfDiscovery->isReadOnly());
-        QVERIFY(form->txtTimeOfDiscovery->isHidden());
+        QCOMPARE(controls(form).lblRoomTemp->text(), "Ambient Room Temperature \u00B0F:");
+        QCOMPARE(controls(form).lblCorpseTemp->text(), "Corpse Temperature reading 1 \u00B0F:");
+        QCOMPARE(controls(form).lblCorpseTemp2->text(), "Corpse Temperature reading 2 \u00B0F:");
+        QVERIFY(controls(form).txtTimeDead->isReadOnly());
+        QVERIFY(controls(form).txtTimeOfDiscovery->isReadOnly());
+        QVERIFY(controls(form).txtTimeOfDiscovery->isHidden());
         QCOMPARE(LoadedForms::instance().count(), 1);
     }
 
@@ -290,24 +291,24 @@ private slots:
             type(text);
             press(Qt::Key_Tab);
         }
-        QCOMPARE(focused(), form->cmdSetTime);
+        QCOMPARE(focused(), controls(form).cmdSetTime);
         if (setTimeFirst) {
             press(Qt::Key_Return);
-            QVERIFY(form->txtTimeOfDiscovery->isVisible());
-            QCOMPARE(form->txtTimeOfDiscovery->text(), "12:00:00 AM");
+            QVERIFY(controls(form).txtTimeOfDiscovery->isVisible());
+            QCOMPARE(controls(form).txtTimeOfDiscovery->text(), "12:00:00 AM");
         }
         for (const QString &text : kWorkedEntries) {
             press(Qt::Key_Tab);
             type(text);
         }
-        QCOMPARE(focused(), form->txtCorpseTime);
+        QCOMPARE(focused(), controls(form).txtCorpseTime);
         press(Qt::Key_Return);
         if (!setTimeFirst) {
-            QCOMPARE(form->txtTimeOfDiscovery->text(), "12:00:00 AM");
-            QCOMPARE(form->txtTimeDead->text(), "");
+            QCOMPARE(controls(form).txtTimeOfDiscovery->text(), "12:00:00 AM");
+            QCOMPARE(controls(form).txtTimeDead->text(), "");
             press(Qt::Key_Return);
         }
-        QCOMPARE(form->txtTimeDead->text(), "7:25:44 PM");
+        QCOMPARE(controls(form).txtTimeDead->text(), "7:25:44 PM");
         QCOMPARE(form->hoursSinceDeath(), 4.571157300926373);
         QVERIFY(messages->seen.isEmpty());
     }
@@ -331,7 +332,7 @@ private slots:
         QFETCH(QStringList, cycle);
         if (timeSet) {
             setTime(kMidnight);
-            form->cboHours->setFocus(Qt::OtherFocusReason);
+            controls(form).cboHours->setFocus(Qt::OtherFocusReason);
         }
         QStringList visited;
         for (int i = 0; i < cycle.size(); ++i) {
@@ -362,14 +363,14 @@ private slots:
     {
         QFETCH(QString, focus);
         QFETCH(bool, calculates);
-        typeInto(form->txtAmbRoomTemp, "60");
+        typeInto(controls(form).txtAmbRoomTemp, "60");
         form->findChild<QWidget *>(focus)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Return);
         // With no time picked, Calculate only checks the lists and says so.
         QCOMPARE(messages->seen.size(), calculates ? 1 : 0);
         if (calculates)
             QCOMPARE(messages->seen[0].title, "Incomplete Selection");
-        QCOMPARE(form->txtAmbRoomTemp->text(), calculates ? "60" : "");
+        QCOMPARE(controls(form).txtAmbRoomTemp->text(), calculates ? "60" : "");
     }
 
     void accessKeys_data()
@@ -399,13 +400,13 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, effect);
         QFETCH(int, modifier);
-        typeInto(form->txtCorpseTemp, "80");
+        typeInto(controls(form).txtCorpseTemp, "80");
         QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
         press(Qt::Key(key), Qt::KeyboardModifiers(modifier));
         if (effect == "message")
             QTRY_COMPARE(messages->seen.size(), 1);
         else if (effect == "cleared")
-            QTRY_COMPARE(form->txtCorpseTemp->text(), "");
+            QTRY_COMPARE(controls(form).txtCorpseTemp->text(), "");
         else if (effect == "closed")
             QTRY_COMPARE(ended.size(), 1);
         else if (effect == "converter")
@@ -422,7 +423,7 @@ private slots:
         QTest::qWait(200); // an access key clicks after a short animation
         if (effect != "closed") {
             QCOMPARE(ended.size(), 0);
-            QCOMPARE(form->txtCorpseTemp->text().isEmpty(), effect == "cleared");
+            QCOMPARE(controls(form).txtCorpseTemp->text().isEmpty(), effect == "cleared");
             QCOMPARE(messages->seen.size(), effect == "message" ? 1 : 0);
             const bool opens = effect == "converter" || effect == "curve" || effect == "henssge";
             QCOMPARE(LoadedForms::instance().count(), opens ? 2 : 1);
@@ -461,8 +462,8 @@ private slots:
         // A fresh window through the accessor, then Exit.
         form = &mainForm();
         form->show();
-        QCOMPARE(form->cboHours->count(), 12);
-        click(form->cmdExit);
+        QCOMPARE(controls(form).cboHours->count(), 12);
+        click(controls(form).cmdExit);
         QCOMPARE(ended.size(), 2);
     }
 
@@ -472,11 +473,11 @@ private slots:
     void closingTheMainWindowUnloadsEveryOtherWindow()
     {
         QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
-        click(form->cmdLaunchTempConvert);
+        click(controls(form).cmdLaunchTempConvert);
         QPointer<Form> other = new Form;
         other->show();
         QCOMPARE(LoadedForms::instance().count(), 3);
-        click(form->cmdExit);
+        click(controls(form).cmdExit);
         QCOMPARE(LoadedForms::instance().count(), 0);
         QCOMPARE(ended.size(), 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -543,27 +544,28 @@ private slots:
         QFETCH(int, icon);
         pick(picks);
         if (setTimeFirst) {
-            click(form->cmdSetTime);
+            click(controls(form).cmdSetTime);
             QCOMPARE(messages->seen.size(), 0);
         }
         enter(entries);
-        const QString shownTime = form->txtTimeOfDiscovery->text();
-        click(setTimeFirst ? form->cmdCalculate : form->cmdSetTime);
+        const QString shownTime = controls(form).txtTimeOfDiscovery->text();
+        click(setTimeFirst ? controls(form).cmdCalculate : controls(form).cmdSetTime);
 
         QCOMPARE(messages->seen.size(), 1);
         const SeenMessage seen = messages->seen[0];
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text, text);
         QCOMPARE(int(seen.icon), icon);
-        QCOMPARE(form->txtTimeDead->text(), "");
-        QCOMPARE(form->txtTimeOfDiscovery->text(), shownTime);
+        QCOMPARE(controls(form).txtTimeDead->text(), "");
+        QCOMPARE(controls(form).txtTimeOfDiscovery->text(), shownTime);
         if (title == "Error - Input Type") {
             // The desktop gives the focus back to the window once the box is
             // closed; the offscreen platform needs to be told.
             form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(form));
-            QCOMPARE(focused(), form->txtAmbRoomTemp);
-            QTRY_COMPARE(form->txtAmbRoomTemp->selectedText(), form->txtAmbRoomTemp->text());
+            QCOMPARE(focused(), controls(form).txtAmbRoomTemp);
+            QTRY_COMPARE(controls(form).txtAmbRoomTemp->selectedText(),
+                         controls(form).txtAmbRoomTemp->text());
         }
     }
 
@@ -571,15 +573,15 @@ private slots:
     {
         setTime(kMidnight);
         enter(kWorkedEntries);
-        click(form->cmdCalculate);
-        QCOMPARE(form->txtTimeDead->text(), "7:25:44 PM");
+        click(controls(form).cmdCalculate);
+        QCOMPARE(controls(form).txtTimeDead->text(), "7:25:44 PM");
         enter({"60", "80", "75", "1"});
-        click(form->cmdCalculate);
-        QCOMPARE(form->txtTimeDead->text(), "9:42:52 PM");
+        click(controls(form).cmdCalculate);
+        QCOMPARE(controls(form).txtTimeDead->text(), "9:42:52 PM");
         enter({"60", "80", "80", "1"});
-        click(form->cmdCalculate);
+        click(controls(form).cmdCalculate);
         QCOMPARE(messages->seen.size(), 1);
-        QCOMPARE(form->txtTimeDead->text(), "9:42:52 PM");
+        QCOMPARE(controls(form).txtTimeDead->text(), "9:42:52 PM");
         QCOMPARE(form->hoursSinceDeath(), 2.2855786504631865);
     }
 
@@ -644,15 +646,15 @@ private slots:
         QFETCH(QString, sentence);
         setTime(kMidnight);
         enter(entries);
-        click(form->cmdCalculate);
-        QCOMPARE(form->txtTimeDead->text(), time);
-        QCOMPARE(form->txtTimeDead->toolTip(), sentence);
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->txtTimeDead)
+        click(controls(form).cmdCalculate);
+        QCOMPARE(controls(form).txtTimeDead->text(), time);
+        QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
+        QCOMPARE(QAccessible::queryAccessibleInterface(controls(form).txtTimeDead)
                      ->text(QAccessible::Description),
                  sentence);
         // Reached by keyboard, the box shows the sentence as on hover; Shift+F1
         // shows it too.
-        form->txtCorpseTime->setFocus();
+        controls(form).txtCorpseTime->setFocus();
         press(Qt::Key_Tab);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), sentence);
@@ -662,16 +664,16 @@ private slots:
         // A failed Calculate leaves the time, and its sentence with it; so does
         // a new time of discovery, which the sentence does not claim.
         enter({"60", "80", "80", "2"});
-        click(form->cmdCalculate);
-        typeInto(form->cboHours->lineEdit(), "03");
-        click(form->cmdSetTime);
-        QCOMPARE(form->txtTimeOfDiscovery->text(), "3:00:00 AM");
-        QCOMPARE(form->txtTimeDead->text(), time);
-        QCOMPARE(form->txtTimeDead->toolTip(), sentence);
+        click(controls(form).cmdCalculate);
+        typeInto(controls(form).cboHours->lineEdit(), "03");
+        click(controls(form).cmdSetTime);
+        QCOMPARE(controls(form).txtTimeOfDiscovery->text(), "3:00:00 AM");
+        QCOMPARE(controls(form).txtTimeDead->text(), time);
+        QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
         // Clear takes both away.
-        click(form->cmdClear);
-        QCOMPARE(form->txtTimeDead->toolTip(), "");
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->txtTimeDead)
+        click(controls(form).cmdClear);
+        QCOMPARE(controls(form).txtTimeDead->toolTip(), "");
+        QCOMPARE(QAccessible::queryAccessibleInterface(controls(form).txtTimeDead)
                      ->text(QAccessible::Description),
                  "");
     }
@@ -719,22 +721,22 @@ private slots:
         setTime(kMidnight);
         enter(kWorkedEntries);
         typeInto(list(listIndex)->lineEdit(), typed);
-        click(form->cmdCalculate);
+        click(controls(form).cmdCalculate);
         QCOMPARE(messages->seen.size(), death.isEmpty() ? 1 : 0);
         if (death.isEmpty())
             QCOMPARE(messages->seen[0].title, "Invalid Data");
-        QCOMPARE(form->txtTimeDead->text(), death);
-        QCOMPARE(form->txtTimeOfDiscovery->text(), found);
+        QCOMPARE(controls(form).txtTimeDead->text(), death);
+        QCOMPARE(controls(form).txtTimeOfDiscovery->text(), found);
     }
 
     void clearTwiceKeepsTheLists()
     {
         setTime(kMidnight);
         enter(kWorkedEntries);
-        click(form->cmdCalculate);
-        form->cboMinutes->setCurrentIndex(30);
-        click(form->cmdClear);
-        click(form->cmdClear);
+        click(controls(form).cmdCalculate);
+        controls(form).cboMinutes->setCurrentIndex(30);
+        click(controls(form).cmdClear);
+        click(controls(form).cmdClear);
         const QStringList placeholders{"Hour", "Minute", "Second", "AM / PM"};
         const int counts[] = {12, 60, 60, 2};
         for (int i = 0; i < 4; ++i) {
@@ -743,14 +745,14 @@ private slots:
             QCOMPARE(list(i)->count(), counts[i]);
             QCOMPARE(entry(i)->text(), "");
         }
-        QCOMPARE(form->txtTimeDead->text(), "");
-        QCOMPARE(form->txtTimeOfDiscovery->text(), "");
-        QVERIFY(form->txtTimeOfDiscovery->isHidden());
-        QVERIFY(form->txtTimeDead->isReadOnly());
+        QCOMPARE(controls(form).txtTimeDead->text(), "");
+        QCOMPARE(controls(form).txtTimeOfDiscovery->text(), "");
+        QVERIFY(controls(form).txtTimeOfDiscovery->isHidden());
+        QVERIFY(controls(form).txtTimeDead->isReadOnly());
         QCOMPARE(form->hoursSinceDeath(), 4.571157300926373);
         QVERIFY(messages->seen.isEmpty());
         // With the time hidden again, Calculate only checks the lists.
-        click(form->cmdCalculate);
+        click(controls(form).cmdCalculate);
         QCOMPARE(messages->seen.size(), 1);
         QCOMPARE(messages->seen[0].title, "Incomplete Selection");
     }
@@ -780,8 +782,8 @@ private slots:
         QLocale::setDefault(locale);
         setTime(kMidnight);
         enter(entries);
-        click(form->cmdCalculate);
-        QCOMPARE(form->txtTimeDead->text(), result);
+        click(controls(form).cmdCalculate);
+        QCOMPARE(controls(form).txtTimeDead->text(), result);
         QCOMPARE(messages->seen.size(), result.isEmpty() ? 1 : 0);
     }
 
@@ -815,7 +817,7 @@ private slots:
     // program) leaves the caret where the user put it.
     void windowReturnKeepsTheCaret()
     {
-        form->txtCorpseTemp->setFocus(Qt::TabFocusReason);
+        controls(form).txtCorpseTemp->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
         type("80.5");
         press(Qt::Key_Left);
@@ -825,10 +827,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form));
-        QCOMPARE(focused(), form->txtCorpseTemp);
+        QCOMPARE(focused(), controls(form).txtCorpseTemp);
         QTest::qWait(20);
-        QCOMPARE(form->txtCorpseTemp->selectedText(), "");
-        QCOMPARE(form->txtCorpseTemp->cursorPosition(), 3);
+        QCOMPARE(controls(form).txtCorpseTemp->selectedText(), "");
+        QCOMPARE(controls(form).txtCorpseTemp->cursorPosition(), 3);
     }
 };
 

@@ -1,0 +1,32 @@
+#include "caseholder.h"
+
+namespace quorrel::ui
+{
+
+void CaseHolder::publish(const CaseRecord &record)
+{
+    m_record = record;
+    emit changed();
+}
+
+void CaseHolder::setEntries(const CaseEntries &entries)
+{
+    if (entries == m_entries)
+        return;
+    m_entries = entries;
+    emit entriesChanged();
+}
+
+void CaseHolder::clear()
+{
+    m_record.reset();
+    emit changed();
+}
+
+CaseHolder &currentCase()
+{
+    static CaseHolder holder;
+    return holder;
+}
+
+} // namespace quorrel::ui

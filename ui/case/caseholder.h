@@ -1,0 +1,40 @@
+#pragma once
+
+#include "caserecord.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace quorrel::ui
+{
+
+// The one case every window shows: the main window's entries as they stand
+// and the record its estimates made. Windows publish to it and listen to it;
+// none reads another's controls.
+class CaseHolder : public QObject
+{
+    Q_OBJECT
+public:
+    // None before the first estimate and after Clear.
+    const std::optional<CaseRecord> &record() const { return m_record; }
+    const CaseEntries &entries() const { return m_entries; }
+
+    void publish(const CaseRecord &record);
+    void setEntries(const CaseEntries &entries);
+    void clear();
+
+signals:
+    // The record changed.
+    void changed();
+    void entriesChanged();
+
+private:
+    std::optional<CaseRecord> m_record;
+    CaseEntries m_entries;
+};
+
+// The program's case.
+CaseHolder &currentCase();
+
+} // namespace quorrel::ui

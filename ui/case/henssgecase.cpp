@@ -1,0 +1,168 @@
+#include "henssgecase.h"
+
+#include "cooling.h"
+#include "curve.h"
+#include "henssge.h"
+#include "henssgetext.h"
+#include "newtontext.h"
+#include "numbers.h"
+#include "wording.h"
+
+#include <cmath>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kForThisMass = QStringLiteral("(for this body's mass)");
+
+Result<double> number(const QString &typed)
+{
+    const NumberLocale locale = userNumberLocale();
+    return localeToDouble(withAsciiDigits(typed.toStdString(), locale), locale);
+}
+
+// Whether Newton's estimate in the record is of this body: the same time
+// found, room and first reading.
+bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double body)
+{
+    const MethodRecord *newton = record.method(kNewtonKey);
+    return newton && record.foundAt == foundAt && newton->result.ambient == room &&
+           newton->result.readings.at(0).temperature == body;
+}
+
+HenssgeOutcome refused(HenssgeProblem problem, double room = 0.0, double body = 0.0)
+{
+    return {problem, room, body, std::nullopt};
+}
+
+HenssgeProblem problemFor(HenssgeRefusal refusal)
+{
+    switch (refusal) {
+    case HenssgeRefusal::None:
+        break;
+    case HenssgeRefusal::MassOutOfRange:
+        return HenssgeProblem::Mass;
+    case HenssgeRefusal::FactorOutOfRange:
+    // Out of reach with the mass rule applied; the factor is what to change.
+    case HenssgeRefusal::BeyondTheNomogram:
+        return HenssgeProblem::Factor;
+    case HenssgeRefusal::BodyAboveStart:
+        return HenssgeProblem::BodyAboveStart;
+    case HenssgeRefusal::NotFinite:
+    case HenssgeRefusal::RoomNotColder:
+        return HenssgeProblem::RoomNotColder;
+    }
+    return HenssgeProblem::None;
+}
+
+// The check against the second reading, where there is one after the first
+// at a time the clock can name; empty otherwise.
+QString secondReadingCheck(const CaseEntries &entries, const HenssgeInput &input,
+                           const HenssgeEstimate &estimate, const TypedMass &mass)
+{
+    const Result<double> second = number(entries.secondBody);
+    const Result<double> hours = number(entries.hoursBetween);
+    if (!second || !hours || !(*hours > 0) || !roundToInt32(*hours * 3600.0))
+        return QString();
+    const Result<double> expected = henssgeExpectedReading(input, *hours);
+    return henssgeCheck(*entries.foundAt, *hours,
+                        expected ? std::optional(celsiusToFahrenheit(*expected)) : std::nullopt,
+                        *second, estimate, mass);
+}
+
+} // namespace
+
+HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoice &choice,
+                                   const std::optional<CaseRecord> &current)
+{
+    if (!entries.foundAt)
+        return refused(HenssgeProblem::NoTimeFound);
+    const ClockTime foundAt = *entries.foundAt;
+    const Result<double> room = number(entries.room);
+    if (!room || !std::isfinite(fahrenheitToCelsius(*room)))
+        return refused(HenssgeProblem::Room);
+    const Result<double> body = number(entries.body);
+    if (!body || !std::isfinite(fahrenheitToCelsius(*body)))
+        return refused(HenssgeProblem::Body, *room);
+    if (*room < kAbsoluteZero)
+        return refused(HenssgeProblem::RoomBelowAbsoluteZero, *room, *body);
+    if (*body < kAbsoluteZero)
+        return refused(HenssgeProblem::BodyBelowAbsoluteZero, *room, *body);
+    const Result<double> massTyped = number(choice.mass);
+    if (!massTyped)
+        return refused(HenssgeProblem::Mass, *room, *body);
+    const TypedMass mass{*massTyped, choice.pounds};
+    const Result<double> factor = number(choice.factor);
+    if (!factor)
+        return refused(HenssgeProblem::Factor, *room, *body);
+
+    const HenssgeInput input{fahrenheitToCelsius(*room), fahrenheitToCelsius(*body),
+                             mass.kilograms(), *factor, !choice.factorForThisMass};
+    const HenssgeResult result = estimateHenssge(input);
+    if (result.refusal != HenssgeRefusal::None)
+        return refused(problemFor(result.refusal), *room, *body);
+    const HenssgeEstimate &estimate = *result.estimate;
+
+    const QString check = secondReadingCheck(entries, input, estimate, mass);
+    const QString sentence = henssgeSentence(foundAt, estimate);
+    const QString detail = henssgeDetail(estimate, mass);
+    const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
+    const QString degreesF = kDegreeSign + 'F';
+    const MethodRecord henssge =
+        henssgeRecord(foundAt,
+                      {{QStringLiteral("Room temperature"), entries.room, degreesF},
+                       {QStringLiteral("Body temperature when found"), entries.body, degreesF},
+                       {QStringLiteral("Body mass"), choice.mass,
+                        choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
+                       {QStringLiteral("Condition"), choice.condition, QString()},
+                       {QStringLiteral("Corrective factor"), choice.factor,
+                        choice.factorForThisMass ? kForThisMass : QString()}},
+                      henssgeMethodResult(input, estimate, *room, *body, lastReading), sentence,
+                      check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
+
+    // Newton's estimate is joined only where every entry is as Calculate
+    // read it.
+    const Result<double> second = number(entries.secondBody);
+    const Result<double> hours = number(entries.hoursBetween);
+    const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
+    const bool sameCase = newton && sameBody(*current, foundAt, *room, *body) && second && hours &&
+                          newton->result.readings.at(1).temperature == *second &&
+                          newton->result.readings.at(1).hours == *hours;
+    CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
+    joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
+    joined.methods.append(henssge);
+    return {HenssgeProblem::None, *room, *body, joined};
+}
+
+std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)
+{
+    const MethodRecord *henssge = record.method(kHenssgeKey);
+    if (!henssge || henssge->entries.size() < 5)
+        return std::nullopt;
+    const QList<CaseEntry> &entries = henssge->entries;
+    return HenssgeChoice{entries.at(2).typed, entries.at(2).unit == QLatin1String("lb"),
+                         entries.at(3).typed, entries.at(4).typed,
+                         entries.at(4).unit == kForThisMass};
+}
+
+CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
+                           const CaseEntries &entries)
+{
+    if (!before)
+        return calculated;
+    const MethodRecord *henssge = before->method(kHenssgeKey);
+    const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*before);
+    if (!henssge || !choice)
+        return calculated;
+    // The body the estimate was of: a body of another time found or first
+    // reading is another body, and the mass chosen was not its own.
+    if (!sameBody(calculated, before->foundAt, henssge->result.ambient,
+                  henssge->result.readings.at(0).temperature))
+        return calculated;
+    const HenssgeOutcome again = estimateHenssgeCase(entries, *choice, calculated);
+    return again.record ? *again.record : calculated;
+}
+
+} // namespace quorrel::ui

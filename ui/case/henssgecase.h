@@ -1,0 +1,66 @@
+#pragma once
+
+#include "caserecord.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quorrel::ui
+{
+
+// What the Henssge window held when Estimate was pressed: the same again
+// makes the estimate again for a new Calculate of the same body, whatever
+// the boxes hold by then.
+struct HenssgeChoice {
+    QString mass;
+    bool pounds = false;
+    QString condition;
+    QString factor;
+    // The factor is already this body's: the mass rule leaves it as it is.
+    bool factorForThisMass = false;
+};
+
+// Why no estimate was made, checked in this order, for the window to word.
+enum class HenssgeProblem {
+    None,
+    NoTimeFound,
+    Room,
+    Body,
+    RoomBelowAbsoluteZero,
+    BodyBelowAbsoluteZero,
+    Mass,
+    Factor,
+    BodyAboveStart,
+    RoomNotColder,
+};
+
+struct HenssgeOutcome {
+    HenssgeProblem problem = HenssgeProblem::None;
+    // The room and the first reading as read, in °F, for the words.
+    double room = 0.0;
+    double body = 0.0;
+    // The case with the estimate in it.
+    std::optional<CaseRecord> record;
+};
+
+// Henssge's nomogram for the main window's entries as they stand and the
+// window's choice. The estimate joins Newton's where every entry is as
+// Calculate read it (the second reading too, which the check uses, so that
+// a record never holds two second readings); any other case, such as one of
+// a single reading, is a case of its own.
+HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoice &choice,
+                                   const std::optional<CaseRecord> &current);
+
+// The choice an estimate in the record was made with, as the window shows
+// it again; none where the record has no Henssge estimate.
+std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record);
+
+// A new Calculate made this record: an estimate of another method for the
+// same body (the same time found, room and first reading) is made again for
+// it, with what was chosen for it, and joins it; one of another body, or one
+// the new entries no longer allow, goes.
+CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
+                           const CaseEntries &entries);
+
+} // namespace quorrel::ui
