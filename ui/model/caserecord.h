@@ -83,8 +83,8 @@ struct MethodRecord {
     // The label at its time of death and its words in the curve's summary;
     // both depend on the whole picture: whether it names days, and whether
     // more than one method is named.
-    std::function<QString(ClockTime foundAt, bool withDay, bool named)> deathLabel;
-    std::function<QString(ClockTime foundAt, bool withDay, bool named)> inWords;
+    std::function<QString(ClockTime foundAt, bool withDay, bool named)> deathLabel = {};
+    std::function<QString(ClockTime foundAt, bool withDay, bool named)> inWords = {};
     // Whether those words name the room already.
     bool wordsNameTheRoom = false;
 

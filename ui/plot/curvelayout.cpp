@@ -208,11 +208,11 @@ struct Scene {
     const CaseRecord &record;
     QList<const MethodRecord *> methods;
     QFontMetricsF metrics;
-    std::pair<double, double> span; // the curves' hours, from death to end
-    QList<MarkedPoint> readings;    // each reading once
-    QList<double> temperatures;     // of the temperature lines
+    std::pair<double, double> span;   // the curves' hours, from death to end
+    QList<MarkedPoint> readings = {}; // each reading once
+    QList<double> temperatures = {};  // of the temperature lines
     double tStep = 1.0;
-    QList<std::pair<double, QString>> timeMarks;
+    QList<std::pair<double, QString>> timeMarks = {};
 };
 
 // The temperature scale: the room, the readings, the starts and the ends of
