@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -58,30 +57,24 @@ QStringList everythingUnder(const QString &folder)
     return found;
 }
 
-// A disk that fills at once, for as long as it lives: every write to a file
-// fails as on a full disk (EFBIG here, ENOSPC there), while the file opens.
-// Unlike a small tmpfs it needs no privilege, and unlike /dev/full it lets
-// nothing be renamed over a device when the tests run as root.
-class FullDisk
+// A limit on the size of a file, as `ulimit -f 0` sets, for as long as it
+// lives: every write to a file fails (EFBIG) while the file opens. The
+// program's own set-up keeps the signal the kernel sends with it from ending
+// the program; this test makes that set-up, as the program's main does.
+class FileSizeLimit
 {
 public:
-    FullDisk()
+    FileSizeLimit()
     {
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_limit);
-        rlimit full = m_limit;
-        full.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &full);
+        rlimit none = m_limit;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
     }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_limit);
-        std::signal(SIGXFSZ, m_signal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_limit); }
 
 private:
     rlimit m_limit{};
-    void (*m_signal)(int) = nullptr;
 };
 
 // Set where a test runs again on a small tmpfs of its own: where it lies.
@@ -249,6 +242,8 @@ private slots:
         qputenv("HOME", home.path().toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY(QDir(home.path()).mkdir("Documents"));
+        // The program's own set-up, as its main makes it.
+        ignoreFileSizeLimitSignal();
         setUpApplication();
         // The sheet's own paper is chosen from the locale: A4 here.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -502,11 +497,11 @@ private slots:
         QVERIFY(QDir(scratch.path()).isEmpty());
     }
 
-    // A disk that fills while the sheet is written: saving and printing to a
-    // file both say so, with the file and the reason, leave nothing under the
-    // name and an earlier sheet there whole. A full tmpfs fails the write with
-    // room for all of the sheet but its last block, where it is most likely
-    // to go unnoticed.
+    // A disk that fills while the sheet is written, or a limit on the size of
+    // a file: saving and printing to a file both say so, with the file and
+    // the reason, leave nothing under the name and an earlier sheet there
+    // whole. A full tmpfs fails the write with room for all of the sheet but
+    // its last block, where it is most likely to go unnoticed.
     void fullDiskGivesTheMessage_data()
     {
         QTest::addColumn<bool>("print");
@@ -516,8 +511,9 @@ private slots:
         QTest::addColumn<int>("error");
         const QString saved = "The case sheet could not be saved as %1: %2.";
         const QString printed = "The case sheet could not be printed to %1: %2.";
-        QTest::newRow("saved") << false << false << false << saved << EFBIG;
-        QTest::newRow("printed to a file") << true << false << false << printed << EFBIG;
+        QTest::newRow("saved past a file-size limit") << false << false << false << saved << EFBIG;
+        QTest::newRow("printed to a file past a file-size limit")
+            << true << false << false << printed << EFBIG;
         QTest::newRow("saved onto a full disk") << false << true << false << saved << ENOSPC;
         QTest::newRow("saved over an earlier sheet onto a full disk")
             << false << true << true << saved << ENOSPC;
@@ -569,7 +565,7 @@ private slots:
                 return;
             make();
         } else {
-            FullDisk full;
+            FileSizeLimit limit;
             make();
         }
         QList<SeenMessage> said; // besides the save dialog's question to replace
