@@ -49,6 +49,7 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const Q
 
 int main(int argc, char *argv[])
 {
+    quorrel::ui::ignoreFileSizeLimitSignal();
     const QtMessageHandler previous = qInstallMessageHandler(holdWhileOpening);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);

@@ -1,6 +1,7 @@
 #include "casesheet.h"
 
 #include "curvedrawing.h"
+#include "pdffile.h"
 #include "version.h"
 #include "widgets.h"
 #include "wording.h"
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextOption>
 
@@ -217,31 +217,22 @@ QString suggestedCaseSheetPath(const QDateTime &madeAt)
 
 QString writeCaseSheetPdf(const QString &path, const CaseRecord &record, const QDateTime &madeAt)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
+    return writePdfFile(path, [&](QPdfWriter &writer) {
         writer.setResolution(kSheetResolution);
         writer.setPageLayout(QPageLayout(casePaper(), QPageLayout::Portrait,
                                          QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
         writer.setTitle(QStringLiteral("Time of death estimate"));
         writer.setCreator(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return QStringLiteral("the PDF could not be started");
-        }
+        if (!painter.begin(&writer))
+            return false;
         // The painter starts at the margins' corner: the page is the paint
         // rectangle's size from there.
         const QSize paper = writer.pageLayout().paintRectPixels(kSheetResolution).size();
         drawCaseSheet(painter, QRectF(QPointF(), paper), record, madeAt);
         painter.end();
-    }
-    // Nothing reaches the name unless all of it was written.
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+        return true;
+    });
 }
 
 } // namespace quorrel::ui

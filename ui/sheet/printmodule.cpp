@@ -1,13 +1,12 @@
+#include "pdffile.h"
 #include "printjob.h"
 
 #include <QLineEdit>
 #include <QObject>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace quorrel::ui
 {
@@ -16,32 +15,23 @@ namespace
 
 // Printing to a file: Qt's printer writes the file directly and ignores a
 // failed write (a full disk left an empty PDF and said nothing), so the page
-// goes through a QSaveFile instead, as a saved sheet does, with the layout
-// chosen in the dialog. Returns why it could not, or an empty text.
+// is written as a saved sheet is, with the layout chosen in the dialog.
+// Returns why it could not, or an empty text.
 QString printToFile(const QPrinter &printer, const PrintJob &job)
 {
-    QSaveFile file(printer.outputFileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter writer(&file);
+    return writePdfFile(printer.outputFileName(), [&](QPdfWriter &writer) {
         writer.setResolution(printer.resolution());
         writer.setPageLayout(printer.pageLayout());
         writer.setTitle(job.title);
         writer.setCreator(job.creator);
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return QStringLiteral("the PDF could not be started");
-        }
+        if (!painter.begin(&writer))
+            return false;
         job.draw(painter, QRectF(QPointF(),
                                  writer.pageLayout().paintRectPixels(writer.resolution()).size()));
         painter.end();
-    }
-    // Nothing reaches the name unless all of it was written.
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+        return true;
+    });
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 
+#include <signal.h>
+
 namespace quorrel::ui
 {
 
@@ -34,6 +36,10 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+#ifdef SIGXFSZ
+void noAction(int) {}
+#endif
+
 } // namespace
 
 void setUpApplication()
@@ -46,6 +52,20 @@ void setUpApplication()
     // asking the session bus whether there is one costs start-up memory.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     answerRequestsForWindows();
+}
+
+void ignoreFileSizeLimitSignal()
+{
+#ifdef SIGXFSZ
+    // Caught by a handler that does nothing rather than set to SIG_IGN: an
+    // ignored signal stays ignored in the programs started from here (the
+    // mail program), a handler does not.
+    struct sigaction action = {};
+    action.sa_handler = noAction;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGXFSZ, &action, nullptr);
+#endif
 }
 
 } // namespace quorrel::ui

@@ -8,4 +8,9 @@ namespace quorrel::ui
 // to screen readers as windows.
 void setUpApplication();
 
+// Called first in main: a write past the user's limit on the size of a file
+// (`ulimit -f`) fails with an error the program reports, instead of the
+// signal that comes with it ending the program and the case with it.
+void ignoreFileSizeLimitSignal();
+
 } // namespace quorrel::ui

@@ -22,9 +22,11 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -56,30 +58,84 @@ QStringList everythingUnder(const QString &folder)
     return found;
 }
 
-// A disk that fills at once, for as long as it lives: every write to a file
-// fails as on a full disk (EFBIG here, ENOSPC there), while the file opens.
-// Unlike a small tmpfs it needs no privilege, and unlike /dev/full it lets
-// nothing be renamed over a device when the tests run as root.
-class FullDisk
+// A limit on the size of a file, as `ulimit -f 0` sets, for as long as it
+// lives: every write to a file fails (EFBIG) while the file opens. The
+// program's own set-up keeps the signal the kernel sends with it from ending
+// the program; this test makes that set-up, as the program's main does.
+class FileSizeLimit
 {
 public:
-    FullDisk()
+    FileSizeLimit()
     {
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_limit);
-        rlimit full = m_limit;
-        full.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &full);
+        rlimit none = m_limit;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
     }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_limit);
-        std::signal(SIGXFSZ, m_signal);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_limit); }
 
 private:
     rlimit m_limit{};
-    void (*m_signal)(int) = nullptr;
+};
+
+// Set where a test runs again on a small tmpfs of its own: where it lies.
+const char *const kSmallDisk = "QUORREL_SMALL_DISK";
+
+// Runs the current test row again in a copy of this test, in a user and mount
+// namespace of its own with a tmpfs mounted over `disk`: a real full disk,
+// with no privilege needed. Returns what it printed; `made` says whether the
+// namespace and the mount could be made here at all.
+QString runOnSmallDisk(const QString &disk, bool *made)
+{
+    const QString mount = QStringLiteral("mount -t tmpfs -o size=1m none \"$0\"");
+    QProcess probe;
+    probe.start("unshare", {"-rm", "sh", "-c", mount, disk});
+    *made = probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit &&
+            probe.exitCode() == 0;
+    if (!*made)
+        return probe.error() == QProcess::UnknownError
+                   ? QString::fromLocal8Bit(probe.readAllStandardError()).trimmed()
+                   : probe.errorString();
+    QProcess again;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kSmallDisk, disk);
+    again.setProcessEnvironment(environment);
+    again.setProcessChannelMode(QProcess::MergedChannels);
+    again.start("unshare", {"-rm", "sh", "-c", mount + " && exec \"$@\"", disk,
+                            QCoreApplication::applicationFilePath(),
+                            QStringLiteral("%1:%2").arg(QTest::currentTestFunction(),
+                                                        QTest::currentDataTag())});
+    if (!again.waitForFinished(120000) || again.exitStatus() != QProcess::NormalExit)
+        return again.errorString() + ": " + again.readAll();
+    return again.exitCode() == 0 ? QString() : QString::fromLocal8Bit(again.readAll());
+}
+
+// Fills the disk that holds `folder` with a file there until room for
+// `room` bytes is left, and no more.
+void fillDiskLeaving(const QString &folder, qint64 room)
+{
+    QFile filler(QDir(folder).filePath("filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(QStorageInfo(folder).blockSize(), 'x');
+    while (filler.write(block) == block.size())
+        ;
+    QVERIFY(filler.resize(filler.size() - room));
+    filler.close();
+    QCOMPARE(QStorageInfo(folder).bytesAvailable(), room);
+}
+
+// Answers Yes when asked whether to replace a file, as a person who means to
+// replace it does: the message watcher's Return then presses Yes.
+class ReplaceFiles : public QObject
+{
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(object);
+        if (box && event->type() == QEvent::Show && box->text().contains("already exists"))
+            box->setDefaultButton(QMessageBox::Yes);
+        return false;
+    }
 };
 
 // The loaded libraries of this process, as the kernel lists them.
@@ -187,6 +243,8 @@ private slots:
         qputenv("HOME", home.path().toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY(QDir(home.path()).mkdir("Documents"));
+        // The program's own set-up, as its main makes it.
+        ignoreFileSizeLimitSignal();
         setUpApplication();
         // The sheet's own paper is chosen from the locale: A4 here.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -440,32 +498,92 @@ private slots:
         QVERIFY(QDir(scratch.path()).isEmpty());
     }
 
-    // A disk that fills while the sheet is written: saving and printing to a
-    // file both say so, with the file and the reason, and leave nothing.
+    // A disk that fills while the sheet is written, or a limit on the size of
+    // a file: saving and printing to a file both say so, with the file and
+    // the reason, leave nothing under the name and an earlier sheet there
+    // whole. A full tmpfs fails the write with room for all of the sheet but
+    // its last block, where it is most likely to go unnoticed.
     void fullDiskGivesTheMessage_data()
     {
         QTest::addColumn<bool>("print");
+        QTest::addColumn<bool>("smallDisk"); // a real full tmpfs, else a file-size limit
+        QTest::addColumn<bool>("earlier");   // a sheet under the name already
         QTest::addColumn<QString>("words");
-        QTest::newRow("saved") << false << "The case sheet could not be saved as %1: %2.";
-        QTest::newRow("printed to a file")
-            << true << "The case sheet could not be printed to %1: %2.";
+        QTest::addColumn<int>("error");
+        const QString saved = "The case sheet could not be saved as %1: %2.";
+        const QString printed = "The case sheet could not be printed to %1: %2.";
+        QTest::newRow("saved past a file-size limit") << false << false << false << saved << EFBIG;
+        QTest::newRow("printed to a file past a file-size limit")
+            << true << false << false << printed << EFBIG;
+        QTest::newRow("saved onto a full disk") << false << true << false << saved << ENOSPC;
+        QTest::newRow("saved over an earlier sheet onto a full disk")
+            << false << true << true << saved << ENOSPC;
+        QTest::newRow("printed to a file onto a full disk")
+            << true << true << false << printed << ENOSPC;
+        QTest::newRow("printed over an earlier sheet onto a full disk")
+            << true << true << true << printed << ENOSPC;
     }
     void fullDiskGivesTheMessage()
     {
         QFETCH(bool, print);
+        QFETCH(bool, smallDisk);
+        QFETCH(bool, earlier);
         QFETCH(QString, words);
-        calculate({"60", "80", "75", "2"});
-        QTemporaryDir folder;
-        const QString path = folder.filePath("sheet.pdf");
-        {
-            FullDisk full;
-            print ? printToFile(path) : saveAs(path);
+        QFETCH(int, error);
+        QTemporaryDir scratch;
+        if (smallDisk && !qEnvironmentVariableIsSet(kSmallDisk)) {
+            bool made = false;
+            const QString failed = runOnSmallDisk(scratch.path(), &made);
+            if (!made)
+                QSKIP(qPrintable("no user and mount namespace for a small disk here: " + failed));
+            QVERIFY2(failed.isEmpty(), qPrintable(failed));
+            return;
         }
-        QCOMPARE(messages->seen.size(), 1);
-        QCOMPARE(messages->seen[0].title,
-                 print ? "Case Sheet Not Printed" : "Case Sheet Not Saved");
-        QCOMPARE(messages->seen[0].text, words.arg(path, QString::fromLocal8Bit(strerror(EFBIG))));
-        QCOMPARE(everythingUnder(folder.path()), QStringList());
+        const QString disk = smallDisk ? qEnvironmentVariable(kSmallDisk) : scratch.path();
+        const QString folder = QDir(disk).filePath("sheets");
+        QVERIFY(QDir(disk).mkdir("sheets"));
+        const QString path = QDir(folder).filePath("sheet.pdf");
+        const auto make = [&] { print ? printToFile(path) : saveAs(path); };
+        calculate({"60", "80", "75", "2"});
+        // A sheet made first, the same way: the earlier one, and on the small
+        // disk the measure of how much room a sheet needs.
+        QByteArray before;
+        if (earlier || smallDisk) {
+            make();
+            QVERIFY(messages->seen.isEmpty());
+            QFile first(path);
+            QVERIFY(first.open(QIODevice::ReadOnly));
+            before = first.readAll();
+            if (!earlier)
+                QVERIFY(first.remove());
+        }
+        ReplaceFiles replace;
+        qApp->installEventFilter(&replace);
+        if (smallDisk) {
+            const qint64 block = QStorageInfo(disk).blockSize();
+            fillDiskLeaving(disk, (before.size() - 1) / block * block);
+            if (QTest::currentTestFailed())
+                return;
+            make();
+        } else {
+            FileSizeLimit limit;
+            make();
+        }
+        QList<SeenMessage> said; // besides the save dialog's question to replace
+        for (const SeenMessage &message : std::as_const(messages->seen))
+            if (!message.text.contains("already exists"))
+                said << message;
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(said[0].title, print ? "Case Sheet Not Printed" : "Case Sheet Not Saved");
+        QCOMPARE(said[0].text, words.arg(path, QString::fromLocal8Bit(strerror(error))));
+        if (earlier) {
+            QFile kept(path);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QVERIFY2(kept.readAll() == before, "the earlier sheet was overwritten");
+            const QString info = run("pdfinfo", {path});
+            QVERIFY2(info.contains(QRegularExpression("Pages: +1")), qPrintable(info));
+        }
+        QCOMPARE(everythingUnder(folder), earlier ? QStringList{"sheet.pdf"} : QStringList());
     }
 
     // The file chosen is the only file written: Qt's dialogs keep no history
