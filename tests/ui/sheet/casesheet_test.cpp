@@ -1,4 +1,6 @@
 #include "application.h"
+#include "caseholder.h"
+#include "curvelayout.h"
 #include "curveplot.h"
 #include "forms.h"
 #include "frmcoolingcurve.h"
@@ -471,6 +473,59 @@ private slots:
             QVERIFY2(text.contains(phrase), qPrintable(phrase + " not in: " + text));
         for (const QString &phrase : absent)
             QVERIFY2(!text.contains(phrase), qPrintable(phrase + " in: " + text));
+    }
+
+    // A method the curve and the sheet have never heard of is drawn, named
+    // and printed from what its own record carries.
+    void anyMethodIsDrawnAndPrinted()
+    {
+        calculate({"60", "80", "75", "2"});
+        CaseRecord record = *currentCase().record();
+        MethodRecord made = record.methods.first();
+        made.key = QStringLiteral("made-up");
+        made.name = QStringLiteral("Made-up method");
+        made.look = {Qt::DotLine, false, Qt::CrossPattern, CurveLook::Mark::Square};
+        made.namedAlone = true;
+        made.deathLabel = [](quorrel::ClockTime, bool, bool) { return QStringLiteral("Made-up: died"); };
+        made.inWords = [](quorrel::ClockTime, bool, bool) {
+            return QStringLiteral("Made-up method, dotted line: a curve for the test.");
+        };
+        made.wordsNameTheRoom = false;
+        made.sheetEntries = {{QStringLiteral("Made-up entry:"), QStringLiteral("42 units")}};
+        made.sheet = {{QStringLiteral("Made-up section"),
+                       {{QStringLiteral("Made-up row:"), QStringLiteral("7")}},
+                       {QStringLiteral("Made-up paragraph.")}}};
+        record.methods.append(made);
+        currentCase().publish(record);
+
+        // In the curve window: its summary, its legend and the cursor.
+        pressIn(nullptr, Qt::Key_G);
+        frmCoolingCurve *curve = loadedCurveForm();
+        QVERIFY(curve && QTest::qWaitForWindowActive(curve));
+        QVERIFY2(curve->picCurve->accessibleDescription().contains(
+                     "Made-up method, dotted line: a curve for the test."),
+                 qPrintable(curve->picCurve->accessibleDescription()));
+        curve->picCurve->setFocus();
+        QTest::keyClick(curve->picCurve, Qt::Key_End);
+        QVERIFY2(curve->picCurve->accessibleName().contains("Made-up method 75"),
+                 qPrintable(curve->picCurve->accessibleName()));
+        const CurveLayout layout =
+            layOutCurve(QRectF(0, 0, 900, 600), windowFont(), &*currentCase().record());
+        QStringList words;
+        for (const PlotText &text : layout.texts)
+            words.append(text.text);
+        QVERIFY2(words.contains("Made-up method") && words.contains("Made-up: died"),
+                 qPrintable(words.join(" | ")));
+
+        // On the sheet, its entries and its section.
+        QTemporaryDir folder;
+        const QString path = folder.filePath("sheet.pdf");
+        saveAs(path, curve);
+        QVERIFY(messages->seen.isEmpty());
+        const QString text = run("pdftotext", {"-raw", path, "-"}).simplified();
+        for (const char *phrase : {"Made-up entry: 42 units", "Made-up section", "Made-up row: 7",
+                                   "Made-up paragraph.", "Estimated time of death: 7:25:44 PM"})
+            QVERIFY2(text.contains(QLatin1String(phrase)), qPrintable(text));
     }
 
     // A folder that cannot be written: one message naming the file and the
