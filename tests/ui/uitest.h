@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -188,5 +189,31 @@ inline void unloadAllWindows(QPointer<ui::frmQuorrelEstimator> &main)
     QVERIFY(main.isNull());
     QCOMPARE(ui::LoadedForms::instance().count(), 0);
 }
+
+// What the window tests share: a main window started afresh for each test,
+// in the C locale with its messages watched, and every window unloaded after
+// it. Each test's init() and cleanup() call start() and finish().
+class WindowFixture
+{
+protected:
+    QPointer<ui::frmQuorrelEstimator> form;
+    MessageWatcher *messages = nullptr;
+
+    void start(bool midnightSet = false)
+    {
+        QLocale::setDefault(QLocale::c());
+        messages = new MessageWatcher;
+        if (midnightSet)
+            startWithMidnightSet(form);
+        else
+            startMainWindow(form);
+    }
+    void finish()
+    {
+        delete messages;
+        messages = nullptr;
+        unloadAllWindows(form);
+    }
+};
 
 } // namespace quorrel::test

@@ -486,7 +486,9 @@ private slots:
         made.name = QStringLiteral("Made-up method");
         made.look = {Qt::DotLine, false, Qt::CrossPattern, CurveLook::Mark::Square};
         made.namedAlone = true;
-        made.deathLabel = [](quorrel::ClockTime, bool, bool) { return QStringLiteral("Made-up: died"); };
+        made.deathLabel = [](quorrel::ClockTime, bool, bool) {
+            return QStringLiteral("Made-up: died");
+        };
         made.inWords = [](quorrel::ClockTime, bool, bool) {
             return QStringLiteral("Made-up method, dotted line: a curve for the test.");
         };

@@ -56,6 +56,58 @@ QString bodyRange()
              degreesCelsius(typedNumber(kHenssgeStartCelsius)));
 }
 
+// What is wrong with an entry, in words that say what to enter instead.
+QString refusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
+{
+    const bool pounds = choice.pounds;
+    const QString massMessage =
+        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds));
+    const QString factorMessage =
+        QStringLiteral("Corrective factor: enter a number from %1 to %2.")
+            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor));
+    const QString inMain = QStringLiteral(", in the main window");
+    switch (outcome.problem) {
+    case HenssgeProblem::None:
+        break;
+    case HenssgeProblem::NoTimeFound:
+        return QStringLiteral("No time of discovery is set: in the main window, pick the "
+                              "hour, minute, second and AM/PM the corpse was found, then "
+                              "press Set Time.");
+    case HenssgeProblem::Room:
+        return kRoomEntry + inMain +
+               QStringLiteral(": enter a number of degrees Fahrenheit below the body "
+                              "temperature.");
+    case HenssgeProblem::Body:
+        return kFirstReadingEntry + inMain +
+               QStringLiteral(": enter a number of degrees Fahrenheit above the room "
+                              "temperature, ") +
+               bodyRange() + '.';
+    case HenssgeProblem::RoomBelowAbsoluteZero:
+    case HenssgeProblem::BodyBelowAbsoluteZero: {
+        const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
+        return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
+                              "temperature can be.")
+            .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
+                 typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
+    }
+    case HenssgeProblem::Mass:
+        return massMessage;
+    case HenssgeProblem::Factor:
+        return factorMessage;
+    case HenssgeProblem::BodyAboveStart:
+        return kFirstReadingEntry + inMain +
+               QStringLiteral(", is %1: the method starts from 37.2 \u00B0C. Enter a "
+                              "reading %2.")
+                   .arg(typedDegrees(outcome.body), bodyRange());
+    case HenssgeProblem::RoomNotColder:
+        return kRoomEntry + inMain +
+               QStringLiteral(", is %1: the method needs a room colder than the body. "
+                              "Enter a number below %2 (%3).")
+                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
+    }
+    return QString();
+}
+
 } // namespace
 
 frmHenssge::frmHenssge()
@@ -225,52 +277,11 @@ void frmHenssge::cmdEstimate_Click()
                                txtFactor->text(), chkFactorForMass->isChecked()};
     const HenssgeOutcome outcome =
         estimateHenssgeCase(currentCase().entries(), choice, currentCase().record());
-    const QString massMessage =
-        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds));
-    const QString factorMessage =
-        QStringLiteral("Corrective factor: enter a number from %1 to %2.")
-            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor));
-    const QString inMain = QStringLiteral(", in the main window");
-    switch (outcome.problem) {
-    case HenssgeProblem::None:
-        break;
-    case HenssgeProblem::NoTimeFound:
-        return refuse(QStringLiteral("No time of discovery is set: in the main window, pick the "
-                                     "hour, minute, second and AM/PM the corpse was found, then "
-                                     "press Set Time."));
-    case HenssgeProblem::Room:
-        return refuse(kRoomEntry + inMain +
-                      QStringLiteral(": enter a number of degrees Fahrenheit below the body "
-                                     "temperature."));
-    case HenssgeProblem::Body:
-        return refuse(kFirstReadingEntry + inMain +
-                      QStringLiteral(": enter a number of degrees Fahrenheit above the room "
-                                     "temperature, ") +
-                      bodyRange() + '.');
-    case HenssgeProblem::RoomBelowAbsoluteZero:
-    case HenssgeProblem::BodyBelowAbsoluteZero: {
-        const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
-        return refuse(QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
-                                     "temperature can be.")
-                          .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
-                               typedDegrees(room ? outcome.room : outcome.body),
-                               typedDegrees(kAbsoluteZero)));
-    }
-    case HenssgeProblem::Mass:
-        return refuse(massMessage, txtMass);
-    case HenssgeProblem::Factor:
-        return refuse(factorMessage, txtFactor);
-    case HenssgeProblem::BodyAboveStart:
-        return refuse(kFirstReadingEntry + inMain +
-                      QStringLiteral(", is %1: the method starts from 37.2 \u00B0C. Enter a "
-                                     "reading %2.")
-                          .arg(typedDegrees(outcome.body), bodyRange()));
-    case HenssgeProblem::RoomNotColder:
-        return refuse(
-            kRoomEntry + inMain +
-            QStringLiteral(", is %1: the method needs a room colder than the body. "
-                           "Enter a number below %2 (%3).")
-                .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry));
+    if (outcome.problem != HenssgeProblem::None) {
+        QWidget *entry = outcome.problem == HenssgeProblem::Mass     ? txtMass
+                         : outcome.problem == HenssgeProblem::Factor ? txtFactor
+                                                                     : nullptr;
+        return refuse(refusalText(outcome, choice), entry);
     }
     currentCase().publish(*outcome.record);
     // The keyboard moves to the sentence, so a screen reader reads it out

@@ -22,12 +22,9 @@ const QString kWorkedSummary = QStringLiteral(
 const QString kEmpty = QStringLiteral("Calculate an estimate to see its curve.");
 } // namespace
 
-class CurveWindowTest : public QObject
+class CurveWindowTest : public QObject, public WindowFixture
 {
     Q_OBJECT
-
-    QPointer<frmQuorrelEstimator> form;
-    MessageWatcher *messages = nullptr;
 
     void calculate(const QStringList &entries) { enterAndCalculate(form, entries); }
     frmCoolingCurve *openByKeyboard()
@@ -42,17 +39,8 @@ class CurveWindowTest : public QObject
 
 private slots:
     void initTestCase() { setUpApplication(); }
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        messages = new MessageWatcher;
-        startWithMidnightSet(form);
-    }
-    void cleanup()
-    {
-        delete messages;
-        unloadAllWindows(form);
-    }
+    void init() { start(true); }
+    void cleanup() { finish(); }
 
     // What the plot says (its description) after the main window's commands,
     // and what its cursor says (its name) after the keys.

@@ -33,12 +33,9 @@ const QString kFiftyKgResult = QStringLiteral(
 const QString kMassMessage = QStringLiteral("Body mass: enter a number from 1 to 250 kg.");
 } // namespace
 
-class HenssgeWindowTest : public QObject
+class HenssgeWindowTest : public QObject, public WindowFixture
 {
     Q_OBJECT
-
-    QPointer<frmQuorrelEstimator> form;
-    MessageWatcher *messages = nullptr;
 
     // Types the main window's four entries without calculating.
     void typeEntries(const QStringList &entries)
@@ -93,17 +90,8 @@ class HenssgeWindowTest : public QObject
 
 private slots:
     void initTestCase() { setUpApplication(); }
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        messages = new MessageWatcher;
-        startMainWindow(form);
-    }
-    void cleanup()
-    {
-        delete messages;
-        unloadAllWindows(form);
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     // The entries in both windows and what the Henssge window then says. A
     // refusal leaves the worked example's result, estimated just before, as

@@ -35,12 +35,9 @@ const QString kInvalidText = QStringLiteral(
     "The data you entered would produce Non-real results.\nPlease check your entries.");
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public QObject, public WindowFixture
 {
     Q_OBJECT
-
-    QPointer<frmQuorrelEstimator> form;
-    MessageWatcher *messages = nullptr;
 
     QComboBox *list(int i) const
     {
@@ -97,18 +94,9 @@ private slots:
 
     void initTestCase() { setUpApplication(); } // the program's own style and font
 
-    void init()
-    {
-        QLocale::setDefault(QLocale::c());
-        messages = new MessageWatcher;
-        startMainWindow(form);
-    }
+    void init() { start(); }
 
-    void cleanup()
-    {
-        delete messages;
-        unloadAllWindows(form);
-    }
+    void cleanup() { finish(); }
 
     void controlsLieWhereTheLayoutPutsThem_data()
     {
