@@ -15,31 +15,45 @@ namespace
 // A second reading this close to what the method expects agrees with it.
 constexpr double kAgreesWithin = 0.2; // °F
 
+// "±2.8 h: the band 1 ≥ Q > 0.5, with any factor", every number as the
+// locale writes it.
 QString ruleWords(HenssgeLimitRule rule)
 {
+    const auto band = [](double limit, double upper, double lower, const QString &factor) {
+        return QStringLiteral("95 % limits %1: the band %2 \u2265 Q > %3, %4.")
+            .arg(tenthsOfHours(limit), typedNumber(upper), typedNumber(lower), factor);
+    };
+    const QString anyFactor = QStringLiteral("with any factor");
+    const QString one = QStringLiteral("with factor ") + numberWithDecimals(1.0, 1);
+    const QString other =
+        QStringLiteral("with a factor other than ") + numberWithDecimals(1.0, 1);
     switch (rule) {
     case HenssgeLimitRule::Early:
-        return QStringLiteral(
-            "95 % limits \u00B12.8 h: the band 1 \u2265 Q > 0.5, with any factor.");
+        return band(2.8, 1.0, 0.5, anyFactor);
     case HenssgeLimitRule::MiddleNoFactor:
-        return QStringLiteral(
-            "95 % limits \u00B13.2 h: the band 0.5 \u2265 Q > 0.3, with factor 1.0.");
+        return band(3.2, 0.5, 0.3, one);
     case HenssgeLimitRule::MiddleWithFactor:
-        return QStringLiteral(
-            "95 % limits \u00B14.5 h: the band 0.5 \u2265 Q > 0.3, with a factor other than 1.0.");
+        return band(4.5, 0.5, 0.3, other);
     case HenssgeLimitRule::LateNoFactor:
-        return QStringLiteral(
-            "95 % limits \u00B14.5 h: the band 0.3 \u2265 Q > 0.2, with factor 1.0.");
+        return band(4.5, 0.3, 0.2, one);
     case HenssgeLimitRule::LateWithFactor:
-        return QStringLiteral(
-            "95 % limits \u00B17.0 h: the band 0.3 \u2265 Q > 0.2, with a factor other than 1.0.");
+        return band(7.0, 0.3, 0.2, other);
     case HenssgeLimitRule::NoneBelow0_2:
-        return QStringLiteral("No 95 % limits: none are published for Q \u2264 0.2.");
+        return QStringLiteral("No 95 % limits: none are published for Q \u2264 %1.")
+            .arg(typedNumber(0.2));
     case HenssgeLimitRule::NoneWarmRoomBelow:
-        return QStringLiteral("No 95 % limits: above 23.2 \u00B0C they are published only for "
-                              "Q > 0.5.");
+        return QStringLiteral("No 95 % limits: above %1 they are published only for Q > %2.")
+            .arg(degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), typedNumber(0.5));
     }
     return QString();
+}
+
+// Q to four significant digits, however small: never "0.0000" beside a
+// result of many days.
+QString qText(double q)
+{
+    const int magnitude = q > 0 ? static_cast<int>(std::floor(std::log10(q))) : 0;
+    return numberWithDecimals(q, std::clamp(3 - magnitude, 1, 330));
 }
 
 QString usedFactorText(const HenssgeEstimate &estimate)
@@ -188,7 +202,10 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
                         reading);
     };
     const std::int64_t likely = at(-t);
-    const QString about = QStringLiteral("About %1 before the body was found").arg(spanWords(t));
+    // Under half a minute there is no span to name.
+    const QString about = t * 60.0 < 0.5
+                              ? QStringLiteral("At the time of the reading")
+                              : QStringLiteral("About %1 before the body was found").arg(spanWords(t));
     if (!estimate.limitHours)
         return about + QStringLiteral(" (the method gives no 95 % limits here): died most likely "
                                       "about %1 %2.")
@@ -208,24 +225,38 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
                            discoveryDayWords(latest), minuteClock(likely), day);
 }
 
-QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass)
+QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass, bool factorAsGiven,
+                      std::optional<double> hoursAsChosen)
 {
     const bool warm = estimate.formula == HenssgeFormula::Above23_2;
-    const QString formula = warm ? QStringLiteral("Q = 1.11 exp(Bt) \u2212 0.11 exp(10Bt)")
-                                 : QStringLiteral("Q = 1.25 exp(Bt) \u2212 0.25 exp(5Bt)");
-    QString text =
-        QStringLiteral("Q = %1; room %2 23.2 \u00B0C, so %3. ")
-            .arg(numberWithDecimals(estimate.q, 4),
-                 warm ? QStringLiteral("above") : QStringLiteral("up to"), leftToRight(formula));
-    if (estimate.adjustedForMass)
-        text += QStringLiteral("Factor %1, adjusted for %2 from %3 for 70 kg. ")
-                    .arg(usedFactorText(estimate), mass.text(), factorText(estimate.factorChosen));
-    else if (estimate.factorChosen < 1.4)
-        text += QStringLiteral("Factor %1 as chosen: below 1.4 it is used for any mass. ")
+    const QString formula =
+        warm ? QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
+                   .arg(typedNumber(1.11), typedNumber(0.11), typedNumber(10))
+             : QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
+                   .arg(typedNumber(1.25), typedNumber(0.25), typedNumber(5));
+    QString text = QStringLiteral("Q = %1; room %2 %3, so %4. ")
+                       .arg(qText(estimate.q), warm ? QStringLiteral("above") : QStringLiteral("up to"),
+                            degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), leftToRight(formula));
+    const QString limit = factorText(1.4);
+    if (estimate.adjustedForMass) {
+        text += QStringLiteral("Factor %1 chosen for 70 kg, used as %2 for %3.")
+                    .arg(factorText(estimate.factorChosen), usedFactorText(estimate), mass.text());
+        // What the mass rule did to the time, so that a heavier covering
+        // giving a shorter time is seen, not hidden.
+        if (hoursAsChosen)
+            text += QStringLiteral(" With %1 as chosen the estimate would be %2.")
+                        .arg(factorText(estimate.factorChosen), spanWords(*hoursAsChosen));
+        text += ' ';
+    } else if (factorAsGiven) {
+        text += QStringLiteral("Factor %1 as given, already for this body's mass. ")
                     .arg(usedFactorText(estimate));
-    else
+    } else if (estimate.factorChosen < 1.4) {
+        text += QStringLiteral("Factor %1 as chosen: below %2 it is used for any mass. ")
+                    .arg(usedFactorText(estimate), limit);
+    } else {
         text += QStringLiteral("Factor %1 as chosen, for a body of 70 kg. ")
                     .arg(usedFactorText(estimate));
+    }
     return text + ruleWords(estimate.limitRule);
 }
 
@@ -238,16 +269,29 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
         return QStringLiteral("The second reading, at %1, comes before the death the method "
                               "gives: the method cannot check it.")
             .arg(when);
-    const QString text =
-        QStringLiteral("At %1 the method expects %2; %3 was measured")
-            .arg(when, degrees(numberWithDecimals(*expected, 1)), typedDegrees(measured));
     const double off = measured - *expected;
     // A hair over the bound in binary still agrees.
-    if (std::fabs(off) <= kAgreesWithin + 1e-9)
-        return text +
-               QStringLiteral(", which agrees with it within %1.").arg(typedDegrees(kAgreesWithin));
-    return text + QStringLiteral(": the body cooled %1 than it expects for %2 with factor %3.")
-                      .arg(off < 0 ? QStringLiteral("faster") : QStringLiteral("more slowly"),
+    const bool agrees = std::fabs(off) <= kAgreesWithin + 1e-9;
+    // As many decimals as it takes for the difference to show on which side
+    // of the thermometer's error it lies.
+    int decimals = std::max(2, decimalsOf(measured));
+    while (decimals < 6 && std::round(std::fabs(off) * std::pow(10, decimals)) ==
+                               std::round(kAgreesWithin * std::pow(10, decimals)) &&
+           !agrees)
+        ++decimals;
+    QString text = QStringLiteral("At %1 the method expects %2; %3 was measured")
+                       .arg(when, degrees(numberWithDecimals(*expected, decimals)),
+                            typedDegrees(measured));
+    if (std::round(std::fabs(off) * std::pow(10, decimals)) != 0)
+        text += QStringLiteral(", %1 %2")
+                    .arg(degrees(numberWithDecimals(std::fabs(off), decimals)),
+                         off < 0 ? QStringLiteral("lower") : QStringLiteral("higher"));
+    const QString error = typedDegrees(kAgreesWithin);
+    if (agrees)
+        return text + QStringLiteral(": within the %1 a thermometer's error allows.").arg(error);
+    return text + QStringLiteral(": more than the %1 a thermometer's error allows; the body "
+                                 "cooled %2 than the method expects for %3 with factor %4.")
+                      .arg(error, off < 0 ? QStringLiteral("faster") : QStringLiteral("more slowly"),
                            mass.text(), usedFactorText(estimate));
 }
 

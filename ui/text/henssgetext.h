@@ -46,8 +46,12 @@ struct TypedMass {
 // reading, taken when the body was found.
 QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate);
 
-// The smaller print: Q, the formula, the factor used and the limits' rule.
-QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass);
+// The smaller print: Q, the formula, the factor chosen and the factor used
+// (with the estimate the factor as chosen would give, where the mass rule
+// changed it, or that it was given as this body's own) and the limits' rule.
+QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass,
+                      bool factorAsGiven = false,
+                      std::optional<double> hoursAsChosen = std::nullopt);
 
 // What the method expects at the second reading against what was measured;
 // none expected where that reading comes before the death the method gives.
