@@ -7,7 +7,8 @@
 //   clock time         -> text               formatClockTime (clock.h)
 //   readings + hours   -> how long, how sure judgeEstimate (confidence.h)
 //   readings + hours   -> how it cooled      coolingCurve (curve.h)
-// Henssge's nomogram from one reading, mass and factor is one call: estimateHenssge (henssge.h).
+// Henssge's nomogram from one reading, mass and factor is one call: estimateHenssge (henssge.h),
+// its entries read exactly by localeToDecimal and made an input by henssgeInputFromTyped.
 // The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
