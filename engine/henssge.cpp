@@ -15,6 +15,8 @@ constexpr double kReferenceMassKg = 70.0;
 // The method's edges as one input meets them: decided on the typed decimals
 // where the input has them, otherwise on its doubles.
 struct Edges {
+    bool roomBelowAbsoluteZero = false;
+    bool bodyBelowAbsoluteZero = false;
     bool massInRange = false;
     bool factorInRange = false;
     bool bodyAboveStart = false;
@@ -58,6 +60,8 @@ double factorChangedForMass(double factor, double massKg)
 Edges edgesOfDoubles(const HenssgeInput &in)
 {
     Edges e;
+    e.roomBelowAbsoluteZero = in.ambient < kAbsoluteZeroCelsius;
+    e.bodyBelowAbsoluteZero = in.rectal < kAbsoluteZeroCelsius;
     e.massInRange = in.massKg >= kHenssgeMinMassKg && in.massKg <= kHenssgeMaxMassKg;
     e.factorInRange = in.factor >= kHenssgeMinFactor && in.factor <= kHenssgeMaxFactor;
     e.bodyAboveStart = in.rectal > kHenssgeStartCelsius;
@@ -72,8 +76,8 @@ Edges edgesOfDoubles(const HenssgeInput &in)
     return e;
 }
 
-// The same edges on what was typed. 37.2 °C is 98.96 °F and 23.2 °C 73.76 °F
-// exactly, and °F to °C is linear, so every edge is a linear condition on the
+// The same edges on what was typed. 37.2 °C is 98.96 °F, 23.2 °C 73.76 °F and
+// -273.15 °C -459.67 °F exactly, and °F to °C is linear, so every edge is a linear condition on the
 // °F entries; a pound is 0.45359237 kg exactly.
 Edges edgesOfTyped(const HenssgeTypedEntries &t)
 {
@@ -89,7 +93,10 @@ Edges edgesOfTyped(const HenssgeTypedEntries &t)
     const auto qAbove = [&](std::uint32_t a, std::uint32_t b) {
         return signOfSum({body * b, -(room * (b - a)), -(start * a)}) > 0;
     };
+    const Decimal absoluteZero(-45967, -2);
     Edges e;
+    e.roomBelowAbsoluteZero = room < absoluteZero;
+    e.bodyBelowAbsoluteZero = body < absoluteZero;
     e.massInRange = mass >= kilograms(1) && mass <= kilograms(250);
     e.factorInRange = t.factor >= Decimal(3, -1) && t.factor <= Decimal(3, 0);
     e.bodyAboveStart = body > start;
@@ -127,6 +134,10 @@ HenssgeRefusal refusalFor(const HenssgeInput &in, const Edges &edges)
     if (!std::isfinite(in.ambient) || !std::isfinite(in.rectal) || !std::isfinite(in.massKg) ||
         !std::isfinite(in.factor))
         return HenssgeRefusal::NotFinite;
+    if (edges.roomBelowAbsoluteZero)
+        return HenssgeRefusal::RoomBelowAbsoluteZero;
+    if (edges.bodyBelowAbsoluteZero)
+        return HenssgeRefusal::BodyBelowAbsoluteZero;
     if (!edges.massInRange)
         return HenssgeRefusal::MassOutOfRange;
     if (!edges.factorInRange)

@@ -19,6 +19,9 @@ namespace quorrel
 inline constexpr double kHenssgeStartCelsius = 37.2;
 // The same start in °F, where the method's curve meets Newton's axis.
 inline constexpr double kHenssgeStartFahrenheit = 98.96;
+// No reading can be colder than absolute zero.
+inline constexpr double kAbsoluteZeroCelsius = -273.15;
+inline constexpr double kAbsoluteZeroFahrenheit = -459.67;
 // Rooms up to this temperature cool by one formula, warmer rooms by another.
 inline constexpr double kHenssgeWarmRoomAbove = 23.2;
 // The accepted entries, both ends included.
@@ -58,8 +61,8 @@ struct HenssgeInput {
     // The entries the doubles above were read from, where the caller has
     // them (henssgeInputFromTyped keeps the two in step). Every edge of the
     // method is then decided on them exactly: the bands of Q, the room's
-    // 23.2 °C, the mass rule's 1.4 and 70 kg, "no factor" as 1.0 and the
-    // accepted ranges. The doubles carry only the arithmetic: the hours, Q
+    // 23.2 °C, the mass rule's 1.4 and 70 kg, "no factor" as 1.0, the
+    // accepted ranges and absolute zero. The doubles carry only the arithmetic: the hours, Q
     // and the curve. Without them the doubles decide the edges too.
     std::optional<HenssgeTypedEntries> typed = std::nullopt;
 };
@@ -69,12 +72,18 @@ struct HenssgeInput {
 // °C and kilograms by the functions above.
 HenssgeInput henssgeInputFromTyped(const HenssgeTypedEntries &typed, bool adjustForMass);
 
-// Why an input was refused, for the window to word; checked in this order.
+// Why an input was refused, for the window to word; checked in this order, so
+// that the reason given is the first that holds: an impossible reading before
+// the entries of the nomogram, the room before the body.
 enum class HenssgeRefusal {
     None,
-    NotFinite,        // an entry is NaN or infinite
-    MassOutOfRange,   // outside 1 to 250 kg
-    FactorOutOfRange, // outside 0.3 to 3.0
+    // an entry is NaN or infinite; with typed entries only a °F reading too
+    // large for °C (beyond about 3.6e307)
+    NotFinite,
+    RoomBelowAbsoluteZero, // the room below -273.15 °C (-459.67 °F)
+    BodyBelowAbsoluteZero, // the body below it
+    MassOutOfRange,        // outside 1 to 250 kg
+    FactorOutOfRange,      // outside 0.3 to 3.0
     // a factor used as given that, with this mass, describes no cooling (the
     // product of factor and mass beyond about 443 kg)
     BeyondTheNomogram,

@@ -110,7 +110,8 @@ void checkTyped(Reader &read)
         near(in.massKg, kHenssgeMinMassKg) || near(in.massKg, kHenssgeMaxMassKg) ||
         near(in.massKg, 70) || near(in.factor, kHenssgeMinFactor) ||
         near(in.factor, kHenssgeMaxFactor) || near(in.factor, 1.4) || near(in.factor, 1) ||
-        near(in.rectal, kHenssgeStartCelsius) || near(in.ambient, kHenssgeWarmRoomAbove) ||
+        near(in.rectal, kHenssgeStartCelsius) || near(in.ambient, kAbsoluteZeroCelsius) ||
+        near(in.rectal, kAbsoluteZeroCelsius) || near(in.ambient, kHenssgeWarmRoomAbove) ||
         near(q, 0.5) || near(q, 0.3) || near(q, 0.2);
     if (nearAnEdge)
         return;
