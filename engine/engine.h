@@ -9,6 +9,7 @@
 //   readings + hours   -> how it cooled      coolingCurve (curve.h)
 // Henssge's nomogram from one reading, mass and factor is one call: estimateHenssge (henssge.h),
 // its entries read exactly by localeToDecimal and made an input by henssgeInputFromTyped.
+// The signs of death and their published bounds are a table: signsOfDeath (signs.h).
 // The converter window's arithmetic is one call: convertTemperature (convert.h).
 // Every step returns an empty Result on failure; the caller words the message.
 
@@ -20,3 +21,4 @@
 #include "estimate.h"
 #include "henssge.h"
 #include "numbers.h"
+#include "signs.h"
