@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decimal.h"
 #include "method.h"
 #include "numbers.h"
 
@@ -11,12 +12,16 @@ namespace quorrel
 // Henssge's nomogram: the hours since death from one rectal reading, the
 // room's temperature, the body's mass and a corrective factor for clothing
 // and surroundings, with the method's own 95 % limits. Degrees Celsius
-// throughout; the main window's °F entries come in through fahrenheitToCelsius.
+// throughout; the main window's °F entries come in through fahrenheitToCelsius,
+// together with the decimals typed through henssgeInputFromTyped.
 
 // The body's temperature at death, from which the method counts.
 inline constexpr double kHenssgeStartCelsius = 37.2;
 // The same start in °F, where the method's curve meets Newton's axis.
 inline constexpr double kHenssgeStartFahrenheit = 98.96;
+// No reading can be colder than absolute zero.
+inline constexpr double kAbsoluteZeroCelsius = -273.15;
+inline constexpr double kAbsoluteZeroFahrenheit = -459.67;
 // Rooms up to this temperature cool by one formula, warmer rooms by another.
 inline constexpr double kHenssgeWarmRoomAbove = 23.2;
 // The accepted entries, both ends included.
@@ -33,6 +38,17 @@ double celsiusToFahrenheit(double celsius);
 // The international pound, 0.45359237 kg exactly.
 double poundsToKilograms(double pounds);
 
+// The entries exactly as the user typed them, as the main window and the
+// nomogram's window take them: room and body in °F, the mass in kilograms or
+// pounds.
+struct HenssgeTypedEntries {
+    Decimal roomFahrenheit;
+    Decimal bodyFahrenheit;
+    Decimal mass;
+    bool massInPounds = false;
+    Decimal factor;
+};
+
 struct HenssgeInput {
     double ambient = 0.0; // °C
     double rectal = 0.0;  // °C, when the reading was taken
@@ -42,14 +58,32 @@ struct HenssgeInput {
     // conditions, and is to be changed for this body's mass; otherwise it is
     // used as given, as the published worked rows give theirs.
     bool adjustForMass = false;
+    // The entries the doubles above were read from, where the caller has
+    // them (henssgeInputFromTyped keeps the two in step). Every edge of the
+    // method is then decided on them exactly: the bands of Q, the room's
+    // 23.2 °C, the mass rule's 1.4 and 70 kg, "no factor" as 1.0, the
+    // accepted ranges and absolute zero. The doubles carry only the arithmetic: the hours, Q
+    // and the curve. Without them the doubles decide the edges too.
+    std::optional<HenssgeTypedEntries> typed = std::nullopt;
 };
 
-// Why an input was refused, for the window to word; checked in this order.
+// The input a window makes from what was typed: each double is the nearest
+// to its decimal (as localeToDouble reads the same text), then converted to
+// °C and kilograms by the functions above.
+HenssgeInput henssgeInputFromTyped(const HenssgeTypedEntries &typed, bool adjustForMass);
+
+// Why an input was refused, for the window to word; checked in this order, so
+// that the reason given is the first that holds: an impossible reading before
+// the entries of the nomogram, the room before the body.
 enum class HenssgeRefusal {
     None,
-    NotFinite,        // an entry is NaN or infinite
-    MassOutOfRange,   // outside 1 to 250 kg
-    FactorOutOfRange, // outside 0.3 to 3.0
+    // an entry is NaN or infinite; with typed entries only a °F reading too
+    // large for °C (beyond about 3.6e307)
+    NotFinite,
+    RoomBelowAbsoluteZero, // the room below -273.15 °C (-459.67 °F)
+    BodyBelowAbsoluteZero, // the body below it
+    MassOutOfRange,        // outside 1 to 250 kg
+    FactorOutOfRange,      // outside 0.3 to 3.0
     // a factor used as given that, with this mass, describes no cooling (the
     // product of factor and mass beyond about 443 kg)
     BeyondTheNomogram,
@@ -77,7 +111,9 @@ enum class HenssgeLimitRule {
 
 struct HenssgeEstimate {
     double hoursSinceDeath = 0.0; // at the time of the reading
-    double q = 1.0;               // degree of cooling, (Tr - Ta) / (37.2 - Ta)
+    // Degree of cooling, (Tr - Ta) / (37.2 - Ta), in doubles: typed entries
+    // of Q = 0.5 exactly may show 0.5000000000000001 and are in its band.
+    double q = 1.0;
     HenssgeFormula formula = HenssgeFormula::UpTo23_2;
     double factorChosen = 1.0;
     double factorUsed = 1.0;

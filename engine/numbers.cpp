@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -172,7 +173,20 @@ double parseLeadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-Result<double> localeToDouble(std::string_view typed, const NumberLocale &locale)
+namespace
+{
+
+// A number as the user typed it in the locale, rewritten in the one form
+// from_chars reads (digits[.digits][e[+-]digits], the sign apart), with its
+// magnitude as a double; none where the text breaks the locale's grammar or
+// lies beyond the double range.
+struct CanonicalNumber {
+    bool negative = false;
+    std::string text;
+    double magnitude = 0.0;
+};
+
+std::optional<CanonicalNumber> readLocaleNumber(std::string_view typed, const NumberLocale &locale)
 {
     const std::string ascii = withAsciiDigits(typed, locale);
     std::string_view text = ascii;
@@ -186,13 +200,11 @@ Result<double> localeToDouble(std::string_view typed, const NumberLocale &locale
     if (group == point)
         group = {};
 
-    // Rewrite the number in the one form from_chars reads, checking the
-    // locale's grammar on the way.
-    std::string canonical;
+    CanonicalNumber number;
+    std::string &canonical = number.text;
     canonical.reserve(text.size());
-    bool negative = false;
     if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
+        number.negative = text[0] == '-';
         text.remove_prefix(1);
     }
 
@@ -247,10 +259,54 @@ Result<double> localeToDouble(std::string_view typed, const NumberLocale &locale
     if (!text.empty())
         return std::nullopt;
 
-    double value = 0.0;
-    if (readUnsigned(canonical, value) != canonical.size() || std::isinf(value))
+    if (readUnsigned(canonical, number.magnitude) != canonical.size() ||
+        std::isinf(number.magnitude))
         return std::nullopt;
-    return negative ? -value : value;
+    return number;
+}
+
+} // namespace
+
+Result<double> localeToDouble(std::string_view typed, const NumberLocale &locale)
+{
+    const std::optional<CanonicalNumber> number = readLocaleNumber(typed, locale);
+    if (!number)
+        return std::nullopt;
+    return number->negative ? -number->magnitude : number->magnitude;
+}
+
+Result<Decimal> localeToDecimal(std::string_view typed, const NumberLocale &locale)
+{
+    // Accepted exactly where localeToDouble accepts, so a window can read an
+    // entry both ways and never be told two stories.
+    const std::optional<CanonicalNumber> number = readLocaleNumber(typed, locale);
+    if (!number)
+        return std::nullopt;
+    std::string_view text = number->text;
+    std::string digits;
+    std::int64_t exponent = 0;
+    for (; !text.empty() && isDigit(text[0]); text.remove_prefix(1))
+        digits.push_back(text[0]);
+    if (!text.empty() && text[0] == '.') {
+        for (text.remove_prefix(1); !text.empty() && isDigit(text[0]); text.remove_prefix(1)) {
+            digits.push_back(text[0]);
+            --exponent;
+        }
+    }
+    if (!text.empty()) { // the exponent, saturating far beyond any typed value
+        text.remove_prefix(1);
+        bool negative = false;
+        if (text[0] == '+' || text[0] == '-') {
+            negative = text[0] == '-';
+            text.remove_prefix(1);
+        }
+        constexpr std::int64_t kMax = Decimal::kMaxExponent;
+        std::int64_t written = 0;
+        for (char c : text)
+            written = written > kMax / 10 ? kMax : std::min(written * 10 + (c - '0'), kMax);
+        exponent += negative ? -written : written;
+    }
+    return Decimal::fromDigits(number->negative, digits, exponent);
 }
 
 Result<std::int16_t> localeToInt16(std::string_view text, const NumberLocale &locale)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "decimal.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,6 +39,11 @@ double parseLeadingNumber(std::string_view text);
 // ASCII ones, blanks around it allowed. Group separators are accepted only between groups of three
 // digits. Not a number, the empty text, "inf", "nan" and values beyond the double range all fail.
 Result<double> localeToDouble(std::string_view text, const NumberLocale &locale);
+
+// The same text read exactly, as the decimal the user typed; accepted where
+// localeToDouble accepts it, and its toDouble() is localeToDouble's value. Any
+// number of digits: "70.0000000000000001" is not 70.
+Result<Decimal> localeToDecimal(std::string_view text, const NumberLocale &locale);
 
 // localeToDouble, then rounded half to even into 16 bits.
 Result<std::int16_t> localeToInt16(std::string_view text, const NumberLocale &locale);

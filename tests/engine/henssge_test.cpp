@@ -1,10 +1,14 @@
 #include "henssge.h"
 
+#include "locales.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 using namespace quorrel;
 using Rule = HenssgeLimitRule;
@@ -21,6 +25,34 @@ double remaining(double ta, double kg, double cf, double t)
     const double b = -1.2815 * std::pow(cf * kg, -0.625) + 0.0284;
     return ta <= 23.2 ? 1.25 * std::exp(b * t) - 0.25 * std::exp(5 * b * t)
                       : 1.11 * std::exp(b * t) - 0.11 * std::exp(10 * b * t);
+}
+
+Decimal typed(const std::string &text)
+{
+    const Result<Decimal> d = localeToDecimal(text, test::kEnglish);
+    EXPECT_TRUE(d) << text;
+    return d.value_or(Decimal());
+}
+
+// The input as the nomogram's window makes it from the texts typed.
+struct Typed {
+    std::string room, body, mass = "70", factor = "1";
+    bool pounds = false;
+    bool adjust = true;
+
+    HenssgeInput input() const
+    {
+        return henssgeInputFromTyped({typed(room), typed(body), typed(mass), pounds, typed(factor)},
+                                     adjust);
+    }
+};
+
+// Thousandths as the decimal a person would type: -1234 is "-1.234".
+std::string thousandths(long long value)
+{
+    const std::string digits = std::to_string(std::llabs(value) + 1000);
+    return (value < 0 ? "-" : "") + std::to_string(std::llabs(value) / 1000) + "." +
+           digits.substr(digits.size() - 3);
 }
 
 } // namespace
@@ -147,6 +179,14 @@ TEST(EstimateHenssge, RefusesWithAReason)
         {"room as warm as the body", {30, 30, 70, 1}, R::RoomNotColder},
         {"room warmer than the body", {31, 30, 70, 1}, R::RoomNotColder},
         {"Q underflows to 0", {0, 5e-324, 70, 1}, R::RoomNotColder},
+        {"a room below absolute zero", {-300, 30, 70, 1}, R::RoomBelowAbsoluteZero},
+        {"a room at absolute zero", {-273.15, 30, 70, 1}, R::None},
+        {"a body below absolute zero, not merely colder than the room",
+         {15, -274, 70, 1},
+         R::BodyBelowAbsoluteZero},
+        {"the room is named first where both are below",
+         {-300, -280, 70, 1},
+         R::RoomBelowAbsoluteZero},
         {"the corners of the ranges are accepted", {15, 30, 1, 0.3}, R::None},
         {"the other corners, for a factor chosen for 70 kg", {15, 30, 250, 3.0, true}, R::None},
         {"a factor as given that with the mass describes no cooling",
@@ -223,4 +263,248 @@ TEST(HenssgeMethodResult, CurveInHoursFromTheReadingAndFahrenheit)
         const double to = std::max(last, 0.0);
         EXPECT_DOUBLE_EQ(r.curveTo, to + (to + e.hoursSinceDeath) / 4);
     }
+}
+
+TEST(TypedHenssge, DecidesTheBandAndFormulaOnTheDecimalsTyped)
+{
+    using F = HenssgeFormula;
+    const struct {
+        const char *name;
+        Typed in;
+        Rule rule;
+        std::optional<double> limit;
+        F formula = F::UpTo23_2;
+        int minutes = -1; // the estimate to the minute, where checked
+    } rows[] = {
+        {"60 / 79.48 °F is Q 0.5 exactly: ±3.2 h", {"60", "79.48"}, Rule::MiddleNoFactor, 3.2},
+        {"a hair above Q 0.5", {"60", "79.4800001"}, Rule::Early, 2.8},
+        {"a hair below Q 0.5", {"60", "79.4799999"}, Rule::MiddleNoFactor, 3.2},
+        {"Q 0.5 with a factor", {"60", "79.48", "70", "1.2"}, Rule::MiddleWithFactor, 4.5},
+        {"32.5 / 52.438 °F is Q 0.3 exactly: ±4.5 h", {"32.5", "52.438"}, Rule::LateNoFactor, 4.5},
+        {"Q 0.3 with a factor: ±7 h", {"32.5", "52.438", "70", "1.2"}, Rule::LateWithFactor, 7.0},
+        {"a hair above Q 0.3", {"32.5", "52.4380001"}, Rule::MiddleNoFactor, 3.2},
+        {"a hair below Q 0.3", {"32.5", "52.4379999"}, Rule::LateNoFactor, 4.5},
+        {"42 / 53.392 °F is Q 0.2 exactly: no limits", {"42", "53.392"}, Rule::NoneBelow0_2, {}},
+        {"a hair above Q 0.2", {"42", "53.3920001"}, Rule::LateNoFactor, 4.5},
+        {"a hair below Q 0.2", {"42", "53.3919999"}, Rule::NoneBelow0_2, {}},
+        {"factor 1.000 is no factor", {"60", "79.48", "70", "1.000"}, Rule::MiddleNoFactor, 3.2},
+        {"a factor a hair above 1.0 is one",
+         {"60", "79.48", "70", "1.0000000000000000001"},
+         Rule::MiddleWithFactor,
+         4.5},
+        {"a factor a hair below 1.0 is one",
+         {"60", "79.48", "70", "0.9999999999999999999"},
+         Rule::MiddleWithFactor,
+         4.5},
+        {"room 73.76 °F is 23.2 °C: the cooler formula, 16 h 40 min ±3.2 h",
+         {"73.76", "85"},
+         Rule::MiddleNoFactor,
+         3.2,
+         F::UpTo23_2,
+         16 * 60 + 40},
+        {"a room a hair warmer takes the warm formula: 14 h 47 min, no limits",
+         {"73.7600001", "85"},
+         Rule::NoneWarmRoomBelow,
+         {},
+         F::Above23_2,
+         14 * 60 + 47},
+        {"a room a hair cooler", {"73.7599999", "85"}, Rule::MiddleNoFactor, 3.2},
+        {"a warm room at Q 0.5 exactly has no limits",
+         {"80", "89.48"},
+         Rule::NoneWarmRoomBelow,
+         {},
+         F::Above23_2},
+        {"a warm room above Q 0.5", {"80", "89.4800001"}, Rule::Early, 2.8, F::Above23_2},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeInput in = row.in.input();
+        const HenssgeResult r = estimateHenssge(in);
+        ASSERT_TRUE(r.estimate);
+        EXPECT_EQ(r.estimate->limitRule, row.rule);
+        EXPECT_EQ(r.estimate->limitHours, row.limit);
+        EXPECT_EQ(r.estimate->formula, row.formula);
+        if (row.minutes >= 0) {
+            EXPECT_EQ(std::lround(r.estimate->hoursSinceDeath * 60), row.minutes);
+        }
+        // The hours are the doubles' own wherever the formula is the same.
+        HenssgeInput binary = in;
+        binary.typed.reset();
+        const HenssgeEstimate b = *estimateHenssge(binary).estimate;
+        if (b.formula == r.estimate->formula) {
+            EXPECT_EQ(r.estimate->hoursSinceDeath, b.hoursSinceDeath);
+            EXPECT_EQ(r.estimate->q, b.q);
+        }
+    }
+}
+
+// Every room from -20 to 73.5 °F in half degrees, with the body typed where Q
+// is exactly 0.5, 0.3 or 0.2 (98.96 - room is a terminating decimal, so is
+// the body), and again a hair warmer: the edge belongs to the band below it.
+TEST(TypedHenssge, EveryHalfDegreeOfTheRoomMeetsTheBandEdgesExactly)
+{
+    const struct {
+        const char *name;
+        // The body, in thousandths of °F, for a room of k half degrees.
+        long long (*body)(long long k);
+        Rule atNoFactor, atWithFactor, aboveNoFactor, aboveWithFactor;
+    } edges[] = {
+        {"Q 0.5", [](long long k) { return 49480 + 250 * k; }, Rule::MiddleNoFactor,
+         Rule::MiddleWithFactor, Rule::Early, Rule::Early},
+        {"Q 0.3", [](long long k) { return 29688 + 350 * k; }, Rule::LateNoFactor,
+         Rule::LateWithFactor, Rule::MiddleNoFactor, Rule::MiddleWithFactor},
+        {"Q 0.2", [](long long k) { return 19792 + 400 * k; }, Rule::NoneBelow0_2,
+         Rule::NoneBelow0_2, Rule::LateNoFactor, Rule::LateWithFactor},
+    };
+    for (const auto &edge : edges) {
+        for (long long k = -40; k <= 147; ++k) {
+            const std::string room = thousandths(500 * k);
+            const std::string body = thousandths(edge.body(k));
+            SCOPED_TRACE(testing::Message() << edge.name << ": room " << room << ", body " << body);
+            const struct {
+                std::string body, factor;
+                Rule rule;
+            } cases[] = {
+                {body, "1", edge.atNoFactor},
+                {body, "1.2", edge.atWithFactor},
+                {body + "0001", "1", edge.aboveNoFactor},
+                {body + "0001", "1.2", edge.aboveWithFactor},
+            };
+            for (const auto &c : cases) {
+                const HenssgeResult r =
+                    estimateHenssge(Typed{room, c.body, "70", c.factor}.input());
+                ASSERT_TRUE(r.estimate) << c.body;
+                EXPECT_EQ(r.estimate->limitRule, c.rule) << c.body << " factor " << c.factor;
+            }
+        }
+    }
+}
+
+TEST(TypedHenssge, DecidesTheMassRuleOnTheDecimalsTyped)
+{
+    const struct {
+        const char *name;
+        Typed in;
+        bool adjusted;
+        double used, within;
+    } rows[] = {
+        {"factor 1.4 exactly is changed for 120 kg", {"60", "80", "120", "1.4"}, true, 1.267, 1e-3},
+        {"a factor typed a hair below 1.4 is used as chosen, though its double is 1.4",
+         {"60", "80", "120", "1.39999999999999999"},
+         false,
+         1.4,
+         0},
+        {"exactly 70 kg keeps the factor", {"60", "80", "70.000", "2.6"}, false, 2.6, 0},
+        // The table's closed form does not give the chosen factor back at
+        // 70 kg: only exactly 70 kg keeps it.
+        {"a mass a hair above 70 kg is not 70 kg",
+         {"60", "80", "70.0000000000000001", "2.6"},
+         true,
+         2.691,
+         1e-3},
+        {"a mass a hair below 70 kg",
+         {"60", "80", "69.9999999999999999", "2.6"},
+         true,
+         2.691,
+         1e-3},
+        {"no weight in pounds is exactly 70 kg, though 154.3235835294143 lb makes the double 70",
+         {"60", "80", "154.3235835294143", "2.6", true},
+         true,
+         2.691,
+         1e-3},
+        {"the factor as given where the mass rule is not asked for",
+         {"60", "80", "120", "1.4", false, false},
+         false,
+         1.4,
+         0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeResult r = estimateHenssge(row.in.input());
+        ASSERT_TRUE(r.estimate);
+        EXPECT_EQ(r.estimate->adjustedForMass, row.adjusted);
+        EXPECT_NEAR(r.estimate->factorUsed, row.used, row.within);
+    }
+}
+
+TEST(TypedHenssge, AcceptsTheRangesWithBothEndsIncludedExactly)
+{
+    using R = HenssgeRefusal;
+    const struct {
+        const char *name;
+        Typed in;
+        R refusal;
+    } rows[] = {
+        {"1 kg", {"60", "80", "1"}, R::None},
+        {"a hair below 1 kg, read as 1.0",
+         {"60", "80", "0.99999999999999999999"},
+         R::MassOutOfRange},
+        {"250 kg", {"60", "80", "250"}, R::None},
+        {"a hair above 250 kg, read as 250.0",
+         {"60", "80", "250.00000000000000001"},
+         R::MassOutOfRange},
+        {"a hair below 1 kg in pounds, though the double comes to 1 kg",
+         {"60", "80", "2.2046226218487758", "1", true},
+         R::MassOutOfRange},
+        {"a hair above 1 kg in pounds", {"60", "80", "2.2046226218487759", "1", true}, R::None},
+        {"a hair below 250 kg in pounds, though the double comes past 250 kg",
+         {"60", "80", "551.1556554621939518", "1", true},
+         R::None},
+        {"a hair above 250 kg in pounds",
+         {"60", "80", "551.1556554621939519", "1", true},
+         R::MassOutOfRange},
+        {"factor 0.3", {"60", "80", "70", "0.3"}, R::None},
+        {"a factor a hair below 0.3",
+         {"60", "80", "70", "0.29999999999999999999"},
+         R::FactorOutOfRange},
+        {"factor 3.0", {"60", "80", "70", "3.0"}, R::None},
+        {"a factor a hair above 3.0",
+         {"60", "80", "70", "3.00000000000000000001"},
+         R::FactorOutOfRange},
+        {"a body at 98.96 °F, the method's start", {"60", "98.96"}, R::None},
+        {"a body a hair above 98.96 °F, read as 98.96",
+         {"60", "98.96000000000000001"},
+         R::BodyAboveStart},
+        {"a room a hair warmer than the body",
+         {"60.00000000000000002", "60.00000000000000001"},
+         R::RoomNotColder},
+        {"room -500 °F, body -400 °F: the room is below absolute zero",
+         {"-500", "-400"},
+         R::RoomBelowAbsoluteZero},
+        {"a room at absolute zero, -459.67 °F", {"-459.67", "80"}, R::None},
+        {"a room a hair below absolute zero", {"-459.6700001", "80"}, R::RoomBelowAbsoluteZero},
+        {"a room a hair above absolute zero", {"-459.6699999", "80"}, R::None},
+        {"a body at absolute zero is no warmer than any room it may be in",
+         {"-459.67", "-459.67"},
+         R::RoomNotColder},
+        {"a body a hair below absolute zero", {"60", "-459.6700001"}, R::BodyBelowAbsoluteZero},
+        {"a body a hair above absolute zero, a room at it", {"-459.67", "-459.6699999"}, R::None},
+        // The decimals say the body is warmer, but Q has no double to be.
+        {"a body a hair warmer than the room, which no double tells apart",
+         {"60.00000000000000001", "60.00000000000000002"},
+         R::RoomNotColder},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const HenssgeInput in = row.in.input();
+        const HenssgeResult r = estimateHenssge(in);
+        EXPECT_EQ(r.refusal, row.refusal);
+        EXPECT_EQ(r.estimate.has_value(), row.refusal == R::None);
+        EXPECT_EQ(std::isnan(henssgeTemperatureAt(in, 5)), row.refusal != R::None);
+    }
+}
+
+TEST(TypedHenssge, CarriesALongEntryWithoutOverflow)
+{
+    // 302 digits each: a factor a hair below the mass rule's 1.4, whose
+    // double is 1.4, and a mass a hair above 70 kg, whose double is 70.
+    const std::string factor = "1.3" + std::string(300, '9');
+    const std::string mass = "70." + std::string(299, '0') + "1";
+    const HenssgeResult below = estimateHenssge(Typed{"60", "80", "120", factor}.input());
+    const HenssgeResult away = estimateHenssge(Typed{"60", "80", mass, "2.6"}.input());
+    ASSERT_TRUE(below.estimate);
+    ASSERT_TRUE(away.estimate);
+    EXPECT_EQ(below.estimate->factorUsed, 1.4);
+    EXPECT_FALSE(below.estimate->adjustedForMass);
+    EXPECT_TRUE(away.estimate->adjustedForMass);
 }

@@ -4,8 +4,12 @@
 // a value spread over the field's plausible range, so accepted inputs come
 // often. An accepted input gives a finite estimate whose curve passes through
 // the reading; a refused one names why.
+// The bytes after them are typed entries: room, body, mass and factor, and a
+// byte for pounds and the mass rule. Decided on the decimals, the estimate may
+// differ from the doubles' only where a double lies a rounding from an edge.
 #include "henssge.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -53,11 +57,74 @@ bool finiteInput(const HenssgeInput &in)
            std::isfinite(in.factor);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+// A mode byte, then four bytes: an even mode gives any 32-bit number of
+// units times a power of ten from 1 down to 10^-5; an odd one a value from lo
+// to hi with up to three decimals, as a person would type it.
+Decimal typedEntry(Reader &read, std::int64_t lo, std::int64_t hi)
 {
-    Reader read{data, size};
+    const std::uint8_t mode = read.byte();
+    std::uint32_t raw = 0;
+    for (int i = 0; i < 4; ++i)
+        raw = raw << 8 | read.byte();
+    if ((mode & 1) == 0)
+        return Decimal(static_cast<std::int32_t>(raw), -(mode / 2 % 6));
+    const int decimals = mode / 2 % 4;
+    std::int64_t scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return Decimal(lo * scale + static_cast<std::int64_t>(raw % ((hi - lo) * scale + 1)),
+                   -decimals);
+}
+
+bool near(double x, double edge)
+{
+    return std::fabs(x - edge) <= 1e-9 * std::max(1.0, std::fabs(edge));
+}
+
+void checkTyped(Reader &read)
+{
+    HenssgeTypedEntries typed;
+    typed.roomFahrenheit = typedEntry(read, -40, 110);
+    typed.bodyFahrenheit = typedEntry(read, -40, 110);
+    typed.mass = typedEntry(read, 0, 300);
+    typed.factor = typedEntry(read, 0, 4);
+    const std::uint8_t flags = read.byte();
+    typed.massInPounds = (flags & 1) != 0;
+    const HenssgeInput in = henssgeInputFromTyped(typed, (flags & 2) != 0);
+    HenssgeInput binary = in;
+    binary.typed.reset();
+
+    const HenssgeResult exact = estimateHenssge(in);
+    const HenssgeResult rounded = estimateHenssge(binary);
+    check(exact.estimate.has_value() == (exact.refusal == HenssgeRefusal::None));
+    check(std::isnan(henssgeTemperatureAt(in, 1)) == !exact.estimate);
+    if (exact.estimate && rounded.estimate) {
+        const HenssgeEstimate &e = *exact.estimate;
+        const HenssgeEstimate &b = *rounded.estimate;
+        check(e.q == b.q && e.q > 0 && e.q <= 1);
+        if (e.formula == b.formula && e.factorUsed == b.factorUsed)
+            check(e.hoursSinceDeath == b.hoursSinceDeath);
+    }
+    const double q = (in.rectal - in.ambient) / (kHenssgeStartCelsius - in.ambient);
+    const bool nearAnEdge =
+        near(in.massKg, kHenssgeMinMassKg) || near(in.massKg, kHenssgeMaxMassKg) ||
+        near(in.massKg, 70) || near(in.factor, kHenssgeMinFactor) ||
+        near(in.factor, kHenssgeMaxFactor) || near(in.factor, 1.4) || near(in.factor, 1) ||
+        near(in.rectal, kHenssgeStartCelsius) || near(in.ambient, kAbsoluteZeroCelsius) ||
+        near(in.rectal, kAbsoluteZeroCelsius) || near(in.ambient, kHenssgeWarmRoomAbove) ||
+        near(q, 0.5) || near(q, 0.3) || near(q, 0.2);
+    if (nearAnEdge)
+        return;
+    check(exact.refusal == rounded.refusal);
+    if (exact.estimate) {
+        check(exact.estimate->limitRule == rounded.estimate->limitRule);
+        check(exact.estimate->formula == rounded.estimate->formula);
+        check(exact.estimate->adjustedForMass == rounded.estimate->adjustedForMass);
+    }
+}
+
+void checkDoubles(Reader &read)
+{
     HenssgeInput in;
     in.ambient = read.next(-30, 45);
     in.rectal = read.next(-30, 45);
@@ -72,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(std::isnan(henssgeTemperatureAt(in, 1)) == !result.estimate);
     if (!result.estimate) {
         check(!henssgeExpectedReading(in, later));
-        return 0;
+        return;
     }
 
     const HenssgeEstimate &e = *result.estimate;
@@ -102,5 +169,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Never warmer than at death, up to the rounding of a room far below zero.
     if (expected)
         check(std::isfinite(*expected) && *expected <= 37.2 + 1e-15 * (37.2 - in.ambient));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    Reader read{data, size};
+    checkDoubles(read);
+    checkTyped(read);
     return 0;
 }

@@ -24,6 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const Result<double> value = localeToDouble(text, locale);
     const Result<std::int16_t> whole = localeToInt16(text, locale);
+    // The exact reading accepts the same texts and rounds to the same double.
+    const Result<Decimal> exact = localeToDecimal(text, locale);
+    if (exact.has_value() != value.has_value() || (exact && exact->toDouble() != *value))
+        __builtin_trap();
     if (value) {
         if (!std::isfinite(*value))
             __builtin_trap(); // infinities and NaN must never read as numbers
