@@ -121,6 +121,13 @@ inline void type(const QString &keys)
     QTest::keyClicks(QApplication::focusWidget(), keys);
 }
 
+// Types text in any script, as a keyboard layout of that script types it.
+inline void typeAny(QWidget *field, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);

@@ -1,6 +1,5 @@
 #include "henssgecase.h"
 
-#include "cooling.h"
 #include "curve.h"
 #include "henssge.h"
 #include "henssgetext.h"
@@ -23,6 +22,14 @@ Result<double> number(const QString &typed)
     return localeToDouble(withAsciiDigits(typed.toStdString(), locale), locale);
 }
 
+// The entry exactly as typed, so that the method's edges are decided on the
+// decimals the user wrote.
+Result<Decimal> decimal(const QString &typed)
+{
+    const NumberLocale locale = userNumberLocale();
+    return localeToDecimal(withAsciiDigits(typed.toStdString(), locale), locale);
+}
+
 // Whether Newton's estimate in the record is of this body: the same time
 // found, room and first reading.
 bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double body)
@@ -42,6 +49,10 @@ HenssgeProblem problemFor(HenssgeRefusal refusal)
     switch (refusal) {
     case HenssgeRefusal::None:
         break;
+    case HenssgeRefusal::RoomBelowAbsoluteZero:
+        return HenssgeProblem::RoomBelowAbsoluteZero;
+    case HenssgeRefusal::BodyBelowAbsoluteZero:
+        return HenssgeProblem::BodyBelowAbsoluteZero;
     case HenssgeRefusal::MassOutOfRange:
         return HenssgeProblem::Mass;
     case HenssgeRefusal::FactorOutOfRange:
@@ -80,34 +91,41 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     if (!entries.foundAt)
         return refused(HenssgeProblem::NoTimeFound);
     const ClockTime foundAt = *entries.foundAt;
-    const Result<double> room = number(entries.room);
-    if (!room || !std::isfinite(fahrenheitToCelsius(*room)))
+    const Result<Decimal> room = decimal(entries.room);
+    if (!room || !std::isfinite(fahrenheitToCelsius(room->toDouble())))
         return refused(HenssgeProblem::Room);
-    const Result<double> body = number(entries.body);
-    if (!body || !std::isfinite(fahrenheitToCelsius(*body)))
-        return refused(HenssgeProblem::Body, *room);
-    if (*room < kAbsoluteZero)
-        return refused(HenssgeProblem::RoomBelowAbsoluteZero, *room, *body);
-    if (*body < kAbsoluteZero)
-        return refused(HenssgeProblem::BodyBelowAbsoluteZero, *room, *body);
-    const Result<double> massTyped = number(choice.mass);
+    const Result<Decimal> body = decimal(entries.body);
+    if (!body || !std::isfinite(fahrenheitToCelsius(body->toDouble())))
+        return refused(HenssgeProblem::Body, room->toDouble());
+    const double roomF = room->toDouble();
+    const double bodyF = body->toDouble();
+    const Result<Decimal> massTyped = decimal(choice.mass);
     if (!massTyped)
-        return refused(HenssgeProblem::Mass, *room, *body);
-    const TypedMass mass{*massTyped, choice.pounds};
-    const Result<double> factor = number(choice.factor);
+        return refused(HenssgeProblem::Mass, roomF, bodyF);
+    const TypedMass mass{massTyped->toDouble(), choice.pounds};
+    const Result<Decimal> factor = decimal(choice.factor);
     if (!factor)
-        return refused(HenssgeProblem::Factor, *room, *body);
+        return refused(HenssgeProblem::Factor, roomF, bodyF);
 
-    const HenssgeInput input{fahrenheitToCelsius(*room), fahrenheitToCelsius(*body),
-                             mass.kilograms(), *factor, !choice.factorForThisMass};
+    const HenssgeTypedEntries typed{*room, *body, *massTyped, choice.pounds, *factor};
+    const HenssgeInput input = henssgeInputFromTyped(typed, !choice.factorForThisMass);
     const HenssgeResult result = estimateHenssge(input);
     if (result.refusal != HenssgeRefusal::None)
-        return refused(problemFor(result.refusal), *room, *body);
+        return refused(problemFor(result.refusal), roomF, bodyF);
     const HenssgeEstimate &estimate = *result.estimate;
 
     const QString check = secondReadingCheck(entries, input, estimate, mass);
     const QString sentence = henssgeSentence(foundAt, estimate);
-    const QString detail = henssgeDetail(estimate, mass);
+    // Where the mass rule changed the factor, the estimate with the factor
+    // as chosen is shown beside it.
+    std::optional<double> asChosen;
+    if (estimate.adjustedForMass) {
+        HenssgeInput unchanged = input;
+        unchanged.adjustForMass = false;
+        if (const HenssgeResult plain = estimateHenssge(unchanged); plain.estimate)
+            asChosen = plain.estimate->hoursSinceDeath;
+    }
+    const QString detail = henssgeDetail(estimate, mass, choice.factorForThisMass, asChosen);
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
     const QString degreesF = kDegreeSign + 'F';
     const MethodRecord henssge =
@@ -119,7 +137,7 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
                        {QStringLiteral("Condition"), choice.condition, QString()},
                        {QStringLiteral("Corrective factor"), choice.factor,
                         choice.factorForThisMass ? kForThisMass : QString()}},
-                      henssgeMethodResult(input, estimate, *room, *body, lastReading), sentence,
+                      henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
                       check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
 
     // Newton's estimate is joined only where every entry is as Calculate
@@ -127,13 +145,13 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     const Result<double> second = number(entries.secondBody);
     const Result<double> hours = number(entries.hoursBetween);
     const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
-    const bool sameCase = newton && sameBody(*current, foundAt, *room, *body) && second && hours &&
+    const bool sameCase = newton && sameBody(*current, foundAt, roomF, bodyF) && second && hours &&
                           newton->result.readings.at(1).temperature == *second &&
                           newton->result.readings.at(1).hours == *hours;
     CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
     joined.methods.append(henssge);
-    return {HenssgeProblem::None, *room, *body, joined};
+    return {HenssgeProblem::None, roomF, bodyF, joined};
 }
 
 std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)

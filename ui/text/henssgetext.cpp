@@ -25,8 +25,7 @@ QString ruleWords(HenssgeLimitRule rule)
     };
     const QString anyFactor = QStringLiteral("with any factor");
     const QString one = QStringLiteral("with factor ") + numberWithDecimals(1.0, 1);
-    const QString other =
-        QStringLiteral("with a factor other than ") + numberWithDecimals(1.0, 1);
+    const QString other = QStringLiteral("with a factor other than ") + numberWithDecimals(1.0, 1);
     switch (rule) {
     case HenssgeLimitRule::Early:
         return band(2.8, 1.0, 0.5, anyFactor);
@@ -203,9 +202,9 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
     };
     const std::int64_t likely = at(-t);
     // Under half a minute there is no span to name.
-    const QString about = t * 60.0 < 0.5
-                              ? QStringLiteral("At the time of the reading")
-                              : QStringLiteral("About %1 before the body was found").arg(spanWords(t));
+    const QString about =
+        t * 60.0 < 0.5 ? QStringLiteral("At the time of the reading")
+                       : QStringLiteral("About %1 before the body was found").arg(spanWords(t));
     if (!estimate.limitHours)
         return about + QStringLiteral(" (the method gives no 95 % limits here): died most likely "
                                       "about %1 %2.")
@@ -229,14 +228,14 @@ QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass, bo
                       std::optional<double> hoursAsChosen)
 {
     const bool warm = estimate.formula == HenssgeFormula::Above23_2;
-    const QString formula =
-        warm ? QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
-                   .arg(typedNumber(1.11), typedNumber(0.11), typedNumber(10))
-             : QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
-                   .arg(typedNumber(1.25), typedNumber(0.25), typedNumber(5));
-    QString text = QStringLiteral("Q = %1; room %2 %3, so %4. ")
-                       .arg(qText(estimate.q), warm ? QStringLiteral("above") : QStringLiteral("up to"),
-                            degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), leftToRight(formula));
+    const QString formula = warm ? QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
+                                       .arg(typedNumber(1.11), typedNumber(0.11), typedNumber(10))
+                                 : QStringLiteral("Q = %1 exp(Bt) \u2212 %2 exp(%3Bt)")
+                                       .arg(typedNumber(1.25), typedNumber(0.25), typedNumber(5));
+    QString text =
+        QStringLiteral("Q = %1; room %2 %3, so %4. ")
+            .arg(qText(estimate.q), warm ? QStringLiteral("above") : QStringLiteral("up to"),
+                 degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), leftToRight(formula));
     const QString limit = factorText(1.4);
     if (estimate.adjustedForMass) {
         text += QStringLiteral("Factor %1 chosen for 70 kg, used as %2 for %3.")
@@ -275,23 +274,25 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
     // As many decimals as it takes for the difference to show on which side
     // of the thermometer's error it lies.
     int decimals = std::max(2, decimalsOf(measured));
-    while (decimals < 6 && std::round(std::fabs(off) * std::pow(10, decimals)) ==
-                               std::round(kAgreesWithin * std::pow(10, decimals)) &&
+    while (decimals < 6 &&
+           std::round(std::fabs(off) * std::pow(10, decimals)) ==
+               std::round(kAgreesWithin * std::pow(10, decimals)) &&
            !agrees)
         ++decimals;
-    QString text = QStringLiteral("At %1 the method expects %2; %3 was measured")
-                       .arg(when, degrees(numberWithDecimals(*expected, decimals)),
-                            typedDegrees(measured));
+    QString text =
+        QStringLiteral("At %1 the method expects %2; %3 was measured")
+            .arg(when, degrees(numberWithDecimals(*expected, decimals)), typedDegrees(measured));
     if (std::round(std::fabs(off) * std::pow(10, decimals)) != 0)
-        text += QStringLiteral(", %1 %2")
-                    .arg(degrees(numberWithDecimals(std::fabs(off), decimals)),
-                         off < 0 ? QStringLiteral("lower") : QStringLiteral("higher"));
+        text += QStringLiteral(", %1 %2").arg(degrees(numberWithDecimals(std::fabs(off), decimals)),
+                                              off < 0 ? QStringLiteral("lower")
+                                                      : QStringLiteral("higher"));
     const QString error = typedDegrees(kAgreesWithin);
     if (agrees)
         return text + QStringLiteral(": within the %1 a thermometer's error allows.").arg(error);
     return text + QStringLiteral(": more than the %1 a thermometer's error allows; the body "
                                  "cooled %2 than the method expects for %3 with factor %4.")
-                      .arg(error, off < 0 ? QStringLiteral("faster") : QStringLiteral("more slowly"),
+                      .arg(error,
+                           off < 0 ? QStringLiteral("faster") : QStringLiteral("more slowly"),
                            mass.text(), usedFactorText(estimate));
 }
 

@@ -442,7 +442,7 @@ private slots:
             QStringLiteral("the band 1 \u2265 Q > 0.5")};
         QTest::newRow("beside Newton's")
             << QStringList{"60", "80", "75", "2"}
-            << henssge + QStringList{"At 2:00 AM the method expects 77.7" + deg + "; 75" + deg +
+            << henssge + QStringList{"At 2:00 AM the method expects 77.72" + deg + "; 75" + deg +
                                          " was measured",
                                      QStringLiteral("Estimated time of death: 7:25:44 PM")}
             << QStringList();

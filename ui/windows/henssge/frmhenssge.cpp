@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 #include <cmath>
@@ -56,15 +57,32 @@ QString bodyRange()
              degreesCelsius(typedNumber(kHenssgeStartCelsius)));
 }
 
+// A decimal typed with another language's decimal sign ("70.5" where "70,5"
+// is written) is named as such, so that the user sees why it was refused.
+QString decimalSignHint(const QString &typed)
+{
+    const QLocale locale;
+    const QString sign = locale.decimalPoint();
+    const NumberLocale plain{".", ",", "0"};
+    if (sign == QLatin1String(".") || !localeToDouble(typed.trimmed().toStdString(), plain) ||
+        localeToDouble(withAsciiDigits(typed.toStdString(), userNumberLocale()),
+                       userNumberLocale()))
+        return QString();
+    return QStringLiteral(" Decimals are written with \u201C%1\u201D here, as in %2.")
+        .arg(sign, typedNumber(70.5));
+}
+
 // What is wrong with an entry, in words that say what to enter instead.
 QString refusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
 {
     const bool pounds = choice.pounds;
     const QString massMessage =
-        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds));
+        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds)) +
+        decimalSignHint(choice.mass);
     const QString factorMessage =
         QStringLiteral("Corrective factor: enter a number from %1 to %2.")
-            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor));
+            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
+        decimalSignHint(choice.factor);
     const QString inMain = QStringLiteral(", in the main window");
     switch (outcome.problem) {
     case HenssgeProblem::None:
@@ -96,9 +114,9 @@ QString refusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
         return factorMessage;
     case HenssgeProblem::BodyAboveStart:
         return kFirstReadingEntry + inMain +
-               QStringLiteral(", is %1: the method starts from 37.2 \u00B0C. Enter a "
-                              "reading %2.")
-                   .arg(typedDegrees(outcome.body), bodyRange());
+               QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
+                   .arg(typedDegrees(outcome.body),
+                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), bodyRange());
     case HenssgeProblem::RoomNotColder:
         return kRoomEntry + inMain +
                QStringLiteral(", is %1: the method needs a room colder than the body. "
@@ -300,6 +318,10 @@ void frmHenssge::showLines(const QString &readings, const QString &result, const
     for (const auto &[label, text] : lines) {
         label->setText(text);
         label->setVisible(!text.isEmpty());
+        // The marks that keep a formula left to right are for the eye; a
+        // screen reader would spell them out.
+        QString spoken = text;
+        label->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
     }
 }
 

@@ -8,11 +8,14 @@
 #include "uitest.h"
 #include "widgets.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace quorrel::ui;
 using namespace quorrel::test;
@@ -24,8 +27,9 @@ const QString kWorkedResult = QStringLiteral(
     "About 14 h 20 min before the body was found (95 % limits \u00B12.8 h): died between 6:52 AM "
     "and 12:28 PM the day before discovery, most likely about 9:40 AM.");
 const QString kWorkedCheck =
-    QStringLiteral("At 2:00 AM the method expects 77.7 \u00B0F; 75 \u00B0F was measured: the body "
-                   "cooled faster than it expects for 70 kg with factor 1.0.");
+    QStringLiteral("At 2:00 AM the method expects 77.72 \u00B0F; 75 \u00B0F was measured, 2.72 "
+                   "\u00B0F lower: more than the 0.2 \u00B0F a thermometer's error allows; the "
+                   "body cooled faster than the method expects for 70 kg with factor 1.0.");
 // Tr 28 °C, Ta 15 °C, 50 kg: 9.0431 hours.
 const QString kFiftyKgResult = QStringLiteral(
     "About 9 h 3 min before the body was found (95 % limits \u00B12.8 h): died between 12:09 PM "
@@ -46,7 +50,7 @@ class HenssgeWindowTest : public QObject, public WindowFixture
             boxes[i]->setFocus();
             boxes[i]->selectAll();
             QTest::keyClick(boxes[i], Qt::Key_Delete);
-            QTest::keyClicks(boxes[i], entries[i]);
+            typeAny(boxes[i], entries[i]);
         }
     }
     void startWithMidnightSetAgain()
@@ -74,7 +78,7 @@ class HenssgeWindowTest : public QObject, public WindowFixture
     {
         h->txtMass->setFocus();
         h->txtMass->selectAll();
-        QTest::keyClicks(h->txtMass, mass);
+        typeAny(h->txtMass, mass);
         QTest::keyClick(h->cboMassUnit, Qt::Key_Home);
         if (unit == "lb")
             QTest::keyClick(h->cboMassUnit, Qt::Key_Down);
@@ -138,16 +142,18 @@ private slots:
             << ""
             << "About 2 days 10 h 19 min before the body was found (95 % limits \u00B12.8 h): died "
                "between 10:53 AM and 4:29 PM 3 days before discovery, most likely about 1:41 PM."
-            << "At 2:00 AM the method expects 79.4 \u00B0F; 79.9 \u00B0F was measured: the body "
-               "cooled more slowly than it expects for 120 kg with factor 1.86."
+            << "At 2:00 AM the method expects 79.42 \u00B0F; 79.9 \u00B0F was measured, 0.48 "
+               "\u00B0F higher: more than the 0.2 \u00B0F a thermometer's error allows; the body "
+               "cooled more slowly than the method expects for 120 kg with factor 1.86."
             << "Q = 0.5133; room up to 23.2 \u00B0C, so \u2066Q = 1.25 exp(Bt) \u2212 0.25 "
-               "exp(5Bt)\u2069. Factor 1.86, adjusted for 120 kg from 2.4 for 70 kg. 95 % limits "
-               "\u00B12.8 h: the band 1 \u2265 Q > 0.5, with any factor.";
+               "exp(5Bt)\u2069. Factor 2.4 chosen for 70 kg, used as 1.86 for 120 kg. With 2.4 as "
+               "chosen the estimate would be 4 days 4 h 25 min. 95 % limits \u00B12.8 h: the band "
+               "1 \u2265 Q > 0.5, with any factor.";
         QTest::newRow("exactly 37.2 \u00B0C is 0 hours; no time after the reading")
             << true << QStringList{"60", "98.96", "", ""} << false << "70"
             << "kg" << 0 << ""
             << ""
-            << "About 0 min before the body was found (95 % limits \u00B12.8 h): died between "
+            << "At the time of the reading (95 % limits \u00B12.8 h): died between "
                "9:12 PM the day before discovery and 12:00 AM the day of discovery, most likely "
                "about 12:00 AM the day of discovery."
             << ""
@@ -175,6 +181,50 @@ private slots:
                "room colder than the body. Enter a number below 80 \u00B0F (Corpse Temperature "
                "reading 1)."
             << kWorkedResult << kWorkedCheck << "";
+        // Typed decimals decide the bands: 79.48 °F in a 60 °F room is
+        // Q = 0.5 exactly, in the second band.
+        QTest::newRow("Q of exactly 0.5 typed is in the second band")
+            << true << QStringList{"60", "79.48", "", ""} << false << "70"
+            << "kg" << 0 << ""
+            << ""
+            << "About 14 h 47 min before the body was found (95 % limits \u00B13.2 h): died "
+               "between 6:01 AM and 12:25 PM the day before discovery, most likely about 9:13 AM."
+            << ""
+            << "";
+        QTest::newRow("a room below absolute zero")
+            << true << QStringList{"-500", "-400", "", ""} << false << "70"
+            << "kg" << 0 << ""
+            << "Ambient Room Temperature, in the main window, is -500 \u00B0F: below absolute zero "
+               "(-459.67 \u00B0F), which no temperature can be."
+            << kWorkedResult << kWorkedCheck << "";
+        QTest::newRow("a body below absolute zero")
+            << true << QStringList{"-459.67", "-459.68", "", ""} << false << "70"
+            << "kg" << 0 << ""
+            << "Corpse Temperature reading 1, in the main window, is -459.68 \u00B0F: below "
+               "absolute zero (-459.67 \u00B0F), which no temperature can be."
+            << kWorkedResult << kWorkedCheck << "";
+        QTest::newRow("the mass rule's change of 1.4 at 250 kg is shown with its time")
+            << true << QStringList{"60", "80", "", ""} << false << "250"
+            << "kg" << 7 << "1.4"
+            << ""
+            << "About 3 days 15 h 55 min before the body was found (95 % limits \u00B12.8 h): "
+               "died between 5:17 AM and 10:53 AM 4 days before discovery, most likely about 8:05 "
+               "AM."
+            << ""
+            << "Q = 0.5133; room up to 23.2 \u00B0C, so \u2066Q = 1.25 exp(Bt) \u2212 0.25 "
+               "exp(5Bt)\u2069. Factor 1.4 chosen for 70 kg, used as 1.09 for 250 kg. With 1.4 as "
+               "chosen the estimate would be 8 days 2 h 54 min. 95 % limits \u00B12.8 h: the band "
+               "1 \u2265 Q > 0.5, with any factor.";
+        QTest::newRow("a Q far below 0.0001 keeps its digits")
+            << true << QStringList{"60", "60.001", "", ""} << false << "70"
+            << "kg" << 0 << ""
+            << ""
+            << "About 7 days 7 h 3 min before the body was found (the method gives no 95 % limits "
+               "here): died most likely about 4:57 PM 8 days before discovery."
+            << ""
+            << "Q = 0.00002567; room up to 23.2 \u00B0C, so \u2066Q = 1.25 exp(Bt) \u2212 0.25 "
+               "exp(5Bt)\u2069. Factor 1.0 as chosen: below 1.4 it is used for any mass. No 95 % "
+               "limits: none are published for Q \u2264 0.2.";
         QTest::newRow("body above 37.2 \u00B0C")
             << true << QStringList{"60", "99", "75", "2"} << false << "70"
             << "kg" << 0 << ""
@@ -248,6 +298,83 @@ private slots:
                 label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
             QVERIFY2(label->contentsRect().contains(needed), qPrintable(label->objectName()));
         }
+    }
+
+    // Every number the window writes is in the user's language, the working
+    // and the limits included; a decimal written with another language's
+    // sign is refused with this language's sign named.
+    void numbersInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("mass");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("German") << "de_DE" << QStringList{"60", "80", "", ""} << "70"
+                                << QStringList{"23,2 \u00B0C", "1,25 exp(Bt)", "\u00B12,8 h",
+                                               "Q > 0,5", "Q = 0,5133"}
+                                << "";
+        QTest::newRow("Arabic, decimal readings")
+            << "ar_EG"
+            << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0663", "", ""}
+            << "\u0667\u0660"
+            << QStringList{"\u0662\u0663\u066B\u0662 \u00B0C", "\u00B1\u0662\u066B\u0668 h"} << "";
+        QTest::newRow("German, a mass with a decimal point")
+            << "de_DE" << QStringList{"60", "80", "", ""} << "70.5" << QStringList()
+            << "Body mass: enter a number from 1 to 250 kg. Decimals are written with "
+               "\u201C,\u201D here, as in 70,5.";
+    }
+    void numbersInTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, mass);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, message);
+        QLocale::setDefault(QLocale(locale));
+        startWithMidnightSetAgain();
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        typeEntries(entries);
+        estimate(h, mass, "kg", 0, "");
+        QTRY_COMPARE(messages->seen.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(messages->seen.first().text, message);
+        const QString lines = h->lblResult->text() + ' ' + h->lblDetail->text();
+        for (const QString &part : shown)
+            QVERIFY2(lines.contains(part), qPrintable(part + " not in: " + lines));
+        // No number in another language's writing beside them.
+        if (!shown.isEmpty()) {
+            static const QRegularExpression point(QStringLiteral("[0-9]\\.[0-9]"));
+            QVERIFY2(!lines.contains(point), qPrintable(lines));
+            // Clock times keep the result box's own form; every other number
+            // is in the language's digits.
+            static const QRegularExpression latin(QStringLiteral(
+                "\u00B1[0-9]|[0-9][.,\u066B][0-9]|[=>\u2265\u2264] [0-9]|[0-9] \u00B0"));
+            if (locale == "ar_EG")
+                QVERIFY2(!lines.contains(latin), qPrintable(lines));
+        }
+        // A screen reader hears the working without the marks that keep its
+        // formula left to right.
+        QAccessibleInterface *detail = QAccessible::queryAccessibleInterface(h->lblDetail);
+        QVERIFY(!detail->text(QAccessible::Name).contains(QChar(0x2066)));
+    }
+
+    // A factor already worked out for the body's mass, as the published rows
+    // give theirs, is used as given: 30 °C in a 15 °C room, 80 kg, 1.983.
+    void factorForThisMassIsUsedAsGiven()
+    {
+        startWithMidnightSetAgain();
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        typeEntries({"59", "86", "", ""});
+        h->chkFactorForMass->setChecked(true);
+        estimate(h, "80", "kg", 0, "1.983");
+        QVERIFY2(h->lblResult->text().startsWith("About 23 h 18 min before the body was found"),
+                 qPrintable(h->lblResult->text()));
+        QVERIFY2(
+            h->lblDetail->text().contains("Factor 1.983 as given, already for this body's mass."),
+            qPrintable(h->lblDetail->text()));
     }
 
     // Typing a factor picks "Other…" unless it is the row's own; a pick
