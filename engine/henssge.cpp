@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace quorrel
 {
@@ -245,6 +246,23 @@ std::optional<double> limitHoursFor(HenssgeLimitRule rule)
     return std::nullopt;
 }
 
+// The body's temperature in °C by hours since death, with the edges decided
+// once: a curve drawn from typed entries does not compare decimals at every
+// point.
+std::function<double(double)> temperatureCurve(const HenssgeInput &in)
+{
+    const Edges edges = edgesOf(in);
+    if (refusalFor(in, edges) != HenssgeRefusal::None)
+        return [](double) { return std::nan(""); };
+    return [m = modelFor(in, edges), ambient = in.ambient](double hoursSinceDeath) {
+        if (std::isnan(hoursSinceDeath))
+            return std::nan("");
+        if (hoursSinceDeath <= 0.0)
+            return kHenssgeStartCelsius;
+        return ambient + (kHenssgeStartCelsius - ambient) * remaining(m, hoursSinceDeath);
+    };
+}
+
 } // namespace
 
 double fahrenheitToCelsius(double fahrenheit)
@@ -304,13 +322,7 @@ HenssgeResult estimateHenssge(const HenssgeInput &input)
 
 double henssgeTemperatureAt(const HenssgeInput &input, double hoursSinceDeath)
 {
-    const Edges edges = edgesOf(input);
-    if (refusalFor(input, edges) != HenssgeRefusal::None || std::isnan(hoursSinceDeath))
-        return std::nan("");
-    if (hoursSinceDeath <= 0.0)
-        return kHenssgeStartCelsius;
-    const Model m = modelFor(input, edges);
-    return input.ambient + (kHenssgeStartCelsius - input.ambient) * remaining(m, hoursSinceDeath);
+    return temperatureCurve(input)(hoursSinceDeath);
 }
 
 Result<double> henssgeExpectedReading(const HenssgeInput &input, double hoursAfterReading)
@@ -335,9 +347,8 @@ MethodResult henssgeMethodResult(const HenssgeInput &input, const HenssgeEstimat
     result.startTemperature = kHenssgeStartFahrenheit;
     result.readings = {{0.0, readingFahrenheit}};
     // Hours from the reading are hours since death less the estimate's own.
-    result.temperatureAt = [input, since = estimate.hoursSinceDeath](double hours) {
-        return celsiusToFahrenheit(henssgeTemperatureAt(input, hours + since));
-    };
+    result.temperatureAt = [curve = temperatureCurve(input), since = estimate.hoursSinceDeath](
+                               double hours) { return celsiusToFahrenheit(curve(hours + since)); };
     const double last = std::max(lastReadingHours, 0.0);
     result.curveTo = last + (last + estimate.hoursSinceDeath) / 4.0;
     return result;
