@@ -118,15 +118,26 @@ public:
         if (size.width() > plot.width() || size.height() > plot.height())
             return;
         const QRectF inside = plot.adjusted(kGap, kGap, -kGap, -kGap);
-        for (bool avoidCurve : {true, false}) {
-            for (QPointF corner :
-                 {inside.topRight(), inside.bottomLeft(), inside.bottomRight(), inside.topLeft()}) {
-                QRectF block(QPointF(), size);
-                block.moveLeft(corner.x() == inside.left() ? inside.left()
-                                                           : inside.right() - size.width());
-                block.moveTop(corner.y() == inside.top() ? inside.top()
-                                                         : inside.bottom() - size.height());
-                if (!isFree(block, avoidCurve, avoidCurve))
+        // The corners first, then places across the plot, top rows first.
+        QList<QPointF> tops;
+        for (QPointF corner :
+             {inside.topRight(), inside.bottomLeft(), inside.bottomRight(), inside.topLeft()})
+            tops.append(QPointF(
+                corner.x() == inside.left() ? inside.left() : inside.right() - size.width(),
+                corner.y() == inside.top() ? inside.top() : inside.bottom() - size.height()));
+        constexpr int kSteps = 12;
+        for (int row = 0; row <= kSteps; ++row)
+            for (int i = kSteps; i >= 0; --i)
+                tops.append(
+                    QPointF(inside.left() + (inside.width() - size.width()) * i / kSteps,
+                            inside.top() + (inside.height() - size.height()) * row / kSteps));
+        // Clear of curves and lines if it can be, then of lines, then of
+        // curves, then anywhere free of words.
+        for (const auto &[avoidCurve, avoidLines] :
+             {std::pair(true, true), {false, true}, {true, false}, {false, false}}) {
+            for (QPointF topLeft : tops) {
+                const QRectF block(topLeft, size);
+                if (!isFree(block, avoidCurve, avoidLines))
                     continue;
                 for (qsizetype i = 0; i < lines.size(); ++i)
                     texts.append({QRectF(block.left(), block.top() + i * m_metrics.height(),

@@ -81,12 +81,12 @@ class CurveLayoutTest : public QObject
     // What every layout must be, whatever the estimate: words apart and
     // inside the area, a time in every label, a bounded number of marks.
     void check(const CaseRecord &record, const QSizeF &size, std::optional<double> cursor,
-               const QString &what)
+               const QString &what, const QFont &font = windowFont())
     {
         const QRectF area(QPointF(3, 5), size);
         QElapsedTimer timer;
         timer.start();
-        const CurveLayout layout = layOutCurve(area, windowFont(), &record, cursor);
+        const CurveLayout layout = layOutCurve(area, font, &record, cursor);
         // The first layout also loads the font.
         if (laidOut++ > 0)
             timesNs.append(timer.nsecsElapsed());
@@ -106,6 +106,40 @@ class CurveLayoutTest : public QObject
                          layout.x(henssge.curveFrom() + *henssge.spreadHours) <=
                              layout.plot.right() + 1e-9,
                      where);
+        }
+        // An interval that ends at discovery is drawn so.
+        for (qsizetype i = 0; i < layout.curves.size(); ++i) {
+            const std::optional<std::pair<double, double>> &band = layout.curves.at(i).band;
+            if (band && drawnMethods(record).at(i)->intervalEndsAtDiscovery)
+                QVERIFY2(band->second <= std::max(layout.x(0.0), band->first + 1.0) + 1e-6,
+                         qPrintable(what + ": an interval past discovery"));
+        }
+        // In the worked example every word beside a point and the legend keep
+        // clear of the axis, the midnights, the room and the temperatures at
+        // death, in the window's first size and on the sheet alike.
+        if (what.startsWith(QLatin1String("worked example")) && size.width() >= 600) {
+            QList<double> across{layout.roomY};
+            for (const PlotCurve &curve : layout.curves)
+                across.append(curve.startY);
+            const QList<double> down = QList<double>{layout.plot.left()} + layout.midnightLines;
+            for (const PlotText &text : layout.texts) {
+                const bool beside = text.legendOf || text.text.contains(QLatin1String(" at ")) ||
+                                    text.text.contains(QLatin1String("died"));
+                if (!beside)
+                    continue;
+                for (double y : across)
+                    QVERIFY2(
+                        !(y > text.box.top() && y < text.box.bottom()),
+                        qPrintable(what +
+                                   QStringLiteral(" %1x%2").arg(size.width()).arg(size.height()) +
+                                   ": a line through " + text.text));
+                for (double x : down)
+                    QVERIFY2(
+                        !(x > text.box.left() && x < text.box.right()),
+                        qPrintable(what +
+                                   QStringLiteral(" %1x%2").arg(size.width()).arg(size.height()) +
+                                   ": a line through " + text.text));
+            }
         }
         static const QRegularExpression noTime(QStringLiteral(" at (;|,|$)|^, | at  "));
         for (qsizetype i = 0; i < layout.texts.size(); ++i) {
@@ -170,6 +204,12 @@ private slots:
         for (QSizeF size : {QSizeF(360, 260), QSizeF(600, 420), QSizeF(1600, 1000)})
             for (double at : {span ? span->first : 0.0, 0.0, span ? span->second : 0.0})
                 check(*record, size, at, QTest::currentDataTag());
+        // The sheet's curve at print size, on A4 and on Letter, in its
+        // smaller print.
+        QFont print = windowFont();
+        print.setPointSizeF(8);
+        for (QSizeF size : {QSizeF(657, 330), QSizeF(686, 300), QSizeF(657, 520)})
+            check(*record, size, std::nullopt, QTest::currentDataTag(), print);
     }
 
     void seededEstimates()
