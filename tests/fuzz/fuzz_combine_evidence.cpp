@@ -6,6 +6,7 @@
 // so, or two pieces that truly contradict each other, and the order of the
 // list changes neither.
 #include "compound.h"
+#include "fuzzinput.h"
 #include "signs.h"
 
 #include <algorithm>
@@ -20,36 +21,8 @@ namespace
 
 using namespace quorrel;
 
-struct Reader {
-    const std::uint8_t *data;
-    std::size_t size;
-
-    std::uint8_t byte()
-    {
-        if (size == 0)
-            return 0;
-        --size;
-        return *data++;
-    }
-    double next(double lo, double hi)
-    {
-        const bool raw = (byte() & 1) == 0;
-        std::uint64_t bits = 0;
-        for (int i = 0; i < 8; ++i)
-            bits = bits << 8 | byte();
-        if (!raw)
-            return lo + (hi - lo) * (static_cast<double>(bits >> 11) / 9007199254740992.0);
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-};
-
-void check(bool ok)
-{
-    if (!ok)
-        __builtin_trap();
-}
+using fuzz::check;
+using fuzz::Reader;
 
 std::optional<Evidence> piece(Reader &read)
 {
