@@ -377,6 +377,34 @@ private slots:
             qPrintable(h->lblDetail->text()));
     }
 
+    // Closed with its close box and opened again, the window shows the
+    // estimate the curve and the sheet still carry, with the mass it was
+    // made with; the time found is the one Set Time accepted, whatever the
+    // lists hold since.
+    void showsWhatTheCaseHolds()
+    {
+        startWithMidnightSetAgain();
+        typeEntries({"60", "80", "", ""});
+        // The lists changed to 5 PM without Set Time.
+        const std::pair<QComboBox *, const char *> picks[] = {{controls(form).cboHours, "05"},
+                                                              {controls(form).cboAMPM, "PM"}};
+        for (const auto &[list, pick] : picks)
+            list->setCurrentIndex(list->findText(QLatin1String(pick)));
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        estimate(h, "90", "kg", 0, "");
+        QVERIFY2(h->lblReadings->text().contains("found at 12:00:00 AM"),
+                 qPrintable(h->lblReadings->text()));
+        const QString result = h->lblResult->text();
+        h->close();
+        QVERIFY(!loadedHenssgeForm());
+        h = openByKeyboard();
+        QVERIFY(h);
+        QCOMPARE(h->lblResult->text(), result);
+        QCOMPARE(h->txtMass->text(), "90");
+        QVERIFY(h->lblResult->isVisible());
+    }
+
     // Typing a factor picks "Other…" unless it is the row's own; a pick
     // fills the factor in.
     void conditionAndFactorFollowEachOther()
