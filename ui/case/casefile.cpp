@@ -536,6 +536,10 @@ CaseFileRead loadCaseFile(const QString &path)
     const QFileInfo info(path);
     if (info.isDir())
         return {std::nullopt, QStringLiteral("is a folder, not a case file")};
+    // A named pipe would keep the program waiting for a writer, a device
+    // for ever.
+    if (info.exists() && !info.isFile())
+        return {std::nullopt, QStringLiteral("is a pipe or a device, not a case file")};
     if (info.exists() && info.size() > kCaseFileMaxBytes)
         return {std::nullopt, QStringLiteral("is %1 bytes, larger than a case file can be (1 MB)")
                                   .arg(wholeNumber(double(info.size())))};

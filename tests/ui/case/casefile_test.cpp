@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -340,6 +341,9 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::newRow("a folder") << "folder"
                                   << "is a folder, not a case file";
+        QTest::newRow("a named pipe, which would wait for a writer")
+            << "pipe"
+            << "is a pipe or a device, not a case file";
         QTest::newRow("vanished") << "missing"
                                   << "could not be read: No such file or directory";
         QTest::newRow("over 1 MB on disk")
@@ -354,6 +358,8 @@ private slots:
         QString path = dir.filePath(QStringLiteral("case.quorrel"));
         if (kind == "folder")
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.quorrel")));
+        if (kind == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         if (kind == "large") {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
