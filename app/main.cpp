@@ -64,5 +64,14 @@ int main(int argc, char *argv[])
                      &app, &QCoreApplication::quit, Qt::QueuedConnection);
     quorrel::ui::setUpApplication();
     quorrel::ui::mainForm().show();
+    // `quorrel FILE`, as the desktop starts it for a case file: opened once
+    // the window is up, so that a message about the file has its window.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString path = arguments.at(1);
+        QMetaObject::invokeMethod(
+            &quorrel::ui::mainForm(), [path] { quorrel::ui::mainForm().openCase(path); },
+            Qt::QueuedConnection);
+    }
     return QApplication::exec();
 }

@@ -39,6 +39,13 @@ done
 rsvg-convert -w 32 -h 32 "$svg" | $IM png:- PNG8:- | $IM png:- PNG32:- |
   $IM png:- -strip BMP:resources/icons/quorrel.bmp
 
+# The case file's icon, also drawn as SVG, at the sizes a file manager asks
+# for.
+mime=packaging/mime/application-x-quorrel-case
+for size in 32 48 64 128 256; do
+  rsvg-convert -w "$size" -h "$size" "$mime.svg" -o "$mime-$size.png"
+done
+
 # The converter's thermometer, 35 x 183 in 16 colours, on the window's white.
 ticks=""
 for y in $(seq 20 15 140); do ticks+="line 24,$y 29,$y "; done

@@ -11,7 +11,7 @@ ensure_packages "${QUORREL_SANITIZER_PACKAGES[@]}"
 build_sanitized "$seconds" >/dev/null
 status=0
 for harness in leading_number locale_conversions parse_clock_time calculate convert henssge \
-  combine_evidence; do
+  combine_evidence case_file; do
   log=build-sanitize/fuzz_$harness.log
   if run_sanitized "build-sanitize/tests/fuzz/fuzz_$harness" -max_total_time="$seconds" \
        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \

@@ -14,6 +14,11 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorrel"
+; A case file opens in Quorrel from Explorer: .quorrel names the file type,
+; which says how to open it.
+!define CASE_EXTENSION "Software\Classes\.quorrel"
+!define CASE_TYPE "Quorrel.Case"
+!define CASE_TYPE_KEY "Software\Classes\${CASE_TYPE}"
 
 Name "Quorrel ${VERSION}"
 OutFile "${OUTFILE}"
@@ -69,6 +74,14 @@ Section "Quorrel"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+
+  WriteRegStr HKLM "${CASE_EXTENSION}" "" "${CASE_TYPE}"
+  WriteRegStr HKLM "${CASE_EXTENSION}" "Content Type" "application/x-quorrel-case"
+  WriteRegStr HKLM "${CASE_TYPE_KEY}" "" "Quorrel case"
+  WriteRegStr HKLM "${CASE_TYPE_KEY}\DefaultIcon" "" "$INSTDIR\quorrel.exe,0"
+  WriteRegStr HKLM "${CASE_TYPE_KEY}\shell\open\command" "" '"$INSTDIR\quorrel.exe" "%1"'
+  ; Explorer shows the new type's icon without a restart.
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -78,4 +91,11 @@ Section "Uninstall"
   ; Only once empty: a file the user put there stays.
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The extension only while it is still ours: another program may have
+  ; taken it since.
+  DeleteRegKey HKLM "${CASE_TYPE_KEY}"
+  ReadRegStr $0 HKLM "${CASE_EXTENSION}" ""
+  StrCmp $0 "${CASE_TYPE}" 0 +2
+    DeleteRegKey HKLM "${CASE_EXTENSION}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -164,10 +164,16 @@ try:
     step("End jumps to the second reading", [f"2:00:00 AM, 75.0 {DEG}F"], keys=["End"])
     step("Home jumps back to the death", [f"7:25:44 PM, 98.6 {DEG}F"], keys=["Home"])
     xdotool("key", "Escape")  # hides the curve
-    step("Ctrl+S opens the dialog that saves the case sheet", [Title("Save Case Sheet as PDF")],
-         keys=["ctrl+s"], activate=True)
+    step("Alt+F opens the File menu on its first item", ["New Case"], keys=["alt+f"],
+         activate=True)
+    step("E picks Export Case Sheet as PDF, which opens its dialog",
+         [Title("Save Case Sheet as PDF")], keys=["e"])
     xdotool("key", "Escape")  # nothing saved
     wait_closed("^Save Case Sheet as PDF$")
+    step("Ctrl+S opens the dialog that saves the case, never saved yet",
+         [Title("Save Case As")], keys=["ctrl+s"], activate=True)
+    xdotool("key", "Escape")  # nothing saved
+    wait_closed("^Save Case As$")
     # The hours box still holds the 0 that Calculate refused: 2 again, and
     # Calculate, so that Henssge's nomogram reads the worked example's case.
     # The 0 is erased rather than selected and typed over: with a selection

@@ -53,3 +53,31 @@ status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "PASS: window ${WIDTH}x${HEIGHT} '$name', closed by Escape with status 0"
+
+# `quorrel FILE`, as a file manager starts it for a case: the case opens and
+# names the window; unchanged, Escape closes it without a question.
+case_file=$(mktemp -d)/worked.quorrel
+cp "$(dirname "$0")/../../docs/worked-example.quorrel" "$case_file"
+"$binary" "$case_file" &
+pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible \
+  --name '^worked.quorrel - Quorrel Estimator - Halbrook$' | head -n 1) ||
+  fail "the case file did not open: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+xdotool windowfocus --sync "$wid"
+xdotool key Escape
+for _ in $(seq 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "an unchanged case did not close on Escape"
+wait "$pid" || fail "exit status $? with a case file"
+rm -r "$(dirname "$case_file")"
+
+# A file that is not there is named in a message over an empty case.
+"$binary" /nonexistent/case.quorrel &
+pid=$!
+timeout 20 xdotool search --sync --onlyvisible --name '^Case Not Opened$' >/dev/null ||
+  fail "no message for a missing case file"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "PASS: a case file given on the command line opens; a missing one is named"

@@ -25,10 +25,19 @@ for size in 32 48 64 128 256; do
   expect "usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png"
 done
 expect "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+# The case file's type and its icon.
+expect "usr/share/mime/packages/$app_id.xml"
+for size in 32 48 64 128 256; do
+  expect "usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-quorrel-case.png"
+done
+expect "usr/share/icons/hicolor/scalable/mimetypes/application-x-quorrel-case.svg"
 
 [ -x "$root/usr/bin/quorrel" ] || { echo "quorrel is not executable"; failures=$((failures + 1)); }
 desktop=$root/usr/share/applications/$app_id.desktop
-grep -qx "Exec=quorrel" "$desktop" || { echo "desktop entry does not start quorrel"; failures=$((failures + 1)); }
+grep -qx "Exec=quorrel %f" "$desktop" ||
+  { echo "desktop entry does not start quorrel with a file"; failures=$((failures + 1)); }
+grep -qx "MimeType=application/x-quorrel-case;" "$desktop" ||
+  { echo "desktop entry does not open case files"; failures=$((failures + 1)); }
 grep -qx "Icon=$app_id" "$desktop" || { echo "desktop entry names another icon"; failures=$((failures + 1)); }
 grep -q "<id>$app_id</id>" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
   { echo "metainfo carries another id"; failures=$((failures + 1)); }

@@ -38,7 +38,11 @@ struct MainControls {
     QWidget *clientArea = find<QWidget>(window, "clientArea");
     QAction *mnuCoolingCurve = find<QAction>(window, "mnuCoolingCurve");
     QAction *mnuHenssge = find<QAction>(window, "mnuHenssge");
-    QAction *mnuSaveCaseSheet = find<QAction>(window, "mnuSaveCaseSheet");
+    QAction *mnuNewCase = find<QAction>(window, "mnuNewCase");
+    QAction *mnuOpenCase = find<QAction>(window, "mnuOpenCase");
+    QAction *mnuSaveCase = find<QAction>(window, "mnuSaveCase");
+    QAction *mnuSaveCaseAs = find<QAction>(window, "mnuSaveCaseAs");
+    QAction *mnuExportCaseSheet = find<QAction>(window, "mnuExportCaseSheet");
     QAction *mnuPrintCaseSheet = find<QAction>(window, "mnuPrintCaseSheet");
     QAction *mnuExit = find<QAction>(window, "mnuExit");
     QAction *mnuDegreeConverter = find<QAction>(window, "mnuDegreeConverter");

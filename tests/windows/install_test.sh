@@ -2,7 +2,7 @@
 # The Windows installer, proved under Wine as a person would use it: a silent
 # install into a fresh Wine prefix, the installed program started from
 # Program Files on a virtual display, the worked example typed with the
-# keyboard and Henssge's nomogram beside it, the case sheet saved with Ctrl+S
+# keyboard and Henssge's nomogram beside it, the case sheet exported from the File menu
 # and read back with the registry left as it was, then a silent uninstall
 # that must leave nothing of Quorrel in Program Files.
 #   install_test.sh SETUP.exe [SCREENSHOT.png]
@@ -117,8 +117,10 @@ wine reg add "$qt_key\OrganizationDefaults\FileDialog" /v lastVisited \
   /d 'file:///C:/another program' /f >/dev/null 2>&1
 registry_before=$(wine reg query "$qt_key" /s 2>&1 | tr -d '\r')
 
-echo "-- Ctrl+S saves the case sheet"
-xdotool key ctrl+s
+echo "-- File > Export Case Sheet as PDF saves the case sheet"
+xdotool key alt+f
+sleep 1
+xdotool key e
 dialog=$(find_window '^Save Case Sheet as PDF$' 60) || fail "no save dialog"
 xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
 sleep 1

@@ -23,6 +23,11 @@ void CaseHolder::clear()
     emit changed();
 }
 
+void CaseHolder::announceReplaced()
+{
+    emit replaced();
+}
+
 CaseHolder &currentCase()
 {
     static CaseHolder holder;

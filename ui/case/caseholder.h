@@ -23,11 +23,15 @@ public:
     void publish(const CaseRecord &record);
     void setEntries(const CaseEntries &entries);
     void clear();
+    // A case was opened from a file or a new one begun: windows show its
+    // entries afresh, not what they held for the case before.
+    void announceReplaced();
 
 signals:
     // The record changed.
     void changed();
     void entriesChanged();
+    void replaced();
 
 private:
     std::optional<CaseRecord> m_record;

@@ -11,4 +11,10 @@ namespace quorrel::ui
 void showMessage(QWidget *parent, const QString &title, const QString &text,
                  QMessageBox::Icon icon);
 
+enum class UnsavedChanges { Save, Discard, Cancel };
+
+// The one question the program asks: whether to save the changes to a case
+// file before they would be lost. Escape and the close box cancel.
+UnsavedChanges askAboutUnsavedChanges(QWidget *parent, const QString &fileName);
+
 } // namespace quorrel::ui

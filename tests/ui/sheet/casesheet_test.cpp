@@ -177,10 +177,10 @@ class CaseSheetTest : public QObject
         return title;
     }
 
-    // Presses Ctrl+S (in the main window unless told) and answers Qt's file
-    // dialog with a path; returns the name the dialog first suggested. A
-    // dialog still open after its answer (a replace question said No) is
-    // cancelled.
+    // Exports the sheet (File > Export Case Sheet as PDF in the main window,
+    // or the button of the window given) and answers Qt's file dialog with a
+    // path; returns the name the dialog first suggested. A dialog still open
+    // after its answer (a replace question said No) is cancelled.
     QString saveAs(const QString &path, QWidget *window = nullptr)
     {
         QString suggested;
@@ -199,7 +199,10 @@ class CaseSheetTest : public QObject
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
         answer.start();
-        pressIn(window, Qt::Key_S);
+        if (auto *button = qobject_cast<QAbstractButton *>(window))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            controls(form).mnuExportCaseSheet->trigger();
         return suggested;
     }
 
@@ -693,7 +696,8 @@ private slots:
         QCOMPARE(everythingUnder(folder.path()), (QStringList{"printed.pdf", "saved.pdf"}));
     }
 
-    // Ctrl+S and Ctrl+P work while the curve window has the focus.
+    // The curve window's Save as PDF exports the same sheet; Ctrl+P prints
+    // while the curve window has the focus.
     void curveWindowTakesTheShortcuts()
     {
         calculate({"60", "80", "75", "2"});
@@ -701,7 +705,7 @@ private slots:
         curve.show();
         curve.picCurve->setFocus();
         QTemporaryDir folder;
-        saveAs(folder.filePath("sheet.pdf"), curve.picCurve);
+        saveAs(folder.filePath("sheet.pdf"), curve.cmdSavePdf);
         QVERIFY(QFileInfo::exists(folder.filePath("sheet.pdf")));
         QCOMPARE(printDialogTitle([&] { pressIn(curve.picCurve, Qt::Key_P); }), "Print Case Sheet");
         QVERIFY(messages->seen.isEmpty());
@@ -775,7 +779,7 @@ private slots:
         curve.show();
         const auto enabled = [&] {
             return QList<bool>{
-                controls(form).mnuSaveCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
+                controls(form).mnuExportCaseSheet->isEnabled(), curve.cmdSavePdf->isEnabled(),
                 controls(form).mnuPrintCaseSheet->isEnabled(), curve.cmdPrint->isEnabled()};
         };
         const QList<bool> on(4, true), off(4, false);

@@ -49,10 +49,9 @@ frmCoolingCurve::frmCoolingCurve()
     setHideOnClose(cmdClose);
     connect(cmdSavePdf, &QPushButton::clicked, this, &frmCoolingCurve::cmdSavePdf_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmCoolingCurve::cmdPrint_Click);
-    // The main window's Ctrl+S and Ctrl+P, here too; the buttons keep their
-    // access keys and, disabled, ignore the keys as they do a click.
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, cmdSavePdf,
-            &QPushButton::click);
+    // The main window's Ctrl+P, here too; the button keeps its access key
+    // and, disabled, ignores the key as it does a click. Ctrl+S saves the
+    // case from every window.
     connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, cmdPrint,
             &QPushButton::click);
     connect(&currentCase(), &CaseHolder::changed, this, &frmCoolingCurve::caseChanged);

@@ -238,6 +238,8 @@ void frmHenssge::connectHandlers()
     // into the 1.4 to 1.8 row.
     connect(txtFactor, &QLineEdit::editingFinished, this, &frmHenssge::txtFactor_Change);
     connect(&currentCase(), &CaseHolder::changed, this, &frmHenssge::showCase);
+    // Another case's entries: an opened case's choice, or a new case's none.
+    connect(&currentCase(), &CaseHolder::replaced, this, &frmHenssge::showChoice);
 }
 
 void frmHenssge::Form_Load()
@@ -246,21 +248,31 @@ void frmHenssge::Form_Load()
     for (const HenssgeCondition &condition : henssgeConditions())
         cboCondition->addItem(conditionItem(condition));
     cboCondition->addItem(kOther);
-    // Naked in still air: the table's reference, factor 1.0.
-    cboCondition->setCurrentIndex(2);
-    txtFactor->setText(factorText(henssgeConditions().at(2).factor));
     // Loaded again after its close box, it shows what the case holds.
-    if (const std::optional<CaseRecord> &record = currentCase().record()) {
-        if (const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*record)) {
-            txtMass->setText(choice->mass);
-            cboMassUnit->setCurrentIndex(choice->pounds ? 1 : 0);
-            const int row = cboCondition->findText(choice->condition);
-            cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
-            txtFactor->setText(choice->factor);
-            chkFactorForMass->setChecked(choice->factorForThisMass);
-        }
-    }
+    showChoice();
     showCase();
+}
+
+void frmHenssge::showChoice()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    const std::optional<HenssgeChoice> choice =
+        record ? henssgeChoiceOf(*record) : std::optional<HenssgeChoice>();
+    if (!choice) {
+        // Naked in still air: the table's reference, factor 1.0.
+        txtMass->clear();
+        cboMassUnit->setCurrentIndex(0);
+        cboCondition->setCurrentIndex(2);
+        txtFactor->setText(factorText(henssgeConditions().at(2).factor));
+        chkFactorForMass->setChecked(false);
+        return;
+    }
+    txtMass->setText(choice->mass);
+    cboMassUnit->setCurrentIndex(choice->pounds ? 1 : 0);
+    const int row = cboCondition->findText(choice->condition);
+    cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
+    txtFactor->setText(choice->factor);
+    chkFactorForMass->setChecked(choice->factorForThisMass);
 }
 
 void frmHenssge::cboCondition_Click()

@@ -64,6 +64,8 @@ private:
                    const QString &check, const QString &newton);
     // The estimate the case holds, or the hint where it holds none.
     void showCase();
+    // The boxes as the case's estimate was made, or as a new case starts.
+    void showChoice();
 };
 
 } // namespace quorrel::ui

@@ -1,5 +1,7 @@
 #include "frmquorrelestimator.h"
 
+#include "casefile.h"
+#include "casefilecommands.h"
 #include "caseholder.h"
 #include "clock.h"
 #include "estimate.h"
@@ -10,18 +12,25 @@
 #include "numbers.h"
 #include "populatecombo.h"
 #include "sheetcommands.h"
+#include "version.h"
 #include "widgets.h"
 #include "windowrequests.h"
 #include "wording.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorrel::ui
@@ -68,28 +77,44 @@ void frmQuorrelEstimator::createMenuBar()
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     // No title's access key may take one of the buttons' (C, L, D, X).
+    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
+    mnuNewCase = file->addAction(QStringLiteral("&New Case"));
+    mnuNewCase->setShortcut(QKeySequence::New);
+    mnuOpenCase = file->addAction(QStringLiteral("&Open Case\u2026"));
+    mnuOpenCase->setShortcut(QKeySequence::Open);
+    mnuSaveCase = file->addAction(QStringLiteral("&Save Case"));
+    mnuSaveCase->setShortcut(QKeySequence::Save);
+    // The case is the program's, whichever window shows it.
+    mnuSaveCase->setShortcutContext(Qt::ApplicationShortcut);
+    mnuSaveCaseAs = file->addAction(QStringLiteral("Save Case &As\u2026"));
+    // Not QKeySequence::SaveAs, which Windows leaves empty.
+    mnuSaveCaseAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addSeparator();
+    mnuExportCaseSheet = file->addAction(QStringLiteral("&Export Case Sheet as PDF\u2026"));
+    mnuPrintCaseSheet = file->addAction(QStringLiteral("&Print Case Sheet\u2026"));
+    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
+    // A sheet records the estimate in the result box: none yet.
+    mnuExportCaseSheet->setEnabled(false);
+    mnuPrintCaseSheet->setEnabled(false);
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
     mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
-    mnuSaveCaseSheet->setShortcut(QKeySequence::Save);
-    mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
-    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
-    // A sheet records the estimate in the result box: none yet.
-    mnuSaveCaseSheet->setEnabled(false);
-    mnuPrintCaseSheet->setEnabled(false);
-    estimate->addSeparator();
-    mnuExit = estimate->addAction(QStringLiteral("E&xit"));
     QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
     mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     mnuAbout = help->addAction(QStringLiteral("&About Quorrel"));
     const std::pair<QAction *, const char *> actions[] = {
+        {mnuNewCase, "mnuNewCase"},
+        {mnuOpenCase, "mnuOpenCase"},
+        {mnuSaveCase, "mnuSaveCase"},
+        {mnuSaveCaseAs, "mnuSaveCaseAs"},
+        {mnuExportCaseSheet, "mnuExportCaseSheet"},
         {mnuCoolingCurve, "mnuCoolingCurve"},
         {mnuHenssge, "mnuHenssge"},
-        {mnuSaveCaseSheet, "mnuSaveCaseSheet"},
         {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
         {mnuExit, "mnuExit"},
         {mnuDegreeConverter, "mnuDegreeConverter"},
@@ -216,8 +241,12 @@ void frmQuorrelEstimator::connectHandlers()
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
     connect(mnuHenssge, &QAction::triggered, this, &frmQuorrelEstimator::mnuHenssge_Click);
-    connect(mnuSaveCaseSheet, &QAction::triggered, this,
-            &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
+    connect(mnuNewCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuNewCase_Click);
+    connect(mnuOpenCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuOpenCase_Click);
+    connect(mnuSaveCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCase_Click);
+    connect(mnuSaveCaseAs, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCaseAs_Click);
+    connect(mnuExportCaseSheet, &QAction::triggered, this,
+            &frmQuorrelEstimator::mnuExportCaseSheet_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuPrintCaseSheet_Click);
     connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
@@ -225,6 +254,8 @@ void frmQuorrelEstimator::connectHandlers()
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseEdited);
+    connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmQuorrelEstimator::caseEdited);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
     connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
@@ -303,9 +334,166 @@ bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
     return true;
 }
 
+void frmQuorrelEstimator::closeEvent(QCloseEvent *event)
+{
+    if (!changesMayGo()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
+}
+
 void frmQuorrelEstimator::cmdExit_Click()
 {
     close();
+}
+
+void frmQuorrelEstimator::caseEdited()
+{
+    // Only a case with a file has changes that could be unsaved.
+    if (!m_restoring && !m_casePath.isEmpty())
+        setWindowModified(true);
+}
+
+void frmQuorrelEstimator::showCaseFile(const QString &path)
+{
+    m_casePath = path;
+    // Only a case with a file shows the mark: without one there is nothing
+    // a change could be unsaved to.
+    setWindowModified(false);
+    setWindowTitle(path.isEmpty()
+                       ? kProgramCaption
+                       : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + kProgramCaption);
+}
+
+bool frmQuorrelEstimator::changesMayGo()
+{
+    // A case never saved goes without a question: a quick estimate must not
+    // nag.
+    if (m_casePath.isEmpty() || !isWindowModified())
+        return true;
+    switch (askAboutUnsavedChanges(this, QFileInfo(m_casePath).fileName())) {
+    case UnsavedChanges::Save:
+        return saveCaseTo(m_casePath);
+    case UnsavedChanges::Discard:
+        return true;
+    case UnsavedChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool frmQuorrelEstimator::saveCaseTo(const QString &path)
+{
+    CaseFile file =
+        caseFileOf(currentCase().entries(), currentCase().record(),
+                   QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION), QDateTime::currentDateTime());
+    file.later = m_laterMembers;
+    const QString reason = saveCaseFile(path, writeCaseFile(file));
+    if (!reason.isEmpty()) {
+        showMessage(this, QStringLiteral("Case Not Saved"),
+                    QStringLiteral("The case could not be saved as %1: %2.")
+                        .arg(QDir::toNativeSeparators(path), reason),
+                    QMessageBox::Critical);
+        return false;
+    }
+    showCaseFile(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void frmQuorrelEstimator::mnuNewCase_Click()
+{
+    if (!changesMayGo())
+        return;
+    cmdClear_Click();
+    m_laterMembers = QJsonObject();
+    showCaseFile(QString());
+    currentCase().announceReplaced();
+    cboHours->setFocus();
+}
+
+void frmQuorrelEstimator::mnuOpenCase_Click()
+{
+    if (!changesMayGo())
+        return;
+    const QString path = askCaseFileToOpen(this);
+    if (!path.isEmpty())
+        openCase(path);
+}
+
+void frmQuorrelEstimator::mnuSaveCase_Click()
+{
+    if (m_casePath.isEmpty())
+        mnuSaveCaseAs_Click();
+    else
+        saveCaseTo(m_casePath);
+}
+
+void frmQuorrelEstimator::mnuSaveCaseAs_Click()
+{
+    const QString path = askCaseFileToSave(this, m_casePath);
+    if (!path.isEmpty())
+        saveCaseTo(path);
+}
+
+bool frmQuorrelEstimator::openCase(const QString &path)
+{
+    const CaseFileRead read = loadCaseFile(path);
+    if (!read.file) {
+        showMessage(this, QStringLiteral("Case Not Opened"),
+                    QStringLiteral("%1 %2.\n\nThe case on screen is as it was.")
+                        .arg(QDir::toNativeSeparators(path), read.problem),
+                    QMessageBox::Critical);
+        return false;
+    }
+    const CaseFile &file = *read.file;
+    const NumberLocale reader = userNumberLocale();
+    m_restoring = true;
+    restoreEntries(entriesFor(file, reader));
+    const bool hadNewton = std::any_of(file.results.begin(), file.results.end(),
+                                       [](const SavedResult &r) { return r.method == kNewtonKey; });
+    if (hadNewton && !txtTimeOfDiscovery->isHidden())
+        calculate(false);
+    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file, reader)) {
+        const HenssgeOutcome henssge =
+            estimateHenssgeCase(currentCase().entries(), *choice, currentCase().record());
+        if (henssge.record)
+            currentCase().publish(*henssge.record);
+    }
+    m_restoring = false;
+    m_laterMembers = file.later;
+    showCaseFile(QFileInfo(path).absoluteFilePath());
+    currentCase().announceReplaced();
+    const QStringList changed = changedResults(file, currentCase().record());
+    if (!changed.isEmpty())
+        showMessage(this, QStringLiteral("Estimates Changed"),
+                    QStringLiteral("The estimates made again from the entries in %1 differ from "
+                                   "those saved with it; this version of Quorrel shows the new "
+                                   "ones.\n\n%2")
+                        .arg(QFileInfo(path).fileName(), changed.join(QStringLiteral("\n\n"))),
+                    QMessageBox::Information);
+    return true;
+}
+
+void frmQuorrelEstimator::restoreEntries(const CaseEntries &entries)
+{
+    cmdClear_Click();
+    if (entries.foundAt) {
+        // "h:mm:ss AM" into the four lists, as if picked.
+        const QString time = QString::fromStdString(formatClockTime(*entries.foundAt));
+        const QStringList parts = time.split(QRegularExpression(QStringLiteral("[: ]")));
+        const QString picks[] = {
+            QStringLiteral("%1").arg(parts.value(0).toInt(), 2, 10, QLatin1Char('0')),
+            parts.value(1), parts.value(2), parts.value(3)};
+        QComboBox *const lists[] = {cboHours, cboMinutes, cboSeconds, cboAMPM};
+        for (int i = 0; i < 4; ++i)
+            lists[i]->setCurrentIndex(lists[i]->findText(picks[i]));
+        checkCombos();
+    }
+    txtAmbRoomTemp->setText(entries.room);
+    txtCorpseTemp->setText(entries.body);
+    txtCorpseTempTwo->setText(entries.secondBody);
+    txtCorpseTime->setText(entries.hoursBetween);
 }
 
 void frmQuorrelEstimator::cmdClear_Click()
@@ -337,7 +525,7 @@ void frmQuorrelEstimator::publishEntries()
 void frmQuorrelEstimator::caseChanged()
 {
     const std::optional<CaseRecord> &record = currentCase().record();
-    mnuSaveCaseSheet->setEnabled(record.has_value());
+    mnuExportCaseSheet->setEnabled(record.has_value());
     mnuPrintCaseSheet->setEnabled(record.has_value());
     // A case another method made of other entries is not the one the
     // result box showed: its time would be read as this case's.
@@ -345,7 +533,7 @@ void frmQuorrelEstimator::caseChanged()
         showResult(QString(), QString());
 }
 
-void frmQuorrelEstimator::mnuSaveCaseSheet_Click()
+void frmQuorrelEstimator::mnuExportCaseSheet_Click()
 {
     if (const auto &record = currentCase().record())
         saveCaseSheet(this, *record);
@@ -421,7 +609,7 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
     return Outcome::Done;
 }
 
-frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
+frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
 {
     if (txtTimeOfDiscovery->isHidden())
         return checkCombos();
@@ -437,6 +625,8 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate()
 
     switch (estimate.outcome) {
     case Estimate::Outcome::NoNumbers:
+        if (!tellUser)
+            return Outcome::ToldUser;
         showMessage(this, QStringLiteral("Error - Input Type"),
                     QStringLiteral("Enter numeric values only."), QMessageBox::Information);
         txtAmbRoomTemp->setFocus();

@@ -2,6 +2,9 @@
 
 #include "form.h"
 
+#include <QJsonObject>
+#include <QString>
+
 #include <optional>
 
 class QAction;
@@ -17,6 +20,7 @@ namespace quorrel::ui
 class Line;
 class PictureBox;
 class TextBox;
+struct CaseEntries;
 
 // The main window: the time of discovery, the four entries and the estimate.
 class frmQuorrelEstimator : public Form
@@ -29,6 +33,14 @@ public:
     // then failed on the clock arithmetic after it.
     double hoursSinceDeath() const { return m_hoursSinceDeath; }
 
+    // Opens a case file, as File > Open does once a file is chosen: every
+    // window's entries restored and every estimate made again. A file that
+    // cannot be opened is named in a message and changes nothing.
+    bool openCase(const QString &path);
+    // Puts entries into the boxes as the user would type them, with the
+    // time found set; the case's estimates go, as on Clear.
+    void restoreEntries(const CaseEntries &entries);
+
 public slots:
     void cmdCalculate_Click();
     void cmdSetTime_Click();
@@ -38,7 +50,11 @@ public slots:
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
     void mnuHenssge_Click();
-    void mnuSaveCaseSheet_Click();
+    void mnuNewCase_Click();
+    void mnuOpenCase_Click();
+    void mnuSaveCase_Click();
+    void mnuSaveCaseAs_Click();
+    void mnuExportCaseSheet_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
@@ -51,6 +67,7 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The pick-list module fills the lists.
@@ -59,9 +76,13 @@ private:
     // The menu bar above the client area, which holds every control.
     QMenuBar *menuBar;
     QWidget *clientArea;
+    QAction *mnuNewCase;
+    QAction *mnuOpenCase;
+    QAction *mnuSaveCase;
+    QAction *mnuSaveCaseAs;
+    QAction *mnuExportCaseSheet;
     QAction *mnuCoolingCurve;
     QAction *mnuHenssge;
-    QAction *mnuSaveCaseSheet;
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;
@@ -112,7 +133,7 @@ private:
         ToldUser,    // a message of its own said what is missing
         InvalidData, // for the caller to report as invalid data
     };
-    Outcome calculate();
+    Outcome calculate(bool tellUser = true);
     Outcome checkCombos();
     void showInvalidData();
     // The time of death in the result box and the sentence that goes with it.
@@ -123,6 +144,21 @@ private:
     void caseChanged();
     // The entries as they stand, for the other windows.
     void publishEntries();
+
+    // The case's file: where it was opened from or last saved, empty for a
+    // case never saved. Its name goes in the title with the mark for
+    // unsaved changes.
+    QString m_casePath;
+    // What a later version wrote to the file that this one keeps as it was.
+    QJsonObject m_laterMembers;
+    // Restoring a case is no change to it.
+    bool m_restoring = false;
+    void caseEdited();
+    void showCaseFile(const QString &path);
+    // Whether to go on where changes to a case file would be lost: nothing
+    // to lose, saved, or discarded.
+    bool changesMayGo();
+    bool saveCaseTo(const QString &path);
 
     double m_hoursSinceDeath = 0.0;
 };

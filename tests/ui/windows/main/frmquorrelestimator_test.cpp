@@ -375,6 +375,7 @@ private slots:
         QTest::newRow("Alt+A is no access key") << int(Qt::Key_A) << "nothing" << alt;
         // The menus' titles take letters no button has; Escape then closes
         // the menu, not the program.
+        QTest::newRow("Alt+F opens the File menu") << int(Qt::Key_F) << "menu" << alt;
         QTest::newRow("Alt+E opens the Estimate menu") << int(Qt::Key_E) << "menu" << alt;
         QTest::newRow("Alt+T opens the Tools menu") << int(Qt::Key_T) << "menu" << alt;
         QTest::newRow("Alt+H opens the Help menu") << int(Qt::Key_H) << "menu" << alt;

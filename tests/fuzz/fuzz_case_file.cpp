@@ -1,0 +1,55 @@
+// The case file reader on any bytes: it refuses with a reason or reads a
+// case, never crashes or hangs, and a case it reads is written and read
+// again to the same case, so that saving an opened file loses nothing.
+#include "casefile.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace quorrel::ui;
+
+namespace
+{
+
+bool sameChoice(const std::optional<HenssgeChoice> &a, const std::optional<HenssgeChoice> &b)
+{
+    if (a.has_value() != b.has_value())
+        return false;
+    return !a || (a->mass == b->mass && a->pounds == b->pounds && a->condition == b->condition &&
+                  a->factor == b->factor && a->factorForThisMass == b->factorForThisMass);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const CaseFileRead read = readCaseFile(bytes);
+    if (!read.file) {
+        if (read.problem.isEmpty())
+            std::abort();
+        return 0;
+    }
+    const CaseFile &file = *read.file;
+    const CaseFileRead again = readCaseFile(writeCaseFile(file));
+    if (!again.file)
+        std::abort();
+    const CaseFile &back = *again.file;
+    if (!(back.entries == file.entries) || !sameChoice(back.henssge, file.henssge) ||
+        back.writtenBy != file.writtenBy || back.savedAt != file.savedAt ||
+        back.locale.decimalPoint != file.locale.decimalPoint ||
+        back.locale.groupSeparator != file.locale.groupSeparator ||
+        back.locale.zeroDigit != file.locale.zeroDigit || back.later != file.later ||
+        back.results.size() != file.results.size())
+        std::abort();
+    // What the windows would be given, in another locale.
+    const CaseEntries entries = entriesFor(file, {",", ".", "\u0660"});
+    (void)entries;
+    (void)henssgeChoiceFor(file, {".", ",", "0"});
+    return 0;
+}

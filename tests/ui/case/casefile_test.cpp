@@ -1,0 +1,436 @@
+// The case file on its own: what is written reads back the same, every file
+// that is not a case this version can read is refused with the reason a
+// user can act on, and numbers typed in one locale open as the same numbers
+// in another.
+#include "casefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <csignal>
+#include <limits>
+
+Q_DECLARE_METATYPE(quorrel::ui::CaseFile)
+Q_DECLARE_METATYPE(quorrel::NumberLocale)
+
+using namespace quorrel;
+using namespace quorrel::ui;
+
+namespace
+{
+
+const NumberLocale kEnglish{".", ",", "0"};
+const NumberLocale kGerman{",", ".", "0"};
+// Qt's Egyptian Arabic: Arabic decimal and thousands signs, Arabic-Indic digits.
+const NumberLocale kArabic{"\u066B", "\u066C", "\u0660"};
+
+// The worked example, saved with both estimates.
+CaseFile workedExample()
+{
+    CaseFile file;
+    file.writtenBy = QStringLiteral("Quorrel 1.0.0");
+    file.savedAt = QStringLiteral("2026-12-09T17:30:00+01:00");
+    file.localeName = QStringLiteral("en_US");
+    file.locale = kEnglish;
+    file.entries = {ClockTime{0}, QStringLiteral("60"), QStringLiteral("80"), QStringLiteral("75"),
+                    QStringLiteral("2")};
+    file.henssge =
+        HenssgeChoice{QStringLiteral("70"), false, QStringLiteral("Dry, naked, still air: 1.0"),
+                      QStringLiteral("1.0"), false};
+    file.results = {{QStringLiteral("newton"),
+                     QStringLiteral("Newton's law of cooling"),
+                     QStringLiteral("7:25:44 PM"),
+                     4.571111111111111,
+                     0.23,
+                     QStringLiteral("4 h 34 min 16 s before the body was found."),
+                     {}},
+                    {QStringLiteral("henssge"),
+                     QStringLiteral("Henssge's nomogram"),
+                     QStringLiteral("9:40:12 AM"),
+                     14.33,
+                     2.8,
+                     QStringLiteral("About 14 h 20 min."),
+                     {QStringLiteral("Q = 0.45"), QStringLiteral("Cooled faster.")}}};
+    return file;
+}
+
+QByteArray json(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson();
+}
+
+QJsonObject workedObject()
+{
+    return QJsonDocument::fromJson(writeCaseFile(workedExample())).object();
+}
+
+// A file-size limit of a few bytes for as long as it lives, as `ulimit -f`
+// sets one: a write past it fails instead of ending the program.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        rlimit small = m_limit;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_limit); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_limit{};
+};
+
+} // namespace
+
+class CaseFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsBackWhatItWrote_data()
+    {
+        QTest::addColumn<CaseFile>("file");
+        QTest::newRow("worked example with both methods") << workedExample();
+        CaseFile henssgeOnly = workedExample();
+        henssgeOnly.entries.secondBody.clear();
+        henssgeOnly.entries.hoursBetween.clear();
+        henssgeOnly.results.removeFirst();
+        QTest::newRow("one reading with Henssge only") << henssgeOnly;
+        CaseFile german = workedExample();
+        german.localeName = QStringLiteral("de_DE");
+        german.locale = kGerman;
+        german.entries.room = QStringLiteral("60,5");
+        german.henssge->pounds = true;
+        german.henssge->factorForThisMass = true;
+        QTest::newRow("German decimals, pounds, factor for this mass") << german;
+        CaseFile arabic = workedExample();
+        arabic.localeName = QStringLiteral("ar_EG");
+        arabic.locale = kArabic;
+        arabic.entries.body = QStringLiteral("\u0668\u0660\u066B\u0665");
+        QTest::newRow("Arabic-Indic digits") << arabic;
+        CaseFile huge = workedExample();
+        huge.entries.room = QStringLiteral("9").repeated(302);
+        QTest::newRow("a 302-digit entry") << huge;
+        CaseFile unset;
+        unset.writtenBy = QStringLiteral("Quorrel 1.0.0");
+        unset.entries.room = QStringLiteral("not a number <b>");
+        QTest::newRow("no time found, no estimate, text as typed") << unset;
+        CaseFile unbounded = workedExample();
+        unbounded.results[0].spreadHours = std::numeric_limits<double>::infinity();
+        unbounded.results[1].spreadHours.reset();
+        QTest::newRow("an unbounded spread and none") << unbounded;
+        CaseFile later = workedExample();
+        later.later.insert(QStringLiteral("signs"),
+                           QJsonObject{{QStringLiteral("rigor"), QStringLiteral("full")}});
+        QTest::newRow("members of a later version kept") << later;
+    }
+    void readsBackWhatItWrote()
+    {
+        QFETCH(CaseFile, file);
+        const QByteArray bytes = writeCaseFile(file);
+        // The desktop tells a case by its start.
+        QVERIFY(bytes.startsWith("{\n    \"caseFormat\": \"quorrel-case\",\n"));
+        const CaseFileRead read = readCaseFile(bytes);
+        QCOMPARE(read.problem, QString());
+        QVERIFY(read.file);
+        const CaseFile &back = *read.file;
+        QCOMPARE(back.formatVersion, 1);
+        QCOMPARE(back.writtenBy, file.writtenBy);
+        QCOMPARE(back.savedAt, file.savedAt);
+        QCOMPARE(back.localeName, file.localeName);
+        QVERIFY(back.locale.decimalPoint == file.locale.decimalPoint);
+        QVERIFY(back.locale.groupSeparator == file.locale.groupSeparator);
+        QVERIFY(back.locale.zeroDigit == file.locale.zeroDigit);
+        QVERIFY(back.entries == file.entries);
+        QCOMPARE(back.henssge.has_value(), file.henssge.has_value());
+        if (file.henssge) {
+            QCOMPARE(back.henssge->mass, file.henssge->mass);
+            QCOMPARE(back.henssge->pounds, file.henssge->pounds);
+            QCOMPARE(back.henssge->condition, file.henssge->condition);
+            QCOMPARE(back.henssge->factor, file.henssge->factor);
+            QCOMPARE(back.henssge->factorForThisMass, file.henssge->factorForThisMass);
+        }
+        QVERIFY(back.results == file.results);
+        QCOMPARE(back.later, file.later);
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");
+        const QByteArray worked = writeCaseFile(workedExample());
+        QTest::newRow("truncated file")
+            << worked.left(worked.indexOf("\"results\""))
+            << "is not a Quorrel case: it is not JSON (line 24, column 5: unterminated object)";
+        QTest::newRow("not JSON")
+            << QByteArray("%PDF-1.4\n")
+            << "is not a Quorrel case: it is not JSON (line 1, column 1: illegal value)";
+        QTest::newRow("a fault after non-ASCII text counts characters")
+            << QByteArray("{\"a\": \"\xC3\xA9\xC3\xA9\" x}")
+            << "is not a Quorrel case: it is not JSON (line 1, column 12: unterminated object)";
+        QTest::newRow("empty file")
+            << QByteArray()
+            << "is not a Quorrel case: it is not JSON (line 1, column 1: illegal value)";
+        QTest::newRow("JSON that is a list")
+            << QByteArray("[1, 2]")
+            << "is not a Quorrel case: it is JSON without \"caseFormat\": \"quorrel-case\"";
+        QJsonObject other = workedObject();
+        other.insert(QStringLiteral("caseFormat"), QStringLiteral("other-case"));
+        QTest::newRow("another program's format")
+            << json(other)
+            << "is not a Quorrel case: it is JSON without \"caseFormat\": \"quorrel-case\"";
+        QJsonObject newer = workedObject();
+        newer.insert(QStringLiteral("caseFormatVersion"), 2);
+        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 2.0.0"));
+        QTest::newRow("a newer format version")
+            << json(newer)
+            << "was saved by Quorrel 2.0.0 in case format 2; this Quorrel reads case format 1 and "
+               "earlier. Open it with a later Quorrel";
+        QJsonObject fraction = workedObject();
+        fraction.insert(QStringLiteral("caseFormatVersion"), 1.5);
+        QTest::newRow("a version that is no whole number")
+            << json(fraction)
+            << "is not a case this Quorrel can read: \"caseFormatVersion\" should be a whole "
+               "number from 1";
+        QJsonObject numberEntry = workedObject();
+        QJsonObject entries = numberEntry.value(QStringLiteral("entries")).toObject();
+        entries.insert(QStringLiteral("roomTemperature"), 60);
+        numberEntry.insert(QStringLiteral("entries"), entries);
+        QTest::newRow("an entry that is a number, not as typed")
+            << json(numberEntry)
+            << "is not a case this Quorrel can read: \"entries\" \u203A \"roomTemperature\" "
+               "should be text, but it is a number";
+        QJsonObject badTime = workedObject();
+        entries = badTime.value(QStringLiteral("entries")).toObject();
+        entries.insert(QStringLiteral("timeFound"), QStringLiteral("25:00:00 AM"));
+        badTime.insert(QStringLiteral("entries"), entries);
+        QTest::newRow("a time found that is no time")
+            << json(badTime)
+            << "is not a case this Quorrel can read: \"entries\" \u203A \"timeFound\" should be "
+               "a time of day such as \"12:00:00 AM\"";
+        QJsonObject stones = workedObject();
+        QJsonObject henssge = stones.value(QStringLiteral("henssge")).toObject();
+        henssge.insert(QStringLiteral("massUnit"), QStringLiteral("st"));
+        stones.insert(QStringLiteral("henssge"), henssge);
+        QTest::newRow("a mass unit Quorrel has not")
+            << json(stones)
+            << "is not a case this Quorrel can read: \"henssge\" \u203A \"massUnit\" should be "
+               "\"kg\" or \"lb\"";
+        QJsonObject results = workedObject();
+        results.insert(QStringLiteral("results"), QStringLiteral("none"));
+        QTest::newRow("results that are no list")
+            << json(results)
+            << "is not a case this Quorrel can read: \"results\" should be a list, but it is text";
+        QJsonObject zero = workedObject();
+        zero.insert(QStringLiteral("locale"),
+                    QJsonObject{{QStringLiteral("zeroDigit"), QStringLiteral("x")}});
+        QTest::newRow("a locale whose zero is no digit")
+            << json(zero)
+            << "is not a case this Quorrel can read: \"locale\" \u203A \"zeroDigit\" should be "
+               "a digit zero";
+        QTest::newRow("over 1 MB")
+            << QByteArray(kCaseFileMaxBytes + 1, ' ') << "is larger than a case file can be (1 MB)";
+    }
+    void refuses()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        const CaseFileRead read = readCaseFile(bytes);
+        QVERIFY(!read.file);
+        QCOMPARE(read.problem, problem);
+    }
+
+    // The oldest form a case can take: format 1 with only what was typed.
+    void opensTheLeastFile()
+    {
+        const CaseFileRead read =
+            readCaseFile("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 1,\n"
+                         " \"entries\": {\"timeFound\": \"12:00:00 AM\", \"roomTemperature\": "
+                         "\"60\"}}");
+        QCOMPARE(read.problem, QString());
+        QVERIFY(read.file);
+        QVERIFY(read.file->entries == (CaseEntries{ClockTime{0}, "60", "", "", ""}));
+        QVERIFY(!read.file->henssge);
+        QVERIFY(read.file->results.isEmpty());
+        QVERIFY(read.file->locale.decimalPoint == ".");
+    }
+
+    // The README's example, saved by the first version: every later one
+    // opens it.
+    void opensTheCommittedExample()
+    {
+        const CaseFileRead read =
+            loadCaseFile(QStringLiteral(QUORREL_SOURCE_DIR "/docs/worked-example.quorrel"));
+        QCOMPARE(read.problem, QString());
+        QVERIFY(read.file);
+        QVERIFY(read.file->entries == (CaseEntries{ClockTime{0}, "60", "80", "75", "2"}));
+        QVERIFY(read.file->henssge);
+        QCOMPARE(read.file->henssge->mass, "70");
+        QCOMPARE(read.file->results.size(), 2);
+        QCOMPARE(read.file->results[0].timeOfDeath, "7:25:44 PM");
+    }
+
+    void retypesNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<NumberLocale>("from");
+        QTest::addColumn<NumberLocale>("to");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("German decimal comma opens as a point in English")
+            << "98,6" << kGerman << kEnglish << "98.6";
+        QTest::newRow("English point opens as a comma in German")
+            << "98.6" << kEnglish << kGerman << "98,6";
+        QTest::newRow("German groups open as English groups")
+            << "1.000,5" << kGerman << kEnglish << "1,000.5";
+        QTest::newRow("English 1,000 is a thousand in German too")
+            << "1,000" << kEnglish << kGerman << "1.000";
+        QTest::newRow("Arabic-Indic digits open as ASCII in English")
+            << "\u0669\u0668\u066B\u0666" << kArabic << kEnglish << "98.6";
+        QTest::newRow("English opens with the Arabic decimal sign")
+            << "98.6" << kEnglish << kArabic << "98\u066B6";
+        QTest::newRow("same locale: exactly as typed")
+            << " 98,6 " << kGerman << kGerman << " 98,6 ";
+        QTest::newRow("not a number stays as typed") << "warm" << kGerman << kEnglish << "warm";
+        QTest::newRow("a comma that is no German number stays")
+            << "1,2,3" << kGerman << kEnglish << "1,2,3";
+        QTest::newRow("negative with an exponent") << "-1,5e3" << kGerman << kEnglish << "-1.5e3";
+        QTest::newRow("302 digits keep every digit")
+            << QString(QStringLiteral("1") + QString(300, '0') + QStringLiteral(",5")) << kGerman
+            << kEnglish << QString(QStringLiteral("1") + QString(300, '0') + QStringLiteral(".5"));
+    }
+    void retypesNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(NumberLocale, from);
+        QFETCH(NumberLocale, to);
+        QFETCH(QString, shown);
+        QCOMPARE(retypedNumber(typed, from, to), shown);
+    }
+
+    void henssgeChoiceInTheReadersLocale()
+    {
+        CaseFile german = workedExample();
+        german.locale = kGerman;
+        german.henssge = HenssgeChoice{QStringLiteral("70,5"), false,
+                                       QStringLiteral("Dry, naked, still air: 1,0"),
+                                       QStringLiteral("1,0"), false};
+        const std::optional<HenssgeChoice> choice = henssgeChoiceFor(german, kEnglish);
+        QVERIFY(choice);
+        QCOMPARE(choice->mass, "70.5");
+        QCOMPARE(choice->factor, "1.0");
+        QCOMPARE(choice->condition, "Dry, naked, still air: 1.0");
+    }
+
+    void loadRefuses_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("a folder") << "folder"
+                                  << "is a folder, not a case file";
+        QTest::newRow("a named pipe, which would wait for a writer")
+            << "pipe"
+            << "is a pipe or a device, not a case file";
+        QTest::newRow("vanished") << "missing"
+                                  << "could not be read: No such file or directory";
+        QTest::newRow("over 1 MB on disk")
+            << "large"
+            << "is 1,048,577 bytes, larger than a case file can be (1 MB)";
+    }
+    void loadRefuses()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("case.quorrel")));
+        if (kind == "pipe")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == "large") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(kCaseFileMaxBytes + 1));
+        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        const CaseFileRead read = loadCaseFile(path);
+        QVERIFY(!read.file);
+        QCOMPARE(read.problem, problem);
+    }
+
+    void unreadableFileIsRefused()
+    {
+        if (geteuid() == 0)
+            QSKIP("root reads a file whatever its permissions");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        QCOMPARE(saveCaseFile(path, writeCaseFile(workedExample())), QString());
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        QCOMPARE(loadCaseFile(path).problem, "could not be read: Permission denied");
+    }
+
+    // A save that fails leaves the earlier file whole and says why.
+    void failedSaveKeepsTheEarlierFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        const QByteArray earlier = writeCaseFile(workedExample());
+        QCOMPARE(saveCaseFile(path, earlier), QString());
+        CaseFile longer = workedExample();
+        longer.entries.room = QString(4000, '9');
+        {
+            const FileSizeLimit limit(1000);
+            QCOMPARE(saveCaseFile(path, writeCaseFile(longer)), "File too large");
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"case.quorrel"});
+    }
+
+    void recomputedResultsThatDiffer_data()
+    {
+        QTest::addColumn<double>("hoursNow");
+        QTest::addColumn<double>("spreadNow");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("the same to the second is not named")
+            << 4.571111111111111 + 1e-13 << 0.23 << false;
+        QTest::newRow("another time of death is named") << 4.6 << 0.23 << true;
+        QTest::newRow("another interval is named") << 4.571111111111111 << 0.5 << true;
+    }
+    void recomputedResultsThatDiffer()
+    {
+        QFETCH(double, hoursNow);
+        QFETCH(double, spreadNow);
+        QFETCH(bool, named);
+        CaseFile file = workedExample();
+        file.results.removeLast();
+        MethodRecord newton;
+        newton.key = QStringLiteral("newton");
+        newton.result.hoursSinceDeath = hoursNow;
+        newton.result.spreadHours = spreadNow;
+        newton.sentence = QStringLiteral("Now.");
+        const QStringList changed = changedResults(file, CaseRecord{ClockTime{0}, {newton}});
+        QCOMPARE(changed,
+                 named ? QStringList{"Newton's law of cooling: saved \u201C4 h 34 min 16 s before "
+                                     "the body was found.\u201D; now \u201CNow.\u201D"}
+                       : QStringList{});
+        QCOMPARE(changedResults(file, std::nullopt).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CaseFileTest)
+#include "casefile_test.moc"

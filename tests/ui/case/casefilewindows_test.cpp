@@ -1,0 +1,427 @@
+// A case kept as a file through the windows, as a person does it: typed,
+// estimated, saved with the File menu, opened in a fresh main window, and
+// read back from every window; changes to a case with a file are never lost
+// without a question, and a quick estimate never asks.
+#include "application.h"
+#include "casefile.h"
+#include "curveplot.h"
+#include "frmcoolingcurve.h"
+#include "uitest.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+using namespace quorrel;
+using namespace quorrel::ui;
+using namespace quorrel::test;
+
+namespace
+{
+
+// What a person reads of the case in every window.
+struct Shown {
+    QStringList boxes;
+    QString timeFound;
+    QString timeOfDeath;
+    QString sentence;
+    QString mass;
+    QString henssgeResult;
+};
+
+Shown shown(frmQuorrelEstimator *main)
+{
+    const MainControls c = controls(main);
+    Shown seen{{c.txtAmbRoomTemp->text(), c.txtCorpseTemp->text(), c.txtCorpseTempTwo->text(),
+                c.txtCorpseTime->text()},
+               c.txtTimeOfDiscovery->isHidden() ? QString() : c.txtTimeOfDiscovery->text(),
+               c.txtTimeDead->text(),
+               c.txtTimeDead->toolTip(),
+               QString(),
+               QString()};
+    if (frmHenssge *henssge = loadedHenssgeForm()) {
+        seen.mass = henssge->txtMass->text();
+        seen.henssgeResult =
+            henssge->lblResult->isHidden() ? QString() : henssge->lblResult->text();
+    }
+    return seen;
+}
+
+} // namespace
+
+class CaseFileWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    QPointer<frmQuorrelEstimator> main;
+    QTemporaryDir folder;
+    QList<SeenMessage> seen;
+    // The button a question is answered with.
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QTimer watcher;
+
+    QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
+
+    // File > Save Case As, answered with a path.
+    void saveAs(const QString &file)
+    {
+        QTimer dialogs;
+        dialogs.setInterval(5);
+        connect(&dialogs, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        dialogs.start();
+        controls(main).mnuSaveCaseAs->trigger();
+    }
+
+    void restart(const QLocale &locale)
+    {
+        unloadAllWindows(main);
+        QLocale::setDefault(locale);
+        startMainWindow(main);
+    }
+
+    // The worked example's time, the entries, and Henssge's estimate where a
+    // mass is given.
+    void typeCase(const QStringList &entries, const QString &mass)
+    {
+        startWithMidnightSet(main);
+        const MainControls c = controls(main);
+        TextBox *boxes[] = {c.txtAmbRoomTemp, c.txtCorpseTemp, c.txtCorpseTempTwo, c.txtCorpseTime};
+        for (int i = 0; i < 4; ++i) {
+            boxes[i]->setFocus();
+            boxes[i]->selectAll();
+            typeText(boxes[i], entries[i]);
+        }
+        QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+        if (mass.isEmpty())
+            return;
+        QVERIFY(estimateHenssge(main, QString()));
+        frmHenssge *henssge = loadedHenssgeForm();
+        henssge->txtMass->setFocus();
+        henssge->txtMass->selectAll();
+        typeText(henssge->txtMass, mass);
+        QTest::keyClick(henssge->txtMass, Qt::Key_Return);
+    }
+
+    // Keys for ASCII; other scripts come as an input method gives them,
+    // which QTest cannot type.
+    static void typeText(QLineEdit *box, const QString &text)
+    {
+        bool ascii = true;
+        for (const QChar c : text)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(box, text);
+        else
+            box->insert(text);
+    }
+
+    QString title() const { return main->windowTitle(); }
+
+    // A shortcut pressed in the main window once it has the keyboard again,
+    // as after a dialog.
+    void pressInMain(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(controls(main).txtAmbRoomTemp, key, modifiers);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication();
+        QVERIFY(folder.isValid());
+        watcher.setInterval(5);
+        connect(&watcher, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            seen.append({box->windowTitle(), box->text(), box->icon()});
+            QAbstractButton *button = box->button(answer);
+            if (!button)
+                button = box->button(QMessageBox::Ok);
+            if (!button)
+                button = box->defaultButton();
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        watcher.start();
+    }
+    void init()
+    {
+        seen.clear();
+        answer = QMessageBox::Ok;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void cleanup()
+    {
+        unloadAllWindows(main);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QLocale>("typedIn");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("mass");
+        QTest::addColumn<QLocale>("openedIn");
+        QTest::addColumn<QStringList>("opened");
+        QTest::addColumn<QString>("openedMass");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+        const QStringList worked{"60", "80", "75", "2"};
+        QTest::newRow("worked example with Henssge")
+            << english << worked << "70" << english << worked << "70";
+        QTest::newRow("one reading with Henssge only")
+            << english << QStringList{"60", "80", "", ""} << "70" << english
+            << QStringList{"60", "80", "", ""} << "70";
+        QTest::newRow("decimals typed in German open in English")
+            << german << QStringList{"60,5", "80,2", "75,1", "2,5"} << "70,5" << english
+            << QStringList{"60.5", "80.2", "75.1", "2.5"} << "70.5";
+        QTest::newRow("Arabic-Indic decimals open in English")
+            << arabic
+            << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0662",
+                           "\u0667\u0665\u066B\u0661", "\u0662"}
+            << "\u0667\u0660" << english << QStringList{"60.5", "80.2", "75.1", "2"} << "70";
+        const QString huge = QStringLiteral("1") + QString(301, '0');
+        QTest::newRow("a 302-digit entry stays whole")
+            << english << QStringList{huge, "80", "75", "2"} << QString() << english
+            << QStringList{huge, "80", "75", "2"} << QString();
+    }
+    void roundTrip()
+    {
+        QFETCH(QLocale, typedIn);
+        QFETCH(QStringList, entries);
+        QFETCH(QString, mass);
+        QFETCH(QLocale, openedIn);
+        QFETCH(QStringList, opened);
+        QFETCH(QString, openedMass);
+        QLocale::setDefault(typedIn);
+        typeCase(entries, mass);
+        const Shown before = shown(main);
+        QFile::remove(path("round.quorrel"));
+        saveAs(path("round.quorrel"));
+        QCOMPARE(title(), "round.quorrel[*] - Quorrel Estimator - Halbrook");
+        QVERIFY(!main->isWindowModified());
+        const int messagesWhenTyped = seen.size();
+
+        restart(openedIn);
+        QVERIFY(main->openCase(path("round.quorrel")));
+        QCOMPARE(seen.size(), messagesWhenTyped); // nothing changed, nothing said
+        QVERIFY(!main->isWindowModified());
+        QCOMPARE(title(), "round.quorrel[*] - Quorrel Estimator - Halbrook");
+        // The Henssge window, opened now, shows the case's choice.
+        if (!mass.isEmpty())
+            pressInMain(Qt::Key_H, Qt::ControlModifier);
+        const Shown after = shown(main);
+        QCOMPARE(after.boxes, opened);
+        QCOMPARE(after.timeFound, before.timeFound);
+        QCOMPARE(after.timeOfDeath, before.timeOfDeath);
+        QCOMPARE(after.mass, openedMass);
+        QCOMPARE(after.henssgeResult.isEmpty(), before.henssgeResult.isEmpty());
+        if (typedIn == openedIn) {
+            QCOMPARE(after.sentence, before.sentence);
+            QCOMPARE(after.henssgeResult, before.henssgeResult);
+        }
+    }
+
+    // An open Henssge window takes the opened case's choice, and a new
+    // case's none.
+    void openHenssgeWindowFollowsTheCase()
+    {
+        typeCase({"60", "80", "75", "2"}, "70");
+        QFile::remove(path("henssge.quorrel"));
+        saveAs(path("henssge.quorrel"));
+        frmHenssge *henssge = loadedHenssgeForm();
+        QVERIFY(henssge);
+        controls(main).mnuNewCase->trigger();
+        QCOMPARE(henssge->txtMass->text(), QString());
+        QVERIFY(henssge->lblResult->isHidden());
+        QCOMPARE(title(), "Quorrel Estimator - Halbrook");
+        QVERIFY(main->openCase(path("henssge.quorrel")));
+        QCOMPARE(henssge->txtMass->text(), "70");
+        QVERIFY(!henssge->lblResult->isHidden());
+    }
+
+    void badFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("not JSON")
+            << QByteArray("hello")
+            << "bad.quorrel is not a Quorrel case: it is not JSON (line 1, "
+               "column 1: illegal value).\n\nThe case on screen is as it was.";
+        QTest::newRow("newer version")
+            << QByteArray("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 7, "
+                          "\"writtenBy\": \"Quorrel 9.0\"}")
+            << "bad.quorrel was saved by Quorrel 9.0 in case format 7; this Quorrel reads case "
+               "format 1 and earlier. Open it with a later Quorrel.\n\nThe case on screen is as "
+               "it was.";
+    }
+    void badFileChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, says);
+        typeCase({"60", "80", "75", "2"}, QString());
+        QFile::remove(path("good.quorrel"));
+        saveAs(path("good.quorrel"));
+        QTest::keyClicks(controls(main).txtCorpseTime, "5");
+        const Shown before = shown(main);
+        QFile bad(path("bad.quorrel"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(bytes);
+        bad.close();
+        QVERIFY(!main->openCase(bad.fileName()));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, "Case Not Opened");
+        QCOMPARE(seen[0].text, QDir::toNativeSeparators(folder.path()) + QDir::separator() + says);
+        const Shown after = shown(main);
+        QCOMPARE(after.boxes, before.boxes);
+        QCOMPARE(after.timeOfDeath, before.timeOfDeath);
+        QCOMPARE(title(), "good.quorrel[*] - Quorrel Estimator - Halbrook");
+        QVERIFY(main->isWindowModified());
+    }
+
+    // A later Quorrel that mended a method shows the new estimate and says
+    // so, naming both.
+    void changedEstimateIsNamed()
+    {
+        typeCase({"60", "80", "75", "2"}, QString());
+        QFile::remove(path("mended.quorrel"));
+        saveAs(path("mended.quorrel"));
+        QFile file(path("mended.quorrel"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QJsonArray results = root.value("results").toArray();
+        QJsonObject newton = results.at(0).toObject();
+        newton.insert("hoursBeforeDiscovery", 5.0);
+        newton.insert("sentence", "An older sentence.");
+        results.replace(0, newton);
+        root.insert("results", results);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+        const QString sentence = controls(main).txtTimeDead->toolTip();
+        restart(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(main->openCase(path("mended.quorrel")));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, "Estimates Changed");
+        QCOMPARE(seen[0].text,
+                 "The estimates made again from the entries in mended.quorrel differ from those "
+                 "saved with it; this version of Quorrel shows the new ones.\n\nNewton's law of "
+                 "cooling: saved \u201CAn older sentence.\u201D; now \u201C" +
+                     sentence + "\u201D");
+        QCOMPARE(controls(main).txtTimeDead->text(), "7:25:44 PM");
+    }
+
+    void unsavedChanges_data()
+    {
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("inFile"); // the room temperature the file holds after
+        QTest::newRow("an edit, then close asks; Discard closes")
+            << true << true << int(QMessageBox::Discard) << true << true << "60";
+        QTest::newRow("Cancel keeps the window and the edit")
+            << true << true << int(QMessageBox::Cancel) << true << false << "60";
+        QTest::newRow("Save writes the edit, then closes")
+            << true << true << int(QMessageBox::Save) << true << true << "61";
+        QTest::newRow("a saved case closes without asking")
+            << true << false << int(QMessageBox::Cancel) << false << true << "60";
+        QTest::newRow("a case never saved closes without asking")
+            << false << true << int(QMessageBox::Cancel) << false << true << QString();
+    }
+    void unsavedChanges()
+    {
+        QFETCH(bool, withFile);
+        QFETCH(bool, edited);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, closed);
+        QFETCH(QString, inFile);
+        typeCase({"60", "80", "75", "2"}, QString());
+        const QString file = path("unsaved.quorrel");
+        QFile::remove(file);
+        if (withFile)
+            saveAs(file);
+        if (edited) {
+            controls(main).txtAmbRoomTemp->setFocus();
+            controls(main).txtAmbRoomTemp->selectAll();
+            QTest::keyClicks(controls(main).txtAmbRoomTemp, "61");
+            QCOMPARE(main->isWindowModified(), withFile);
+        }
+        this->answer = QMessageBox::StandardButton(answer);
+        QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
+        // Escape, as a person closes the program from the keyboard.
+        pressInMain(Qt::Key_Escape, Qt::NoModifier);
+        QCOMPARE(seen.size(), asked ? 1 : 0);
+        if (asked)
+            QCOMPARE(seen[0].text, "The case in unsaved.quorrel has changes that are not saved. "
+                                   "Save them?");
+        QTRY_COMPARE(ended.size(), closed ? 1 : 0);
+        if (!closed) {
+            QCOMPARE(controls(main).txtAmbRoomTemp->text(), "61");
+            QVERIFY(main->isVisible());
+        }
+        if (!inFile.isEmpty()) {
+            const CaseFileRead read = loadCaseFile(file);
+            QVERIFY(read.file);
+            QCOMPARE(read.file->entries.room, inFile);
+        }
+    }
+
+    // New with changes to a case file asks first; Cancel keeps the case.
+    void newCaseAsksFirst()
+    {
+        typeCase({"60", "80", "75", "2"}, QString());
+        QFile::remove(path("new.quorrel"));
+        saveAs(path("new.quorrel"));
+        QTest::keyClicks(controls(main).txtCorpseTime, "5");
+        answer = QMessageBox::Cancel;
+        pressInMain(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(controls(main).txtCorpseTime->text(), "25");
+        seen.clear();
+        answer = QMessageBox::Discard;
+        pressInMain(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(controls(main).txtCorpseTime->text(), QString());
+        QCOMPARE(title(), "Quorrel Estimator - Halbrook");
+    }
+
+    // Ctrl+S saves a case that has a file at once, from the curve window too.
+    void ctrlSSavesTheCase()
+    {
+        typeCase({"60", "80", "75", "2"}, QString());
+        QFile::remove(path("ctrl.quorrel"));
+        saveAs(path("ctrl.quorrel"));
+        controls(main).txtAmbRoomTemp->setFocus();
+        controls(main).txtAmbRoomTemp->selectAll();
+        QTest::keyClicks(controls(main).txtAmbRoomTemp, "59");
+        pressInMain(Qt::Key_G, Qt::ControlModifier);
+        frmCoolingCurve *curve = loadedCurveForm();
+        QVERIFY(curve);
+        QVERIFY(QTest::qWaitForWindowActive(curve));
+        QTest::keyClick(curve->picCurve, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!main->isWindowModified());
+        QCOMPARE(loadCaseFile(path("ctrl.quorrel")).file->entries.room, "59");
+        QVERIFY(seen.isEmpty());
+    }
+};
+
+QTEST_MAIN(CaseFileWindowsTest)
+#include "casefilewindows_test.moc"

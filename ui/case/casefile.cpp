@@ -1,0 +1,587 @@
+#include "casefile.h"
+
+#include "clock.h"
+#include "henssgetext.h"
+#include "newtontext.h"
+#include "wording.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QLocale>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+// The members' names. The first two sort before every other, so that a
+// file written here starts with them and the desktop can tell a case by
+// its first line.
+const QString kFormat = QStringLiteral("caseFormat");
+const QString kVersion = QStringLiteral("caseFormatVersion");
+const QString kWrittenBy = QStringLiteral("writtenBy");
+const QString kSavedAt = QStringLiteral("savedAt");
+const QString kLocale = QStringLiteral("locale");
+const QString kEntries = QStringLiteral("entries");
+const QString kHenssge = QStringLiteral("henssge");
+const QString kResults = QStringLiteral("results");
+
+const QString kTimeFound = QStringLiteral("timeFound");
+const QString kRoom = QStringLiteral("roomTemperature");
+const QString kBody = QStringLiteral("bodyTemperature");
+const QString kSecondBody = QStringLiteral("secondBodyTemperature");
+const QString kHoursBetween = QStringLiteral("hoursBetweenReadings");
+
+const QString kMass = QStringLiteral("mass");
+const QString kMassUnit = QStringLiteral("massUnit");
+const QString kCondition = QStringLiteral("condition");
+const QString kFactor = QStringLiteral("factor");
+const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
+
+const QString kUnbounded = QStringLiteral("unbounded");
+
+QJsonValue spreadValue(const std::optional<double> &spread)
+{
+    if (!spread || std::isnan(*spread))
+        return QJsonValue(QJsonValue::Undefined);
+    // JSON has no infinity.
+    if (std::isinf(*spread))
+        return kUnbounded;
+    return *spread;
+}
+
+QString typeName(const QJsonValue &value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return QStringLiteral("true or false");
+    case QJsonValue::Double:
+        return QStringLiteral("a number");
+    case QJsonValue::String:
+        return QStringLiteral("text");
+    case QJsonValue::Array:
+        return QStringLiteral("a list");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("missing");
+}
+
+// Reads members of the right type, and words the first that is not.
+class Members
+{
+public:
+    QString problem;
+
+    // Text where given; an absent member is empty, as an untouched box is.
+    QString text(const QJsonObject &object, const QString &name, const QString &where)
+    {
+        const QJsonValue value = object.value(name);
+        if (value.isUndefined())
+            return QString();
+        if (!value.isString())
+            wrong(where, name, QStringLiteral("text"), value);
+        return value.toString();
+    }
+    bool flag(const QJsonObject &object, const QString &name, const QString &where)
+    {
+        const QJsonValue value = object.value(name);
+        if (value.isUndefined())
+            return false;
+        if (!value.isBool())
+            wrong(where, name, QStringLiteral("true or false"), value);
+        return value.toBool();
+    }
+    QJsonObject object(const QJsonObject &parent, const QString &name, const QString &where)
+    {
+        const QJsonValue value = parent.value(name);
+        if (!value.isUndefined() && !value.isObject())
+            wrong(where, name, QStringLiteral("an object"), value);
+        return value.toObject();
+    }
+    double number(const QJsonObject &object, const QString &name, const QString &where)
+    {
+        const QJsonValue value = object.value(name);
+        if (!value.isDouble())
+            wrong(where, name, QStringLiteral("a number"), value);
+        return value.toDouble();
+    }
+
+    void wrong(const QString &where, const QString &name, const QString &should,
+               const QJsonValue &value)
+    {
+        if (problem.isEmpty())
+            problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3, "
+                                     "but it is %4")
+                          .arg(where.isEmpty() ? QString() : where + QStringLiteral(" \u203A "),
+                               name, should, typeName(value));
+    }
+    void wrongValue(const QString &where, const QString &name, const QString &should)
+    {
+        if (problem.isEmpty())
+            problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3")
+                          .arg(where.isEmpty() ? QString() : where + QStringLiteral(" \u203A "),
+                               name, should);
+    }
+};
+
+QString quoted(const QString &name)
+{
+    return '"' + name + '"';
+}
+
+// Line and column, counted from 1, of a byte offset into UTF-8 text; the
+// column counts characters, as an editor does.
+std::pair<int, int> lineAndColumn(const QByteArray &bytes, qsizetype offset)
+{
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    int line = 1;
+    int column = 1;
+    for (qsizetype i = 0; i < offset; ++i) {
+        const auto c = static_cast<unsigned char>(bytes.at(i));
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+bool isDigitZero(const QString &text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return codes.size() == 1 && QChar::digitValue(char32_t(codes.at(0))) == 0;
+}
+
+NumberLocale readLocale(Members &members, const QJsonObject &locale, QString *name)
+{
+    const QString where = quoted(kLocale);
+    *name = members.text(locale, QStringLiteral("name"), where);
+    NumberLocale separators;
+    const QString point = members.text(locale, QStringLiteral("decimalPoint"), where);
+    const QString group = members.text(locale, QStringLiteral("groupSeparator"), where);
+    const QString zero = members.text(locale, QStringLiteral("zeroDigit"), where);
+    if (!members.problem.isEmpty())
+        return separators;
+    // A file without them was typed with the common separators.
+    if (!point.isEmpty())
+        separators.decimalPoint = point.toStdString();
+    if (locale.contains(QStringLiteral("groupSeparator")))
+        separators.groupSeparator = group.toStdString();
+    if (!zero.isEmpty()) {
+        if (!isDigitZero(zero))
+            members.wrongValue(where, QStringLiteral("zeroDigit"), QStringLiteral("a digit zero"));
+        separators.zeroDigit = zero.toStdString();
+    }
+    return separators;
+}
+
+QJsonObject localeObject(const CaseFile &file)
+{
+    return {{QStringLiteral("name"), file.localeName},
+            {QStringLiteral("decimalPoint"), QString::fromStdString(file.locale.decimalPoint)},
+            {QStringLiteral("groupSeparator"), QString::fromStdString(file.locale.groupSeparator)},
+            {QStringLiteral("zeroDigit"), QString::fromStdString(file.locale.zeroDigit)}};
+}
+
+bool sameLocale(const NumberLocale &a, const NumberLocale &b)
+{
+    return a.decimalPoint == b.decimalPoint && a.groupSeparator == b.groupSeparator &&
+           a.zeroDigit == b.zeroDigit;
+}
+
+// The number text rewritten: a sign, digits with group separators, the
+// decimal point and digits, then an exponent as it stood.
+std::string rewritten(std::string_view ascii, const NumberLocale &from, const NumberLocale &to,
+                      bool groups)
+{
+    std::string_view fromGroup = from.groupSeparator;
+    if (fromGroup == from.decimalPoint)
+        fromGroup = {};
+    std::string toGroup = groups ? to.groupSeparator : std::string();
+    if (toGroup == to.decimalPoint)
+        toGroup.clear();
+    std::string out;
+    if (!ascii.empty() && (ascii[0] == '+' || ascii[0] == '-')) {
+        out.push_back(ascii[0]);
+        ascii.remove_prefix(1);
+    }
+    while (!ascii.empty()) {
+        if (ascii[0] >= '0' && ascii[0] <= '9') {
+            out.push_back(ascii[0]);
+            ascii.remove_prefix(1);
+        } else if (!fromGroup.empty() && ascii.starts_with(fromGroup)) {
+            out += toGroup;
+            ascii.remove_prefix(fromGroup.size());
+        } else {
+            break;
+        }
+    }
+    if (!from.decimalPoint.empty() && ascii.starts_with(from.decimalPoint)) {
+        out += to.decimalPoint;
+        ascii.remove_prefix(from.decimalPoint.size());
+    }
+    out += ascii;
+    return out;
+}
+
+// ASCII digits in another locale's own digit set.
+std::string inDigitsOf(const std::string &ascii, const NumberLocale &locale)
+{
+    const QString zero = QString::fromStdString(locale.zeroDigit);
+    if (!isDigitZero(zero) || zero == QLatin1String("0"))
+        return ascii;
+    const char32_t zeroCode = zero.toUcs4().at(0);
+    QString out;
+    for (const char c : ascii) {
+        if (c >= '0' && c <= '9') {
+            const char32_t code = zeroCode + char32_t(c - '0');
+            out += QString::fromUcs4(&code, 1);
+        } else {
+            out += QLatin1Char(c);
+        }
+    }
+    return out.toStdString();
+}
+
+// Whether a recomputed estimate shows another time or interval than the
+// saved one, to the second.
+bool differs(double saved, double now)
+{
+    if (saved == now)
+        return false;
+    if (!std::isfinite(saved) || !std::isfinite(now))
+        return true;
+    return std::fabs(saved - now) > std::max(0.5 / 3600.0, 1e-12 * std::fabs(saved));
+}
+
+bool spreadDiffers(const std::optional<double> &saved, const std::optional<double> &now)
+{
+    if (saved.has_value() != now.has_value())
+        return true;
+    return saved && differs(*saved, *now);
+}
+
+QString readProblem(const QString &path, const QString &reason)
+{
+    // Qt names the file in some reasons; the message names it already.
+    QString why = reason;
+    why.replace(path, QStringLiteral("the file"));
+    return QStringLiteral("could not be read: ") + why;
+}
+
+} // namespace
+
+CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> &record,
+                    const QString &writtenBy, const QDateTime &savedAt)
+{
+    CaseFile file;
+    file.writtenBy = writtenBy;
+    file.savedAt = savedAt.toOffsetFromUtc(savedAt.offsetFromUtc()).toString(Qt::ISODate);
+    file.localeName = QLocale().name();
+    file.locale = userNumberLocale();
+    file.entries = entries;
+    if (record) {
+        file.henssge = henssgeChoiceOf(*record);
+        for (const MethodRecord &method : record->methods)
+            file.results.append({method.key, method.name, clockText(method.deathAt),
+                                 method.result.hoursSinceDeath, method.result.spreadHours,
+                                 method.sentence, method.notes});
+    }
+    return file;
+}
+
+QByteArray writeCaseFile(const CaseFile &file)
+{
+    QJsonObject entries{{kRoom, file.entries.room},
+                        {kBody, file.entries.body},
+                        {kSecondBody, file.entries.secondBody},
+                        {kHoursBetween, file.entries.hoursBetween}};
+    if (file.entries.foundAt)
+        entries.insert(kTimeFound, QString::fromStdString(formatClockTime(*file.entries.foundAt)));
+
+    QJsonArray results;
+    for (const SavedResult &saved : file.results) {
+        QJsonObject result{{QStringLiteral("method"), saved.method},
+                           {QStringLiteral("name"), saved.name},
+                           {QStringLiteral("timeOfDeath"), saved.timeOfDeath},
+                           {QStringLiteral("hoursBeforeDiscovery"), saved.hoursBeforeDiscovery},
+                           {QStringLiteral("sentence"), saved.sentence},
+                           {QStringLiteral("notes"), QJsonArray::fromStringList(saved.notes)}};
+        const QJsonValue spread = spreadValue(saved.spreadHours);
+        if (!spread.isUndefined())
+            result.insert(QStringLiteral("spreadHours"), spread);
+        results.append(result);
+    }
+
+    QJsonObject root = file.later;
+    root.insert(kFormat, kCaseFormatName);
+    root.insert(kVersion, file.formatVersion);
+    root.insert(kWrittenBy, file.writtenBy);
+    root.insert(kSavedAt, file.savedAt);
+    root.insert(kLocale, localeObject(file));
+    root.insert(kEntries, entries);
+    if (file.henssge)
+        root.insert(kHenssge, QJsonObject{{kMass, file.henssge->mass},
+                                          {kMassUnit, file.henssge->pounds ? QStringLiteral("lb")
+                                                                           : QStringLiteral("kg")},
+                                          {kCondition, file.henssge->condition},
+                                          {kFactor, file.henssge->factor},
+                                          {kFactorForThisMass, file.henssge->factorForThisMass}});
+    root.insert(kResults, results);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+CaseFileRead readCaseFile(const QByteArray &bytes)
+{
+    if (bytes.size() > kCaseFileMaxBytes)
+        return {std::nullopt, QStringLiteral("is larger than a case file can be (1 MB)")};
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        // Qt's offset lies just past the character it could not take, or at
+        // the end where the text stopped short.
+        const qsizetype at = error.offset < bytes.size() ? error.offset - 1 : error.offset;
+        const auto [line, column] = lineAndColumn(bytes, at);
+        return {std::nullopt,
+                QStringLiteral("is not a Quorrel case: it is not JSON (line %1, column %2: %3)")
+                    .arg(line)
+                    .arg(column)
+                    .arg(error.errorString())};
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(kFormat) != QJsonValue(kCaseFormatName))
+        return {std::nullopt, QStringLiteral("is not a Quorrel case: it is JSON without %1: %2")
+                                  .arg(quoted(kFormat), quoted(kCaseFormatName))};
+
+    Members members;
+    CaseFile file;
+    const QJsonValue version = root.value(kVersion);
+    const double number = version.toDouble();
+    if (!version.isDouble() || number < 1 || number != std::floor(number)) {
+        members.wrongValue(QString(), kVersion, QStringLiteral("a whole number from 1"));
+        return {std::nullopt, members.problem};
+    }
+    file.writtenBy = members.text(root, kWrittenBy, QString());
+    if (number > kCaseFormatVersion) {
+        const QString by =
+            file.writtenBy.isEmpty() ? QStringLiteral("a later Quorrel") : file.writtenBy;
+        return {std::nullopt,
+                QStringLiteral("was saved by %1 in case format %2; this Quorrel reads case "
+                               "format %3 and earlier. Open it with a later Quorrel")
+                    .arg(by, QString::number(number, 'f', 0), QString::number(kCaseFormatVersion))};
+    }
+    file.formatVersion = static_cast<int>(number);
+    file.savedAt = members.text(root, kSavedAt, QString());
+    file.locale = readLocale(members, members.object(root, kLocale, QString()), &file.localeName);
+
+    const QJsonObject entries = members.object(root, kEntries, QString());
+    const QString inEntries = quoted(kEntries);
+    const QString found = members.text(entries, kTimeFound, inEntries);
+    if (!found.isEmpty()) {
+        file.entries.foundAt = parseClockTime(found.toStdString());
+        if (!file.entries.foundAt)
+            members.wrongValue(inEntries, kTimeFound,
+                               QStringLiteral("a time of day such as \"12:00:00 AM\""));
+    }
+    file.entries.room = members.text(entries, kRoom, inEntries);
+    file.entries.body = members.text(entries, kBody, inEntries);
+    file.entries.secondBody = members.text(entries, kSecondBody, inEntries);
+    file.entries.hoursBetween = members.text(entries, kHoursBetween, inEntries);
+
+    if (root.contains(kHenssge)) {
+        const QJsonObject henssge = members.object(root, kHenssge, QString());
+        const QString inHenssge = quoted(kHenssge);
+        HenssgeChoice choice;
+        choice.mass = members.text(henssge, kMass, inHenssge);
+        const QString unit = members.text(henssge, kMassUnit, inHenssge);
+        if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
+            members.wrongValue(inHenssge, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
+        choice.pounds = unit == QLatin1String("lb");
+        choice.condition = members.text(henssge, kCondition, inHenssge);
+        choice.factor = members.text(henssge, kFactor, inHenssge);
+        choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, inHenssge);
+        file.henssge = choice;
+    }
+
+    const QJsonValue results = root.value(kResults);
+    if (!results.isUndefined() && !results.isArray())
+        members.wrong(QString(), kResults, QStringLiteral("a list"), results);
+    const QJsonArray list = results.toArray();
+    for (qsizetype i = 0; i < list.size() && members.problem.isEmpty(); ++i) {
+        const QString where = quoted(kResults) + QStringLiteral(" \u203A %1").arg(i + 1);
+        if (!list.at(i).isObject()) {
+            members.wrong(quoted(kResults), QString::number(i + 1), QStringLiteral("an object"),
+                          list.at(i));
+            break;
+        }
+        const QJsonObject result = list.at(i).toObject();
+        SavedResult saved;
+        saved.method = members.text(result, QStringLiteral("method"), where);
+        saved.name = members.text(result, QStringLiteral("name"), where);
+        saved.timeOfDeath = members.text(result, QStringLiteral("timeOfDeath"), where);
+        saved.hoursBeforeDiscovery =
+            members.number(result, QStringLiteral("hoursBeforeDiscovery"), where);
+        const QJsonValue spread = result.value(QStringLiteral("spreadHours"));
+        if (spread == QJsonValue(kUnbounded))
+            saved.spreadHours = std::numeric_limits<double>::infinity();
+        else if (spread.isDouble())
+            saved.spreadHours = spread.toDouble();
+        else if (!spread.isUndefined())
+            members.wrong(where, QStringLiteral("spreadHours"),
+                          QStringLiteral("a number or \"unbounded\""), spread);
+        saved.sentence = members.text(result, QStringLiteral("sentence"), where);
+        const QJsonValue notes = result.value(QStringLiteral("notes"));
+        if (!notes.isUndefined() && !notes.isArray())
+            members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), notes);
+        for (const QJsonValue &note : notes.toArray()) {
+            if (!note.isString())
+                members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"),
+                              note);
+            saved.notes.append(note.toString());
+        }
+        file.results.append(saved);
+    }
+    if (!members.problem.isEmpty())
+        return {std::nullopt, members.problem};
+
+    const QStringList known{kFormat, kVersion, kWrittenBy, kSavedAt,
+                            kLocale, kEntries, kHenssge,   kResults};
+    for (auto it = root.begin(); it != root.end(); ++it)
+        if (!known.contains(it.key()))
+            file.later.insert(it.key(), it.value());
+    return {file, QString()};
+}
+
+QString retypedNumber(const QString &typed, const NumberLocale &from, const NumberLocale &to)
+{
+    const std::string utf8 = typed.toStdString();
+    const Result<double> value = localeToDouble(utf8, from);
+    if (!value || sameLocale(from, to))
+        return typed;
+    const std::string ascii =
+        QString::fromStdString(withAsciiDigits(utf8, from)).trimmed().toStdString();
+    // Written in the locale's own digits, it is written in the reader's.
+    const bool ownDigits = withAsciiDigits(utf8, from) != utf8;
+    for (const bool groups : {true, false}) {
+        std::string text = rewritten(ascii, from, to, groups);
+        if (ownDigits)
+            text = inDigitsOf(text, to);
+        const Result<double> again = localeToDouble(text, to);
+        if (again && *again == *value)
+            return QString::fromStdString(text);
+    }
+    return typed;
+}
+
+CaseEntries entriesFor(const CaseFile &file, const NumberLocale &reader)
+{
+    CaseEntries entries = file.entries;
+    for (QString *typed :
+         {&entries.room, &entries.body, &entries.secondBody, &entries.hoursBetween})
+        *typed = retypedNumber(*typed, file.locale, reader);
+    return entries;
+}
+
+std::optional<HenssgeChoice> henssgeChoiceFor(const CaseFile &file, const NumberLocale &reader)
+{
+    if (!file.henssge)
+        return std::nullopt;
+    HenssgeChoice choice = *file.henssge;
+    choice.mass = retypedNumber(choice.mass, file.locale, reader);
+    choice.factor = retypedNumber(choice.factor, file.locale, reader);
+    // A row of the table is named with its factor in the locale it was
+    // picked in.
+    for (const HenssgeCondition &condition : henssgeConditions())
+        if (choice.condition.startsWith(condition.name + QStringLiteral(": ")))
+            choice.condition = conditionItem(condition);
+    return choice;
+}
+
+QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record)
+{
+    QStringList changed;
+    for (const SavedResult &saved : file.results) {
+        const MethodRecord *now = record ? record->method(saved.method) : nullptr;
+        if (now && !differs(saved.hoursBeforeDiscovery, now->result.hoursSinceDeath) &&
+            !spreadDiffers(saved.spreadHours, now->result.spreadHours))
+            continue;
+        const QString name = saved.name.isEmpty() ? saved.method : saved.name;
+        changed.append(now ? QStringLiteral("%1: saved \u201C%2\u201D; now \u201C%3\u201D")
+                                 .arg(name, saved.sentence, now->sentence)
+                           : QStringLiteral("%1: saved \u201C%2\u201D; now no estimate")
+                                 .arg(name, saved.sentence));
+    }
+    return changed;
+}
+
+CaseFileRead loadCaseFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {std::nullopt, QStringLiteral("is a folder, not a case file")};
+    // A named pipe would keep the program waiting for a writer, a device
+    // for ever.
+    if (info.exists() && !info.isFile())
+        return {std::nullopt, QStringLiteral("is a pipe or a device, not a case file")};
+    if (info.exists() && info.size() > kCaseFileMaxBytes)
+        return {std::nullopt, QStringLiteral("is %1 bytes, larger than a case file can be (1 MB)")
+                                  .arg(wholeNumber(double(info.size())))};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, readProblem(path, file.errorString())};
+    // The size again as read: the file may have grown since, or be a pipe.
+    const QByteArray bytes = file.read(kCaseFileMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, readProblem(path, file.errorString())};
+    if (bytes.size() > kCaseFileMaxBytes)
+        return {std::nullopt, QStringLiteral("is larger than a case file can be (1 MB)")};
+    return readCaseFile(bytes);
+}
+
+QString saveCaseFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered: a buffered write that the disk takes in part fails on the
+    // flush with no reason given; written directly, the rest is tried again
+    // and fails with the system's reason ("No space left on device").
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    const auto failed = [&file] {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    };
+    // As for the case sheet: a write the disk takes in part returns short
+    // with no error, and a failed flush does not stop commit(), so every
+    // byte is counted and the flush checked before the file takes its name.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return failed();
+        done += written;
+    }
+    if (!file.flush())
+        return failed();
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+} // namespace quorrel::ui
