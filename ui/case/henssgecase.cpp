@@ -151,6 +151,8 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
     joined.methods.append(henssge);
+    // What was made from the case before is made again from this one.
+    carryRemade(joined, current);
     return {HenssgeProblem::None, roomF, bodyF, joined};
 }
 
@@ -170,6 +172,8 @@ CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord
 {
     if (!before)
         return calculated;
+    // What was made from the case before is made again from this one.
+    carryRemade(calculated, before);
     const MethodRecord *henssge = before->method(kHenssgeKey);
     const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*before);
     if (!henssge || !choice)
