@@ -73,6 +73,9 @@ void frmQuorrelEstimator::createMenuBar()
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
     mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // Not "&Signs": S is the case sheet's.
+    mnuSigns = estimate->addAction(QStringLiteral("Signs of &Death\u2026"));
+    mnuSigns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuSaveCaseSheet = estimate->addAction(QStringLiteral("&Save Case Sheet as PDF\u2026"));
     mnuSaveCaseSheet->setShortcut(QKeySequence::Save);
     mnuPrintCaseSheet = estimate->addAction(QStringLiteral("&Print Case Sheet\u2026"));
@@ -89,6 +92,7 @@ void frmQuorrelEstimator::createMenuBar()
     const std::pair<QAction *, const char *> actions[] = {
         {mnuCoolingCurve, "mnuCoolingCurve"},
         {mnuHenssge, "mnuHenssge"},
+        {mnuSigns, "mnuSigns"},
         {mnuSaveCaseSheet, "mnuSaveCaseSheet"},
         {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
         {mnuExit, "mnuExit"},
@@ -216,6 +220,7 @@ void frmQuorrelEstimator::connectHandlers()
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
     connect(mnuHenssge, &QAction::triggered, this, &frmQuorrelEstimator::mnuHenssge_Click);
+    connect(mnuSigns, &QAction::triggered, this, &frmQuorrelEstimator::mnuSigns_Click);
     connect(mnuSaveCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuSaveCaseSheet_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
@@ -365,6 +370,11 @@ void frmQuorrelEstimator::mnuCoolingCurve_Click()
 void frmQuorrelEstimator::mnuHenssge_Click()
 {
     requestWindow(WindowRequest::Henssge, this);
+}
+
+void frmQuorrelEstimator::mnuSigns_Click()
+{
+    requestWindow(WindowRequest::Signs, this);
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()

@@ -38,6 +38,7 @@ public slots:
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
     void mnuHenssge_Click();
+    void mnuSigns_Click();
     void mnuSaveCaseSheet_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
@@ -61,6 +62,7 @@ private:
     QWidget *clientArea;
     QAction *mnuCoolingCurve;
     QAction *mnuHenssge;
+    QAction *mnuSigns;
     QAction *mnuSaveCaseSheet;
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
