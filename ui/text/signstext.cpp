@@ -274,8 +274,13 @@ QString signNote(DeathSign sign)
     for (const SignRow &row : signsOfDeath()) {
         if (row.sign != sign)
             continue;
-        if (!sources.contains(text(row.source)))
-            sources.append(text(row.source));
+        // A row citing one table among others cites nothing new.
+        const QString source = text(row.source);
+        if (std::none_of(sources.begin(), sources.end(),
+                         [&](const QString &known) { return known.contains(source); })) {
+            sources.removeIf([&](const QString &known) { return source.contains(known); });
+            sources.append(source);
+        }
         if (!row.caveat.empty() && !caveats.contains(text(row.caveat)))
             caveats.append(text(row.caveat));
     }

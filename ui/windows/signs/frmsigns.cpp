@@ -65,7 +65,7 @@ frmSigns::frmSigns()
 {
     setUpWindow("frmSigns", QStringLiteral("Signs of Death - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
-    setFixedClientSize(9600, 8040);
+    setFixedClientSize(9600, 8700);
     createTimes();
     createPicks();
     createResult();
@@ -153,7 +153,13 @@ void frmSigns::createResult()
     Line1 = new Line(120, 5460, 9480, 5460, this);
     Line1->setObjectName(QStringLiteral("Line1"));
     lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), kHint);
-    lblEvidence = place<QLabel>(this, "lblEvidence", twips(120, 6330, 9360, 1200));
+    scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1800));
+    scrEvidence->setFocusPolicy(Qt::NoFocus);
+    scrEvidence->setWidgetResizable(true);
+    scrEvidence->setFrameShape(QFrame::NoFrame);
+    lblEvidence = new QLabel;
+    lblEvidence->setObjectName(QStringLiteral("lblEvidence"));
+    scrEvidence->setWidget(lblEvidence);
     for (QLabel *line : {lblResult, lblEvidence}) {
         line->setTextFormat(Qt::PlainText);
         line->setWordWrap(true);
@@ -166,7 +172,7 @@ void frmSigns::createResult()
     small.setPointSizeF(7.5);
     lblEvidence->setFont(small);
     cmdClose =
-        placeFaceButton(this, "cmdClose", twips(8265, 7590, 1215, 335), QStringLiteral("Close"));
+        placeFaceButton(this, "cmdClose", twips(8265, 8250, 1215, 335), QStringLiteral("Close"));
 }
 
 void frmSigns::setUpTabOrder()
@@ -287,7 +293,7 @@ void frmSigns::showCase()
     const MethodRecord *signs = record ? record->method(kSignsKey) : nullptr;
     lblResult->setText(signs ? signs->sentence : kHint);
     lblEvidence->setText(signs ? signs->notes.join('\n') : QString());
-    lblEvidence->setVisible(signs);
+    scrEvidence->setVisible(signs);
 }
 
 } // namespace quorrel::ui

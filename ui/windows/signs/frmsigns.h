@@ -40,6 +40,8 @@ public:
     QPushButton *cmdCombine;
     Line *Line1;
     QLabel *lblResult;
+    // One line a piece of evidence, as many as were entered.
+    QScrollArea *scrEvidence;
     QLabel *lblEvidence;
     QPushButton *cmdClose;
 
