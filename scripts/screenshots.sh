@@ -111,7 +111,17 @@ import -window "$sid" docs/signs-window.png
 xdotool key Escape
 xdotool windowfocus --sync "$wid"
 shoot_curve docs/cooling-curve-signs.png
+
+# The nomogram again with the entries uncertain by the ± it offers.
+xdotool key ctrl+h
+xdotool windowfocus --sync "$hid"
+xdotool key alt+u
+sleep 0.3
+xdotool key Return
+sleep 0.5
+import -window "$hid" docs/henssge-uncertain.png
+xdotool key Escape
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
   "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
-  "docs/signs-window.png, docs/cooling-curve-signs.png"
+  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/henssge-uncertain.png"
