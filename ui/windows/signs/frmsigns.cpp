@@ -124,9 +124,18 @@ void frmSigns::createPicks()
         for (std::size_t row = 0; row < table.size(); ++row)
             if (table[row].sign == sign)
                 pick->addItem(pickItem(table[row]), int(row));
-        pick->setAccessibleName(signName(sign));
+        // Named after its sign by its label. Orca reads no value of a closed
+        // list, and on Linux Qt names a list by its current pick, so the
+        // pick also leads its description, heard on reaching the list and
+        // again when its open list closes; elsewhere the name carries it.
+        const QString signWords = signName(sign);
         const QString note = signNote(sign);
-        pick->setAccessibleDescription(note);
+        const auto sayPick = [pick, signWords, note] {
+            pick->setAccessibleName(signWords + QStringLiteral(": ") + pick->currentText());
+            pick->setAccessibleDescription(pick->currentText() + QStringLiteral(". ") + note);
+        };
+        sayPick();
+        connect(pick, &QComboBox::currentIndexChanged, pick, sayPick);
         pick->setToolTip(note);
         name->setBuddy(pick);
         grid->addWidget(name, line, 0);

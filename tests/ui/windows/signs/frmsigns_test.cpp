@@ -88,17 +88,18 @@ class SignsWindowTest : public QObject, public WindowFixture
     {
         for (const auto &[sign, item] : picks) {
             QComboBox *box = nullptr;
-            for (QComboBox *candidate : w->cboSigns)
-                if (candidate->accessibleName() == sign)
-                    box = candidate;
+            for (qsizetype i = 0; i < w->lblSignNames.size(); ++i)
+                if (w->lblSignNames.at(i)->text() == sign + ':')
+                    box = w->cboSigns.at(i);
             QVERIFY2(box, qPrintable(sign));
             const int at = box->findText(item);
             QVERIFY2(at > 0, qPrintable(item));
             box->setFocus();
             while (box->currentIndex() < at)
                 QTest::keyClick(box, Qt::Key_Down);
-            // The pick says its bound as chosen.
+            // The pick says its bound as chosen, after its sign.
             QCOMPARE(box->currentText(), item);
+            QCOMPARE(box->accessibleName(), sign + QStringLiteral(": ") + item);
         }
     }
 
@@ -352,9 +353,10 @@ private slots:
             press(Qt::Key_Tab);
             QCOMPARE(focused(), next);
         }
-        // Every pick named after its sign.
-        for (QComboBox *pick : w->cboSigns)
-            QVERIFY(!pick->accessibleName().isEmpty());
+        // Every pick named after its sign, "Not examined" until picked.
+        for (qsizetype i = 0; i < w->cboSigns.size(); ++i)
+            QCOMPARE(w->cboSigns.at(i)->accessibleName(),
+                     w->lblSignNames.at(i)->text() + QStringLiteral(" Not examined"));
         pick(w, {{"Rigor present", "Yes: at least 0.5 h"}});
         press(Qt::Key_Escape);
         QTRY_VERIFY(!w->isVisible());
