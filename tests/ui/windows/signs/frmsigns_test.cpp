@@ -2,6 +2,7 @@
 #include "caseholder.h"
 #include "casesheet.h"
 #include "curvelayout.h"
+#include "curvetext.h"
 #include "forms.h"
 #include "frmquorrelestimator.h"
 #include "frmsigns.h"
@@ -321,6 +322,12 @@ private slots:
         QVERIFY2(
             words.contains(QStringLiteral("Combined: 11:30 AM (last seen) to 12:28 PM (nomogram)")),
             qPrintable(words.join('|')));
+
+        // What a screen reader reads for the picture names it too.
+        QVERIFY2(curveSummary(&record).contains(
+                     QStringLiteral("Signs of death combined, cross-hatched between brackets: ") +
+                     kSightingSentence),
+                 qPrintable(curveSummary(&record)));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
