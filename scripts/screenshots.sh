@@ -96,6 +96,32 @@ import -window "$hid" docs/henssge-window.png
 xdotool key Escape
 xdotool windowfocus --sync "$wid"
 shoot_curve docs/cooling-curve-henssge.png
+
+# The signs of death of the worked example, with a last sighting at 11:30 AM
+# the day before, combined; then the curve with all three.
+xdotool key ctrl+d
+sid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Signs of Death - Halbrook$' | head -n 1)
+xdotool windowfocus --sync "$sid"
+xdotool key Tab Tab; xdotool type "11:30 AM"; xdotool key Tab Up
+xdotool key Tab Tab Down Tab Down Down Tab Tab Tab Tab Tab Down
+xdotool key Tab Tab Tab Tab Tab Tab Down Down Down Down
+xdotool key alt+c
+sleep 0.5
+import -window "$sid" docs/signs-window.png
+xdotool key Escape
+xdotool windowfocus --sync "$wid"
+shoot_curve docs/cooling-curve-signs.png
+
+# The nomogram again with the entries uncertain by the ± it offers.
+xdotool key ctrl+h
+xdotool windowfocus --sync "$hid"
+xdotool key alt+u
+sleep 0.3
+xdotool key Return
+sleep 0.5
+import -window "$hid" docs/henssge-uncertain.png
+xdotool key Escape
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
-  "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png"
+  "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
+  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/henssge-uncertain.png"

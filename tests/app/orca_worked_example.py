@@ -197,11 +197,36 @@ try:
          ["Newton's law, solid line: from 98.6", "Henssge's nomogram, dashed line: from "
           f"98.96 {DEG}F at about 9:40 AM the day before discovery"],
          keys=["ctrl+g"], activate=True)
+    xdotool("key", "Escape")  # hides the curve
+    # The signs of death: each pick is named after its sign and says its
+    # bound as it is chosen; Combine takes the keyboard to the sentence.
+    step("Ctrl+D opens the signs of death on the time of the examination",
+         [Title("Signs of Death - Halbrook"), "Examined at:"], keys=["ctrl+d"], activate=True)
+    # A pick's list, opened with Alt+Down, reads each finding with its bound
+    # as the arrow reaches it; Enter chooses it.
+    step("Tab down to the lividity's confluence", ["Lividity confluent"], keys=["Tab"] * 5)
+    step("its list says yes with its bound", ["Yes: at least 1 h"], keys=["alt+Down", "Down"])
+    step("Enter chooses it", ["Yes: at least 1 h"], keys=["Return"])
+    step("Tab to the lividity's maximum", ["Lividity at its maximum"], keys=["Tab"])
+    step("its list says no with its bound", ["No: at most 16 h"],
+         keys=["alt+Down", "Down", "Down"])
+    step("Enter chooses it", ["No: at most 16 h"], keys=["Return"])
+    step("Tab down to rigor at its maximum", ["Rigor at its maximum"], keys=["Tab"] * 5)
+    step("its list says yes with its bound", ["Yes: at least 2 h"], keys=["alt+Down", "Down"])
+    step("Enter chooses it", ["Yes: at least 2 h"], keys=["Return"])
+    step("Tab down to the eyelid", ["Electrical excitability of the eyelid"],
+         keys=["Tab"] * 6)
+    step("its list reaches grade III", ["Grade III: 3.5 to 13 h"], keys=["alt+Down"] + ["Down"] * 4)
+    step("Enter chooses it", ["Grade III: 3.5 to 13 h"], keys=["Return"])
+    step("Alt+C combines and the result is read",
+         ["Died between 11:00 AM and 12:28 PM the day before discovery. Earliest: the eyelid's "
+          "electrical reaction at grade III (3.5 to 13 h before the examination); latest: the "
+          "nomogram's 95 % limit."], keys=["alt+c"])
 finally:
     for what, heard in transcript:
         print(f"{what}: {heard}")
     program.terminate()
     program.wait(10)
 print("PASS: Orca named every box on entry, read the result, the message, the conversion, "
-      "the cooling curve with its cursor, the case sheet's save dialog, Henssge's result and "
-      "both curves")
+      "the cooling curve with its cursor, the case sheet's save dialog, Henssge's result, "
+      "both curves, the signs' picks and their combined result")

@@ -5,7 +5,8 @@ namespace quorrel::ui
 
 void CaseHolder::publish(const CaseRecord &record)
 {
-    m_record = record;
+    // A record made from the others follows what they say now.
+    m_record = remadeFromOthers(record);
     emit changed();
 }
 

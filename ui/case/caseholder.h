@@ -20,6 +20,7 @@ public:
     const std::optional<CaseRecord> &record() const { return m_record; }
     const CaseEntries &entries() const { return m_entries; }
 
+    // Holds the record with every record made from the others made again.
     void publish(const CaseRecord &record);
     void setEntries(const CaseEntries &entries);
     void clear();

@@ -5,6 +5,7 @@
 #include "henssgetext.h"
 #include "newtontext.h"
 #include "numbers.h"
+#include "prudent.h"
 #include "wording.h"
 
 #include <cmath>
@@ -37,6 +38,22 @@ bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double b
     const MethodRecord *newton = record.method(kNewtonKey);
     return newton && record.foundAt == foundAt && newton->result.ambient == room &&
            newton->result.readings.at(0).temperature == body;
+}
+
+const QString kRoomUncertainty = QStringLiteral("Room temperature uncertain by");
+const QString kMassUncertainty = QStringLiteral("Body mass uncertain by");
+const QString kFactorUncertainty = QStringLiteral("Corrective factor uncertain by");
+
+// A ± as typed: empty is none; otherwise a number of 0 or more, no larger
+// than the entry it qualifies.
+std::optional<double> uncertaintyOf(const QString &typed, double value)
+{
+    if (typed.trimmed().isEmpty())
+        return 0.0;
+    const Result<double> pm = number(typed);
+    if (!pm || !std::isfinite(*pm) || *pm < 0 || *pm > std::fabs(value))
+        return std::nullopt;
+    return *pm;
 }
 
 HenssgeOutcome refused(HenssgeProblem problem, double room = 0.0, double body = 0.0)
@@ -115,7 +132,33 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     const HenssgeEstimate &estimate = *result.estimate;
 
     const QString check = secondReadingCheck(entries, input, estimate, mass);
-    const QString sentence = henssgeSentence(foundAt, estimate);
+    QString sentence = henssgeSentence(foundAt, estimate);
+    if (choice.uncertain()) {
+        const std::optional<double> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
+        if (!roomPm)
+            return refused(HenssgeProblem::RoomUncertainty, roomF, bodyF);
+        const std::optional<double> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
+        if (!massPm)
+            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
+        const std::optional<double> factorPm =
+            uncertaintyOf(choice.factorUncertainty, input.factor);
+        if (!factorPm)
+            return refused(HenssgeProblem::FactorUncertainty, roomF, bodyF);
+        // Decided on the decimals typed: 60 ± 20 °F reaches a body at 80 °F.
+        if (const Result<Decimal> roomPmTyped = decimal(choice.roomUncertainty);
+            roomPmTyped && signOfSum({*room, *roomPmTyped, -*body}) >= 0)
+            return refused(HenssgeProblem::RoomRangeReachesBody, roomF, bodyF);
+        const HenssgeUncertainty pm{*roomPm * 5.0 / 9.0,
+                                    TypedMass{*massPm, choice.pounds}.kilograms(), *factorPm};
+        const PrudentResult prudent = prudentHenssge(input, pm);
+        if (!prudent.interval)
+            return refused(prudent.refusal == PrudentRefusal::RoomReachesBody
+                               ? HenssgeProblem::RoomRangeReachesBody
+                               : HenssgeProblem::MassUncertainty,
+                           roomF, bodyF);
+        sentence += ' ' + henssgePrudentSentence(foundAt, *prudent.interval, {roomF, *roomPm},
+                                                 {mass, *massPm}, {input.factor, *factorPm});
+    }
     // Where the mass rule changed the factor, the estimate with the factor
     // as chosen is shown beside it.
     std::optional<double> asChosen;
@@ -128,17 +171,22 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     const QString detail = henssgeDetail(estimate, mass, choice.factorForThisMass, asChosen);
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
     const QString degreesF = kDegreeSign + 'F';
-    const MethodRecord henssge =
-        henssgeRecord(foundAt,
-                      {{QStringLiteral("Room temperature"), entries.room, degreesF},
-                       {QStringLiteral("Body temperature when found"), entries.body, degreesF},
-                       {QStringLiteral("Body mass"), choice.mass,
-                        choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-                       {QStringLiteral("Condition"), choice.condition, QString()},
-                       {QStringLiteral("Corrective factor"), choice.factor,
-                        choice.factorForThisMass ? kForThisMass : QString()}},
-                      henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
-                      check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
+    QList<CaseEntry> typedEntries{
+        {QStringLiteral("Room temperature"), entries.room, degreesF},
+        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
+        {QStringLiteral("Body mass"), choice.mass,
+         choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
+        {QStringLiteral("Condition"), choice.condition, QString()},
+        {QStringLiteral("Corrective factor"), choice.factor,
+         choice.factorForThisMass ? kForThisMass : QString()}};
+    if (choice.uncertain())
+        typedEntries +=
+            QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
+                             {kMassUncertainty, choice.massUncertainty, typedEntries.at(2).unit},
+                             {kFactorUncertainty, choice.factorUncertainty, QString()}};
+    const MethodRecord henssge = henssgeRecord(
+        foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
+        sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
 
     // Newton's estimate is joined only where every entry is as Calculate
     // read it.
@@ -151,6 +199,8 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
     joined.methods.append(henssge);
+    // What was made from the case before is made again from this one.
+    carryRemade(joined, current);
     return {HenssgeProblem::None, roomF, bodyF, joined};
 }
 
@@ -160,9 +210,15 @@ std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)
     if (!henssge || henssge->entries.size() < 5)
         return std::nullopt;
     const QList<CaseEntry> &entries = henssge->entries;
-    return HenssgeChoice{entries.at(2).typed, entries.at(2).unit == QLatin1String("lb"),
+    HenssgeChoice choice{entries.at(2).typed, entries.at(2).unit == QLatin1String("lb"),
                          entries.at(3).typed, entries.at(4).typed,
                          entries.at(4).unit == kForThisMass};
+    if (entries.size() >= 8 && entries.at(5).label == kRoomUncertainty) {
+        choice.roomUncertainty = entries.at(5).typed;
+        choice.massUncertainty = entries.at(6).typed;
+        choice.factorUncertainty = entries.at(7).typed;
+    }
+    return choice;
 }
 
 CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
@@ -170,6 +226,8 @@ CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord
 {
     if (!before)
         return calculated;
+    // What was made from the case before is made again from this one.
+    carryRemade(calculated, before);
     const MethodRecord *henssge = before->method(kHenssgeKey);
     const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*before);
     if (!henssge || !choice)

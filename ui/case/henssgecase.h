@@ -19,6 +19,17 @@ struct HenssgeChoice {
     QString factor;
     // The factor is already this body's: the mass rule leaves it as it is.
     bool factorForThisMass = false;
+    // The ± of the room (°F), the mass (in its unit) and the factor as
+    // typed, for the prudent interval; all empty where the entries are
+    // taken as exact, one empty where that entry is.
+    QString roomUncertainty = {};
+    QString massUncertainty = {};
+    QString factorUncertainty = {};
+    bool uncertain() const
+    {
+        return !roomUncertainty.isEmpty() || !massUncertainty.isEmpty() ||
+               !factorUncertainty.isEmpty();
+    }
 };
 
 // Why no estimate was made, checked in this order, for the window to word.
@@ -33,6 +44,12 @@ enum class HenssgeProblem {
     Factor,
     BodyAboveStart,
     RoomNotColder,
+    // A ± that is not a number of 0 or more, or larger than its entry.
+    RoomUncertainty,
+    MassUncertainty,
+    FactorUncertainty,
+    // The room's range reaches the body's temperature.
+    RoomRangeReachesBody,
 };
 
 struct HenssgeOutcome {

@@ -10,7 +10,7 @@ namespace quorrel::ui
 // The windows one window may ask for. A window never includes another's
 // header: it asks, and the program's set-up, which knows every window,
 // answers.
-enum class WindowRequest { Converter, About, CoolingCurve, Henssge };
+enum class WindowRequest { Converter, About, CoolingCurve, Henssge, Signs };
 
 // Shows the window asked for, on behalf of the window that asks.
 void requestWindow(WindowRequest window, QWidget *from);

@@ -13,6 +13,39 @@ const MethodRecord *CaseRecord::method(const QString &key) const
     return nullptr;
 }
 
+CaseRecord remadeFromOthers(CaseRecord record)
+{
+    CaseRecord others = record;
+    others.methods.removeIf([](const MethodRecord &method) { return bool(method.remake); });
+    QList<MethodRecord> methods;
+    for (const MethodRecord &method : record.methods) {
+        if (!method.remake)
+            methods.append(method);
+        else if (std::optional<MethodRecord> again = method.remake(others))
+            methods.append(*again);
+    }
+    record.methods = methods;
+    return record;
+}
+
+void carryRemade(CaseRecord &to, const std::optional<CaseRecord> &from)
+{
+    if (!from)
+        return;
+    for (const MethodRecord &method : from->methods)
+        if (method.remake && !to.method(method.key))
+            to.methods.append(method);
+}
+
+QList<const MethodRecord *> intervalsAlone(const CaseRecord &record)
+{
+    QList<const MethodRecord *> alone;
+    for (const MethodRecord &method : record.methods)
+        if (!method.result.hasCurve() && method.result.spreadHours)
+            alone.append(&method);
+    return alone;
+}
+
 QList<const MethodRecord *> drawnMethods(const CaseRecord &record)
 {
     QList<const MethodRecord *> drawn;

@@ -57,6 +57,8 @@ struct SheetSection {
     QStringList paragraphs = {};
 };
 
+struct CaseRecord;
+
 // One method's estimate as the record keeps it: what it used, what came out
 // in the shape every method shares, and everything the curve, its summary
 // and the sheet say of it, so that none of them asks which method it is.
@@ -91,6 +93,13 @@ struct MethodRecord {
     // Rows under the sheet's own entries, and sections of its own.
     QList<SheetRow> sheetEntries = {};
     QList<SheetSection> sheet = {};
+
+    // A record made from the other methods' estimates (the whole scene) is
+    // made again from the case as it stands whenever the case is published,
+    // so that it never shows a nomogram's interval the case no longer holds;
+    // none where it no longer applies to the case. Empty for a record that
+    // stands on its own entries.
+    std::function<std::optional<MethodRecord>(const CaseRecord &others)> remake = {};
 };
 
 // The case as its estimates made it: what the result box, the curve window
@@ -104,8 +113,20 @@ struct CaseRecord {
     const MethodRecord *method(const QString &key) const;
 };
 
+// The case with each record made from the others made again from them, or
+// left out where it no longer applies.
+CaseRecord remadeFromOthers(CaseRecord record);
+
+// The records made from the others that `from` holds, added to `to` where it
+// has none of their key, for a publish to make them again.
+void carryRemade(CaseRecord &to, const std::optional<CaseRecord> &from);
+
 // The estimates with a curve to draw, in the record's order.
 QList<const MethodRecord *> drawnMethods(const CaseRecord &record);
+
+// The records with no curve that still bound the time of death from both
+// sides: drawn as an interval on the time axis alone.
+QList<const MethodRecord *> intervalsAlone(const CaseRecord &record);
 
 // The hours from discovery the curves span together: from the earliest death
 // to the latest end. None where no estimate has a curve.

@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <utility>
 
 namespace quorrel::ui
 {
@@ -61,7 +62,21 @@ void paintFrame(QPainter &painter, const CurveLayout &layout, const QColor &ink)
     painter.drawLine(QPointF(plot.left(), layout.roomY), QPointF(plot.right(), layout.roomY));
     painter.setPen(QPen(ink, 1, Qt::DotLine));
     for (const PlotCurve &curve : layout.curves)
-        painter.drawLine(QPointF(plot.left(), curve.startY), QPointF(plot.right(), curve.startY));
+        if (!curve.bracketed)
+            painter.drawLine(QPointF(plot.left(), curve.startY),
+                             QPointF(plot.right(), curve.startY));
+}
+
+// An interval alone is closed by a bracket at each end, so that its ends
+// show on paper and wherever another band lies over it.
+void paintBrackets(QPainter &painter, double left, double right, double top, double bottom,
+                   double serif)
+{
+    for (const auto &[x, inward] : {std::pair(left, serif), std::pair(right, -serif)}) {
+        painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+        painter.drawLine(QPointF(x, top), QPointF(x + inward, top));
+        painter.drawLine(QPointF(x, bottom), QPointF(x + inward, bottom));
+    }
 }
 
 // The curves, the cursor's rings, each death's mark and the readings.
@@ -90,6 +105,14 @@ void paintCurves(QPainter &painter, const CurveLayout &layout, const QPalette &p
             painter.drawEllipse(point, dot * 1.8, dot * 1.8);
     }
     for (const PlotCurve &curve : layout.curves) {
+        if (curve.bracketed) {
+            if (curve.band) {
+                painter.setPen(QPen(ink, 2, Qt::SolidLine, Qt::FlatCap));
+                paintBrackets(painter, curve.band->first, curve.band->second, plot.top(),
+                              plot.bottom(), dot * 1.6);
+            }
+            continue;
+        }
         const QPointF death = curve.death;
         const double r = dot * 1.6;
         painter.setPen(QPen(ink, 1.5));
@@ -124,10 +147,16 @@ void paintWords(QPainter &painter, const CurveLayout &layout, const QPalette &pa
             continue;
         }
         const double y = text.box.center().y();
-        const CurveLook &look = layout.curves.at(*text.legendOf).look;
+        const PlotCurve &curve = layout.curves.at(*text.legendOf);
+        const CurveLook &look = curve.look;
         painter.fillRect(
             QRectF(text.box.left() + 2, text.box.top() + 2, sample - 2, text.box.height() - 4),
             bandBrush(look, palette));
+        if (curve.bracketed) {
+            painter.setPen(QPen(ink, 1.5));
+            paintBrackets(painter, text.box.left() + 2, text.box.left() + sample,
+                          text.box.top() + 2, text.box.bottom() - 2, 3);
+        }
         painter.setPen(curvePen(look, palette));
         painter.drawLine(QPointF(text.box.left() + 2, y), QPointF(text.box.left() + sample, y));
         painter.setPen(ink);

@@ -218,6 +218,7 @@ namespace
 struct Scene {
     const CaseRecord &record;
     QList<const MethodRecord *> methods;
+    QList<const MethodRecord *> intervals; // records with no curve
     QFontMetricsF metrics;
     std::pair<double, double> span;   // the curves' hours, from death to end
     QList<MarkedPoint> readings = {}; // each reading once
@@ -259,7 +260,7 @@ void scaleTimes(CurveLayout &layout, const Scene &scene)
 {
     double viewFrom = scene.span.first;
     double viewTo = scene.span.second;
-    for (const MethodRecord *method : scene.methods) {
+    for (const MethodRecord *method : scene.methods + scene.intervals) {
         const MethodResult &result = method->result;
         if (method->intervalInView && result.spreadHours) {
             viewFrom = std::min(viewFrom, result.curveFrom() - *result.spreadHours);
@@ -321,6 +322,35 @@ void markTimes(CurveLayout &layout, Scene &scene)
             layout.x(((firstDay + i) * kSecondsPerDay - foundSeconds) / 3600.0));
 }
 
+// A method's interval around its time of death, cut at the plot's edges.
+void placeBand(PlotCurve &curve, const CurveLayout &layout, const MethodRecord &method)
+{
+    const MethodResult &result = method.result;
+    if (!result.spreadHours)
+        return;
+    const double left =
+        std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
+    double latest = result.curveFrom() + *result.spreadHours;
+    if (method.intervalEndsAtDiscovery)
+        latest = std::min(latest, 0.0);
+    const double right = std::min(layout.x(latest), layout.plot.right());
+    curve.band = {left, std::max(right, left + 1.0)};
+}
+
+// A record with an interval and no curve: its band, with its label at the
+// top of the plot over the band's middle.
+PlotCurve placeInterval(const CurveLayout &layout, const MethodRecord &method)
+{
+    PlotCurve interval;
+    interval.look = method.look;
+    interval.bracketed = true;
+    placeBand(interval, layout, method);
+    interval.startY = layout.plot.top();
+    interval.death =
+        QPointF((interval.band->first + interval.band->second) / 2.0, layout.plot.top());
+    return interval;
+}
+
 // Each method's curve sampled across the plot, its death and its interval.
 PlotCurve sampleCurve(const CurveLayout &layout, const MethodRecord &method)
 {
@@ -339,15 +369,7 @@ PlotCurve sampleCurve(const CurveLayout &layout, const MethodRecord &method)
                                                     layout.plot.bottom() + layout.plot.height())));
     }
     curve.death = QPointF(layout.x(result.curveFrom()), curve.startY);
-    if (result.spreadHours) {
-        const double left =
-            std::max(layout.x(result.curveFrom() - *result.spreadHours), layout.plot.left());
-        double latest = result.curveFrom() + *result.spreadHours;
-        if (method.intervalEndsAtDiscovery)
-            latest = std::min(latest, 0.0);
-        const double right = std::min(layout.x(latest), layout.plot.right());
-        curve.band = {left, std::max(right, left + 1.0)};
-    }
+    placeBand(curve, layout, method);
     return curve;
 }
 
@@ -366,11 +388,13 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
 {
     const CaseRecord &record = scene.record;
     const bool withDay = curveNamesDays(record);
-    const bool named = curvesNamed(scene.methods);
+    const QList<const MethodRecord *> shown = scene.methods + scene.intervals;
+    const bool named = curvesNamed(shown);
     Placer words(font, layout.area, layout.curves);
     QList<double> across{layout.roomY, layout.plot.bottom()};
     for (const PlotCurve &curve : layout.curves)
-        across.append(curve.startY);
+        if (!curve.bracketed)
+            across.append(curve.startY);
     words.avoidLines(across, QList<double>{layout.plot.left()} + layout.midnightLines);
     const auto beside = {Qt::AlignRight | Qt::AlignTop, Qt::AlignRight | Qt::AlignBottom,
                          Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop};
@@ -378,13 +402,16 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
         words.add(layout.cursor.first(), pointOnCurve(record, *cursor), beside, true);
     if (named) {
         QList<std::pair<int, QString>> legend;
-        for (qsizetype i = 0; i < scene.methods.size(); ++i)
-            legend.append({int(i), scene.methods.at(i)->name});
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            legend.append({int(i), shown.at(i)->name});
         words.addLegend(layout.plot, legend);
     }
-    for (qsizetype i = 0; i < scene.methods.size(); ++i)
-        words.add(layout.curves.at(i).death,
-                  scene.methods.at(i)->deathLabel(record.foundAt, withDay, named), beside, true);
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        words.add(
+            layout.curves.at(i).death, shown.at(i)->deathLabel(record.foundAt, withDay, named),
+            layout.curves.at(i).bracketed ? std::initializer_list<Qt::Alignment>{Qt::AlignBottom}
+                                          : beside,
+            true);
     for (qsizetype i = 0; i < layout.readings.size(); ++i)
         words.add(layout.readings.at(i), readingText(record.foundAt, scene.readings.at(i), withDay),
                   beside, true);
@@ -419,7 +446,8 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
         record ? drawnMethods(*record) : QList<const MethodRecord *>();
     if (methods.isEmpty())
         return layout;
-    Scene scene{*record, methods, QFontMetricsF(font), *curveSpan(*record)};
+    Scene scene{*record, methods, intervalsAlone(*record), QFontMetricsF(font),
+                *curveSpan(*record)};
     scaleTemperatures(layout, scene);
     scaleTimes(layout, scene);
     if (!std::isfinite(layout.high - layout.low) || !std::isfinite(layout.to - layout.from) ||
@@ -440,6 +468,8 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
     layout.roomY = layout.y(methods.first()->result.ambient);
     for (const MethodRecord *method : methods)
         layout.curves.append(sampleCurve(layout, *method));
+    for (const MethodRecord *method : scene.intervals)
+        layout.curves.append(placeInterval(layout, *method));
     for (const MarkedPoint &reading : scene.readings)
         layout.readings.append(QPointF(layout.x(reading.hours), layout.y(reading.temperature)));
     if (cursor)

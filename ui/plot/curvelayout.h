@@ -32,6 +32,9 @@ struct PlotCurve {
     // The interval around the time of death, from left to right, cut at the
     // plot's edges.
     std::optional<std::pair<double, double>> band;
+    // An interval alone, with no curve: its band between brackets, its
+    // label above it.
+    bool bracketed = false;
 };
 
 // The picture of a cooling curve laid out for an area and a font, before any
@@ -63,7 +66,7 @@ struct CurveLayout {
     QList<double> timeLines;        // at these places across
     QList<double> midnightLines;    // only where few midnights fall in view
     double roomY = 0.0;
-    // In the record's order.
+    // In the record's order, the intervals alone after the curves.
     QList<PlotCurve> curves;
     QList<QPointF> readings;
     // Where the cursor meets each curve that runs at its time.

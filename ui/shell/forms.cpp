@@ -4,6 +4,7 @@
 #include "frmcoolingcurve.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
+#include "frmsigns.h"
 #include "frmtemps.h"
 #include "windowrequests.h"
 
@@ -69,6 +70,12 @@ frmHenssge &henssgeForm()
     return instanceOf(henssgeSlot());
 }
 
+frmSigns &signsForm()
+{
+    static QPointer<frmSigns> form;
+    return instanceOf(form);
+}
+
 frmHenssge *loadedHenssgeForm()
 {
     frmHenssge *form = henssgeSlot();
@@ -87,6 +94,9 @@ void answerRequestsForWindows()
             break;
         case WindowRequest::Henssge:
             henssgeForm().present();
+            break;
+        case WindowRequest::Signs:
+            signsForm().present();
             break;
         case WindowRequest::About: {
             frmAbout &about = aboutForm();

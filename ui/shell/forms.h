@@ -10,6 +10,7 @@ class frmAbout;
 class frmCoolingCurve;
 class frmHenssge;
 class frmQuorrelEstimator;
+class frmSigns;
 class frmTemps;
 
 frmQuorrelEstimator &mainForm();
@@ -21,6 +22,7 @@ frmCoolingCurve *loadedCurveForm();
 frmHenssge &henssgeForm();
 // The Henssge window if it is loaded, without creating it.
 frmHenssge *loadedHenssgeForm();
+frmSigns &signsForm();
 
 // Has the windows' requests for one another answered by these accessors.
 void answerRequestsForWindows();

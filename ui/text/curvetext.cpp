@@ -33,9 +33,11 @@ QString curveSummary(const CaseRecord *record)
         text += method.inWords(record->foundAt, withDay, named);
         roomNamed = roomNamed || method.wordsNameTheRoom;
     }
-    if (!roomNamed)
-        text +=
-            QStringLiteral(" Room ") + typedDegrees(record->methods.first().result.ambient) + '.';
+    // The room is a curve's: a record with none (an interval alone) has no
+    // room to name.
+    const QList<const MethodRecord *> drawn = drawnMethods(*record);
+    if (!roomNamed && !drawn.isEmpty())
+        text += QStringLiteral(" Room ") + typedDegrees(drawn.first()->result.ambient) + '.';
     return text;
 }
 

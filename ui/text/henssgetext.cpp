@@ -224,6 +224,44 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
                            discoveryDayWords(latest), minuteClock(likely), day);
 }
 
+QString henssgePrudentSentence(ClockTime foundAt, const PrudentInterval &interval,
+                               const Uncertain &room, const UncertainMass &mass,
+                               const Uncertain &factor)
+{
+    const auto pm = [](const QString &value, double plusMinus, const QString &unit) {
+        QString text = value;
+        if (plusMinus > 0)
+            text += QStringLiteral(" \u00B1 ") + typedNumber(plusMinus);
+        return unit.isEmpty() ? text : text + ' ' + unit;
+    };
+    const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    const std::int64_t reading = foundAt.seconds / 60 * 60;
+    const auto at = [&](double hours) {
+        return std::min(minuteFromDiscovery(foundAt, -hours).value_or(reading), reading);
+    };
+    const std::int64_t earliest = at(interval.earliestHours);
+    const std::int64_t latest = at(interval.latestHours);
+    const QString between =
+        discoveryDayWords(earliest) == discoveryDayWords(latest)
+            ? QStringLiteral("%1 and %2 %3")
+                  .arg(minuteClock(earliest), minuteClock(latest), discoveryDayWords(latest))
+            : QStringLiteral("%1 %2 and %3 %4")
+                  .arg(minuteClock(earliest), discoveryDayWords(earliest), minuteClock(latest),
+                       discoveryDayWords(latest));
+    QString text =
+        QStringLiteral("With the room at %1, the mass at %2 and the factor at %3, the "
+                       "prudent interval is %4 to %5 before the body was found: died "
+                       "between %6.")
+            .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+                 pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
+                 pm(factorText(factor.value), factor.plusMinus, QString()),
+                 spanWords(interval.latestHours), spanWords(interval.earliestHours), between);
+    if (interval.somewhereWithoutLimits)
+        text += QStringLiteral(" Part of the range has no published 95 % limits: there the "
+                               "estimate itself was taken as both.");
+    return text;
+}
+
 QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass, bool factorAsGiven,
                       std::optional<double> hoursAsChosen)
 {

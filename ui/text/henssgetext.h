@@ -3,6 +3,7 @@
 #include "caserecord.h"
 #include "clock.h"
 #include "henssge.h"
+#include "prudent.h"
 
 #include <QList>
 #include <QString>
@@ -45,6 +46,25 @@ struct TypedMass {
 // 9:40 AM." Times are rounded to the minute; the latest never comes after the
 // reading, taken when the body was found.
 QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate);
+
+// An entry and its ± as the user typed them, the room in °F and the mass in
+// its unit.
+struct Uncertain {
+    double value = 0.0;
+    double plusMinus = 0.0;
+};
+struct UncertainMass {
+    TypedMass mass;
+    double plusMinus = 0.0;
+};
+
+// "With the room at 60 ± 1.8 °F, the mass at 70 ± 3 kg and the factor at
+// 1.0 ± 0.1, the prudent interval is 8 h 26 min to 21 h 41 min before the
+// body was found: died between 2:19 AM and 3:34 PM the day before
+// discovery." The ranges are those the nomogram accepts.
+QString henssgePrudentSentence(ClockTime foundAt, const PrudentInterval &interval,
+                               const Uncertain &room, const UncertainMass &mass,
+                               const Uncertain &factor);
 
 // The smaller print: Q, the formula, the factor chosen and the factor used
 // (with the estimate the factor as chosen would give, where the mass rule

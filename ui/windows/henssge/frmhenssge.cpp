@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "newtontext.h"
 #include "numbers.h"
+#include "prudent.h"
 #include "widgets.h"
 #include "wording.h"
 
@@ -108,6 +109,23 @@ QString refusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
             .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
                  typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
     }
+    case HenssgeProblem::RoomUncertainty:
+        return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
+                              "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
+            .arg(typedNumber(std::fabs(outcome.room)));
+    case HenssgeProblem::MassUncertainty:
+        return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
+                              "mass itself, or leave it empty.")
+                   .arg(pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
+               decimalSignHint(choice.massUncertainty);
+    case HenssgeProblem::FactorUncertainty:
+        return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
+                              "the factor itself, or leave it empty.") +
+               decimalSignHint(choice.factorUncertainty);
+    case HenssgeProblem::RoomRangeReachesBody:
+        return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
+                              "the body's %1. Enter a smaller uncertainty.")
+            .arg(typedDegrees(outcome.body));
     case HenssgeProblem::Mass:
         return massMessage;
     case HenssgeProblem::Factor:
@@ -132,8 +150,9 @@ frmHenssge::frmHenssge()
 {
     setUpWindow("frmHenssge", QStringLiteral("Henssge Nomogram - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
-    setFixedClientSize(7200, 5580);
+    setFixedClientSize(7200, 6000);
     createEntries();
+    createUncertainties();
     createResult();
     setUpAccessibility();
     setUpTabOrder();
@@ -167,13 +186,33 @@ void frmHenssge::createEntries()
     cmdEstimate->setDefault(true);
 }
 
+void frmHenssge::createUncertainties()
+{
+    // Defaults are offered when the box is ticked, not imposed: each can be
+    // typed over or emptied.
+    chkUncertain = place<QCheckBox>(this, "chkUncertain", twips(120, 1710, 1920, 255),
+                                    QStringLiteral("&Uncertain by \u00B1"));
+    txtRoomUncertainty = place<TextBox>(this, "txtRoomUncertainty", twips(2160, 1695, 555, 285));
+    lblRoomUncertainty = place<QLabel>(this, "lblRoomUncertainty", twips(2760, 1725, 915, 255),
+                                       kDegreeSign + QStringLiteral("F room"));
+    txtMassUncertainty = place<TextBox>(this, "txtMassUncertainty", twips(3720, 1695, 555, 285));
+    lblMassUncertainty = place<QLabel>(this, "lblMassUncertainty", twips(4320, 1725, 915, 255),
+                                       QStringLiteral("kg mass"));
+    txtFactorUncertainty =
+        place<TextBox>(this, "txtFactorUncertainty", twips(5280, 1695, 555, 285));
+    lblFactorUncertainty = place<QLabel>(this, "lblFactorUncertainty", twips(5880, 1725, 1200, 255),
+                                         QStringLiteral("factor"));
+    for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
+        box->setEnabled(false);
+}
+
 void frmHenssge::createResult()
 {
-    Line1 = new Line(120, 1680, 7080, 1680, this);
+    Line1 = new Line(120, 2100, 7080, 2100, this);
     Line1->setObjectName(QStringLiteral("Line1"));
     // The lines follow one another down an area as tall as the longest of
     // them take together, so short lines leave no gaps between them.
-    resultArea = place<QWidget>(this, "resultArea", twips(120, 1770, 6960, 3300));
+    resultArea = place<QWidget>(this, "resultArea", twips(120, 2190, 6960, 3300));
     auto *lines = new QVBoxLayout(resultArea);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));
@@ -209,7 +248,7 @@ void frmHenssge::createResult()
     for (QLabel *line : {lblResult, lblDetail, lblCheck, lblNewton})
         line->hide();
     cmdClose =
-        placeFaceButton(this, "cmdClose", twips(5865, 5130, 1215, 335), QStringLiteral("Close"));
+        placeFaceButton(this, "cmdClose", twips(5865, 5550, 1215, 335), QStringLiteral("Close"));
 }
 
 void frmHenssge::setUpAccessibility()
@@ -218,13 +257,31 @@ void frmHenssge::setUpAccessibility()
     nameAfter(lblCondition, cboCondition);
     nameAfter(lblFactor, txtFactor);
     cboMassUnit->setAccessibleName(QStringLiteral("Unit of the body mass"));
+    txtRoomUncertainty->setAccessibleName(QStringLiteral("Room temperature uncertain by plus or "
+                                                         "minus, degrees Fahrenheit"));
+    txtMassUncertainty->setAccessibleName(QStringLiteral("Body mass uncertain by plus or minus"));
+    txtFactorUncertainty->setAccessibleName(
+        QStringLiteral("Corrective factor uncertain by plus or minus"));
 }
 
 void frmHenssge::setUpTabOrder()
 {
-    QWidget *const order[] = {txtMass,     cboMassUnit,      cboCondition, txtFactor,
-                              cmdEstimate, chkFactorForMass, lblReadings,  lblResult,
-                              lblDetail,   lblCheck,         lblNewton,    cmdClose};
+    QWidget *const order[] = {txtMass,
+                              cboMassUnit,
+                              cboCondition,
+                              txtFactor,
+                              cmdEstimate,
+                              chkFactorForMass,
+                              chkUncertain,
+                              txtRoomUncertainty,
+                              txtMassUncertainty,
+                              txtFactorUncertainty,
+                              lblReadings,
+                              lblResult,
+                              lblDetail,
+                              lblCheck,
+                              lblNewton,
+                              cmdClose};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -240,6 +297,29 @@ void frmHenssge::connectHandlers()
     connect(&currentCase(), &CaseHolder::changed, this, &frmHenssge::showCase);
     // Another case's entries: an opened case's choice, or a new case's none.
     connect(&currentCase(), &CaseHolder::replaced, this, &frmHenssge::showChoice);
+    connect(chkUncertain, &QCheckBox::clicked, this, &frmHenssge::chkUncertain_Click);
+    // The mass's ± is in the mass's unit.
+    connect(cboMassUnit, &QComboBox::currentIndexChanged, this, [this](int unit) {
+        lblMassUncertainty->setText(unit == 1 ? QStringLiteral("lb mass")
+                                              : QStringLiteral("kg mass"));
+    });
+}
+
+void frmHenssge::chkUncertain_Click()
+{
+    const bool on = chkUncertain->isChecked();
+    const bool pounds = cboMassUnit->currentIndex() == 1;
+    const std::pair<TextBox *, QString> offered[] = {
+        {txtRoomUncertainty, typedNumber(kDefaultUncertainty.roomCelsius * 9.0 / 5.0)},
+        {txtMassUncertainty,
+         pounds ? numberWithDecimals(kDefaultUncertainty.massKg / poundsToKilograms(1.0), 1)
+                : typedNumber(kDefaultUncertainty.massKg)},
+        {txtFactorUncertainty, typedNumber(kDefaultUncertainty.factor)}};
+    for (const auto &[box, value] : offered) {
+        box->setEnabled(on);
+        if (on && box->text().isEmpty())
+            box->setText(value);
+    }
 }
 
 void frmHenssge::Form_Load()
@@ -265,6 +345,8 @@ void frmHenssge::showChoice()
         cboCondition->setCurrentIndex(2);
         txtFactor->setText(factorText(henssgeConditions().at(2).factor));
         chkFactorForMass->setChecked(false);
+        chkUncertain->setChecked(false);
+        chkUncertain_Click();
         return;
     }
     txtMass->setText(choice->mass);
@@ -273,6 +355,11 @@ void frmHenssge::showChoice()
     cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
     txtFactor->setText(choice->factor);
     chkFactorForMass->setChecked(choice->factorForThisMass);
+    chkUncertain->setChecked(choice->uncertain());
+    txtRoomUncertainty->setText(choice->roomUncertainty);
+    txtMassUncertainty->setText(choice->massUncertainty);
+    txtFactorUncertainty->setText(choice->factorUncertainty);
+    chkUncertain_Click();
 }
 
 void frmHenssge::cboCondition_Click()
@@ -303,14 +390,37 @@ void frmHenssge::refuse(const QString &text, QWidget *entry)
 void frmHenssge::cmdEstimate_Click()
 {
     const bool pounds = cboMassUnit->currentIndex() == 1;
-    const HenssgeChoice choice{txtMass->text(), pounds, cboCondition->currentText(),
-                               txtFactor->text(), chkFactorForMass->isChecked()};
+    HenssgeChoice choice{txtMass->text(), pounds, cboCondition->currentText(), txtFactor->text(),
+                         chkFactorForMass->isChecked()};
+    if (chkUncertain->isChecked()) {
+        choice.roomUncertainty = txtRoomUncertainty->text().trimmed();
+        choice.massUncertainty = txtMassUncertainty->text().trimmed();
+        choice.factorUncertainty = txtFactorUncertainty->text().trimmed();
+    }
     const HenssgeOutcome outcome =
         estimateHenssgeCase(currentCase().entries(), choice, currentCase().record());
     if (outcome.problem != HenssgeProblem::None) {
-        QWidget *entry = outcome.problem == HenssgeProblem::Mass     ? txtMass
-                         : outcome.problem == HenssgeProblem::Factor ? txtFactor
-                                                                     : nullptr;
+        QWidget *entry = nullptr;
+        switch (outcome.problem) {
+        case HenssgeProblem::Mass:
+            entry = txtMass;
+            break;
+        case HenssgeProblem::Factor:
+            entry = txtFactor;
+            break;
+        case HenssgeProblem::RoomUncertainty:
+        case HenssgeProblem::RoomRangeReachesBody:
+            entry = txtRoomUncertainty;
+            break;
+        case HenssgeProblem::MassUncertainty:
+            entry = txtMassUncertainty;
+            break;
+        case HenssgeProblem::FactorUncertainty:
+            entry = txtFactorUncertainty;
+            break;
+        default:
+            break;
+        }
         return refuse(refusalText(outcome, choice), entry);
     }
     currentCase().publish(*outcome.record);

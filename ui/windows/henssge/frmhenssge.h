@@ -32,6 +32,14 @@ public:
     QLabel *lblFactor;
     TextBox *txtFactor;
     QCheckBox *chkFactorForMass;
+    // The prudent interval: how far each entry may be off.
+    QCheckBox *chkUncertain;
+    TextBox *txtRoomUncertainty;
+    QLabel *lblRoomUncertainty;
+    TextBox *txtMassUncertainty;
+    QLabel *lblMassUncertainty;
+    TextBox *txtFactorUncertainty;
+    QLabel *lblFactorUncertainty;
     QPushButton *cmdEstimate;
     Line *Line1;
     // The result, each line a label a screen reader reads when it is reached.
@@ -47,12 +55,14 @@ public slots:
     void cmdEstimate_Click();
     void cboCondition_Click();
     void txtFactor_Change();
+    void chkUncertain_Click();
 
 protected:
     void Form_Load() override;
 
 private:
     void createEntries();
+    void createUncertainties();
     void createResult();
     void setUpAccessibility();
     void setUpTabOrder();

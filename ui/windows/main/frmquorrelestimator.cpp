@@ -103,6 +103,9 @@ void frmQuorrelEstimator::createMenuBar()
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
     mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // Not "&Signs": S is the case sheet's.
+    mnuSigns = estimate->addAction(QStringLiteral("Signs of &Death\u2026"));
+    mnuSigns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
     mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
@@ -115,6 +118,7 @@ void frmQuorrelEstimator::createMenuBar()
         {mnuExportCaseSheet, "mnuExportCaseSheet"},
         {mnuCoolingCurve, "mnuCoolingCurve"},
         {mnuHenssge, "mnuHenssge"},
+        {mnuSigns, "mnuSigns"},
         {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
         {mnuExit, "mnuExit"},
         {mnuDegreeConverter, "mnuDegreeConverter"},
@@ -247,6 +251,7 @@ void frmQuorrelEstimator::connectHandlers()
     connect(mnuSaveCaseAs, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCaseAs_Click);
     connect(mnuExportCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuExportCaseSheet_Click);
+    connect(mnuSigns, &QAction::triggered, this, &frmQuorrelEstimator::mnuSigns_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuPrintCaseSheet_Click);
     connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
@@ -553,6 +558,11 @@ void frmQuorrelEstimator::mnuCoolingCurve_Click()
 void frmQuorrelEstimator::mnuHenssge_Click()
 {
     requestWindow(WindowRequest::Henssge, this);
+}
+
+void frmQuorrelEstimator::mnuSigns_Click()
+{
+    requestWindow(WindowRequest::Signs, this);
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()

@@ -55,6 +55,7 @@ public slots:
     void mnuSaveCase_Click();
     void mnuSaveCaseAs_Click();
     void mnuExportCaseSheet_Click();
+    void mnuSigns_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
@@ -83,6 +84,7 @@ private:
     QAction *mnuExportCaseSheet;
     QAction *mnuCoolingCurve;
     QAction *mnuHenssge;
+    QAction *mnuSigns;
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;

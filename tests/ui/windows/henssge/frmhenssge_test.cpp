@@ -300,6 +300,85 @@ private slots:
         }
     }
 
+    // Uncertain entries: the defaults offered when the box is ticked, or
+    // what is typed over them, give the prudent interval beside the exact
+    // estimate; a ± that says nothing is refused and changes nothing.
+    void prudentInterval_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QStringList>("typed"); // over the defaults; "" keeps one
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("prudent");
+
+        QTest::newRow("the defaults offered: the range crosses Q = 0.5")
+            << "kg" << QStringList{"", "", ""} << ""
+            << "With the room at 60 \u00B1 1.8 \u00B0F, the mass at 70 \u00B1 3 kg and the factor "
+               "at 1.0 \u00B1 0.1, the prudent interval is 8 h 26 min to 21 h 41 min before the "
+               "body was found: died between 2:19 AM and 3:34 PM the day before discovery.";
+        QTest::newRow("the room alone uncertain")
+            << "kg" << QStringList{"1.8", "0", "0"} << ""
+            << "With the room at 60 \u00B1 1.8 \u00B0F, the mass at 70 kg and the factor at 1.0, "
+               "the prudent interval is";
+        QTest::newRow("pounds: the ± offered in pounds") << "lb" << QStringList{"", "", ""} << ""
+                                                         << "the mass at 154 \u00B1 6.6 lb";
+        QTest::newRow("a negative ± is refused")
+            << "kg" << QStringList{"", "-3", ""}
+            << "Body mass uncertain by \u00B1: enter a number of kilograms from 0 to the mass "
+               "itself, or leave it empty."
+            << "";
+        QTest::newRow("a ± that is not a number is refused")
+            << "kg" << QStringList{"", "", "a lot"}
+            << "Corrective factor uncertain by \u00B1: enter a number from 0 to the factor "
+               "itself, or leave it empty."
+            << "";
+        QTest::newRow("a ± larger than the room is refused")
+            << "kg" << QStringList{"61", "", ""}
+            << "Room temperature uncertain by \u00B1: enter a number of degrees Fahrenheit from 0 "
+               "to 60, the room's own, or leave it empty."
+            << "";
+        QTest::newRow("a room range reaching the body is refused")
+            << "kg" << QStringList{"20", "", ""}
+            << "Room temperature uncertain by \u00B1: the room's range reaches the body's 80 "
+               "\u00B0F. Enter a smaller uncertainty."
+            << "";
+    }
+    void prudentInterval()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, prudent);
+        startWithMidnightSetAgain();
+        frmHenssge *h = openByKeyboard();
+        QVERIFY(h);
+        typeEntries(kWorked);
+        estimate(h, unit == "lb" ? "154" : "70", unit, 0, "");
+        QCOMPARE(h->lblResult->text().left(kWorkedResult.size()),
+                 unit == "lb" ? h->lblResult->text().left(kWorkedResult.size()) : kWorkedResult);
+        const QString before = h->lblResult->text();
+        h->chkUncertain->setFocus();
+        QTest::keyClick(h->chkUncertain, Qt::Key_Space);
+        TextBox *boxes[] = {h->txtRoomUncertainty, h->txtMassUncertainty, h->txtFactorUncertainty};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(boxes[i]->isEnabled());
+            if (typed.at(i).isEmpty())
+                continue;
+            boxes[i]->setFocus();
+            boxes[i]->selectAll();
+            QTest::keyClicks(boxes[i], typed.at(i));
+        }
+        QTest::keyClick(h->txtMass, Qt::Key_Return);
+        QTRY_COMPARE(messages->seen.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QCOMPARE(messages->seen.first().text, message);
+            QCOMPARE(h->lblResult->text(), before);
+            return;
+        }
+        // The exact estimate stays, the prudent interval follows it.
+        QVERIFY2(h->lblResult->text().startsWith(before + ' '), qPrintable(h->lblResult->text()));
+        QVERIFY2(h->lblResult->text().contains(prudent), qPrintable(h->lblResult->text()));
+    }
+
     // Every number the window writes is in the user's language, the working
     // and the limits included; a decimal written with another language's
     // sign is refused with this language's sign named.

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "henssge.h"
+#include "numbers.h"
+
+namespace quorrel
+{
+
+// The prudent interval: the room's temperature, the body's mass and the
+// corrective factor are seldom known exactly, so the nomogram is evaluated
+// over a range of each and the interval runs from the earliest lower limit
+// found to the latest upper limit. Hours since death grow with each of the
+// three, so the corners of the ranges suffice, except where the limits or
+// the formula jump inside them: the room's 23.2 °C, the room at which Q
+// crosses a band edge (0.5, 0.3, 0.2), a factor of exactly 1.0 (whose limits
+// are narrower), the mass rule's factor 1.4 and its 70 kg. Each of those is
+// evaluated on both sides.
+
+// The ± of each entry, in °C, kilograms and the factor's own units; zero
+// where the entry is taken as exact.
+struct HenssgeUncertainty {
+    double roomCelsius = 0.0;
+    double massKg = 0.0;
+    double factor = 0.0;
+};
+
+// The defaults a window offers: ±1.0 °C (±1.8 °F), ±3 kg, ±0.1.
+inline constexpr HenssgeUncertainty kDefaultUncertainty{1.0, 3.0, 0.1};
+
+struct PrudentInterval {
+    // Hours since death at the reading: the widest the ranges allow.
+    double earliestHours = 0.0; // the latest upper limit: death furthest back
+    double latestHours = 0.0;   // the earliest lower limit
+    // The ranges used: the entries ± their uncertainty, cut to what the
+    // nomogram accepts.
+    double roomFrom = 0.0, roomTo = 0.0;
+    double massFrom = 0.0, massTo = 0.0;
+    double factorFrom = 0.0, factorTo = 0.0;
+    // Somewhere in the ranges the method publishes no limits: there the
+    // estimate itself counts as both limits, and the interval may be too
+    // narrow.
+    bool somewhereWithoutLimits = false;
+};
+
+// Why no prudent interval was given.
+enum class PrudentRefusal {
+    None,
+    NegativeOrNotFinite, // a ± below zero, NaN or infinite
+    LargerThanValue,     // a ± larger than the mass or the factor it qualifies
+    CentreRefused,       // the entries themselves are refused by the nomogram
+    RoomReachesBody,     // the room's range reaches the body's temperature
+};
+
+struct PrudentResult {
+    Result<PrudentInterval> interval;
+    PrudentRefusal refusal = PrudentRefusal::None;
+};
+
+// The prudent interval around the estimate for `centre`, whose entries are
+// used as doubles (its typed decimals, if any, decide only the centre's own
+// estimate).
+PrudentResult prudentHenssge(const HenssgeInput &centre, const HenssgeUncertainty &uncertainty);
+
+} // namespace quorrel

@@ -1,0 +1,140 @@
+#include "signscase.h"
+
+#include "compound.h"
+#include "henssgetext.h"
+#include "signs.h"
+#include "signstext.h"
+
+#include <vector>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kExaminedAt = QStringLiteral("Examined at");
+const QString kLastSeenAt = QStringLiteral("Last seen alive");
+
+// The days a pick offers, before and after the day of discovery.
+constexpr std::int64_t kDaysBefore = 30;
+constexpr std::int64_t kDaysAfter = 30;
+
+CaseEntry momentEntry(const QString &label, std::optional<DayClock> at)
+{
+    if (!at)
+        return {label, QString(), QString()};
+    return {label, QString::fromStdString(formatClockTime(at->time)), dayChoice(at->day)};
+}
+
+std::optional<DayClock> momentOf(const CaseEntry &entry)
+{
+    const Result<ClockTime> time = parseClockTime(entry.typed.toStdString());
+    if (!time)
+        return std::nullopt;
+    for (std::int64_t day = -kDaysBefore; day <= kDaysAfter; ++day)
+        if (dayChoice(day) == entry.unit)
+            return DayClock{*time, day};
+    return std::nullopt;
+}
+
+// The nomogram's estimate in the case, as the compound method reads it: its
+// reading was taken when the body was found.
+std::optional<Evidence> nomogramIn(const CaseRecord &others)
+{
+    const MethodRecord *henssge = others.method(kHenssgeKey);
+    if (!henssge || !henssge->result.spreadHours)
+        return std::nullopt;
+    HenssgeEstimate estimate;
+    estimate.hoursSinceDeath = henssge->result.hoursSinceDeath;
+    estimate.limitHours = henssge->result.spreadHours;
+    return nomogramEvidence(estimate, 0.0);
+}
+
+// The combination for the case the other methods made; none where an hour
+// is beyond counting.
+std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &choice,
+                                        const CaseRecord &others)
+{
+    SignsScene scene{foundAt, hoursFromDiscovery(foundAt, choice.examinedAt)};
+    const std::optional<Evidence> nomogram = nomogramIn(others);
+    if (nomogram) {
+        scene.evidence.push_back(*nomogram);
+        scene.nomogramLimit = others.method(kHenssgeKey)->result.spreadHours;
+    }
+    QList<CaseEntry> entries{momentEntry(kExaminedAt, choice.examinedAt),
+                             momentEntry(kLastSeenAt, choice.lastSeenAt)};
+    for (std::size_t row : choice.rows) {
+        const Result<Evidence> sign = signEvidence(row, scene.examinedHours);
+        if (!sign)
+            continue;
+        scene.evidence.push_back(*sign);
+        const SignRow &signRow = signsOfDeath()[row];
+        entries.append({signName(signRow.sign), pickItem(signRow), QString()});
+    }
+    if (choice.lastSeenAt) {
+        scene.lastSeenHours = hoursFromDiscovery(foundAt, *choice.lastSeenAt);
+        scene.evidence.push_back(lastSeenAliveEvidence(-*scene.lastSeenHours));
+    }
+    scene.evidence.push_back(discoveryEvidence());
+    const Result<CompoundResult> combined = combineEvidence(scene.evidence);
+    if (!combined)
+        return std::nullopt;
+    scene.result = *combined;
+    MethodRecord record = signsRecord(scene, entries);
+    // Made again whenever the case is published: a new estimate of the
+    // nomogram moves its interval. Another time found is another case.
+    record.remake = [foundAt, choice](const CaseRecord &case_) -> std::optional<MethodRecord> {
+        if (case_.foundAt != foundAt)
+            return std::nullopt;
+        return signsMethod(foundAt, choice, case_);
+    };
+    return record;
+}
+
+} // namespace
+
+double hoursFromDiscovery(ClockTime foundAt, DayClock at)
+{
+    return (double(at.day) * kSecondsPerDay + at.time.seconds - foundAt.seconds) / 3600.0;
+}
+
+SignsOutcome combineSignsCase(const CaseEntries &entries, const SignsChoice &choice,
+                              const std::optional<CaseRecord> &current)
+{
+    if (!entries.foundAt)
+        return {SignsProblem::NoTimeFound, std::nullopt};
+    const ClockTime foundAt = *entries.foundAt;
+    if (hoursFromDiscovery(foundAt, choice.examinedAt) < 0)
+        return {SignsProblem::ExaminedBeforeDiscovery, std::nullopt};
+    if (choice.lastSeenAt && hoursFromDiscovery(foundAt, *choice.lastSeenAt) > 0)
+        return {SignsProblem::SeenAfterDiscovery, std::nullopt};
+    CaseRecord joined = current && current->foundAt == foundAt ? *current : CaseRecord{foundAt, {}};
+    joined.methods.removeIf([](const MethodRecord &method) { return method.key == kSignsKey; });
+    CaseRecord others = joined;
+    others.methods.removeIf([](const MethodRecord &method) { return bool(method.remake); });
+    const std::optional<MethodRecord> signs = signsMethod(foundAt, choice, others);
+    if (signs)
+        joined.methods.append(*signs);
+    return {SignsProblem::None, joined};
+}
+
+std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record)
+{
+    const MethodRecord *signs = record.method(kSignsKey);
+    if (!signs || signs->entries.size() < 2)
+        return std::nullopt;
+    const std::optional<DayClock> examined = momentOf(signs->entries.at(0));
+    if (!examined)
+        return std::nullopt;
+    SignsChoice choice{*examined, momentOf(signs->entries.at(1)), {}};
+    for (qsizetype i = 2; i < signs->entries.size(); ++i) {
+        const CaseEntry &entry = signs->entries.at(i);
+        const std::span<const SignRow> rows = signsOfDeath();
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            if (signName(rows[row].sign) == entry.label && pickItem(rows[row]) == entry.typed)
+                choice.rows.append(row);
+    }
+    return choice;
+}
+
+} // namespace quorrel::ui

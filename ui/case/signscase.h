@@ -1,0 +1,60 @@
+#pragma once
+
+#include "caserecord.h"
+#include "clock.h"
+
+#include <QList>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+namespace quorrel::ui
+{
+
+// A time on the clock and its day, counted from the day of discovery (0;
+// -1 the day before).
+struct DayClock {
+    ClockTime time;
+    std::int64_t day = 0;
+    bool operator==(const DayClock &) const = default;
+};
+
+// Hours from the discovery to such a moment; negative before it.
+double hoursFromDiscovery(ClockTime foundAt, DayClock at);
+
+// What the signs window held when Combine was pressed.
+struct SignsChoice {
+    DayClock examinedAt;
+    std::optional<DayClock> lastSeenAt;
+    // The findings made, as rows of signsOfDeath(), at most one a sign.
+    QList<std::size_t> rows;
+    bool operator==(const SignsChoice &) const = default;
+};
+
+// Why nothing was combined, checked in this order, for the window to word.
+enum class SignsProblem {
+    None,
+    NoTimeFound,
+    ExaminedBeforeDiscovery,
+    SeenAfterDiscovery,
+};
+
+struct SignsOutcome {
+    SignsProblem problem = SignsProblem::None;
+    // The case with the combination in it.
+    std::optional<CaseRecord> record;
+};
+
+// The signs found, the last sighting and the nomogram's 95 % interval, where
+// the case holds one, combined with the discovery for the time found in the
+// main window. The case held for that time found keeps its estimates; a case
+// of another time found is left for one of its own.
+SignsOutcome combineSignsCase(const CaseEntries &entries, const SignsChoice &choice,
+                              const std::optional<CaseRecord> &current);
+
+// The choice a combination in the record was made with, as the window shows
+// it again; none where the record has none.
+std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record);
+
+} // namespace quorrel::ui

@@ -1,0 +1,308 @@
+#include "frmsigns.h"
+
+#include "caseholder.h"
+#include "messages.h"
+#include "signs.h"
+#include "signscase.h"
+#include "signstext.h"
+#include "widgets.h"
+#include "wording.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kTitle = QStringLiteral("Signs of Death");
+const QString kNotExamined = QStringLiteral("Not examined");
+const QString kHint = QStringLiteral(
+    "Combine reads the time found from the main window, and the nomogram's 95 % interval where "
+    "the Henssge window estimated one.");
+// The days a moment may be given on, around the day of discovery.
+constexpr int kFirstDay = -7;
+constexpr int kLastDay = 3;
+
+// Most rows come from one table; a sign whose rows come from elsewhere, or
+// that a later study doubts, says so beside its pick.
+const QString kMainSource =
+    QStringLiteral("Henssge, Althaus, Bolt et al., Int J Legal Med 113:320\u2013331 (2000), "
+                   "Table 1.");
+
+void fillDays(QComboBox *days)
+{
+    for (int day = kFirstDay; day <= kLastDay; ++day)
+        days->addItem(dayChoice(day), day);
+    days->setCurrentIndex(days->findData(0));
+}
+
+// A time of day as typed: "2:30 AM" or "2:30:00 AM", am or pm in any case.
+std::optional<ClockTime> clockOf(const QString &typed)
+{
+    QString text = typed.trimmed().toUpper();
+    static const QRegularExpression minutesOnly(QStringLiteral("^(\\d{1,2}:\\d{1,2}) (AM|PM)$"));
+    const QRegularExpressionMatch match = minutesOnly.match(text);
+    if (match.hasMatch())
+        text = match.captured(1) + QStringLiteral(":00 ") + match.captured(2);
+    const Result<ClockTime> time = parseClockTime(text.toStdString());
+    return time ? std::optional(*time) : std::nullopt;
+}
+
+QString momentWords(ClockTime time, int day)
+{
+    return QString::fromStdString(formatClockTime(time)) + ' ' + dayChoice(day);
+}
+
+} // namespace
+
+frmSigns::frmSigns()
+{
+    setUpWindow("frmSigns", QStringLiteral("Signs of Death - Halbrook"),
+                QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
+    setFixedClientSize(9600, 8700);
+    createTimes();
+    createPicks();
+    createResult();
+    setUpTabOrder();
+    connectHandlers();
+    txtExamined->setFocus();
+}
+
+void frmSigns::createTimes()
+{
+    lblExamined = place<QLabel>(this, "lblExamined", twips(120, 150, 1920, 255),
+                                QStringLiteral("&Examined at:"));
+    lblLastSeen = place<QLabel>(this, "lblLastSeen", twips(120, 570, 1920, 255),
+                                QStringLiteral("&Last seen alive:"));
+    for (QLabel *label : {lblExamined, lblLastSeen}) {
+        label->setFont(windowFont(true));
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+    txtExamined = place<TextBox>(this, "txtExamined", twips(2160, 120, 1455, 285));
+    cboExaminedDay = place<QComboBox>(this, "cboExaminedDay", twips(3720, 105, 2880, 315));
+    txtLastSeen = place<TextBox>(this, "txtLastSeen", twips(2160, 540, 1455, 285));
+    cboLastSeenDay = place<QComboBox>(this, "cboLastSeenDay", twips(3720, 525, 2880, 315));
+    txtLastSeen->setPlaceholderText(QStringLiteral("not known"));
+    const QString format = QStringLiteral("A time of day such as 2:30 AM.");
+    txtExamined->setToolTip(format);
+    txtLastSeen->setToolTip(format + QStringLiteral(" Empty where it is not known."));
+    nameAfter(lblExamined, txtExamined);
+    nameAfter(lblLastSeen, txtLastSeen);
+    cboExaminedDay->setAccessibleName(QStringLiteral("Day of the examination"));
+    cboLastSeenDay->setAccessibleName(QStringLiteral("Day of the last sighting"));
+}
+
+void frmSigns::createPicks()
+{
+    lblSigns = place<QLabel>(this, "lblSigns", twips(120, 990, 9360, 255),
+                             QStringLiteral("Signs found at the examination (bounds from ") +
+                                 kMainSource.chopped(1) + QStringLiteral(", unless noted):"));
+    lblSigns->setWordWrap(true);
+    scrSigns = place<QScrollArea>(this, "scrSigns", twips(120, 1290, 9360, 3600));
+    scrSigns->setFocusPolicy(Qt::NoFocus);
+    scrSigns->setWidgetResizable(true);
+    auto *rows = new QWidget;
+    rows->setObjectName(QStringLiteral("signRows"));
+    auto *grid = new QGridLayout(rows);
+    grid->setColumnStretch(0, 1);
+    QFont small = windowFont();
+    small.setPointSizeF(7.5);
+    int line = 0;
+    for (DeathSign sign : signsInOrder()) {
+        auto *name = new QLabel(signName(sign) + ':', rows);
+        name->setWordWrap(true);
+        auto *pick = new QComboBox(rows);
+        pick->setObjectName(QStringLiteral("cboSign%1").arg(cboSigns.size()));
+        pick->addItem(kNotExamined, -1);
+        const std::span<const SignRow> table = signsOfDeath();
+        for (std::size_t row = 0; row < table.size(); ++row)
+            if (table[row].sign == sign)
+                pick->addItem(pickItem(table[row]), int(row));
+        // Named after its sign by its label. Orca reads no value of a closed
+        // list, and on Linux Qt names a list by its current pick, so the
+        // pick also leads its description, heard on reaching the list and
+        // again when its open list closes; elsewhere the name carries it.
+        const QString signWords = signName(sign);
+        const QString note = signNote(sign);
+        const auto sayPick = [pick, signWords, note] {
+            pick->setAccessibleName(signWords + QStringLiteral(": ") + pick->currentText());
+            pick->setAccessibleDescription(pick->currentText() + QStringLiteral(". ") + note);
+        };
+        sayPick();
+        connect(pick, &QComboBox::currentIndexChanged, pick, sayPick);
+        pick->setToolTip(note);
+        name->setBuddy(pick);
+        grid->addWidget(name, line, 0);
+        grid->addWidget(pick, line, 1);
+        ++line;
+        if (note != kMainSource) {
+            auto *doubt = new QLabel(note, rows);
+            doubt->setWordWrap(true);
+            doubt->setFont(small);
+            doubt->setTextFormat(Qt::PlainText);
+            grid->addWidget(doubt, line++, 0, 1, 2);
+        }
+        cboSigns.append(pick);
+        lblSignNames.append(name);
+    }
+    scrSigns->setWidget(rows);
+    cmdCombine = placeFaceButton(this, "cmdCombine", twips(120, 5010, 1215, 335),
+                                 QStringLiteral("&Combine"));
+    cmdCombine->setDefault(true);
+}
+
+void frmSigns::createResult()
+{
+    Line1 = new Line(120, 5460, 9480, 5460, this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), kHint);
+    scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1800));
+    scrEvidence->setFocusPolicy(Qt::NoFocus);
+    scrEvidence->setWidgetResizable(true);
+    scrEvidence->setFrameShape(QFrame::NoFrame);
+    lblEvidence = new QLabel;
+    lblEvidence->setObjectName(QStringLiteral("lblEvidence"));
+    scrEvidence->setWidget(lblEvidence);
+    for (QLabel *line : {lblResult, lblEvidence}) {
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        line->setFocusPolicy(Qt::StrongFocus);
+    }
+    lblResult->setFont(windowFont(true));
+    QFont small = windowFont();
+    small.setPointSizeF(7.5);
+    lblEvidence->setFont(small);
+    cmdClose =
+        placeFaceButton(this, "cmdClose", twips(8265, 8250, 1215, 335), QStringLiteral("Close"));
+}
+
+void frmSigns::setUpTabOrder()
+{
+    QList<QWidget *> order{txtExamined, cboExaminedDay, txtLastSeen, cboLastSeenDay};
+    for (QComboBox *pick : cboSigns)
+        order.append(pick);
+    order += QList<QWidget *>{cmdCombine, lblResult, lblEvidence, cmdClose};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void frmSigns::connectHandlers()
+{
+    connect(cmdCombine, &QPushButton::clicked, this, &frmSigns::cmdCombine_Click);
+    setHideOnClose(cmdClose);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmSigns::showCase);
+    connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmSigns::followTimeFound);
+}
+
+void frmSigns::Form_Load()
+{
+    fillDays(cboExaminedDay);
+    fillDays(cboLastSeenDay);
+    followTimeFound();
+    showChoice();
+    showCase();
+}
+
+void frmSigns::followTimeFound()
+{
+    const std::optional<ClockTime> found = currentCase().entries().foundAt;
+    const QString text = found ? QString::fromStdString(formatClockTime(*found)) : QString();
+    if (txtExamined->text() == m_foundShown) {
+        txtExamined->setText(text);
+        cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(0));
+    }
+    m_foundShown = text;
+}
+
+void frmSigns::showChoice()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    const std::optional<SignsChoice> choice = record ? signsChoiceOf(*record) : std::nullopt;
+    if (!choice)
+        return;
+    txtExamined->setText(QString::fromStdString(formatClockTime(choice->examinedAt.time)));
+    cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(int(choice->examinedAt.day)));
+    if (choice->lastSeenAt) {
+        txtLastSeen->setText(QString::fromStdString(formatClockTime(choice->lastSeenAt->time)));
+        cboLastSeenDay->setCurrentIndex(cboLastSeenDay->findData(int(choice->lastSeenAt->day)));
+    }
+    for (QComboBox *pick : cboSigns)
+        for (std::size_t row : choice->rows)
+            if (const int at = pick->findData(int(row)); at >= 0)
+                pick->setCurrentIndex(at);
+}
+
+void frmSigns::refuse(const QString &text, QWidget *entry)
+{
+    showMessage(this, kTitle, text, QMessageBox::Warning);
+    if (entry)
+        entry->setFocus();
+}
+
+void frmSigns::cmdCombine_Click()
+{
+    const QString format = QStringLiteral("enter a time of day such as 2:30 AM or 2:30:00 AM");
+    const std::optional<ClockTime> examined = clockOf(txtExamined->text());
+    if (!examined)
+        return refuse(QStringLiteral("Examined at: ") + format + '.', txtExamined);
+    const bool seen = !txtLastSeen->text().trimmed().isEmpty();
+    const std::optional<ClockTime> lastSeen = clockOf(txtLastSeen->text());
+    if (seen && !lastSeen)
+        return refuse(QStringLiteral("Last seen alive: ") + format +
+                          QStringLiteral(", or leave it empty where it is not known."),
+                      txtLastSeen);
+    const int examinedDay = cboExaminedDay->currentData().toInt();
+    const int seenDay = cboLastSeenDay->currentData().toInt();
+    SignsChoice choice{{*examined, examinedDay},
+                       seen ? std::optional(DayClock{*lastSeen, seenDay}) : std::nullopt,
+                       {}};
+    for (QComboBox *pick : cboSigns)
+        if (const int row = pick->currentData().toInt(); row >= 0)
+            choice.rows.append(std::size_t(row));
+
+    const CaseEntries &entries = currentCase().entries();
+    const SignsOutcome outcome = combineSignsCase(entries, choice, currentCase().record());
+    const QString found =
+        entries.foundAt ? QString::fromStdString(formatClockTime(*entries.foundAt)) : QString();
+    switch (outcome.problem) {
+    case SignsProblem::None:
+        break;
+    case SignsProblem::NoTimeFound:
+        return refuse(QStringLiteral("No time of discovery is set: in the main window, pick the "
+                                     "hour, minute, second and AM/PM the corpse was found, then "
+                                     "press Set Time."));
+    case SignsProblem::ExaminedBeforeDiscovery:
+        return refuse(QStringLiteral("The examination, at %1, comes before the body was found, "
+                                     "at %2 the day of discovery. Enter a time at or after it.")
+                          .arg(momentWords(*examined, examinedDay), found),
+                      txtExamined);
+    case SignsProblem::SeenAfterDiscovery:
+        return refuse(QStringLiteral("The last sighting alive, at %1, comes after the body was "
+                                     "found, at %2 the day of discovery. Enter a time before it, "
+                                     "or leave it empty.")
+                          .arg(momentWords(*lastSeen, seenDay), found),
+                      txtLastSeen);
+    }
+    currentCase().publish(*outcome.record);
+    // The keyboard moves to the sentence, so a screen reader reads it out.
+    lblResult->setFocus();
+}
+
+void frmSigns::showCase()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    const MethodRecord *signs = record ? record->method(kSignsKey) : nullptr;
+    lblResult->setText(signs ? signs->sentence : kHint);
+    lblEvidence->setText(signs ? signs->notes.join('\n') : QString());
+    scrEvidence->setVisible(signs);
+}
+
+} // namespace quorrel::ui
