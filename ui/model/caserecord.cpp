@@ -41,7 +41,10 @@ QList<const MethodRecord *> intervalsAlone(const CaseRecord &record)
 {
     QList<const MethodRecord *> alone;
     for (const MethodRecord &method : record.methods)
-        if (!method.result.hasCurve() && method.result.spreadHours)
+        // A doubtful estimate has no curve for a reason: its spread bounds
+        // nothing.
+        if (!method.result.hasCurve() && method.result.spreadHours &&
+            method.result.doubt == Confidence::Doubt::None)
             alone.append(&method);
     return alone;
 }

@@ -108,9 +108,11 @@ class CurveLayoutTest : public QObject
                      where);
         }
         // An interval that ends at discovery is drawn so.
+        const QList<const MethodRecord *> shown = drawnMethods(record) + intervalsAlone(record);
+        QCOMPARE(layout.curves.size(), shown.size());
         for (qsizetype i = 0; i < layout.curves.size(); ++i) {
             const std::optional<std::pair<double, double>> &band = layout.curves.at(i).band;
-            if (band && drawnMethods(record).at(i)->intervalEndsAtDiscovery)
+            if (band && shown.at(i)->intervalEndsAtDiscovery)
                 QVERIFY2(band->second <= std::max(layout.x(0.0), band->first + 1.0) + 1e-6,
                          qPrintable(what + ": an interval past discovery"));
         }
