@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,17 @@ inline QWidget *focused()
 inline void type(const QString &keys)
 {
     QTest::keyClicks(QApplication::focusWidget(), keys);
+}
+
+// Runs a tool (poppler-utils reading a saved sheet) and returns what it
+// printed, or why it failed.
+inline QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(program, tool.readAllStandardError());
+    return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
 // Types text in any script, as a keyboard layout of that script types it.

@@ -38,16 +38,6 @@ using namespace quorrel::test;
 namespace
 {
 
-// Runs a tool of poppler-utils and returns what it printed.
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        return QStringLiteral("%1 failed: %2").arg(program, tool.readAllStandardError());
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 // Every file and folder under a folder, hidden ones included, relative to it.
 QStringList everythingUnder(const QString &folder)
 {

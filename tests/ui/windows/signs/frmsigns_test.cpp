@@ -42,15 +42,6 @@ const QString kSightingSentence =
     QStringLiteral("Died between 11:30 AM and 12:28 PM the day before discovery. Earliest: the "
                    "last sighting alive; latest: the nomogram's 95 % limit.");
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(program, arguments);
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        return QStringLiteral("%1 failed: %2").arg(program, tool.readAllStandardError());
-    return QString::fromUtf8(tool.readAllStandardOutput());
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Picks)
