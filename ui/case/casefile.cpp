@@ -3,6 +3,8 @@
 #include "clock.h"
 #include "henssgetext.h"
 #include "newtontext.h"
+#include "signs.h"
+#include "signstext.h"
 #include "wording.h"
 
 #include <QDateTime>
@@ -35,6 +37,8 @@ const QString kLocale = QStringLiteral("locale");
 const QString kEntries = QStringLiteral("entries");
 const QString kHenssge = QStringLiteral("henssge");
 const QString kResults = QStringLiteral("results");
+const QString kSigns = QStringLiteral("signs");
+const QString kWindows = QStringLiteral("windows");
 
 const QString kTimeFound = QStringLiteral("timeFound");
 const QString kRoom = QStringLiteral("roomTemperature");
@@ -48,7 +52,97 @@ const QString kCondition = QStringLiteral("condition");
 const QString kFactor = QStringLiteral("factor");
 const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
 
+const QString kRoomPm = QStringLiteral("roomTemperatureUncertainty");
+const QString kMassPm = QStringLiteral("massUncertainty");
+const QString kFactorPm = QStringLiteral("factorUncertainty");
+
+const QString kExaminedAt = QStringLiteral("examinedAt");
+const QString kExaminedDay = QStringLiteral("examinedDay");
+const QString kLastSeenAt = QStringLiteral("lastSeenAt");
+const QString kLastSeenDay = QStringLiteral("lastSeenDay");
+const QString kFindings = QStringLiteral("findings");
+// A day further from discovery than this is no day a window offers.
+constexpr int kFurthestDay = 30;
+
 const QString kUnbounded = QStringLiteral("unbounded");
+
+// The signs and findings as files name them: names, not places in the
+// table, so that a file stays right when the table gains a row.
+QString signKey(DeathSign sign)
+{
+    switch (sign) {
+    case DeathSign::LividityVisible:
+        return QStringLiteral("lividityVisible");
+    case DeathSign::LividityConfluent:
+        return QStringLiteral("lividityConfluent");
+    case DeathSign::LividityMaximal:
+        return QStringLiteral("lividityMaximal");
+    case DeathSign::LividityVanishesUnderThumbPressure:
+        return QStringLiteral("lividityVanishesUnderThumbPressure");
+    case DeathSign::LividityShiftsCompletelyWhenTurned:
+        return QStringLiteral("lividityShiftsCompletelyWhenTurned");
+    case DeathSign::LividityShiftsInPartWhenTurned:
+        return QStringLiteral("lividityShiftsInPartWhenTurned");
+    case DeathSign::RigorPresent:
+        return QStringLiteral("rigorPresent");
+    case DeathSign::RigorMaximal:
+        return QStringLiteral("rigorMaximal");
+    case DeathSign::RigorReestablishedAfterBreaking:
+        return QStringLiteral("rigorReestablishedAfterBreaking");
+    case DeathSign::RigorResolving:
+        return QStringLiteral("rigorResolving");
+    case DeathSign::RigorResolved:
+        return QStringLiteral("rigorResolved");
+    case DeathSign::MechanicalWholeMuscleContraction:
+        return QStringLiteral("mechanicalWholeMuscleContraction");
+    case DeathSign::MechanicalIdiomuscularBulge:
+        return QStringLiteral("mechanicalIdiomuscularBulge");
+    case DeathSign::ElectricalEyelid:
+        return QStringLiteral("electricalEyelid");
+    case DeathSign::ElectricalCornerOfMouth:
+        return QStringLiteral("electricalCornerOfMouth");
+    case DeathSign::IrisTropicamide:
+        return QStringLiteral("irisTropicamide");
+    case DeathSign::IrisAcetylcholine:
+        return QStringLiteral("irisAcetylcholine");
+    }
+    return QString();
+}
+
+QString findingKey(SignFinding finding)
+{
+    switch (finding) {
+    case SignFinding::Yes:
+        return QStringLiteral("yes");
+    case SignFinding::No:
+        return QStringLiteral("no");
+    case SignFinding::GradeVI:
+        return QStringLiteral("gradeVI");
+    case SignFinding::GradeV:
+        return QStringLiteral("gradeV");
+    case SignFinding::GradeIV:
+        return QStringLiteral("gradeIV");
+    case SignFinding::GradeIII:
+        return QStringLiteral("gradeIII");
+    case SignFinding::GradeII:
+        return QStringLiteral("gradeII");
+    case SignFinding::GradeI:
+        return QStringLiteral("gradeI");
+    case SignFinding::NoReaction:
+        return QStringLiteral("noReaction");
+    }
+    return QString();
+}
+
+// The row of the table a finding names; none where this Quorrel has none.
+std::optional<std::size_t> rowNamed(const QString &sign, const QString &finding)
+{
+    const std::span<const SignRow> rows = signsOfDeath();
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        if (signKey(rows[row].sign) == sign && findingKey(rows[row].finding) == finding)
+            return row;
+    return std::nullopt;
+}
 
 QJsonValue spreadValue(const std::optional<double> &spread)
 {
@@ -119,6 +213,27 @@ public:
         if (!value.isDouble())
             wrong(where, name, QStringLiteral("a number"), value);
         return value.toDouble();
+    }
+
+    // A whole number within the bounds; an absent member is 0.
+    std::int64_t whole(const QJsonObject &object, const QString &name, const QString &where,
+                       int lowest, int highest)
+    {
+        const QJsonValue value = object.value(name);
+        if (value.isUndefined())
+            return 0;
+        const double number = value.toDouble();
+        if (!value.isDouble() || number != std::floor(number) || number < lowest ||
+            number > highest) {
+            const QString should =
+                QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
+            if (value.isDouble())
+                wrongValue(where, name, should);
+            else
+                wrong(where, name, should, value);
+            return 0;
+        }
+        return std::int64_t(number);
     }
 
     void wrong(const QString &where, const QString &name, const QString &should,
@@ -286,6 +401,96 @@ QString readProblem(const QString &path, const QString &reason)
     return QStringLiteral("could not be read: ") + why;
 }
 
+QJsonObject henssgeObject(const HenssgeChoice &choice)
+{
+    QJsonObject object{{kMass, choice.mass},
+                       {kMassUnit, choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
+                       {kCondition, choice.condition},
+                       {kFactor, choice.factor},
+                       {kFactorForThisMass, choice.factorForThisMass}};
+    // Taken as exact, the entries have no ± to keep.
+    if (choice.uncertain()) {
+        object.insert(kRoomPm, choice.roomUncertainty);
+        object.insert(kMassPm, choice.massUncertainty);
+        object.insert(kFactorPm, choice.factorUncertainty);
+    }
+    return object;
+}
+
+HenssgeChoice readHenssge(Members &members, const QJsonObject &henssge, const QString &where)
+{
+    HenssgeChoice choice;
+    choice.mass = members.text(henssge, kMass, where);
+    const QString unit = members.text(henssge, kMassUnit, where);
+    if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
+        members.wrongValue(where, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
+    choice.pounds = unit == QLatin1String("lb");
+    choice.condition = members.text(henssge, kCondition, where);
+    choice.factor = members.text(henssge, kFactor, where);
+    choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
+    choice.roomUncertainty = members.text(henssge, kRoomPm, where);
+    choice.massUncertainty = members.text(henssge, kMassPm, where);
+    choice.factorUncertainty = members.text(henssge, kFactorPm, where);
+    return choice;
+}
+
+QJsonObject signsObject(const SignsEntries &signs)
+{
+    QJsonArray findings;
+    for (std::size_t row : signs.rows) {
+        if (row >= signsOfDeath().size())
+            continue;
+        const SignRow &sign = signsOfDeath()[row];
+        findings.append(QJsonObject{{QStringLiteral("sign"), signKey(sign.sign)},
+                                    {QStringLiteral("finding"), findingKey(sign.finding)}});
+    }
+    return {{kExaminedAt, signs.examinedAt},
+            {kExaminedDay, qint64(signs.examinedDay)},
+            {kLastSeenAt, signs.lastSeenAt},
+            {kLastSeenDay, qint64(signs.lastSeenDay)},
+            {kFindings, findings}};
+}
+
+SignsEntries readSigns(Members &members, const QJsonObject &signs, const QString &where)
+{
+    SignsEntries entries;
+    entries.examinedAt = members.text(signs, kExaminedAt, where);
+    entries.examinedDay = members.whole(signs, kExaminedDay, where, -kFurthestDay, kFurthestDay);
+    entries.lastSeenAt = members.text(signs, kLastSeenAt, where);
+    entries.lastSeenDay = members.whole(signs, kLastSeenDay, where, -kFurthestDay, kFurthestDay);
+    const QJsonValue findings = signs.value(kFindings);
+    const QString should = QStringLiteral("a list of findings such as {\"sign\": "
+                                          "\"rigorPresent\", \"finding\": \"yes\"}");
+    if (!findings.isUndefined() && !findings.isArray())
+        members.wrong(where, kFindings, should, findings);
+    QList<DeathSign> found;
+    for (const QJsonValue &finding : findings.toArray()) {
+        if (!finding.isObject()) {
+            members.wrong(where, kFindings, should, finding);
+            break;
+        }
+        const QString inFinding = where + QStringLiteral(" \u203A ") + quoted(kFindings);
+        const QString sign = members.text(finding.toObject(), QStringLiteral("sign"), inFinding);
+        const QString what = members.text(finding.toObject(), QStringLiteral("finding"), inFinding);
+        const std::optional<std::size_t> row = rowNamed(sign, what);
+        // A sign this Quorrel does not know is evidence it cannot weigh:
+        // better refused than dropped.
+        if (!row) {
+            members.wrongValue(inFinding, sign + ' ' + what,
+                               QStringLiteral("a sign and finding this Quorrel knows"));
+            break;
+        }
+        // One finding a sign, as the window takes them.
+        if (found.contains(signsOfDeath()[*row].sign)) {
+            members.wrongValue(inFinding, sign, QStringLiteral("given once"));
+            break;
+        }
+        found.append(signsOfDeath()[*row].sign);
+        entries.rows.append(*row);
+    }
+    return entries;
+}
+
 } // namespace
 
 CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> &record,
@@ -299,6 +504,8 @@ CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> 
     file.entries = entries;
     if (record) {
         file.henssge = henssgeChoiceOf(*record);
+        if (const std::optional<SignsChoice> signs = signsChoiceOf(*record))
+            file.signs = signsEntriesOf(*signs);
         for (const MethodRecord &method : record->methods)
             file.results.append({method.key, method.name, clockText(method.deathAt),
                                  method.result.hoursSinceDeath, method.result.spreadHours,
@@ -338,12 +545,16 @@ QByteArray writeCaseFile(const CaseFile &file)
     root.insert(kLocale, localeObject(file));
     root.insert(kEntries, entries);
     if (file.henssge)
-        root.insert(kHenssge, QJsonObject{{kMass, file.henssge->mass},
-                                          {kMassUnit, file.henssge->pounds ? QStringLiteral("lb")
-                                                                           : QStringLiteral("kg")},
-                                          {kCondition, file.henssge->condition},
-                                          {kFactor, file.henssge->factor},
-                                          {kFactorForThisMass, file.henssge->factorForThisMass}});
+        root.insert(kHenssge, henssgeObject(*file.henssge));
+    if (file.signs)
+        root.insert(kSigns, signsObject(*file.signs));
+    QJsonObject windows;
+    if (file.henssgeWindow)
+        windows.insert(kHenssge, henssgeObject(*file.henssgeWindow));
+    if (file.signsWindow)
+        windows.insert(kSigns, signsObject(*file.signsWindow));
+    if (!windows.isEmpty())
+        root.insert(kWindows, windows);
     root.insert(kResults, results);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -405,19 +616,26 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     file.entries.secondBody = members.text(entries, kSecondBody, inEntries);
     file.entries.hoursBetween = members.text(entries, kHoursBetween, inEntries);
 
-    if (root.contains(kHenssge)) {
-        const QJsonObject henssge = members.object(root, kHenssge, QString());
-        const QString inHenssge = quoted(kHenssge);
-        HenssgeChoice choice;
-        choice.mass = members.text(henssge, kMass, inHenssge);
-        const QString unit = members.text(henssge, kMassUnit, inHenssge);
-        if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
-            members.wrongValue(inHenssge, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
-        choice.pounds = unit == QLatin1String("lb");
-        choice.condition = members.text(henssge, kCondition, inHenssge);
-        choice.factor = members.text(henssge, kFactor, inHenssge);
-        choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, inHenssge);
-        file.henssge = choice;
+    if (root.contains(kHenssge))
+        file.henssge =
+            readHenssge(members, members.object(root, kHenssge, QString()), quoted(kHenssge));
+    if (root.contains(kSigns)) {
+        file.signs = readSigns(members, members.object(root, kSigns, QString()), quoted(kSigns));
+        // What was combined was made of times of day.
+        if (members.problem.isEmpty() && !signsChoiceFrom(*file.signs))
+            members.wrongValue(quoted(kSigns), kExaminedAt,
+                               QStringLiteral("a time of day such as \"12:00:00 AM\", and so "
+                                              "should \"lastSeenAt\" where it is given"));
+    }
+    if (root.contains(kWindows)) {
+        const QJsonObject windows = members.object(root, kWindows, QString());
+        const QString inWindows = quoted(kWindows) + QStringLiteral(" \u203A ");
+        if (windows.contains(kHenssge))
+            file.henssgeWindow = readHenssge(members, members.object(windows, kHenssge, inWindows),
+                                             inWindows + quoted(kHenssge));
+        if (windows.contains(kSigns))
+            file.signsWindow = readSigns(members, members.object(windows, kSigns, inWindows),
+                                         inWindows + quoted(kSigns));
     }
 
     const QJsonValue results = root.value(kResults);
@@ -461,8 +679,8 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
 
-    const QStringList known{kFormat, kVersion, kWrittenBy, kSavedAt,
-                            kLocale, kEntries, kHenssge,   kResults};
+    const QStringList known{kFormat,  kVersion, kWrittenBy, kSavedAt, kLocale,
+                            kEntries, kHenssge, kSigns,     kWindows, kResults};
     for (auto it = root.begin(); it != root.end(); ++it)
         if (!known.contains(it.key()))
             file.later.insert(it.key(), it.value());
@@ -499,13 +717,15 @@ CaseEntries entriesFor(const CaseFile &file, const NumberLocale &reader)
     return entries;
 }
 
-std::optional<HenssgeChoice> henssgeChoiceFor(const CaseFile &file, const NumberLocale &reader)
+std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice> &saved,
+                                              const CaseFile &file, const NumberLocale &reader)
 {
-    if (!file.henssge)
+    if (!saved)
         return std::nullopt;
-    HenssgeChoice choice = *file.henssge;
-    choice.mass = retypedNumber(choice.mass, file.locale, reader);
-    choice.factor = retypedNumber(choice.factor, file.locale, reader);
+    HenssgeChoice choice = *saved;
+    for (QString *typed : {&choice.mass, &choice.factor, &choice.roomUncertainty,
+                           &choice.massUncertainty, &choice.factorUncertainty})
+        *typed = retypedNumber(*typed, file.locale, reader);
     // A row of the table is named with its factor in the locale it was
     // picked in.
     for (const HenssgeCondition &condition : henssgeConditions())

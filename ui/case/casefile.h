@@ -3,6 +3,7 @@
 #include "caserecord.h"
 #include "henssgecase.h"
 #include "numbers.h"
+#include "signscase.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -49,6 +50,12 @@ struct CaseFile {
     CaseEntries entries;
     // What the Henssge window's last estimate was made with, if one is shown.
     std::optional<HenssgeChoice> henssge;
+    // What the signs of death were last combined from, if they were.
+    std::optional<SignsEntries> signs;
+    // What those windows' boxes held when saved, estimated or not; none
+    // where the window was not used.
+    std::optional<HenssgeChoice> henssgeWindow;
+    std::optional<SignsEntries> signsWindow;
     QList<SavedResult> results;
     // Members a later version wrote that this one does not know, written
     // back as they were so that saving here does not lose them.
@@ -76,7 +83,8 @@ QString retypedNumber(const QString &typed, const NumberLocale &from, const Numb
 
 // The entries and the Henssge choice as the reader's locale writes them.
 CaseEntries entriesFor(const CaseFile &file, const NumberLocale &reader);
-std::optional<HenssgeChoice> henssgeChoiceFor(const CaseFile &file, const NumberLocale &reader);
+std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice> &saved,
+                                              const CaseFile &file, const NumberLocale &reader);
 
 // The estimates made again on opening that differ from the ones saved, each
 // named with both sentences; empty where all agree to the second.

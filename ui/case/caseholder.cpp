@@ -24,6 +24,31 @@ void CaseHolder::clear()
     emit changed();
 }
 
+void CaseHolder::setHenssgeEntries(const HenssgeChoice &entries, bool edited)
+{
+    if (m_henssgeEntries == entries)
+        return;
+    m_henssgeEntries = entries;
+    if (edited)
+        emit windowEntriesEdited();
+}
+
+void CaseHolder::setSignsEntries(const SignsEntries &entries, bool edited)
+{
+    if (m_signsEntries == entries)
+        return;
+    m_signsEntries = entries;
+    if (edited)
+        emit windowEntriesEdited();
+}
+
+void CaseHolder::replaceWindowEntries(const std::optional<HenssgeChoice> &henssge,
+                                      const std::optional<SignsEntries> &signs)
+{
+    m_henssgeEntries = henssge;
+    m_signsEntries = signs;
+}
+
 void CaseHolder::announceReplaced()
 {
     emit replaced();

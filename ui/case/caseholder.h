@@ -1,6 +1,8 @@
 #pragma once
 
 #include "caserecord.h"
+#include "henssgecase.h"
+#include "signscase.h"
 
 #include <QObject>
 
@@ -24,6 +26,19 @@ public:
     void publish(const CaseRecord &record);
     void setEntries(const CaseEntries &entries);
     void clear();
+    // What the tool windows' boxes hold, as typed, estimated or not: the
+    // case file keeps it, and a window made later shows it. None where the
+    // window was not used for this case.
+    const std::optional<HenssgeChoice> &henssgeEntries() const { return m_henssgeEntries; }
+    const std::optional<SignsEntries> &signsEntries() const { return m_signsEntries; }
+    // Kept as the window shows them; `edited` where the user changed them,
+    // not the window in showing another case.
+    void setHenssgeEntries(const HenssgeChoice &entries, bool edited);
+    void setSignsEntries(const SignsEntries &entries, bool edited);
+    // An opened case's, or a new case's none; windows show them on replaced().
+    void replaceWindowEntries(const std::optional<HenssgeChoice> &henssge,
+                              const std::optional<SignsEntries> &signs);
+
     // A case was opened from a file or a new one begun: windows show its
     // entries afresh, not what they held for the case before.
     void announceReplaced();
@@ -33,10 +48,14 @@ signals:
     void changed();
     void entriesChanged();
     void replaced();
+    // The user changed a tool window's entries.
+    void windowEntriesEdited();
 
 private:
     std::optional<CaseRecord> m_record;
     CaseEntries m_entries;
+    std::optional<HenssgeChoice> m_henssgeEntries;
+    std::optional<SignsEntries> m_signsEntries;
 };
 
 // The program's case.

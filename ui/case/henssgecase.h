@@ -25,6 +25,7 @@ struct HenssgeChoice {
     QString roomUncertainty = {};
     QString massUncertainty = {};
     QString factorUncertainty = {};
+    bool operator==(const HenssgeChoice &) const = default;
     bool uncertain() const
     {
         return !roomUncertainty.isEmpty() || !massUncertainty.isEmpty() ||

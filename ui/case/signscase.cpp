@@ -5,6 +5,8 @@
 #include "signs.h"
 #include "signstext.h"
 
+#include <QRegularExpression>
+
 #include <vector>
 
 namespace quorrel::ui
@@ -116,6 +118,43 @@ SignsOutcome combineSignsCase(const CaseEntries &entries, const SignsChoice &cho
     if (signs)
         joined.methods.append(*signs);
     return {SignsProblem::None, joined};
+}
+
+std::optional<ClockTime> clockOf(const QString &typed)
+{
+    QString text = typed.trimmed().toUpper();
+    static const QRegularExpression minutesOnly(QStringLiteral("^(\\d{1,2}:\\d{1,2}) (AM|PM)$"));
+    const QRegularExpressionMatch match = minutesOnly.match(text);
+    if (match.hasMatch())
+        text = match.captured(1) + QStringLiteral(":00 ") + match.captured(2);
+    const Result<ClockTime> time = parseClockTime(text.toStdString());
+    return time ? std::optional(*time) : std::nullopt;
+}
+
+SignsEntries signsEntriesOf(const SignsChoice &choice)
+{
+    SignsEntries entries{QString::fromStdString(formatClockTime(choice.examinedAt.time)),
+                         choice.examinedAt.day, QString(), 0, choice.rows};
+    if (choice.lastSeenAt) {
+        entries.lastSeenAt = QString::fromStdString(formatClockTime(choice.lastSeenAt->time));
+        entries.lastSeenDay = choice.lastSeenAt->day;
+    }
+    return entries;
+}
+
+std::optional<SignsChoice> signsChoiceFrom(const SignsEntries &entries)
+{
+    const std::optional<ClockTime> examined = clockOf(entries.examinedAt);
+    if (!examined)
+        return std::nullopt;
+    SignsChoice choice{{*examined, entries.examinedDay}, std::nullopt, entries.rows};
+    if (!entries.lastSeenAt.trimmed().isEmpty()) {
+        const std::optional<ClockTime> seen = clockOf(entries.lastSeenAt);
+        if (!seen)
+            return std::nullopt;
+        choice.lastSeenAt = DayClock{*seen, entries.lastSeenDay};
+    }
+    return choice;
 }
 
 std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record)

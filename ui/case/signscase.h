@@ -4,6 +4,7 @@
 #include "clock.h"
 
 #include <QList>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,25 @@ struct SignsChoice {
     QList<std::size_t> rows;
     bool operator==(const SignsChoice &) const = default;
 };
+
+// The signs window's entries as they stand, combined or not: the times as
+// typed, each with its day.
+struct SignsEntries {
+    QString examinedAt;
+    std::int64_t examinedDay = 0;
+    QString lastSeenAt;
+    std::int64_t lastSeenDay = 0;
+    QList<std::size_t> rows;
+    bool operator==(const SignsEntries &) const = default;
+};
+
+// A time of day as typed: "2:30 AM" or "2:30:00 AM", am or pm in any case.
+std::optional<ClockTime> clockOf(const QString &typed);
+
+// The entries a choice was made from, and the choice entries make; none
+// where a time is not a time of day.
+SignsEntries signsEntriesOf(const SignsChoice &choice);
+std::optional<SignsChoice> signsChoiceFrom(const SignsEntries &entries);
 
 // Why nothing was combined, checked in this order, for the window to word.
 enum class SignsProblem {

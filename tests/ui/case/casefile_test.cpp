@@ -3,9 +3,11 @@
 // user can act on, and numbers typed in one locale open as the same numbers
 // in another.
 #include "casefile.h"
+#include "signs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -134,9 +136,28 @@ private slots:
         unbounded.results[1].spreadHours.reset();
         QTest::newRow("an unbounded spread and none") << unbounded;
         CaseFile later = workedExample();
-        later.later.insert(QStringLiteral("signs"),
-                           QJsonObject{{QStringLiteral("rigor"), QStringLiteral("full")}});
+        later.later.insert(QStringLiteral("photographs"),
+                           QJsonObject{{QStringLiteral("count"), QStringLiteral("12")}});
         QTest::newRow("members of a later version kept") << later;
+        CaseFile scene = workedExample();
+        scene.henssge->roomUncertainty = QStringLiteral("1.8");
+        scene.henssge->massUncertainty = QStringLiteral("3");
+        scene.henssge->factorUncertainty = QString();
+        // Rigor at its maximum, the eyelid at grade III, the last sighting.
+        scene.signs =
+            SignsEntries{QStringLiteral("12:00:00 AM"),
+                         0,
+                         QStringLiteral("11:30:00 AM"),
+                         -1,
+                         {*signRowFor(DeathSign::RigorMaximal, SignFinding::Yes),
+                          *signRowFor(DeathSign::ElectricalEyelid, SignFinding::GradeIII)}};
+        QTest::newRow("signs of death and uncertain entries") << scene;
+        CaseFile typedOnly = workedExample();
+        typedOnly.henssgeWindow = HenssgeChoice{
+            QStringLiteral("not yet"), true, QStringLiteral("Other"), QStringLiteral("1,4"), false};
+        typedOnly.signsWindow = SignsEntries{
+            QStringLiteral("2:30 pm"), 30, QString(), -30, {signsOfDeath().size() - 1}};
+        QTest::newRow("windows' boxes never estimated, as typed") << typedOnly;
     }
     void readsBackWhatItWrote()
     {
@@ -164,6 +185,10 @@ private slots:
             QCOMPARE(back.henssge->factor, file.henssge->factor);
             QCOMPARE(back.henssge->factorForThisMass, file.henssge->factorForThisMass);
         }
+        QVERIFY(back.henssge == file.henssge);
+        QVERIFY(back.signs == file.signs);
+        QVERIFY(back.henssgeWindow == file.henssgeWindow);
+        QVERIFY(back.signsWindow == file.signsWindow);
         QVERIFY(back.results == file.results);
         QCOMPARE(back.later, file.later);
     }
@@ -242,6 +267,36 @@ private slots:
             << json(zero)
             << "is not a case this Quorrel can read: \"locale\" \u203A \"zeroDigit\" should be "
                "a digit zero";
+        const QJsonObject rigor{{QStringLiteral("sign"), QStringLiteral("rigorMaximal")},
+                                {QStringLiteral("finding"), QStringLiteral("yes")}};
+        const auto withSigns = [](const QJsonObject &signs) {
+            QJsonObject root = workedObject();
+            root.insert(QStringLiteral("signs"), signs);
+            return json(root);
+        };
+        QTest::newRow("a sign this Quorrel does not know")
+            << withSigns(
+                   {{QStringLiteral("examinedAt"), QStringLiteral("12:00:00 AM")},
+                    {QStringLiteral("findings"),
+                     QJsonArray{QJsonObject{{QStringLiteral("sign"), QStringLiteral("pupils")},
+                                            {QStringLiteral("finding"), QStringLiteral("yes")}}}}})
+            << "is not a case this Quorrel can read: \"signs\" \u203A \"findings\" \u203A "
+               "\"pupils yes\" should be a sign and finding this Quorrel knows";
+        QTest::newRow("one sign found twice")
+            << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("12:00:00 AM")},
+                          {QStringLiteral("findings"), QJsonArray{rigor, rigor}}})
+            << "is not a case this Quorrel can read: \"signs\" \u203A \"findings\" \u203A "
+               "\"rigorMaximal\" should be given once";
+        QTest::newRow("a day beyond any the window offers")
+            << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("12:00:00 AM")},
+                          {QStringLiteral("examinedDay"), 400}})
+            << "is not a case this Quorrel can read: \"signs\" \u203A \"examinedDay\" should be "
+               "a whole number from -30 to 30";
+        QTest::newRow("signs combined at no time of day")
+            << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("soon")}})
+            << "is not a case this Quorrel can read: \"signs\" \u203A \"examinedAt\" should be "
+               "a time of day such as \"12:00:00 AM\", and so should \"lastSeenAt\" where it is "
+               "given";
         QTest::newRow("over 1 MB")
             << QByteArray(kCaseFileMaxBytes + 1, ' ') << "is larger than a case file can be (1 MB)";
     }
@@ -328,7 +383,8 @@ private slots:
         german.henssge = HenssgeChoice{QStringLiteral("70,5"), false,
                                        QStringLiteral("Dry, naked, still air: 1,0"),
                                        QStringLiteral("1,0"), false};
-        const std::optional<HenssgeChoice> choice = henssgeChoiceFor(german, kEnglish);
+        const std::optional<HenssgeChoice> choice =
+            henssgeChoiceFor(german.henssge, german, kEnglish);
         QVERIFY(choice);
         QCOMPARE(choice->mass, "70.5");
         QCOMPARE(choice->factor, "1.0");

@@ -6,8 +6,10 @@
 #include "casefile.h"
 #include "curveplot.h"
 #include "frmcoolingcurve.h"
+#include "frmsigns.h"
 #include "uitest.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonArray>
@@ -50,6 +52,38 @@ Shown shown(frmQuorrelEstimator *main)
             henssge->lblResult->isHidden() ? QString() : henssge->lblResult->text();
     }
     return seen;
+}
+
+// What a person reads in the Henssge and signs windows: their boxes, their
+// picks and their results.
+QStringList toolWindowsShown()
+{
+    QStringList seen;
+    if (frmHenssge *h = loadedHenssgeForm())
+        seen << h->txtMass->text() << h->cboMassUnit->currentText()
+             << h->cboCondition->currentText() << h->txtFactor->text()
+             << (h->chkUncertain->isChecked() ? "uncertain by" : "exact")
+             << h->txtRoomUncertainty->text() << h->txtMassUncertainty->text()
+             << h->txtFactorUncertainty->text()
+             << (h->lblResult->isHidden() ? QString() : h->lblResult->text());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *s = qobject_cast<frmSigns *>(window)) {
+            seen << s->txtExamined->text() << s->cboExaminedDay->currentText()
+                 << s->txtLastSeen->text() << s->cboLastSeenDay->currentText();
+            for (QComboBox *pick : s->cboSigns)
+                if (pick->currentIndex() > 0)
+                    seen << pick->accessibleName();
+            seen << s->lblResult->text();
+        }
+    return seen;
+}
+
+frmSigns *signsWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *signs = qobject_cast<frmSigns *>(window); signs && signs->isVisible())
+            return signs;
+    return nullptr;
 }
 
 } // namespace
@@ -234,6 +268,93 @@ private slots:
             QCOMPARE(after.sentence, before.sentence);
             QCOMPARE(after.henssgeResult, before.henssgeResult);
         }
+    }
+
+    // The Henssge window's ± and the signs of death, combined or only
+    // typed, come back as they were left.
+    void toolWindowsRoundTrip_data()
+    {
+        QTest::addColumn<QLocale>("typedIn");
+        QTest::addColumn<bool>("estimated");
+        QTest::addColumn<QStringList>("uncertainBy");
+        QTest::addColumn<QLocale>("openedIn");
+        QTest::addColumn<QStringList>("openedUncertainBy");
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QTest::newRow("estimated and combined, entries uncertain")
+            << english << true << QStringList{"1.8", "3", "0.1"} << english
+            << QStringList{"1.8", "3", "0.1"};
+        QTest::newRow("typed but never estimated nor combined")
+            << english << false << QStringList{"2", "5", "0.2"} << english
+            << QStringList{"2", "5", "0.2"};
+        QTest::newRow("uncertainties typed in German open in English")
+            << german << true << QStringList{"1,5", "2,5", "0,15"} << english
+            << QStringList{"1.5", "2.5", "0.15"};
+    }
+    void toolWindowsRoundTrip()
+    {
+        QFETCH(QLocale, typedIn);
+        QFETCH(bool, estimated);
+        QFETCH(QStringList, uncertainBy);
+        QFETCH(QLocale, openedIn);
+        QFETCH(QStringList, openedUncertainBy);
+        QLocale::setDefault(typedIn);
+        typeCase({"60", "80", "75", "2"}, QString());
+        pressInMain(Qt::Key_H, Qt::ControlModifier);
+        frmHenssge *henssge = loadedHenssgeForm();
+        QVERIFY(henssge && QTest::qWaitForWindowActive(henssge));
+        henssge->txtMass->setFocus();
+        QTest::keyClicks(henssge->txtMass, "70");
+        QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
+        TextBox *pm[] = {henssge->txtRoomUncertainty, henssge->txtMassUncertainty,
+                         henssge->txtFactorUncertainty};
+        for (int i = 0; i < 3; ++i) {
+            pm[i]->setFocus();
+            pm[i]->selectAll();
+            typeText(pm[i], uncertainBy[i]);
+        }
+        if (estimated)
+            QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
+        pressInMain(Qt::Key_D, Qt::ControlModifier);
+        frmSigns *signs = signsWindow();
+        QVERIFY(signs && QTest::qWaitForWindowActive(signs));
+        signs->txtLastSeen->setFocus();
+        QTest::keyClicks(signs->txtLastSeen, "11:30 AM");
+        signs->cboLastSeenDay->setFocus();
+        QTest::keyClick(signs->cboLastSeenDay, Qt::Key_Up);
+        // Rigor at its maximum, and the eyelid's reaction at its third pick.
+        for (const auto &[pick, steps] : {std::pair{7, 1}, std::pair{13, 4}}) {
+            signs->cboSigns.at(pick)->setFocus();
+            for (int i = 0; i < steps; ++i)
+                QTest::keyClick(signs->cboSigns.at(pick), Qt::Key_Down);
+        }
+        if (estimated)
+            QTest::mouseClick(signs->cmdCombine, Qt::LeftButton);
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.value(0).text));
+        const QStringList before = toolWindowsShown();
+        QFile::remove(path("tools.quorrel"));
+        saveAs(path("tools.quorrel"));
+
+        restart(openedIn);
+        QVERIFY(main->openCase(path("tools.quorrel")));
+        QVERIFY2(seen.isEmpty(), qPrintable(seen.value(0).text));
+        QVERIFY(!main->isWindowModified());
+        pressInMain(Qt::Key_H, Qt::ControlModifier);
+        pressInMain(Qt::Key_D, Qt::ControlModifier);
+        QVERIFY(signsWindow());
+        const QStringList after = toolWindowsShown();
+        QVERIFY(!main->isWindowModified());
+        QCOMPARE(after.mid(5, 3), openedUncertainBy);
+        if (typedIn == openedIn)
+            QCOMPARE(after, before);
+        QCOMPARE(after.at(8).isEmpty(), !estimated);
+        QCOMPARE(after.contains(QStringLiteral("Rigor at its maximum: Yes: at least 2 h")), true);
+        QCOMPARE(after.last().startsWith(QStringLiteral("Died between")), estimated);
+        // A new case empties them again.
+        pressInMain(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(toolWindowsShown().mid(0, 1), QStringList{QString()});
+        QVERIFY(!toolWindowsShown().contains(
+            QStringLiteral("Rigor at its maximum: Yes: at least 2 h")));
     }
 
     // An open Henssge window takes the opened case's choice, and a new

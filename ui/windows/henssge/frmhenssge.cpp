@@ -303,6 +303,23 @@ void frmHenssge::connectHandlers()
         lblMassUncertainty->setText(unit == 1 ? QStringLiteral("lb mass")
                                               : QStringLiteral("kg mass"));
     });
+    // Every change is kept with the case; only the user's marks it edited.
+    // Connected after the handlers above, which may change other boxes.
+    const auto kept = [this] { keepEntries(false); };
+    const auto edited = [this] { keepEntries(true); };
+    for (TextBox *box :
+         {txtMass, txtFactor, txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty}) {
+        connect(box, &QLineEdit::textChanged, this, kept);
+        connect(box, &QLineEdit::textEdited, this, edited);
+    }
+    for (QComboBox *list : {cboMassUnit, cboCondition}) {
+        connect(list, &QComboBox::currentIndexChanged, this, kept);
+        connect(list, &QComboBox::activated, this, edited);
+    }
+    for (QCheckBox *box : {chkFactorForMass, chkUncertain}) {
+        connect(box, &QCheckBox::toggled, this, kept);
+        connect(box, &QCheckBox::clicked, this, edited);
+    }
 }
 
 void frmHenssge::chkUncertain_Click()
@@ -324,6 +341,7 @@ void frmHenssge::chkUncertain_Click()
 
 void frmHenssge::Form_Load()
 {
+    m_showing = true;
     cboMassUnit->addItems({QStringLiteral("kg"), QStringLiteral("lb")});
     for (const HenssgeCondition &condition : henssgeConditions())
         cboCondition->addItem(conditionItem(condition));
@@ -335,9 +353,11 @@ void frmHenssge::Form_Load()
 
 void frmHenssge::showChoice()
 {
+    m_showing = true;
     const std::optional<CaseRecord> &record = currentCase().record();
-    const std::optional<HenssgeChoice> choice =
-        record ? henssgeChoiceOf(*record) : std::optional<HenssgeChoice>();
+    std::optional<HenssgeChoice> choice = currentCase().henssgeEntries();
+    if (!choice && record)
+        choice = henssgeChoiceOf(*record);
     if (!choice) {
         // Naked in still air: the table's reference, factor 1.0.
         txtMass->clear();
@@ -347,6 +367,7 @@ void frmHenssge::showChoice()
         chkFactorForMass->setChecked(false);
         chkUncertain->setChecked(false);
         chkUncertain_Click();
+        m_showing = false;
         return;
     }
     txtMass->setText(choice->mass);
@@ -360,6 +381,7 @@ void frmHenssge::showChoice()
     txtMassUncertainty->setText(choice->massUncertainty);
     txtFactorUncertainty->setText(choice->factorUncertainty);
     chkUncertain_Click();
+    m_showing = false;
 }
 
 void frmHenssge::cboCondition_Click()
@@ -387,16 +409,28 @@ void frmHenssge::refuse(const QString &text, QWidget *entry)
         entry->setFocus();
 }
 
-void frmHenssge::cmdEstimate_Click()
+HenssgeChoice frmHenssge::boxes() const
 {
-    const bool pounds = cboMassUnit->currentIndex() == 1;
-    HenssgeChoice choice{txtMass->text(), pounds, cboCondition->currentText(), txtFactor->text(),
+    HenssgeChoice choice{txtMass->text(), cboMassUnit->currentIndex() == 1,
+                         cboCondition->currentText(), txtFactor->text(),
                          chkFactorForMass->isChecked()};
     if (chkUncertain->isChecked()) {
         choice.roomUncertainty = txtRoomUncertainty->text().trimmed();
         choice.massUncertainty = txtMassUncertainty->text().trimmed();
         choice.factorUncertainty = txtFactorUncertainty->text().trimmed();
     }
+    return choice;
+}
+
+void frmHenssge::keepEntries(bool edited)
+{
+    if (!m_showing)
+        currentCase().setHenssgeEntries(boxes(), edited);
+}
+
+void frmHenssge::cmdEstimate_Click()
+{
+    const HenssgeChoice choice = boxes();
     const HenssgeOutcome outcome =
         estimateHenssgeCase(currentCase().entries(), choice, currentCase().record());
     if (outcome.problem != HenssgeProblem::None) {

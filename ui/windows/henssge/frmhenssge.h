@@ -10,6 +10,8 @@ class QPushButton;
 namespace quorrel::ui
 {
 
+struct HenssgeChoice;
+
 class Line;
 class TextBox;
 
@@ -74,8 +76,13 @@ private:
                    const QString &check, const QString &newton);
     // The estimate the case holds, or the hint where it holds none.
     void showCase();
-    // The boxes as the case's estimate was made, or as a new case starts.
+    // The boxes as the user left them for this case, as the case's
+    // estimate was made, or as a new case starts.
     void showChoice();
+    HenssgeChoice boxes() const;
+    // Tells the case what the boxes hold, so that it is saved with it.
+    void keepEntries(bool edited);
+    bool m_showing = false;
 };
 
 } // namespace quorrel::ui

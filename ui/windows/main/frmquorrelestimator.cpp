@@ -261,6 +261,8 @@ void frmQuorrelEstimator::connectHandlers()
     connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
     connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseEdited);
     connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmQuorrelEstimator::caseEdited);
+    connect(&currentCase(), &CaseHolder::windowEntriesEdited, this,
+            &frmQuorrelEstimator::caseEdited);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
     connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
@@ -329,6 +331,7 @@ void frmQuorrelEstimator::Form_Unload()
     }
     // The case is this window's: a new main window starts with none.
     currentCase().clear();
+    currentCase().replaceWindowEntries(std::nullopt, std::nullopt);
 }
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
@@ -393,6 +396,8 @@ bool frmQuorrelEstimator::saveCaseTo(const QString &path)
     CaseFile file =
         caseFileOf(currentCase().entries(), currentCase().record(),
                    QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION), QDateTime::currentDateTime());
+    file.henssgeWindow = currentCase().henssgeEntries();
+    file.signsWindow = currentCase().signsEntries();
     file.later = m_laterMembers;
     const QString reason = saveCaseFile(path, writeCaseFile(file));
     if (!reason.isEmpty()) {
@@ -412,6 +417,7 @@ void frmQuorrelEstimator::mnuNewCase_Click()
         return;
     cmdClear_Click();
     m_laterMembers = QJsonObject();
+    currentCase().replaceWindowEntries(std::nullopt, std::nullopt);
     showCaseFile(QString());
     currentCase().announceReplaced();
     cboHours->setFocus();
@@ -459,12 +465,21 @@ bool frmQuorrelEstimator::openCase(const QString &path)
                                        [](const SavedResult &r) { return r.method == kNewtonKey; });
     if (hadNewton && !txtTimeOfDiscovery->isHidden())
         calculate(false);
-    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file, reader)) {
+    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file.henssge, file, reader)) {
         const HenssgeOutcome henssge =
             estimateHenssgeCase(currentCase().entries(), *choice, currentCase().record());
         if (henssge.record)
             currentCase().publish(*henssge.record);
     }
+    if (const std::optional<SignsChoice> signs =
+            file.signs ? signsChoiceFrom(*file.signs) : std::nullopt) {
+        const SignsOutcome combined =
+            combineSignsCase(currentCase().entries(), *signs, currentCase().record());
+        if (combined.record)
+            currentCase().publish(*combined.record);
+    }
+    currentCase().replaceWindowEntries(henssgeChoiceFor(file.henssgeWindow, file, reader),
+                                       file.signsWindow);
     m_restoring = false;
     m_laterMembers = file.later;
     showCaseFile(QFileInfo(path).absoluteFilePath());

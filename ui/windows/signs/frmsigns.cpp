@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollArea>
 
 namespace quorrel::ui
@@ -40,18 +39,6 @@ void fillDays(QComboBox *days)
     for (int day = kFirstDay; day <= kLastDay; ++day)
         days->addItem(dayChoice(day), day);
     days->setCurrentIndex(days->findData(0));
-}
-
-// A time of day as typed: "2:30 AM" or "2:30:00 AM", am or pm in any case.
-std::optional<ClockTime> clockOf(const QString &typed)
-{
-    QString text = typed.trimmed().toUpper();
-    static const QRegularExpression minutesOnly(QStringLiteral("^(\\d{1,2}:\\d{1,2}) (AM|PM)$"));
-    const QRegularExpressionMatch match = minutesOnly.match(text);
-    if (match.hasMatch())
-        text = match.captured(1) + QStringLiteral(":00 ") + match.captured(2);
-    const Result<ClockTime> time = parseClockTime(text.toStdString());
-    return time ? std::optional(*time) : std::nullopt;
 }
 
 QString momentWords(ClockTime time, int day)
@@ -200,13 +187,48 @@ void frmSigns::connectHandlers()
     setHideOnClose(cmdClose);
     connect(&currentCase(), &CaseHolder::changed, this, &frmSigns::showCase);
     connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmSigns::followTimeFound);
+    // Another case: an opened case's entries, or a new case's none.
+    connect(&currentCase(), &CaseHolder::replaced, this, &frmSigns::showChoice);
+    // Every change is kept with the case; only the user's marks it edited.
+    const auto kept = [this] { keepEntries(false); };
+    const auto edited = [this] { keepEntries(true); };
+    for (TextBox *box : {txtExamined, txtLastSeen}) {
+        connect(box, &QLineEdit::textChanged, this, kept);
+        connect(box, &QLineEdit::textEdited, this, edited);
+    }
+    QList<QComboBox *> lists{cboExaminedDay, cboLastSeenDay};
+    lists += cboSigns;
+    for (QComboBox *list : lists) {
+        connect(list, &QComboBox::currentIndexChanged, this, kept);
+        connect(list, &QComboBox::activated, this, edited);
+    }
+}
+
+SignsEntries frmSigns::entries() const
+{
+    SignsEntries entries{txtExamined->text(),
+                         cboExaminedDay->currentData().toInt(),
+                         txtLastSeen->text(),
+                         cboLastSeenDay->currentData().toInt(),
+                         {}};
+    for (QComboBox *pick : cboSigns)
+        if (const int row = pick->currentData().toInt(); row >= 0)
+            entries.rows.append(std::size_t(row));
+    return entries;
+}
+
+void frmSigns::keepEntries(bool edited)
+{
+    if (!m_showing)
+        currentCase().setSignsEntries(entries(), edited);
 }
 
 void frmSigns::Form_Load()
 {
+    m_showing = true;
     fillDays(cboExaminedDay);
     fillDays(cboLastSeenDay);
-    followTimeFound();
+    m_showing = false;
     showChoice();
     showCase();
 }
@@ -225,19 +247,33 @@ void frmSigns::followTimeFound()
 void frmSigns::showChoice()
 {
     const std::optional<CaseRecord> &record = currentCase().record();
-    const std::optional<SignsChoice> choice = record ? signsChoiceOf(*record) : std::nullopt;
-    if (!choice)
-        return;
-    txtExamined->setText(QString::fromStdString(formatClockTime(choice->examinedAt.time)));
-    cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(int(choice->examinedAt.day)));
-    if (choice->lastSeenAt) {
-        txtLastSeen->setText(QString::fromStdString(formatClockTime(choice->lastSeenAt->time)));
-        cboLastSeenDay->setCurrentIndex(cboLastSeenDay->findData(int(choice->lastSeenAt->day)));
+    std::optional<SignsEntries> shown = currentCase().signsEntries();
+    if (!shown && record)
+        if (const std::optional<SignsChoice> choice = signsChoiceOf(*record))
+            shown = signsEntriesOf(*choice);
+    m_showing = true;
+    if (!shown) {
+        // A new case: examined when found, nothing else known.
+        m_foundShown.clear();
+        txtExamined->clear();
+        shown = SignsEntries{};
+    } else {
+        // It follows the time found only where it shows the time found.
+        const std::optional<ClockTime> found = currentCase().entries().foundAt;
+        m_foundShown = found ? QString::fromStdString(formatClockTime(*found)) : QString();
+        txtExamined->setText(shown->examinedAt);
     }
-    for (QComboBox *pick : cboSigns)
-        for (std::size_t row : choice->rows)
+    cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(int(shown->examinedDay)));
+    txtLastSeen->setText(shown->lastSeenAt);
+    cboLastSeenDay->setCurrentIndex(cboLastSeenDay->findData(int(shown->lastSeenDay)));
+    for (QComboBox *pick : cboSigns) {
+        pick->setCurrentIndex(0);
+        for (std::size_t row : shown->rows)
             if (const int at = pick->findData(int(row)); at >= 0)
                 pick->setCurrentIndex(at);
+    }
+    m_showing = false;
+    followTimeFound();
 }
 
 void frmSigns::refuse(const QString &text, QWidget *entry)

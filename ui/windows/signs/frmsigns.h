@@ -12,6 +12,8 @@ class QScrollArea;
 namespace quorrel::ui
 {
 
+struct SignsEntries;
+
 class Line;
 class TextBox;
 
@@ -64,8 +66,12 @@ private:
     // The combination the case holds, or the hint where it holds none.
     void showCase();
     void showChoice();
+    SignsEntries entries() const;
+    // Tells the case what the boxes hold, so that it is saved with it.
+    void keepEntries(bool edited);
 
     QString m_foundShown;
+    bool m_showing = false;
 };
 
 } // namespace quorrel::ui
