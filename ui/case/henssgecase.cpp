@@ -133,6 +133,7 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
 
     const QString check = secondReadingCheck(entries, input, estimate, mass);
     QString sentence = henssgeSentence(foundAt, estimate);
+    std::optional<HoursBeforeDiscovery> prudentHours;
     if (choice.uncertain()) {
         const std::optional<double> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
         if (!roomPm)
@@ -156,6 +157,8 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
                                ? HenssgeProblem::RoomRangeReachesBody
                                : HenssgeProblem::MassUncertainty,
                            roomF, bodyF);
+        prudentHours =
+            HoursBeforeDiscovery{prudent.interval->earliestHours, prudent.interval->latestHours};
         sentence += ' ' + henssgePrudentSentence(foundAt, *prudent.interval, {roomF, *roomPm},
                                                  {mass, *massPm}, {input.factor, *factorPm});
     }
@@ -184,9 +187,10 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
             QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
                              {kMassUncertainty, choice.massUncertainty, typedEntries.at(2).unit},
                              {kFactorUncertainty, choice.factorUncertainty, QString()}};
-    const MethodRecord henssge = henssgeRecord(
+    MethodRecord henssge = henssgeRecord(
         foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
         sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
+    henssge.prudent = prudentHours;
 
     // Newton's estimate is joined only where every entry is as Calculate
     // read it.

@@ -40,12 +40,20 @@ std::optional<DayClock> momentOf(const CaseEntry &entry)
 }
 
 // The nomogram's estimate in the case, as the compound method reads it: its
-// reading was taken when the body was found.
+// reading was taken when the body was found. Where its entries are
+// uncertain, the prudent interval is the honest one.
 std::optional<Evidence> nomogramIn(const CaseRecord &others)
 {
     const MethodRecord *henssge = others.method(kHenssgeKey);
     if (!henssge || !henssge->result.spreadHours)
         return std::nullopt;
+    if (henssge->prudent) {
+        Evidence prudent;
+        prudent.kind = EvidenceKind::Nomogram;
+        prudent.noEarlierThan = henssge->prudent->earliest;
+        prudent.noLaterThan = henssge->prudent->latest;
+        return prudent;
+    }
     HenssgeEstimate estimate;
     estimate.hoursSinceDeath = henssge->result.hoursSinceDeath;
     estimate.limitHours = henssge->result.spreadHours;
@@ -62,6 +70,7 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
     if (nomogram) {
         scene.evidence.push_back(*nomogram);
         scene.nomogramLimit = others.method(kHenssgeKey)->result.spreadHours;
+        scene.nomogramPrudent = others.method(kHenssgeKey)->prudent.has_value();
     }
     QList<CaseEntry> entries{momentEntry(kExaminedAt, choice.examinedAt),
                              momentEntry(kLastSeenAt, choice.lastSeenAt)};

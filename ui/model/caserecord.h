@@ -47,6 +47,13 @@ struct CurveLook {
     Mark death = Mark::Diamond;
 };
 
+// Death no earlier than `earliest` and no later than `latest` hours before
+// the body was found.
+struct HoursBeforeDiscovery {
+    double earliest = 0.0;
+    double latest = 0.0;
+};
+
 // Label and value, side by side on the case sheet.
 using SheetRow = std::pair<QString, QString>;
 
@@ -89,6 +96,10 @@ struct MethodRecord {
     std::function<QString(ClockTime foundAt, bool withDay, bool named)> inWords = {};
     // Whether those words name the room already.
     bool wordsNameTheRoom = false;
+
+    // Where its entries were given as uncertain, the widest interval they
+    // allow: the one other evidence is weighed against, not the exact one.
+    std::optional<HoursBeforeDiscovery> prudent = std::nullopt;
 
     // Rows under the sheet's own entries, and sections of its own.
     QList<SheetRow> sheetEntries = {};

@@ -152,7 +152,8 @@ QString pieceName(const SignsScene &scene, std::size_t index)
             .arg(findingPhrase(row), boundWords(row));
     }
     case EvidenceKind::Nomogram:
-        return QStringLiteral("the nomogram's 95 % limit");
+        return scene.nomogramPrudent ? QStringLiteral("the nomogram's prudent limit")
+                                     : QStringLiteral("the nomogram's 95 % limit");
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("the last sighting alive");
     case EvidenceKind::Discovery:
@@ -172,6 +173,9 @@ QString pieceHeading(const SignsScene &scene, std::size_t index)
             .arg(capitalized(findingPhrase(row)), boundWords(row));
     }
     case EvidenceKind::Nomogram:
+        if (scene.nomogramPrudent)
+            return QStringLiteral("Henssge's nomogram, prudent interval over the uncertain "
+                                  "entries");
         return QStringLiteral("Henssge's nomogram, 95 % limits ") +
                (scene.nomogramLimit ? tenthsOfHours(*scene.nomogramLimit) : QString());
     case EvidenceKind::LastSeenAlive:

@@ -50,6 +50,8 @@ struct SignsScene {
     std::optional<double> lastSeenHours = std::nullopt;
     // The nomogram's ± hours, where it took part.
     std::optional<double> nomogramLimit = std::nullopt;
+    // Its prudent interval took part, its entries being uncertain.
+    bool nomogramPrudent = false;
     std::vector<Evidence> evidence = {};
     CompoundResult result = {};
 };

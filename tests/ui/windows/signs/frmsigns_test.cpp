@@ -4,12 +4,14 @@
 #include "curvelayout.h"
 #include "curvetext.h"
 #include "forms.h"
+#include "frmhenssge.h"
 #include "frmquorrelestimator.h"
 #include "frmsigns.h"
 #include "signstext.h"
 #include "uitest.h"
 #include "widgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
@@ -42,6 +44,11 @@ const QString kSightingSentence =
     QStringLiteral("Died between 11:30 AM and 12:28 PM the day before discovery. Earliest: the "
                    "last sighting alive; latest: the nomogram's 95 % limit.");
 
+// Which estimate of the nomogram the case holds.
+constexpr int kNone = 0;
+constexpr int kExact = 1;
+constexpr int kUncertain = 2;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Picks)
@@ -52,11 +59,17 @@ class SignsWindowTest : public QObject, public WindowFixture
 
     // The worked example calculated, and estimated by the nomogram for 70 kg
     // where asked.
-    void workedCase(bool nomogram)
+    void workedCase(int nomogram)
     {
         enterAndCalculate(form, {"60", "80", "75", "2"});
-        if (nomogram)
+        if (nomogram != kNone)
             QVERIFY(estimateHenssge(form, "70"));
+        // The defaults offered: ±1.8 °F, ±3 kg, ±0.1.
+        if (nomogram == kUncertain) {
+            frmHenssge *henssge = loadedHenssgeForm();
+            QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
+            QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
+        }
     }
 
     frmSigns *openByKeyboard()
@@ -122,7 +135,7 @@ private slots:
     // says of them after Combine, with the keyboard on the sentence.
     void picksToSentence_data()
     {
-        QTest::addColumn<bool>("nomogram");
+        QTest::addColumn<int>("nomogram");
         QTest::addColumn<Picks>("picks");
         QTest::addColumn<QString>("examined");
         QTest::addColumn<int>("examinedDay");
@@ -131,15 +144,22 @@ private slots:
         QTest::addColumn<QString>("evidence");
 
         QTest::newRow("the worked example: the eyelid and the nomogram set the ends")
-            << true << kWorkedPicks << "12:00:00 AM" << 0 << "" << kWorkedSentence
+            << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "" << kWorkedSentence
             << "Henssge's nomogram, 95 % limits \u00B12.8 h: died between 6:52 AM and 12:28 PM "
                "the day before discovery. Sets the latest.";
+        QTest::newRow("uncertain entries: the prudent interval, not the exact one, is weighed")
+            << kUncertain << kWorkedPicks << "12:00:00 AM" << 0 << ""
+            << "Died between 11:00 AM and 3:34 PM the day before discovery. Earliest: the "
+               "eyelid's electrical reaction at grade III (3.5 to 13 h before the examination); "
+               "latest: the nomogram's prudent limit."
+            << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
+               "2:19 AM and 3:34 PM the day before discovery. Sets the latest.";
         QTest::newRow("a last sighting after the eyelid's earliest sets the earliest")
-            << true << kWorkedPicks << "12:00:00 AM" << 0 << "11:30 AM" << kSightingSentence
+            << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:30 AM" << kSightingSentence
             << "Last seen alive: died no earlier than 11:30 AM the day before discovery. Sets "
                "the earliest.";
         QTest::newRow("without a temperature estimate the signs alone give the interval")
-            << false << kWorkedPicks << "12:00 AM" << 0 << ""
+            << kNone << kWorkedPicks << "12:00 AM" << 0 << ""
             << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
                "eyelid's electrical reaction at grade III (3.5 to 13 h before the "
                "examination); latest: the eyelid's electrical reaction at grade III (3.5 to 13 h "
@@ -148,7 +168,7 @@ private slots:
                "examination: died between 11:00 AM and 8:30 PM the day before discovery. Sets "
                "both ends.";
         QTest::newRow("an examination two hours after discovery moves every bound")
-            << false << kWorkedPicks << "2:00 AM" << 0 << ""
+            << kNone << kWorkedPicks << "2:00 AM" << 0 << ""
             << "Died between 1:00 PM and 10:30 PM the day before discovery. Earliest: the "
                "eyelid's electrical reaction at grade III (3.5 to 13 h before the examination); "
                "latest: the eyelid's electrical reaction at grade III (3.5 to 13 h before the "
@@ -156,7 +176,7 @@ private slots:
             << "Rigor at its maximum, at least 2 h before the examination: died no later than "
                "12:00 AM the day of discovery.";
         QTest::newRow("no rigor against the nomogram is a contradiction, with no interval")
-            << true << Picks{{"Rigor present", "No: at most 7 h"}} << "12:00:00 AM" << 0 << ""
+            << kExact << Picks{{"Rigor present", "No: at most 7 h"}} << "12:00:00 AM" << 0 << ""
             << "The evidence contradicts itself: no rigor (at most 7 h before the examination) "
                "puts death no earlier than 5:00 PM the day before discovery, but the nomogram's "
                "95 % limit puts it no later than 12:28 PM the day before discovery. No interval "
@@ -164,12 +184,12 @@ private slots:
             << "No rigor, at most 7 h before the examination: died no earlier than 5:00 PM the "
                "day before discovery. Contradicted.";
         QTest::newRow("only lower bounds: nothing bounds how early")
-            << false << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0 << ""
+            << kNone << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0 << ""
             << "Died no later than 11:30 PM the day before discovery, set by rigor present (at "
                "least 0.5 h before the examination); nothing entered bounds how early."
             << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery.";
         QTest::newRow("the discovery sets the latest where nothing else comes closer")
-            << false << Picks{{"Rigor present", "No: at most 7 h"}} << "6:00 AM" << 0 << ""
+            << kNone << Picks{{"Rigor present", "No: at most 7 h"}} << "6:00 AM" << 0 << ""
             << "Died between 11:00 PM the day before discovery and 12:00 AM the day of "
                "discovery. Earliest: no rigor (at most 7 h before the examination); latest: the "
                "discovery."
@@ -178,7 +198,7 @@ private slots:
     }
     void picksToSentence()
     {
-        QFETCH(bool, nomogram);
+        QFETCH(int, nomogram);
         QFETCH(Picks, picks);
         QFETCH(QString, examined);
         QFETCH(int, examinedDay);
