@@ -58,8 +58,9 @@ HOME=$sheet start_with_worked_example
 import -window "$wid" docs/main-window.png
 shoot_curve docs/cooling-curve.png Right Right Right
 
-# The case sheet: Ctrl+S, the suggested name taken with Enter, then rendered.
-xdotool key ctrl+s
+# The case sheet: File > Export Case Sheet as PDF, the suggested name taken
+# with Enter, then rendered.
+xdotool key alt+f e
 did=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Case Sheet as PDF$' | head -n 1)
 xdotool windowfocus --sync "$did"
 xdotool key Return
@@ -121,7 +122,28 @@ xdotool key Return
 sleep 0.5
 import -window "$hid" docs/henssge-uncertain.png
 xdotool key Escape
+
+# A new case with only the time found and the same signs: the interval alone
+# on its time axis.
+xdotool windowfocus --sync "$wid"
+xdotool key ctrl+n
+sleep 0.3
+xdotool type "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
+xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
+sleep 0.3
+xdotool key ctrl+d
+sid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Signs of Death - Halbrook$' | head -n 1)
+xdotool windowfocus --sync "$sid"
+xdotool key alt+e
+xdotool key Tab Tab Tab Tab Tab Down Tab Down Down Tab Tab Tab Tab Tab Down
+xdotool key Tab Tab Tab Tab Tab Tab Down Down Down Down
+xdotool key alt+c
+sleep 0.5
+xdotool key Escape
+xdotool windowfocus --sync "$wid"
+shoot_curve docs/cooling-curve-signs-alone.png
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
   "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
-  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/henssge-uncertain.png"
+  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/henssge-uncertain.png," \
+  "docs/cooling-curve-signs-alone.png"

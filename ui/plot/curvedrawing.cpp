@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quorrel::ui
@@ -58,8 +59,10 @@ void paintFrame(QPainter &painter, const CurveLayout &layout, const QColor &ink)
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     for (double x : layout.timeLines)
         painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 4));
+    // A time axis alone has no room.
     painter.setPen(QPen(ink, 1, Qt::DashLine));
-    painter.drawLine(QPointF(plot.left(), layout.roomY), QPointF(plot.right(), layout.roomY));
+    if (std::isfinite(layout.roomY))
+        painter.drawLine(QPointF(plot.left(), layout.roomY), QPointF(plot.right(), layout.roomY));
     painter.setPen(QPen(ink, 1, Qt::DotLine));
     for (const PlotCurve &curve : layout.curves)
         if (!curve.bracketed)

@@ -269,7 +269,8 @@ void scaleTimes(CurveLayout &layout, const Scene &scene)
     }
     const double span = viewTo - viewFrom;
     layout.from = viewFrom - span * 0.04;
-    layout.to = viewTo;
+    // With no curve to end there, the discovery is given room of its own.
+    layout.to = scene.methods.isEmpty() ? viewTo + span * 0.04 : viewTo;
 }
 
 // Temperature lines at round steps, a few lines of text apart.
@@ -419,9 +420,10 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
         words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
                   typedDegrees(scene.methods.at(i)->result.startTemperature),
                   {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
-    words.add(QPointF(layout.plot.right(), layout.roomY),
-              QStringLiteral("room ") + typedDegrees(scene.methods.first()->result.ambient),
-              {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
+    if (!scene.methods.isEmpty())
+        words.add(QPointF(layout.plot.right(), layout.roomY),
+                  QStringLiteral("room ") + typedDegrees(scene.methods.first()->result.ambient),
+                  {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
     const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(scene.tStep))));
     for (qsizetype i = 0; i < scene.temperatures.size(); ++i)
         words.add(QPointF(layout.plot.left(), layout.temperatureLines.at(i)),
@@ -434,6 +436,32 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
     layout.texts = words.texts;
 }
 
+// With no temperature estimate, the intervals alone on a time axis that
+// ends a little after the discovery: no temperatures, no room.
+CurveLayout layOutIntervalsAlone(CurveLayout layout, Scene &scene, const QFont &font)
+{
+    double earliest = 0.0;
+    for (const MethodRecord *method : scene.intervals)
+        earliest = std::max(earliest, -method->result.curveFrom() + *method->result.spreadHours);
+    scene.span = {-earliest, 0.0};
+    scaleTimes(layout, scene);
+    if (!std::isfinite(layout.to - layout.from) || !(layout.to > layout.from))
+        return layout;
+    const double line = scene.metrics.height();
+    layout.plot = layout.area.adjusted(
+        14, line * 1.6, -scene.metrics.horizontalAdvance(QStringLiteral("00:00 AM")) / 2 - 6,
+        -line * 2.8);
+    if (layout.plot.width() < 20 || layout.plot.height() < 20)
+        return layout;
+    layout.words.clear();
+    layout.roomY = std::numeric_limits<double>::quiet_NaN();
+    markTimes(layout, scene);
+    for (const MethodRecord *method : scene.intervals)
+        layout.curves.append(placeInterval(layout, *method));
+    placeWords(layout, scene, font, std::nullopt);
+    return layout;
+}
+
 } // namespace
 
 CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord *record,
@@ -444,8 +472,12 @@ CurveLayout layOutCurve(const QRectF &area, const QFont &font, const CaseRecord 
     layout.words = curveSummary(record);
     const QList<const MethodRecord *> methods =
         record ? drawnMethods(*record) : QList<const MethodRecord *>();
-    if (methods.isEmpty())
-        return layout;
+    if (methods.isEmpty()) {
+        if (!record || intervalsAlone(*record).isEmpty())
+            return layout;
+        Scene alone{*record, methods, intervalsAlone(*record), QFontMetricsF(font), {0.0, 0.0}};
+        return layOutIntervalsAlone(layout, alone, font);
+    }
     Scene scene{*record, methods, intervalsAlone(*record), QFontMetricsF(font),
                 *curveSpan(*record)};
     scaleTemperatures(layout, scene);

@@ -7,6 +7,8 @@
 #include "henssge.h"
 #include "henssgetext.h"
 #include "newtontext.h"
+#include "signs.h"
+#include "signscase.h"
 #include "widgets.h"
 
 #include <QElapsedTimer>
@@ -24,8 +26,10 @@ namespace
 {
 
 // Which estimates the record holds: Calculate's, Henssge's beside it (70 kg,
-// naked in still air), or Henssge's from the first reading alone.
-enum class Methods { Newton, Both, Henssge };
+// naked in still air), or Henssge's from the first reading alone; with the
+// signs of death combined (rigor at its maximum, the eyelid at grade III,
+// examined `elapsed` hours after discovery), or those alone.
+enum class Methods { Newton, Both, Henssge, BothWithSigns, SignsAlone };
 
 // The record the windows would publish for these readings, or none where
 // the methods give no estimate or the clock cannot hold it.
@@ -34,6 +38,18 @@ std::optional<CaseRecord> recordFor(ClockTime foundAt, Readings r,
 {
     CaseRecord record;
     record.foundAt = foundAt;
+    if (methods == Methods::SignsAlone || methods == Methods::BothWithSigns) {
+        std::optional<CaseRecord> others;
+        if (methods == Methods::BothWithSigns)
+            others = recordFor(foundAt, r, Methods::Both);
+        const SignsChoice signs{
+            {ClockTime{std::int32_t((foundAt.seconds + std::int64_t(r.elapsed * 3600)) % 86400)},
+             (foundAt.seconds + std::int64_t(r.elapsed * 3600)) / 86400},
+            std::nullopt,
+            {*signRowFor(DeathSign::RigorMaximal, SignFinding::Yes),
+             *signRowFor(DeathSign::ElectricalEyelid, SignFinding::GradeIII)}};
+        return combineSignsCase(CaseEntries{foundAt, {}, {}, {}, {}}, signs, others).record;
+    }
     if (methods != Methods::Henssge) {
         const Result<double> hours =
             estimateHoursSinceDeath(r.ambient, r.first, r.second, r.elapsed);
@@ -92,6 +108,10 @@ class CurveLayoutTest : public QObject
             timesNs.append(timer.nsecsElapsed());
         const QByteArray where = what.toUtf8();
         QVERIFY2(layout.hasPlot() || !layout.words.isEmpty(), where);
+        // An interval alone is drawn on its time axis wherever there is room.
+        if (drawnMethods(record).isEmpty() && !intervalsAlone(record).isEmpty() &&
+            size.width() >= 300 && size.height() >= 200)
+            QVERIFY2(layout.hasPlot(), where);
         if (!layout.hasPlot())
             return;
         QVERIFY2(layout.timeLines.size() <= 12, where);
@@ -195,6 +215,12 @@ private slots:
             << Readings{60, 98.96, 90, 2} << Methods::Both;
         QTest::newRow("both, 95 days of Newton") << Readings{60, 80, 75, 1000} << Methods::Both;
         QTest::newRow("both, Newton doubtful") << Readings{-500, 80, 75, 2} << Methods::Both;
+        QTest::newRow("worked example, both and the signs")
+            << Readings{60, 80, 75, 2} << Methods::BothWithSigns;
+        QTest::newRow("signs alone, examined when found")
+            << Readings{60, 80, 75, 0} << Methods::SignsAlone;
+        QTest::newRow("signs alone, examined two hours later")
+            << Readings{60, 80, 75, 2} << Methods::SignsAlone;
     }
     void wordsNeverMeetOrLeaveTheArea()
     {

@@ -420,7 +420,9 @@ void frmQuorrelEstimator::mnuNewCase_Click()
     currentCase().replaceWindowEntries(std::nullopt, std::nullopt);
     showCaseFile(QString());
     currentCase().announceReplaced();
+    // As at start-up: the hour typed replaces the placeholder.
     cboHours->setFocus();
+    cboHours->lineEdit()->selectAll();
 }
 
 void frmQuorrelEstimator::mnuOpenCase_Click()
