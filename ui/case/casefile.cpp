@@ -5,6 +5,7 @@
 #include "newtontext.h"
 #include "signs.h"
 #include "signstext.h"
+#include "wholefile.h"
 #include "wording.h"
 
 #include <QDateTime>
@@ -14,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -777,31 +777,7 @@ CaseFileRead loadCaseFile(const QString &path)
 
 QString saveCaseFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that the disk takes in part fails on the
-    // flush with no reason given; written directly, the rest is tried again
-    // and fails with the system's reason ("No space left on device").
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    const auto failed = [&file] {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    };
-    // As for the case sheet: a write the disk takes in part returns short
-    // with no error, and a failed flush does not stop commit(), so every
-    // byte is counted and the flush checked before the file takes its name.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return failed();
-        done += written;
-    }
-    if (!file.flush())
-        return failed();
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return writeWholeFile(path, bytes);
 }
 
 } // namespace quorrel::ui

@@ -4,9 +4,10 @@
 // to a file: the PDF is made in memory, then written and checked byte by byte
 // before the file takes its name.
 
+#include "wholefile.h"
+
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 
 #include <functional>
@@ -20,41 +21,16 @@ namespace quorrel::ui
 // arrived. Returns why it could not, or an empty text.
 inline QString writePdfFile(const QString &path, const std::function<bool(QPdfWriter &)> &make)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const auto failed = [&file] {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    };
-    // A PDF writer does not look at what its device says about a write.
+    // A PDF writer does not look at what its device says about a write, so
+    // the PDF is made whole in memory first.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        if (!make(writer)) {
-            file.cancelWriting();
+        if (!make(writer))
             return QStringLiteral("the PDF could not be started");
-        }
     }
-    // QSaveFile alone does not keep a full disk from renaming a truncated
-    // file into place: a write the disk takes in part returns short with no
-    // error, and a flush that fails as the file closes does not stop
-    // commit(). So every byte is counted, the rest of a short write is tried
-    // again (which fails with the reason), and the flush is checked first.
-    const QByteArray &bytes = pdf.data();
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return failed();
-        done += written;
-    }
-    if (!file.flush())
-        return failed();
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return writeWholeFile(path, pdf.data());
 }
 
 } // namespace quorrel::ui
