@@ -3,12 +3,14 @@
 # install into a fresh Wine prefix, the installed program started from
 # Program Files on a virtual display, the worked example typed with the
 # keyboard and Henssge's nomogram beside it, the case sheet exported from the File menu
-# and read back with the registry left as it was, then a silent uninstall
-# that must leave nothing of Quorrel in Program Files.
+# and read back with the registry left as it was, a case file opened by its
+# type, then a silent uninstall that must leave nothing of Quorrel in Program
+# Files and no association.
 #   install_test.sh SETUP.exe [SCREENSHOT.png]
 # SCREENSHOT, when given, receives the main window after the worked example.
 set -euo pipefail
 setup=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
 screenshot=${2:+$(realpath -m "$2")}
 
 work=$(mktemp -d)
@@ -149,6 +151,19 @@ registry_after=$(wine reg query "$qt_key" /s 2>&1 | tr -d '\r') || true
   fail "the file dialog changed the registry: before: $registry_before; after: $registry_after"
 echo "   the file dialog left the registry as it found it"
 
+echo "-- a case file opens in Quorrel by its type, as a double-click in Explorer does"
+wine reg query 'HKLM\Software\Classes\.quorrel' >/dev/null 2>&1 || fail "no .quorrel association"
+mkdir -p "$work/cases"
+cp "$here/../../docs/worked-example.quorrel" "$work/cases/smith.quorrel"
+wine start /unix "$work/cases/smith.quorrel" >"$work/start.log" 2>&1 &
+opened=$(find_window '^smith.quorrel - Quorrel Estimator - Halbrook$' 120) ||
+  fail "the case did not open by its file: $(cat "$work/start.log")"
+echo "   opened: $(xdotool getwindowname "$opened")"
+xdotool windowactivate --sync "$opened" 2>/dev/null || xdotool windowfocus --sync "$opened"
+xdotool key alt+F4
+wait_for 30 bash -c "! xdotool search --onlyvisible --name '^smith.quorrel' >/dev/null 2>&1" ||
+  fail "the opened case did not close"
+
 echo "-- silent uninstall"
 wine 'C:\Program Files\Quorrel\uninstall.exe' /S
 # The uninstaller copies itself away and returns at once.
@@ -156,6 +171,7 @@ wait_for 60 test ! -e "$installed" ||
   fail "left in Program Files: $(cd "$installed" && find . -type f)"
 [ ! -e "$start_menu/Quorrel.lnk" ] || fail "the Start menu entry is left"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
+wine reg query 'HKLM\Software\Classes\.quorrel' >/dev/null 2>&1 && fail "the .quorrel association is left"
 leftover=$(find "$programs" -maxdepth 1 -iname '*quorrel*')
 [ -z "$leftover" ] || fail "left in Program Files: $leftover"
-echo "PASS: installed, worked example 7:25:44 PM beside Henssge's, uninstalled with nothing left"
+echo "PASS: installed, worked example 7:25:44 PM beside Henssge's, a case opened by its file, uninstalled with nothing left"
