@@ -30,7 +30,10 @@ with_own_display() {
     xauth -q -f "$_xdisplay_dir/auth" nmerge -
 
   mkfifo "$_xdisplay_dir/displayfd"
-  Xvfb -displayfd 3 -auth "$_xdisplay_dir/auth" -screen 0 "$screen" -nolisten tcp \
+  # -noreset: by default the server starts over whenever its last client
+  # goes, and a client that connects in that moment finds no display, as the
+  # start-up benchmark's programs, started one after another, sometimes did.
+  Xvfb -displayfd 3 -auth "$_xdisplay_dir/auth" -screen 0 "$screen" -nolisten tcp -noreset \
     3>"$_xdisplay_dir/displayfd" >"$_xdisplay_dir/xvfb.log" 2>&1 &
   _xdisplay_pid=$!
   # The server writes the number once it listens; if it dies first, the pipe
