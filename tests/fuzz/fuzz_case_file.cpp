@@ -13,19 +13,6 @@
 
 using namespace quorrel::ui;
 
-namespace
-{
-
-bool sameChoice(const std::optional<HenssgeChoice> &a, const std::optional<HenssgeChoice> &b)
-{
-    if (a.has_value() != b.has_value())
-        return false;
-    return !a || (a->mass == b->mass && a->pounds == b->pounds && a->condition == b->condition &&
-                  a->factor == b->factor && a->factorForThisMass == b->factorForThisMass);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
@@ -40,9 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!again.file)
         std::abort();
     const CaseFile &back = *again.file;
-    if (!(back.entries == file.entries) || !sameChoice(back.henssge, file.henssge) ||
-        back.writtenBy != file.writtenBy || back.savedAt != file.savedAt ||
-        back.locale.decimalPoint != file.locale.decimalPoint ||
+    if (!(back.entries == file.entries) || !(back.henssge == file.henssge) ||
+        !(back.signs == file.signs) || !(back.henssgeWindow == file.henssgeWindow) ||
+        !(back.signsWindow == file.signsWindow) || back.writtenBy != file.writtenBy ||
+        back.savedAt != file.savedAt || back.locale.decimalPoint != file.locale.decimalPoint ||
         back.locale.groupSeparator != file.locale.groupSeparator ||
         back.locale.zeroDigit != file.locale.zeroDigit || back.later != file.later ||
         back.results.size() != file.results.size())
@@ -50,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // What the windows would be given, in another locale.
     const CaseEntries entries = entriesFor(file, {",", ".", "\u0660"});
     (void)entries;
-    (void)henssgeChoiceFor(file, {".", ",", "0"});
+    (void)henssgeChoiceFor(file.henssge, file, {".", ",", "0"});
+    (void)henssgeChoiceFor(file.henssgeWindow, file, {".", ",", "0"});
     return 0;
 }
