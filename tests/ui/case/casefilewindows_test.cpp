@@ -7,6 +7,7 @@
 #include "curveplot.h"
 #include "frmcoolingcurve.h"
 #include "frmsigns.h"
+#include "signstext.h"
 #include "uitest.h"
 
 #include <QCheckBox>
@@ -355,6 +356,29 @@ private slots:
         QCOMPARE(toolWindowsShown().mid(0, 1), QStringList{QString()});
         QVERIFY(!toolWindowsShown().contains(
             QStringLiteral("Rigor at its maximum: Yes: at least 2 h")));
+    }
+
+    // A file written by hand may name a day the signs window's lists do not
+    // offer: it is shown as that day, and combined as it.
+    void signsWindowShowsAnyDayAFileGives()
+    {
+        QFile file(path("days.quorrel"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(R"({"caseFormat": "quorrel-case", "caseFormatVersion": 1,
+            "entries": {"timeFound": "12:00:00 AM"},
+            "signs": {"examinedAt": "12:00:00 AM", "examinedDay": 20,
+                      "lastSeenAt": "9:00:00 AM", "lastSeenDay": -12}})");
+        file.close();
+        startMainWindow(main);
+        QVERIFY(main->openCase(file.fileName()));
+        pressInMain(Qt::Key_D, Qt::ControlModifier);
+        frmSigns *signs = signsWindow();
+        QVERIFY(signs);
+        QCOMPARE(signs->cboExaminedDay->currentText(), dayChoice(20));
+        QCOMPARE(signs->cboLastSeenDay->currentText(), dayChoice(-12));
+        QVERIFY2(signs->lblResult->text().startsWith("Died between 9:00 AM 12 days before"),
+                 qPrintable(signs->lblResult->text()));
+        QVERIFY(seen.isEmpty());
     }
 
     // An open Henssge window takes the opened case's choice, and a new

@@ -41,6 +41,20 @@ void fillDays(QComboBox *days)
     days->setCurrentIndex(days->findData(0));
 }
 
+// Shows a day; one the list does not offer, as a file may give, is added in
+// its place rather than shown as none and read as the day of discovery.
+void showDay(QComboBox *days, std::int64_t day)
+{
+    int at = days->findData(int(day));
+    if (at < 0) {
+        at = 0;
+        while (at < days->count() && days->itemData(at).toInt() < day)
+            ++at;
+        days->insertItem(at, dayChoice(day), int(day));
+    }
+    days->setCurrentIndex(at);
+}
+
 QString momentWords(ClockTime time, int day)
 {
     return QString::fromStdString(formatClockTime(time)) + ' ' + dayChoice(day);
@@ -237,7 +251,9 @@ void frmSigns::followTimeFound()
 {
     const std::optional<ClockTime> found = currentCase().entries().foundAt;
     const QString text = found ? QString::fromStdString(formatClockTime(*found)) : QString();
-    if (txtExamined->text() == m_foundShown) {
+    // Only the time found itself follows: not the same clock time on
+    // another day.
+    if (txtExamined->text() == m_foundShown && cboExaminedDay->currentData().toInt() == 0) {
         txtExamined->setText(text);
         cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(0));
     }
@@ -263,9 +279,9 @@ void frmSigns::showChoice()
         m_foundShown = found ? QString::fromStdString(formatClockTime(*found)) : QString();
         txtExamined->setText(shown->examinedAt);
     }
-    cboExaminedDay->setCurrentIndex(cboExaminedDay->findData(int(shown->examinedDay)));
+    showDay(cboExaminedDay, shown->examinedDay);
     txtLastSeen->setText(shown->lastSeenAt);
-    cboLastSeenDay->setCurrentIndex(cboLastSeenDay->findData(int(shown->lastSeenDay)));
+    showDay(cboLastSeenDay, shown->lastSeenDay);
     for (QComboBox *pick : cboSigns) {
         pick->setCurrentIndex(0);
         for (std::size_t row : shown->rows)
