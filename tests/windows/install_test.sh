@@ -155,14 +155,14 @@ echo "-- a case file opens in Quorrel by its type, as a double-click in Explorer
 wine reg query 'HKLM\Software\Classes\.quorrel' >/dev/null 2>&1 || fail "no .quorrel association"
 mkdir -p "$work/cases"
 cp "$here/../../docs/worked-example.quorrel" "$work/cases/smith.quorrel"
-wine start /unix "$work/cases/smith.quorrel" >"$work/start.log" 2>&1 &
+wine start /wait /unix "$work/cases/smith.quorrel" >"$work/start.log" 2>&1 &
+started=$!
 opened=$(find_window '^smith.quorrel - Quorrel Estimator - Halbrook$' 120) ||
   fail "the case did not open by its file: $(cat "$work/start.log")"
 echo "   opened: $(xdotool getwindowname "$opened")"
 xdotool windowactivate --sync "$opened" 2>/dev/null || xdotool windowfocus --sync "$opened"
 xdotool key alt+F4
-wait_for 30 bash -c "! xdotool search --onlyvisible --name '^smith.quorrel' >/dev/null 2>&1" ||
-  fail "the opened case did not close"
+wait_for 30 bash -c "! kill -0 $started 2>/dev/null" || fail "the opened case did not close"
 
 echo "-- silent uninstall"
 wine 'C:\Program Files\Quorrel\uninstall.exe' /S

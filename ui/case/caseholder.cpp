@@ -24,21 +24,37 @@ void CaseHolder::clear()
     emit changed();
 }
 
+namespace
+{
+
+// Keeps a window's entries. A list or a tick box tells of a change before it
+// says the user made it, so a change kept quietly still counts as the user's
+// when the user's word follows.
+template <typename Entries>
+bool keep(std::optional<Entries> &kept, bool &quietChange, const Entries &entries, bool edited)
+{
+    const bool changed = kept != entries;
+    kept = entries;
+    if (!edited) {
+        quietChange = quietChange || changed;
+        return false;
+    }
+    const bool byUser = changed || quietChange;
+    quietChange = false;
+    return byUser;
+}
+
+} // namespace
+
 void CaseHolder::setHenssgeEntries(const HenssgeChoice &entries, bool edited)
 {
-    if (m_henssgeEntries == entries)
-        return;
-    m_henssgeEntries = entries;
-    if (edited)
+    if (keep(m_henssgeEntries, m_henssgeQuietChange, entries, edited))
         emit windowEntriesEdited();
 }
 
 void CaseHolder::setSignsEntries(const SignsEntries &entries, bool edited)
 {
-    if (m_signsEntries == entries)
-        return;
-    m_signsEntries = entries;
-    if (edited)
+    if (keep(m_signsEntries, m_signsQuietChange, entries, edited))
         emit windowEntriesEdited();
 }
 
@@ -47,6 +63,8 @@ void CaseHolder::replaceWindowEntries(const std::optional<HenssgeChoice> &henssg
 {
     m_henssgeEntries = henssge;
     m_signsEntries = signs;
+    m_henssgeQuietChange = false;
+    m_signsQuietChange = false;
 }
 
 void CaseHolder::announceReplaced()

@@ -56,6 +56,8 @@ private:
     CaseEntries m_entries;
     std::optional<HenssgeChoice> m_henssgeEntries;
     std::optional<SignsEntries> m_signsEntries;
+    bool m_henssgeQuietChange = false;
+    bool m_signsQuietChange = false;
 };
 
 // The program's case.

@@ -358,6 +358,67 @@ private slots:
             QStringLiteral("Rigor at its maximum: Yes: at least 2 h")));
     }
 
+    // A change the user makes in a tool window is a change to the case, by
+    // list, tick box or key alike; showing the window is none.
+    void toolWindowEditsMarkTheCase_data()
+    {
+        QTest::addColumn<QString>("edit");
+        for (const char *edit : {"a sign picked", "a day picked", "the mass unit picked",
+                                 "uncertain ticked", "a mass typed"})
+            QTest::newRow(edit) << QString::fromLatin1(edit);
+    }
+    void toolWindowEditsMarkTheCase()
+    {
+        QFETCH(QString, edit);
+        typeCase({"60", "80", "75", "2"}, "70");
+        QFile::remove(path("marked.quorrel"));
+        saveAs(path("marked.quorrel"));
+        frmHenssge *henssge = loadedHenssgeForm();
+        pressInMain(Qt::Key_D, Qt::ControlModifier);
+        frmSigns *signs = signsWindow();
+        QVERIFY(henssge && signs);
+        QVERIFY(!main->isWindowModified());
+        if (edit == "a sign picked") {
+            signs->cboSigns.at(7)->setFocus();
+            QTest::keyClick(signs->cboSigns.at(7), Qt::Key_Down);
+        } else if (edit == "a day picked") {
+            signs->cboLastSeenDay->setFocus();
+            QTest::keyClick(signs->cboLastSeenDay, Qt::Key_Up);
+        } else if (edit == "the mass unit picked") {
+            henssge->cboMassUnit->setFocus();
+            QTest::keyClick(henssge->cboMassUnit, Qt::Key_Down);
+        } else if (edit == "uncertain ticked") {
+            QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
+        } else {
+            henssge->txtMass->setFocus();
+            QTest::keyClicks(henssge->txtMass, "5");
+        }
+        QVERIFY(main->isWindowModified());
+    }
+
+    // A ± left empty was taken as none: opened again it stays empty, not
+    // filled with the ± offered.
+    void emptyUncertaintyStaysEmpty()
+    {
+        typeCase({"60", "80", "75", "2"}, "70");
+        frmHenssge *henssge = loadedHenssgeForm();
+        QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
+        henssge->txtFactorUncertainty->clear();
+        QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
+        const QString result = henssge->lblResult->text();
+        QFile::remove(path("empty.quorrel"));
+        saveAs(path("empty.quorrel"));
+        restart(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(main->openCase(path("empty.quorrel")));
+        pressInMain(Qt::Key_H, Qt::ControlModifier);
+        henssge = loadedHenssgeForm();
+        QCOMPARE(henssge->txtFactorUncertainty->text(), QString());
+        QCOMPARE(henssge->txtRoomUncertainty->text(), "1.8");
+        QCOMPARE(henssge->lblResult->text(), result);
+        QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
+        QCOMPARE(henssge->lblResult->text(), result);
+    }
+
     // A file written by hand may name a day the signs window's lists do not
     // offer: it is shown as that day, and combined as it.
     void signsWindowShowsAnyDayAFileGives()

@@ -380,7 +380,10 @@ void frmHenssge::showChoice()
     txtRoomUncertainty->setText(choice->roomUncertainty);
     txtMassUncertainty->setText(choice->massUncertainty);
     txtFactorUncertainty->setText(choice->factorUncertainty);
-    chkUncertain_Click();
+    // As they were: a ± left empty was taken as none, and is not offered
+    // again.
+    for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
+        box->setEnabled(choice->uncertain());
     m_showing = false;
 }
 

@@ -480,8 +480,11 @@ bool frmQuorrelEstimator::openCase(const QString &path)
         if (combined.record)
             currentCase().publish(*combined.record);
     }
-    currentCase().replaceWindowEntries(henssgeChoiceFor(file.henssgeWindow, file, reader),
-                                       file.signsWindow);
+    // A file without the windows' boxes shows what the estimates were made
+    // from, even where they cannot be made again.
+    currentCase().replaceWindowEntries(
+        henssgeChoiceFor(file.henssgeWindow ? file.henssgeWindow : file.henssge, file, reader),
+        file.signsWindow ? file.signsWindow : file.signs);
     m_restoring = false;
     m_laterMembers = file.later;
     showCaseFile(QFileInfo(path).absoluteFilePath());
