@@ -3,7 +3,9 @@
 # from exec to the window being mapped (from the X server's map events) and the
 # peak resident memory (/usr/bin/time), interleaved, RUNS times each (default
 # 30); then the engine's micro-benchmark. Prints medians and the ratios
-# Quorrel / floor.
+# Quorrel / floor. BASE=path/to/another/quorrel adds that build to the same
+# rounds, for a comparison in one sitting (build it with this script in its
+# own checkout first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -22,7 +24,14 @@ bin=build-bench
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
 programs=(floor_window floor_label quorrel)
-path() { case $1 in quorrel) echo "$bin/app/quorrel" ;; *) echo "$bin/bench/$1" ;; esac; }
+[ -n "${BASE:-}" ] && programs+=(base)
+path() {
+  case $1 in
+  quorrel) echo "$bin/app/quorrel" ;;
+  base) echo "$BASE" ;;
+  *) echo "$bin/bench/$1" ;;
+  esac
+}
 
 # One warm-up each so that every program starts with its files in the page cache.
 for p in "${programs[@]}"; do "$bin/bench/map_timer" "$results/rss" "$(path "$p")" >/dev/null; done
@@ -49,5 +58,10 @@ awk -v a="$ms_quorrel" -v b="$ms_floor_label" -v c="$kb_quorrel" -v d="$kb_floor
   printf "Quorrel / text floor:  start-up %.2f x (goal 1.25), memory %.2f x (goal 1.10)\n", a / b, c / d
   printf "Quorrel / bare floor:  start-up %.2f x, memory %.2f x\n", a / e, c / f
 }'
+if [ -n "${BASE:-}" ]; then
+  awk -v a="$ms_base" -v b="$ms_floor_label" -v c="$kb_base" -v d="$kb_floor_label" 'BEGIN {
+  printf "Base / text floor:     start-up %.2f x, memory %.2f x\n", a / b, c / d
+}'
+fi
 echo
 "$bin/bench/engine_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
