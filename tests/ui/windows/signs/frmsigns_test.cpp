@@ -343,6 +343,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
         QVERIFY(writeCaseSheetPdf(path, record, QDateTime::currentDateTime()).isEmpty());
+#ifndef Q_OS_UNIX
+        // Poppler's pdftotext is a Linux program; under Wine the installer's
+        // test reads a sheet back instead.
+        QSKIP("the sheet is read back with pdftotext");
+#endif
         const QString text = run("pdftotext", {"-raw", path, "-"}).simplified();
         for (const QString &phrase :
              {QStringLiteral("Signs of death"),
