@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -231,6 +232,25 @@ void Line::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(),
                             m_color.isValid() ? m_color : palette().color(QPalette::WindowText));
+}
+
+void whenChanged(QObject *context, const QList<QWidget *> &entries,
+                 const std::function<void(bool byUser)> &changed)
+{
+    const auto any = [changed] { changed(false); };
+    const auto user = [changed] { changed(true); };
+    for (QWidget *entry : entries) {
+        if (auto *box = qobject_cast<QLineEdit *>(entry)) {
+            QObject::connect(box, &QLineEdit::textChanged, context, any);
+            QObject::connect(box, &QLineEdit::textEdited, context, user);
+        } else if (auto *list = qobject_cast<QComboBox *>(entry)) {
+            QObject::connect(list, &QComboBox::currentIndexChanged, context, any);
+            QObject::connect(list, &QComboBox::activated, context, user);
+        } else if (auto *tick = qobject_cast<QCheckBox *>(entry)) {
+            QObject::connect(tick, &QCheckBox::toggled, context, any);
+            QObject::connect(tick, &QCheckBox::clicked, context, user);
+        }
+    }
 }
 
 } // namespace quorrel::ui

@@ -3,10 +3,12 @@
 #include <QColor>
 #include <QFrame>
 #include <QLineEdit>
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 class QComboBox;
@@ -80,6 +82,12 @@ QComboBox *placePickList(QWidget *window, const char *name, QRect geometry,
 // Appends items to an editable list without choosing one: an empty list would
 // otherwise make its first item current and write it over the placeholder.
 void appendItems(QComboBox *list, const QStringList &items);
+
+// Calls `changed(false)` on every change of the entries (text boxes, lists,
+// tick boxes) and `changed(true)` after each change the user makes, for as
+// long as `context` lives.
+void whenChanged(QObject *context, const QList<QWidget *> &entries,
+                 const std::function<void(bool byUser)> &changed);
 
 // A single-line text box that reports when the user moves the focus into it,
 // just after the move has reached assistive technology, so that a screen

@@ -305,21 +305,10 @@ void frmHenssge::connectHandlers()
     });
     // Every change is kept with the case; only the user's marks it edited.
     // Connected after the handlers above, which may change other boxes.
-    const auto kept = [this] { keepEntries(false); };
-    const auto edited = [this] { keepEntries(true); };
-    for (TextBox *box :
-         {txtMass, txtFactor, txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty}) {
-        connect(box, &QLineEdit::textChanged, this, kept);
-        connect(box, &QLineEdit::textEdited, this, edited);
-    }
-    for (QComboBox *list : {cboMassUnit, cboCondition}) {
-        connect(list, &QComboBox::currentIndexChanged, this, kept);
-        connect(list, &QComboBox::activated, this, edited);
-    }
-    for (QCheckBox *box : {chkFactorForMass, chkUncertain}) {
-        connect(box, &QCheckBox::toggled, this, kept);
-        connect(box, &QCheckBox::clicked, this, edited);
-    }
+    whenChanged(this,
+                {txtMass, txtFactor, txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty,
+                 cboMassUnit, cboCondition, chkFactorForMass, chkUncertain},
+                [this](bool byUser) { keepEntries(byUser); });
 }
 
 void frmHenssge::chkUncertain_Click()

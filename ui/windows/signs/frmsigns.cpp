@@ -204,18 +204,10 @@ void frmSigns::connectHandlers()
     // Another case: an opened case's entries, or a new case's none.
     connect(&currentCase(), &CaseHolder::replaced, this, &frmSigns::showChoice);
     // Every change is kept with the case; only the user's marks it edited.
-    const auto kept = [this] { keepEntries(false); };
-    const auto edited = [this] { keepEntries(true); };
-    for (TextBox *box : {txtExamined, txtLastSeen}) {
-        connect(box, &QLineEdit::textChanged, this, kept);
-        connect(box, &QLineEdit::textEdited, this, edited);
-    }
-    QList<QComboBox *> lists{cboExaminedDay, cboLastSeenDay};
-    lists += cboSigns;
-    for (QComboBox *list : lists) {
-        connect(list, &QComboBox::currentIndexChanged, this, kept);
-        connect(list, &QComboBox::activated, this, edited);
-    }
+    QList<QWidget *> entries{txtExamined, cboExaminedDay, txtLastSeen, cboLastSeenDay};
+    for (QComboBox *pick : cboSigns)
+        entries.append(pick);
+    whenChanged(this, entries, [this](bool byUser) { keepEntries(byUser); });
 }
 
 SignsEntries frmSigns::entries() const
