@@ -95,9 +95,10 @@ def step(what, expected, keys=(), typed=None, seconds=30, handled=None, activate
                    any(" ".join(e.split()) in u for u in heard) for e in expected) and (
             handled is None or re.search(handled, log, re.DOTALL))
 
+    started = time.monotonic()
     if not wait_until(what, heard_all, seconds):
-        fail(f"{what}: Orca never said {expected}", offset)
-    transcript.append((what, spoken_since(offset)))
+        fail(f"{what}: Orca never said {expected} in {seconds} s", offset)
+    transcript.append((f"{what} ({time.monotonic() - started:.1f} s)", spoken_since(offset)))
     # Let Orca finish speaking this step before the next key.
     time.sleep(0.3)
 
@@ -223,8 +224,10 @@ try:
           "electrical reaction at grade III (3.5 to 13 h before the examination); latest: the "
           "nomogram's 95 % limit."], keys=["alt+c"])
 finally:
+    # Flushed now, so that a failure's reason, printed on the way out, comes
+    # last: a log shown only by its tail then still shows why.
     for what, heard in transcript:
-        print(f"{what}: {heard}")
+        print(f"{what}: {heard}", flush=True)
     program.terminate()
     program.wait(10)
 print("PASS: Orca named every box on entry, read the result, the message, the conversion, "
