@@ -55,6 +55,7 @@ const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
 const QString kRoomPm = QStringLiteral("roomTemperatureUncertainty");
 const QString kMassPm = QStringLiteral("massUncertainty");
 const QString kFactorPm = QStringLiteral("factorUncertainty");
+const QString kUncertain = QStringLiteral("uncertain");
 
 const QString kExaminedAt = QStringLiteral("examinedAt");
 const QString kExaminedDay = QStringLiteral("examinedDay");
@@ -408,12 +409,18 @@ QJsonObject henssgeObject(const HenssgeChoice &choice)
                        {kCondition, choice.condition},
                        {kFactor, choice.factor},
                        {kFactorForThisMass, choice.factorForThisMass}};
-    // Taken as exact, the entries have no ± to keep.
-    if (choice.uncertain()) {
-        object.insert(kRoomPm, choice.roomUncertainty);
-        object.insert(kMassPm, choice.massUncertainty);
-        object.insert(kFactorPm, choice.factorUncertainty);
+    // Taken as exact, the entries have no ± but what the boxes were left
+    // holding, marked as not used.
+    const bool aside = !choice.uncertain() && (!choice.roomUncertaintyAside.isEmpty() ||
+                                               !choice.massUncertaintyAside.isEmpty() ||
+                                               !choice.factorUncertaintyAside.isEmpty());
+    if (choice.uncertain() || aside) {
+        object.insert(kRoomPm, aside ? choice.roomUncertaintyAside : choice.roomUncertainty);
+        object.insert(kMassPm, aside ? choice.massUncertaintyAside : choice.massUncertainty);
+        object.insert(kFactorPm, aside ? choice.factorUncertaintyAside : choice.factorUncertainty);
     }
+    if (aside)
+        object.insert(kUncertain, false);
     return object;
 }
 
@@ -428,9 +435,14 @@ HenssgeChoice readHenssge(Members &members, const QJsonObject &henssge, const QS
     choice.condition = members.text(henssge, kCondition, where);
     choice.factor = members.text(henssge, kFactor, where);
     choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
-    choice.roomUncertainty = members.text(henssge, kRoomPm, where);
-    choice.massUncertainty = members.text(henssge, kMassPm, where);
-    choice.factorUncertainty = members.text(henssge, kFactorPm, where);
+    // Without "uncertain", as written before it was kept, a ± given is used.
+    const bool aside = henssge.contains(kUncertain) && !members.flag(henssge, kUncertain, where);
+    (aside ? choice.roomUncertaintyAside : choice.roomUncertainty) =
+        members.text(henssge, kRoomPm, where);
+    (aside ? choice.massUncertaintyAside : choice.massUncertainty) =
+        members.text(henssge, kMassPm, where);
+    (aside ? choice.factorUncertaintyAside : choice.factorUncertainty) =
+        members.text(henssge, kFactorPm, where);
     return choice;
 }
 
@@ -723,8 +735,10 @@ std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice>
     if (!saved)
         return std::nullopt;
     HenssgeChoice choice = *saved;
-    for (QString *typed : {&choice.mass, &choice.factor, &choice.roomUncertainty,
-                           &choice.massUncertainty, &choice.factorUncertainty})
+    for (QString *typed :
+         {&choice.mass, &choice.factor, &choice.roomUncertainty, &choice.massUncertainty,
+          &choice.factorUncertainty, &choice.roomUncertaintyAside, &choice.massUncertaintyAside,
+          &choice.factorUncertaintyAside})
         *typed = retypedNumber(*typed, file.locale, reader);
     // A row of the table is named with its factor in the locale it was
     // picked in.

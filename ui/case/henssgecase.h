@@ -25,6 +25,12 @@ struct HenssgeChoice {
     QString roomUncertainty = {};
     QString massUncertainty = {};
     QString factorUncertainty = {};
+    // What the ± boxes hold while the entries are taken as exact: no part
+    // of the estimate, but typed, and back in the boxes when the window
+    // shows this choice again.
+    QString roomUncertaintyAside = {};
+    QString massUncertaintyAside = {};
+    QString factorUncertaintyAside = {};
     bool operator==(const HenssgeChoice &) const = default;
     bool uncertain() const
     {

@@ -162,6 +162,12 @@ private slots:
         typedOnly.signsWindow = SignsEntries{
             QStringLiteral("2:30 pm"), 30, QString(), -30, {signsOfDeath().size() - 1}};
         QTest::newRow("windows' boxes never estimated, as typed") << typedOnly;
+        CaseFile setAside = workedExample();
+        setAside.henssgeWindow = HenssgeChoice{QStringLiteral("70"), false, QStringLiteral("Other"),
+                                               QStringLiteral("1"), false};
+        setAside.henssgeWindow->roomUncertaintyAside = QStringLiteral("2");
+        setAside.henssgeWindow->factorUncertaintyAside = QStringLiteral("0,1");
+        QTest::newRow("a \u00B1 typed, then the entries taken as exact") << setAside;
     }
     void readsBackWhatItWrote()
     {

@@ -278,18 +278,23 @@ private slots:
         QTest::addColumn<QLocale>("typedIn");
         QTest::addColumn<bool>("estimated");
         QTest::addColumn<QStringList>("uncertainBy");
+        // Ticked off again after the ± were typed.
+        QTest::addColumn<bool>("thenExact");
         QTest::addColumn<QLocale>("openedIn");
         QTest::addColumn<QStringList>("openedUncertainBy");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QLocale german(QLocale::German, QLocale::Germany);
         QTest::newRow("estimated and combined, entries uncertain")
-            << english << true << QStringList{"1.8", "3", "0.1"} << english
+            << english << true << QStringList{"1.8", "3", "0.1"} << false << english
             << QStringList{"1.8", "3", "0.1"};
         QTest::newRow("typed but never estimated nor combined")
-            << english << false << QStringList{"2", "5", "0.2"} << english
+            << english << false << QStringList{"2", "5", "0.2"} << false << english
             << QStringList{"2", "5", "0.2"};
         QTest::newRow("uncertainties typed in German open in English")
-            << german << true << QStringList{"1,5", "2,5", "0,15"} << english
+            << german << true << QStringList{"1,5", "2,5", "0,15"} << false << english
+            << QStringList{"1.5", "2.5", "0.15"};
+        QTest::newRow("uncertainties typed, then the entries taken as exact")
+            << german << true << QStringList{"1,5", "2,5", "0,15"} << true << english
             << QStringList{"1.5", "2.5", "0.15"};
     }
     void toolWindowsRoundTrip()
@@ -297,6 +302,7 @@ private slots:
         QFETCH(QLocale, typedIn);
         QFETCH(bool, estimated);
         QFETCH(QStringList, uncertainBy);
+        QFETCH(bool, thenExact);
         QFETCH(QLocale, openedIn);
         QFETCH(QStringList, openedUncertainBy);
         QLocale::setDefault(typedIn);
@@ -314,6 +320,8 @@ private slots:
             pm[i]->selectAll();
             typeText(pm[i], uncertainBy[i]);
         }
+        if (thenExact)
+            QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
         if (estimated)
             QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
         pressInMain(Qt::Key_D, Qt::ControlModifier);
@@ -346,6 +354,9 @@ private slots:
         const QStringList after = toolWindowsShown();
         QVERIFY(!main->isWindowModified());
         QCOMPARE(after.mid(5, 3), openedUncertainBy);
+        QCOMPARE(after.at(4), thenExact ? "exact" : "uncertain by");
+        // Estimated as exact, the sentence gives no prudent interval.
+        QCOMPARE(after.at(8).contains(QStringLiteral("prudent")), estimated && !thenExact);
         if (typedIn == openedIn)
             QCOMPARE(after, before);
         QCOMPARE(after.at(8).isEmpty(), !estimated);

@@ -365,10 +365,12 @@ void frmHenssge::showChoice()
     cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
     txtFactor->setText(choice->factor);
     chkFactorForMass->setChecked(choice->factorForThisMass);
-    chkUncertain->setChecked(choice->uncertain());
-    txtRoomUncertainty->setText(choice->roomUncertainty);
-    txtMassUncertainty->setText(choice->massUncertainty);
-    txtFactorUncertainty->setText(choice->factorUncertainty);
+    const bool uncertain = choice->uncertain();
+    chkUncertain->setChecked(uncertain);
+    txtRoomUncertainty->setText(uncertain ? choice->roomUncertainty : choice->roomUncertaintyAside);
+    txtMassUncertainty->setText(uncertain ? choice->massUncertainty : choice->massUncertaintyAside);
+    txtFactorUncertainty->setText(uncertain ? choice->factorUncertainty
+                                            : choice->factorUncertaintyAside);
     // As they were: a ± left empty was taken as none, and is not offered
     // again.
     for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
@@ -406,11 +408,16 @@ HenssgeChoice frmHenssge::boxes() const
     HenssgeChoice choice{txtMass->text(), cboMassUnit->currentIndex() == 1,
                          cboCondition->currentText(), txtFactor->text(),
                          chkFactorForMass->isChecked()};
+    QString *room = &choice.roomUncertaintyAside, *mass = &choice.massUncertaintyAside,
+            *factor = &choice.factorUncertaintyAside;
     if (chkUncertain->isChecked()) {
-        choice.roomUncertainty = txtRoomUncertainty->text().trimmed();
-        choice.massUncertainty = txtMassUncertainty->text().trimmed();
-        choice.factorUncertainty = txtFactorUncertainty->text().trimmed();
+        room = &choice.roomUncertainty;
+        mass = &choice.massUncertainty;
+        factor = &choice.factorUncertainty;
     }
+    *room = txtRoomUncertainty->text().trimmed();
+    *mass = txtMassUncertainty->text().trimmed();
+    *factor = txtFactorUncertainty->text().trimmed();
     return choice;
 }
 
