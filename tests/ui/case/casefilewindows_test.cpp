@@ -362,9 +362,11 @@ private slots:
         QCOMPARE(after.at(8).isEmpty(), !estimated);
         QCOMPARE(after.contains(QStringLiteral("Rigor at its maximum: Yes: at least 2 h")), true);
         QCOMPARE(after.last().startsWith(QStringLiteral("Died between")), estimated);
-        // A new case empties them again.
+        // A new case empties them again, the ± too.
         pressInMain(Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(toolWindowsShown().mid(0, 1), QStringList{QString()});
+        const QStringList emptied = toolWindowsShown();
+        QCOMPARE(emptied.mid(0, 1), QStringList{QString()});
+        QCOMPARE(emptied.mid(4, 4), (QStringList{"exact", QString(), QString(), QString()}));
         QVERIFY(!toolWindowsShown().contains(
             QStringLiteral("Rigor at its maximum: Yes: at least 2 h")));
     }

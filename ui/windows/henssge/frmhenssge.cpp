@@ -354,6 +354,9 @@ void frmHenssge::showChoice()
         cboCondition->setCurrentIndex(2);
         txtFactor->setText(factorText(henssgeConditions().at(2).factor));
         chkFactorForMass->setChecked(false);
+        // Another case's ± would be offered again, and kept with this one.
+        for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
+            box->clear();
         chkUncertain->setChecked(false);
         chkUncertain_Click();
         m_showing = false;
