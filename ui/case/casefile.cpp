@@ -20,6 +20,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace quorrel::ui
 {
@@ -55,7 +56,11 @@ const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
 const QString kRoomPm = QStringLiteral("roomTemperatureUncertainty");
 const QString kMassPm = QStringLiteral("massUncertainty");
 const QString kFactorPm = QStringLiteral("factorUncertainty");
-const QString kUncertain = QStringLiteral("uncertain");
+// Members of their own, so that a reader that knows only the ± above never
+// takes them for ± in use.
+const QString kRoomPmAside = QStringLiteral("roomTemperatureUncertaintySetAside");
+const QString kMassPmAside = QStringLiteral("massUncertaintySetAside");
+const QString kFactorPmAside = QStringLiteral("factorUncertaintySetAside");
 
 const QString kExaminedAt = QStringLiteral("examinedAt");
 const QString kExaminedDay = QStringLiteral("examinedDay");
@@ -409,18 +414,18 @@ QJsonObject henssgeObject(const HenssgeChoice &choice)
                        {kCondition, choice.condition},
                        {kFactor, choice.factor},
                        {kFactorForThisMass, choice.factorForThisMass}};
-    // Taken as exact, the entries have no ± but what the boxes were left
-    // holding, marked as not used.
-    const bool aside = !choice.uncertain() && (!choice.roomUncertaintyAside.isEmpty() ||
-                                               !choice.massUncertaintyAside.isEmpty() ||
-                                               !choice.factorUncertaintyAside.isEmpty());
-    if (choice.uncertain() || aside) {
-        object.insert(kRoomPm, aside ? choice.roomUncertaintyAside : choice.roomUncertainty);
-        object.insert(kMassPm, aside ? choice.massUncertaintyAside : choice.massUncertainty);
-        object.insert(kFactorPm, aside ? choice.factorUncertaintyAside : choice.factorUncertainty);
+    // Taken as exact, the entries have no ± to keep.
+    if (choice.uncertain()) {
+        object.insert(kRoomPm, choice.roomUncertainty);
+        object.insert(kMassPm, choice.massUncertainty);
+        object.insert(kFactorPm, choice.factorUncertainty);
     }
-    if (aside)
-        object.insert(kUncertain, false);
+    // But the boxes keep what was typed in them.
+    for (const auto &[name, typed] : {std::pair{kRoomPmAside, &choice.roomUncertaintyAside},
+                                      std::pair{kMassPmAside, &choice.massUncertaintyAside},
+                                      std::pair{kFactorPmAside, &choice.factorUncertaintyAside}})
+        if (!typed->isEmpty())
+            object.insert(name, *typed);
     return object;
 }
 
@@ -435,14 +440,12 @@ HenssgeChoice readHenssge(Members &members, const QJsonObject &henssge, const QS
     choice.condition = members.text(henssge, kCondition, where);
     choice.factor = members.text(henssge, kFactor, where);
     choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
-    // Without "uncertain", as written before it was kept, a ± given is used.
-    const bool aside = henssge.contains(kUncertain) && !members.flag(henssge, kUncertain, where);
-    (aside ? choice.roomUncertaintyAside : choice.roomUncertainty) =
-        members.text(henssge, kRoomPm, where);
-    (aside ? choice.massUncertaintyAside : choice.massUncertainty) =
-        members.text(henssge, kMassPm, where);
-    (aside ? choice.factorUncertaintyAside : choice.factorUncertainty) =
-        members.text(henssge, kFactorPm, where);
+    choice.roomUncertainty = members.text(henssge, kRoomPm, where);
+    choice.massUncertainty = members.text(henssge, kMassPm, where);
+    choice.factorUncertainty = members.text(henssge, kFactorPm, where);
+    choice.roomUncertaintyAside = members.text(henssge, kRoomPmAside, where);
+    choice.massUncertaintyAside = members.text(henssge, kMassPmAside, where);
+    choice.factorUncertaintyAside = members.text(henssge, kFactorPmAside, where);
     return choice;
 }
 
