@@ -35,10 +35,10 @@ if [ "${2:-}" != --inside ]; then
   run_once || status=$?
   if [ "$status" != 0 ] && [ "$status" != 77 ]; then
     # On a loaded machine Orca falls behind the program's events, prunes its
-    # queue and can then take a new focus as its own without a word: a
-    # window opened for the first time, whose boxes are filled as it opens,
-    # was met so once in fifteen runs beside a build. That is Orca's timing,
-    # not the program's; a fault of the program fails the second run too.
+    # queue and can then take a new focus as its own without a word: the
+    # signs window, whose boxes are filled as it first opens, was met so in
+    # two of twenty runs on a loaded machine. That is Orca's timing, not the
+    # program's; a fault of the program fails the second run too.
     echo "== the run above failed; once more, from a new display, buses and Orca =="
     status=0
     run_once || status=$?
