@@ -377,7 +377,7 @@ void frmHenssge::showChoice()
     // As they were: a ± left empty was taken as none, and is not offered
     // again.
     for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
-        box->setEnabled(choice->uncertain());
+        box->setEnabled(uncertain);
     m_showing = false;
 }
 
