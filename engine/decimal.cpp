@@ -64,6 +64,18 @@ void addTo(Limbs &sum, const Limbs &term)
         sum.push_back(carry);
 }
 
+// a - b, where a is at least b.
+void subtractFrom(Limbs &a, const Limbs &b)
+{
+    std::int64_t borrow = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        std::int64_t value = std::int64_t{a[i]} - borrow - (i < b.size() ? b[i] : 0);
+        borrow = value < 0 ? 1 : 0;
+        a[i] = static_cast<std::uint32_t>(value + borrow * kBase);
+    }
+    trim(a);
+}
+
 int compareLimbs(const Limbs &a, const Limbs &b)
 {
     if (a.size() != b.size())
@@ -162,6 +174,51 @@ Decimal Decimal::operator*(std::uint32_t factor) const
     multiplySmall(d.limbs_, factor);
     d.normalize();
     return d;
+}
+
+Decimal operator+(const Decimal &a, const Decimal &b)
+{
+    if (a.limbs_.empty())
+        return b;
+    if (b.limbs_.empty())
+        return a;
+    const std::int64_t low = std::min(a.bottom(), b.bottom());
+    Limbs x = shifted(a.limbs_, a.bottom() - low);
+    Limbs y = shifted(b.limbs_, b.bottom() - low);
+    Decimal sum;
+    sum.exponent_ = low;
+    if (a.negative_ == b.negative_) {
+        addTo(x, y);
+        sum.negative_ = a.negative_;
+        sum.limbs_ = std::move(x);
+    } else if (compareLimbs(x, y) >= 0) {
+        subtractFrom(x, y);
+        sum.negative_ = a.negative_;
+        sum.limbs_ = std::move(x);
+    } else {
+        subtractFrom(y, x);
+        sum.negative_ = b.negative_;
+        sum.limbs_ = std::move(y);
+    }
+    // Trailing zeros go into the exponent, as every other Decimal keeps them.
+    std::size_t zeroLimbs = 0;
+    while (zeroLimbs + 1 < sum.limbs_.size() && sum.limbs_[zeroLimbs] == 0)
+        ++zeroLimbs;
+    sum.limbs_.erase(sum.limbs_.begin(),
+                     sum.limbs_.begin() + static_cast<std::ptrdiff_t>(zeroLimbs));
+    sum.exponent_ += static_cast<std::int64_t>(zeroLimbs) * kLimbDigits;
+    while (!sum.limbs_.empty() && sum.limbs_.front() % 10 == 0) {
+        std::uint32_t carry = 0;
+        for (std::size_t i = sum.limbs_.size(); i-- > 0;) {
+            const std::uint64_t value = std::uint64_t{carry} * kBase + sum.limbs_[i];
+            sum.limbs_[i] = static_cast<std::uint32_t>(value / 10);
+            carry = static_cast<std::uint32_t>(value % 10);
+        }
+        ++sum.exponent_;
+        trim(sum.limbs_);
+    }
+    sum.normalize();
+    return sum;
 }
 
 std::string Decimal::toText() const

@@ -30,6 +30,14 @@ public:
     Decimal operator-() const;
     // The exact product with a non-negative integer, as a coefficient.
     Decimal operator*(std::uint32_t factor) const;
+    // The exact sum and difference: as many digits as the two need, so keep
+    // the terms' magnitudes within a few thousand powers of ten of each other.
+    friend Decimal operator+(const Decimal &a, const Decimal &b);
+    friend Decimal operator-(const Decimal &a, const Decimal &b) { return a + -b; }
+    // The lowest and highest powers of ten among the digits; zero has none
+    // and gives 0.
+    std::int64_t lowestPower() const { return limbs_.empty() ? 0 : bottom(); }
+    std::int64_t highestPower() const { return limbs_.empty() ? 0 : top(); }
 
     // The nearest double, as std::from_chars reads the same digits; an
     // infinity beyond the double range and a zero below it.
@@ -63,5 +71,6 @@ private:
 };
 
 int signOfSum(std::initializer_list<Decimal> terms);
+Decimal operator+(const Decimal &a, const Decimal &b);
 
 } // namespace quorrel

@@ -9,109 +9,181 @@ namespace quorrel
 namespace
 {
 
-// A hair either side of an edge: far below any entry's precision, far above
-// a double's step at these magnitudes.
-constexpr double kSide = 1e-9;
+// Digits this far below the units are part of no reading: an entry or a ±
+// wholly below them stands in as one unit just under them, with its sign.
+// That decides every edge as the value would (nothing else reaches down
+// there) and keeps the exact sums of the corners a few thousand limbs long
+// at most, however small an exponent is typed.
+constexpr std::int64_t kFloorPower = -40000;
 
-// The Q edges of the table of 95 % limits.
-constexpr double kQEdges[] = {0.5, 0.3, 0.2};
+// Beside an edge that is itself a short decimal, the points a hair either
+// side stand for the sides: far below any entry's precision, far above a
+// double's step at these magnitudes.
+const Decimal kHair(1, -12);
 
-// The ends of a range and, for each edge inside it, the edge and a hair on
-// either side.
-std::vector<double> pointsOf(double from, double to, std::initializer_list<double> edges)
+Decimal bounded(const Decimal &d)
 {
-    std::vector<double> points{from, to};
-    for (double edge : edges) {
-        if (!(edge >= from && edge <= to))
+    if (d.sign() != 0 && d.highestPower() < kFloorPower)
+        return Decimal(d.sign(), kFloorPower - 1);
+    return d;
+}
+
+struct Range {
+    Decimal from;
+    Decimal to;
+    bool holds(const Decimal &at) const { return at >= from && at <= to; }
+};
+
+// The ends, and for each edge strictly inside, the edge and a hair on
+// either side where they are inside too.
+std::vector<Decimal> pointsOf(const Range &range, std::initializer_list<Decimal> edges)
+{
+    std::vector<Decimal> points{range.from, range.to};
+    for (const Decimal &edge : edges) {
+        if (!(edge > range.from && edge < range.to))
             continue;
-        for (double at : {edge - kSide * std::max(1.0, std::fabs(edge)), edge,
-                          edge + kSide * std::max(1.0, std::fabs(edge))})
-            if (at >= from && at <= to)
+        for (const Decimal &at : {edge - kHair, edge, edge + kHair})
+            if (range.holds(at))
                 points.push_back(at);
     }
     return points;
 }
 
-bool usable(double value)
+// Q falls as the room warms and crosses q at one room, (body - 98.96 q) /
+// (1 - q) °F: seldom a short decimal (q = 0.3 divides by 0.7), so the rooms
+// a billionth of a degree apart around it stand on either side; the double
+// is within a thousandth of that.
+void addBesideQ(std::vector<Decimal> &rooms, const Range &range, const Decimal &body, double q)
 {
-    return std::isfinite(value) && value >= 0.0;
+    const double at = (body.toDouble() - q * kHenssgeStartFahrenheit) / (1.0 - q);
+    if (!(at > range.from.toDouble() - 1.0 && at < range.to.toDouble() + 1.0))
+        return;
+    const long long units = std::llround(at * 1e9);
+    for (long long step = -3; step <= 3; ++step)
+        if (const Decimal room(units + step, -9); range.holds(room))
+            rooms.push_back(room);
+}
+
+// A mass in the unit it stands in: the ends of a range in pounds may be cut
+// to the kilograms the nomogram accepts.
+struct Mass {
+    Decimal value;
+    bool pounds = false;
+    // In hundred-millionths of a kilogram: a pound is 0.45359237 kg exactly.
+    Decimal units() const { return pounds ? value * 45359237U : value * 100000000U; }
+    double kilograms() const
+    {
+        return pounds ? poundsToKilograms(value.toDouble()) : value.toDouble();
+    }
+};
+
+std::vector<Mass> massPoints(Mass from, Mass to)
+{
+    const Mass least{Decimal(1, 0)};
+    const Mass most{Decimal(250, 0)};
+    if (from.units() < least.units())
+        from = least;
+    if (to.units() > most.units())
+        to = most;
+    std::vector<Mass> masses{from, to};
+    const Decimal seventy(70, 0);
+    if (Mass{seventy}.units() > from.units() && Mass{seventy}.units() < to.units())
+        for (const Decimal &kg : {seventy - kHair, seventy, seventy + kHair})
+            if (const Mass at{kg}; at.units() >= from.units() && at.units() <= to.units())
+                masses.push_back(at);
+    return masses;
+}
+
+struct Widest {
+    PrudentInterval interval;
+    bool any = false;
+    bool anyLimits = false;
+};
+
+void take(Widest &w, const HenssgeTypedEntries &at, bool adjustForMass)
+{
+    const HenssgeResult result = estimateHenssge(henssgeInputFromTyped(at, adjustForMass));
+    // Past the nomogram the body would not cool: death may be any time back.
+    if (result.refusal == HenssgeRefusal::BeyondTheNomogram)
+        w.interval.earliestOpen = true;
+    if (!result.estimate)
+        return;
+    const double hours = result.estimate->hoursSinceDeath;
+    const double limit = result.estimate->limitHours.value_or(0.0);
+    w.anyLimits = w.anyLimits || result.estimate->limitHours.has_value();
+    w.interval.somewhereWithoutLimits =
+        w.interval.somewhereWithoutLimits || !result.estimate->limitHours;
+    const double early = hours + limit;
+    const double late = std::max(hours - limit, 0.0);
+    w.interval.earliestHours = w.any ? std::max(w.interval.earliestHours, early) : early;
+    w.interval.latestHours = w.any ? std::min(w.interval.latestHours, late) : late;
+    w.any = true;
 }
 
 } // namespace
 
-PrudentResult prudentHenssge(const HenssgeInput &centre, const HenssgeUncertainty &pm)
+PrudentResult prudentHenssge(const HenssgeTypedEntries &typed, bool adjustForMass,
+                             const HenssgeTypedUncertainty &typedPm)
 {
     PrudentResult result;
-    if (!usable(pm.roomCelsius) || !usable(pm.massKg) || !usable(pm.factor)) {
-        result.refusal = PrudentRefusal::NegativeOrNotFinite;
+    HenssgeTypedEntries centre = typed;
+    for (Decimal *d :
+         {&centre.roomFahrenheit, &centre.bodyFahrenheit, &centre.mass, &centre.factor})
+        *d = bounded(*d);
+    const HenssgeTypedUncertainty pm{bounded(typedPm.roomFahrenheit), bounded(typedPm.mass),
+                                     bounded(typedPm.factor)};
+    if (pm.roomFahrenheit.sign() < 0 || pm.mass.sign() < 0 || pm.factor.sign() < 0) {
+        result.refusal = PrudentRefusal::Negative;
         return result;
     }
     // A ± larger than the value it qualifies says the entry is not known at
-    // all. The room's is checked by the caller in the unit it was typed in:
-    // 0 °C is no lack of a room.
-    if (pm.massKg > centre.massKg || pm.factor > centre.factor) {
+    // all. The room's is checked by the caller: 0 °F is no lack of a room.
+    if (pm.mass > centre.mass || pm.factor > centre.factor) {
         result.refusal = PrudentRefusal::LargerThanValue;
         return result;
     }
-    if (estimateHenssge(centre).refusal != HenssgeRefusal::None) {
+    if (estimateHenssge(henssgeInputFromTyped(centre, adjustForMass)).refusal !=
+        HenssgeRefusal::None) {
         result.refusal = PrudentRefusal::CentreRefused;
         return result;
     }
-    PrudentInterval interval;
-    interval.roomFrom = centre.ambient - pm.roomCelsius;
-    interval.roomTo = centre.ambient + pm.roomCelsius;
-    if (!(interval.roomTo < centre.rectal)) {
+    const Decimal &body = centre.bodyFahrenheit;
+    // Nothing is colder than absolute zero: the room's range stops there.
+    const Range room{std::max(centre.roomFahrenheit - pm.roomFahrenheit, Decimal(-45967, -2)),
+                     centre.roomFahrenheit + pm.roomFahrenheit};
+    if (room.to >= body) {
         result.refusal = PrudentRefusal::RoomReachesBody;
         return result;
     }
-    interval.massFrom = std::max(centre.massKg - pm.massKg, kHenssgeMinMassKg);
-    interval.massTo = std::min(centre.massKg + pm.massKg, kHenssgeMaxMassKg);
-    interval.factorFrom = std::max(centre.factor - pm.factor, kHenssgeMinFactor);
-    interval.factorTo = std::min(centre.factor + pm.factor, kHenssgeMaxFactor);
+    std::vector<Decimal> rooms = pointsOf(room, {Decimal(7376, -2)});
+    for (double q : {0.5, 0.3, 0.2})
+        addBesideQ(rooms, room, body, q);
+    const std::vector<Mass> masses = massPoints({centre.mass - pm.mass, centre.massInPounds},
+                                                {centre.mass + pm.mass, centre.massInPounds});
+    const Range factor{std::max(centre.factor - pm.factor, Decimal(3, -1)),
+                       std::min(centre.factor + pm.factor, Decimal(3, 0))};
+    const std::vector<Decimal> factors = pointsOf(factor, {Decimal(1, 0), Decimal(14, -1)});
 
-    // Q falls as the room warms: each band edge is crossed at one room
-    // temperature, (Tr - q 37.2) / (1 - q).
-    std::vector<double> rooms =
-        pointsOf(interval.roomFrom, interval.roomTo, {kHenssgeWarmRoomAbove});
-    for (double q : kQEdges) {
-        const double at = (centre.rectal - q * kHenssgeStartCelsius) / (1.0 - q);
-        for (double room : pointsOf(interval.roomFrom, interval.roomTo, {at}))
-            rooms.push_back(room);
-    }
-    const std::vector<double> masses = pointsOf(interval.massFrom, interval.massTo, {70.0});
-    const std::vector<double> factors =
-        pointsOf(interval.factorFrom, interval.factorTo, {1.0, 1.4});
-
-    bool any = false;
-    for (double room : rooms) {
-        for (double mass : masses) {
-            for (double factor : factors) {
-                HenssgeInput input = centre;
-                input.typed.reset();
-                input.ambient = room;
-                input.massKg = mass;
-                input.factor = factor;
-                const HenssgeResult at = estimateHenssge(input);
-                // Beyond the nomogram at a corner (a covered body too heavy
-                // for the mass rule): that corner says nothing.
-                if (!at.estimate)
-                    continue;
-                const double hours = at.estimate->hoursSinceDeath;
-                const double limit = at.estimate->limitHours.value_or(0.0);
-                interval.somewhereWithoutLimits =
-                    interval.somewhereWithoutLimits || !at.estimate->limitHours;
-                const double early = hours + limit;
-                const double late = std::max(hours - limit, 0.0);
-                interval.earliestHours = any ? std::max(interval.earliestHours, early) : early;
-                interval.latestHours = any ? std::min(interval.latestHours, late) : late;
-                any = true;
-            }
-        }
-    }
-    if (!any) {
+    Widest widest;
+    for (const Decimal &r : rooms)
+        for (const Mass &m : masses)
+            for (const Decimal &f : factors)
+                take(widest, {r, body, m.value, m.pounds, f}, adjustForMass);
+    if (!widest.any) {
         result.refusal = PrudentRefusal::CentreRefused;
         return result;
     }
+    if (!widest.anyLimits) {
+        result.refusal = PrudentRefusal::NoLimitsPublished;
+        return result;
+    }
+    PrudentInterval &interval = widest.interval;
+    interval.roomFrom = fahrenheitToCelsius(room.from.toDouble());
+    interval.roomTo = fahrenheitToCelsius(room.to.toDouble());
+    interval.massFrom = masses.at(0).kilograms();
+    interval.massTo = masses.at(1).kilograms();
+    interval.factorFrom = factor.from.toDouble();
+    interval.factorTo = factor.to.toDouble();
     result.interval = interval;
     return result;
 }

@@ -150,3 +150,28 @@ TEST(Decimal, SignOfAnExactSum)
         EXPECT_EQ(signOfSum({-row.a, -row.b, -row.c, -row.d}), -row.sign);
     }
 }
+
+TEST(Decimal, ExactSumAndDifference)
+{
+    const struct {
+        const char *name;
+        Decimal a, b, sum, difference;
+    } rows[] = {
+        {"a room and its ±", typed("73.76"), typed("1.8"), typed("75.56"), typed("71.96")},
+        {"a sum that fills one limb exactly", typed("0.999999999"), typed("0.000000001"),
+         typed("1"), typed("0.999999998")},
+        {"a borrow across limbs", typed("1000000000"), typed("0.000000001"),
+         typed("1000000000.000000001"), typed("999999999.999999999")},
+        {"a ± the size of its entry", typed("70"), typed("70"), typed("140"), Decimal()},
+        {"far apart", Decimal(1, 300), Decimal(1, -300),
+         Decimal::fromDigits(false, "1" + std::string(599, '0') + "1", -300),
+         Decimal::fromDigits(false, std::string(600, '9'), -300)},
+        {"signs mixed", typed("-3.5"), typed("1.25"), typed("-2.25"), typed("-4.75")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.a + row.b, row.sum) << (row.a + row.b).toText();
+        EXPECT_EQ(row.a - row.b, row.difference) << (row.a - row.b).toText();
+        EXPECT_EQ((row.a + row.b).toText(), row.sum.toText());
+    }
+}

@@ -56,6 +56,12 @@ std::optional<double> uncertaintyOf(const QString &typed, double value)
     return *pm;
 }
 
+// A ± checked by uncertaintyOf, exactly as typed; empty is none.
+Decimal typedUncertainty(const QString &typed)
+{
+    return typed.trimmed().isEmpty() ? Decimal() : decimal(typed).value_or(Decimal());
+}
+
 HenssgeOutcome refused(HenssgeProblem problem, double room = 0.0, double body = 0.0)
 {
     return {problem, room, body, std::nullopt};
@@ -145,21 +151,21 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
             uncertaintyOf(choice.factorUncertainty, input.factor);
         if (!factorPm)
             return refused(HenssgeProblem::FactorUncertainty, roomF, bodyF);
-        // Decided on the decimals typed: 60 ± 20 °F reaches a body at 80 °F.
-        if (const Result<Decimal> roomPmTyped = decimal(choice.roomUncertainty);
-            roomPmTyped && signOfSum({*room, *roomPmTyped, -*body}) >= 0)
+        const HenssgeTypedUncertainty pm{typedUncertainty(choice.roomUncertainty),
+                                         typedUncertainty(choice.massUncertainty),
+                                         typedUncertainty(choice.factorUncertainty)};
+        const PrudentResult prudent = prudentHenssge(typed, !choice.factorForThisMass, pm);
+        if (prudent.refusal == PrudentRefusal::RoomReachesBody)
             return refused(HenssgeProblem::RoomRangeReachesBody, roomF, bodyF);
-        const HenssgeUncertainty pm{*roomPm * 5.0 / 9.0,
-                                    TypedMass{*massPm, choice.pounds}.kilograms(), *factorPm};
-        const PrudentResult prudent = prudentHenssge(input, pm);
-        if (!prudent.interval)
-            return refused(prudent.refusal == PrudentRefusal::RoomReachesBody
-                               ? HenssgeProblem::RoomRangeReachesBody
-                               : HenssgeProblem::MassUncertainty,
-                           roomF, bodyF);
-        prudentHours =
-            HoursBeforeDiscovery{prudent.interval->earliestHours, prudent.interval->latestHours};
-        sentence += ' ' + henssgePrudentSentence(foundAt, *prudent.interval, {roomF, *roomPm},
+        if (prudent.interval) {
+            const PrudentInterval &interval = *prudent.interval;
+            prudentHours = HoursBeforeDiscovery{
+                interval.earliestOpen ? std::nullopt : std::optional(interval.earliestHours),
+                interval.latestHours};
+        } else if (prudent.refusal != PrudentRefusal::NoLimitsPublished) {
+            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
+        }
+        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval, {roomF, *roomPm},
                                                  {mass, *massPm}, {input.factor, *factorPm});
     }
     // Where the mass rule changed the factor, the estimate with the factor

@@ -45,8 +45,10 @@ std::optional<DayClock> momentOf(const CaseEntry &entry)
 std::optional<Evidence> nomogramIn(const CaseRecord &others)
 {
     const MethodRecord *henssge = others.method(kHenssgeKey);
-    if (!henssge || !henssge->result.spreadHours)
+    if (!henssge)
         return std::nullopt;
+    // The interval the window states is the one weighed, even where the
+    // exact estimate alone has no published limits.
     if (henssge->prudent) {
         Evidence prudent;
         prudent.kind = EvidenceKind::Nomogram;
@@ -54,6 +56,8 @@ std::optional<Evidence> nomogramIn(const CaseRecord &others)
         prudent.noLaterThan = henssge->prudent->latest;
         return prudent;
     }
+    if (!henssge->result.spreadHours)
+        return std::nullopt;
     HenssgeEstimate estimate;
     estimate.hoursSinceDeath = henssge->result.hoursSinceDeath;
     estimate.limitHours = henssge->result.spreadHours;
@@ -71,6 +75,8 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
         scene.evidence.push_back(*nomogram);
         scene.nomogramLimit = others.method(kHenssgeKey)->result.spreadHours;
         scene.nomogramPrudent = others.method(kHenssgeKey)->prudent.has_value();
+    } else {
+        scene.nomogramLeftOut = others.method(kHenssgeKey) != nullptr;
     }
     QList<CaseEntry> entries{momentEntry(kExaminedAt, choice.examinedAt),
                              momentEntry(kLastSeenAt, choice.lastSeenAt)};

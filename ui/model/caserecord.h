@@ -48,9 +48,9 @@ struct CurveLook {
 };
 
 // Death no earlier than `earliest` and no later than `latest` hours before
-// the body was found.
+// the body was found; no earliest where nothing bounds how early.
 struct HoursBeforeDiscovery {
-    double earliest = 0.0;
+    std::optional<double> earliest = 0.0;
     double latest = 0.0;
 };
 

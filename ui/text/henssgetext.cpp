@@ -224,7 +224,7 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
                            discoveryDayWords(latest), minuteClock(likely), day);
 }
 
-QString henssgePrudentSentence(ClockTime foundAt, const PrudentInterval &interval,
+QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInterval> &interval,
                                const Uncertain &room, const UncertainMass &mass,
                                const Uncertain &factor)
 {
@@ -235,28 +235,42 @@ QString henssgePrudentSentence(ClockTime foundAt, const PrudentInterval &interva
         return unit.isEmpty() ? text : text + ' ' + unit;
     };
     const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    const QString ranges =
+        QStringLiteral("With the room at %1, the mass at %2 and the factor at %3, ")
+            .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+                 pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
+                 pm(factorText(factor.value), factor.plusMinus, QString()));
+    if (!interval)
+        return ranges + QStringLiteral("the method publishes no 95 % limits anywhere in these "
+                                       "ranges: no prudent interval can be given.");
     const std::int64_t reading = foundAt.seconds / 60 * 60;
     const auto at = [&](double hours) {
         return std::min(minuteFromDiscovery(foundAt, -hours).value_or(reading), reading);
     };
-    const std::int64_t earliest = at(interval.earliestHours);
-    const std::int64_t latest = at(interval.latestHours);
-    const QString between =
-        discoveryDayWords(earliest) == discoveryDayWords(latest)
-            ? QStringLiteral("%1 and %2 %3")
-                  .arg(minuteClock(earliest), minuteClock(latest), discoveryDayWords(latest))
-            : QStringLiteral("%1 %2 and %3 %4")
-                  .arg(minuteClock(earliest), discoveryDayWords(earliest), minuteClock(latest),
-                       discoveryDayWords(latest));
-    QString text =
-        QStringLiteral("With the room at %1, the mass at %2 and the factor at %3, the "
-                       "prudent interval is %4 to %5 before the body was found: died "
-                       "between %6.")
-            .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
-                 pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
-                 pm(factorText(factor.value), factor.plusMinus, QString()),
-                 spanWords(interval.latestHours), spanWords(interval.earliestHours), between);
-    if (interval.somewhereWithoutLimits)
+    const std::int64_t latest = at(interval->latestHours);
+    QString text;
+    if (interval->earliestOpen) {
+        text = ranges + QStringLiteral("part of these ranges lies beyond the nomogram, where the "
+                                       "body would not cool: the prudent interval has no earliest "
+                                       "end. Died no later than %1 before the body was found, %2 "
+                                       "%3.")
+                            .arg(spanWords(interval->latestHours), minuteClock(latest),
+                                 discoveryDayWords(latest));
+    } else {
+        const std::int64_t earliest = at(interval->earliestHours);
+        const QString between =
+            discoveryDayWords(earliest) == discoveryDayWords(latest)
+                ? QStringLiteral("%1 and %2 %3")
+                      .arg(minuteClock(earliest), minuteClock(latest), discoveryDayWords(latest))
+                : QStringLiteral("%1 %2 and %3 %4")
+                      .arg(minuteClock(earliest), discoveryDayWords(earliest), minuteClock(latest),
+                           discoveryDayWords(latest));
+        text = ranges + QStringLiteral("the prudent interval is %1 to %2 before the body was "
+                                       "found: died between %3.")
+                            .arg(spanWords(interval->latestHours),
+                                 spanWords(interval->earliestHours), between);
+    }
+    if (interval->somewhereWithoutLimits)
         text += QStringLiteral(" Part of the range has no published 95 % limits: there the "
                                "estimate itself was taken as both.");
     return text;

@@ -61,8 +61,10 @@ struct UncertainMass {
 // "With the room at 60 ± 1.8 °F, the mass at 70 ± 3 kg and the factor at
 // 1.0 ± 0.1, the prudent interval is 8 h 26 min to 21 h 41 min before the
 // body was found: died between 2:19 AM and 3:34 PM the day before
-// discovery." The ranges are those the nomogram accepts.
-QString henssgePrudentSentence(ClockTime foundAt, const PrudentInterval &interval,
+// discovery." The ranges are those the nomogram accepts. Without an
+// interval, that the method publishes no limits anywhere in the ranges; with
+// part of them beyond the nomogram, that nothing bounds how early.
+QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInterval> &interval,
                                const Uncertain &room, const UncertainMass &mass,
                                const Uncertain &factor);
 

@@ -344,6 +344,9 @@ QStringList evidenceLines(const SignsScene &scene)
             line += QStringLiteral(" Contradicted.");
         lines.append(line);
     }
+    if (scene.nomogramLeftOut)
+        lines.append(QStringLiteral("Henssge's nomogram took no part: no 95 % limits are published "
+                                    "for its estimate, so it states no interval to weigh."));
     return lines;
 }
 

@@ -52,6 +52,8 @@ struct SignsScene {
     std::optional<double> nomogramLimit = std::nullopt;
     // Its prudent interval took part, its entries being uncertain.
     bool nomogramPrudent = false;
+    // The case has a nomogram estimate, but it states no interval to weigh.
+    bool nomogramLeftOut = false;
     std::vector<Evidence> evidence = {};
     CompoundResult result = {};
 };

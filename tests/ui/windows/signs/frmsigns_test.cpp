@@ -59,9 +59,9 @@ class SignsWindowTest : public QObject, public WindowFixture
 
     // The worked example calculated, and estimated by the nomogram for 70 kg
     // where asked.
-    void workedCase(int nomogram)
+    void workedCase(int nomogram, const QString &body = QStringLiteral("80"))
     {
-        enterAndCalculate(form, {"60", "80", "75", "2"});
+        enterAndCalculate(form, {"60", body, "75", "2"});
         if (nomogram != kNone)
             QVERIFY(estimateHenssge(form, "70"));
         // The defaults offered: ±1.8 °F, ±3 kg, ±0.1.
@@ -142,22 +142,26 @@ private slots:
         QTest::addColumn<QString>("lastSeen");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("evidence");
+        QTest::addColumn<QString>("body");
 
         QTest::newRow("the worked example: the eyelid and the nomogram set the ends")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "" << kWorkedSentence
             << "Henssge's nomogram, 95 % limits \u00B12.8 h: died between 6:52 AM and 12:28 PM "
-               "the day before discovery. Sets the latest.";
+               "the day before discovery. Sets the latest."
+            << "80";
         QTest::newRow("uncertain entries: the prudent interval, not the exact one, is weighed")
             << kUncertain << kWorkedPicks << "12:00:00 AM" << 0 << ""
             << "Died between 11:00 AM and 3:34 PM the day before discovery. Earliest: the "
                "eyelid's electrical reaction at grade III (3.5 to 13 h before the examination); "
                "latest: the nomogram's prudent limit."
             << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
-               "2:19 AM and 3:34 PM the day before discovery. Sets the latest.";
+               "2:19 AM and 3:34 PM the day before discovery. Sets the latest."
+            << "80";
         QTest::newRow("a last sighting after the eyelid's earliest sets the earliest")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:30 AM" << kSightingSentence
             << "Last seen alive: died no earlier than 11:30 AM the day before discovery. Sets "
-               "the earliest.";
+               "the earliest."
+            << "80";
         QTest::newRow("without a temperature estimate the signs alone give the interval")
             << kNone << kWorkedPicks << "12:00 AM" << 0 << ""
             << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
@@ -166,7 +170,8 @@ private slots:
                "before the examination)."
             << "The eyelid's electrical reaction at grade III, 3.5 to 13 h before the "
                "examination: died between 11:00 AM and 8:30 PM the day before discovery. Sets "
-               "both ends.";
+               "both ends."
+            << "80";
         QTest::newRow("an examination two hours after discovery moves every bound")
             << kNone << kWorkedPicks << "2:00 AM" << 0 << ""
             << "Died between 1:00 PM and 10:30 PM the day before discovery. Earliest: the "
@@ -174,7 +179,8 @@ private slots:
                "latest: the eyelid's electrical reaction at grade III (3.5 to 13 h before the "
                "examination)."
             << "Rigor at its maximum, at least 2 h before the examination: died no later than "
-               "12:00 AM the day of discovery.";
+               "12:00 AM the day of discovery."
+            << "80";
         QTest::newRow("no rigor against the nomogram is a contradiction, with no interval")
             << kExact << Picks{{"Rigor present", "No: at most 7 h"}} << "12:00:00 AM" << 0 << ""
             << "The evidence contradicts itself: no rigor (at most 7 h before the examination) "
@@ -182,20 +188,44 @@ private slots:
                "95 % limit puts it no later than 12:28 PM the day before discovery. No interval "
                "can be given: check the findings, the times and the temperatures."
             << "No rigor, at most 7 h before the examination: died no earlier than 5:00 PM the "
-               "day before discovery. Contradicted.";
+               "day before discovery. Contradicted."
+            << "80";
         QTest::newRow("only lower bounds: nothing bounds how early")
             << kNone << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0 << ""
             << "Died no later than 11:30 PM the day before discovery, set by rigor present (at "
                "least 0.5 h before the examination); nothing entered bounds how early."
-            << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery.";
+            << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery."
+            << "80";
         QTest::newRow("the discovery sets the latest where nothing else comes closer")
             << kNone << Picks{{"Rigor present", "No: at most 7 h"}} << "6:00 AM" << 0 << ""
             << "Died between 11:00 PM the day before discovery and 12:00 AM the day of "
                "discovery. Earliest: no rigor (at most 7 h before the examination); latest: the "
                "discovery."
             << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery. "
-               "Sets the latest.";
+               "Sets the latest."
+            << "80";
+        // Q below 0.2: no limits for the exact estimate, but the prudent
+        // interval over the offered ± has them, and it is what is weighed.
+        QTest::newRow("a prudent interval whose exact estimate has no limits is weighed")
+            << kUncertain << kWorkedPicks << "12:00:00 AM" << 0 << ""
+            << "The evidence contradicts itself: the eyelid's electrical reaction at grade III "
+               "(3.5 to 13 h before the examination) puts death no earlier than 11:00 AM the day "
+               "before discovery, but the nomogram's prudent limit puts it no later than 6:52 AM "
+               "the day before discovery. No interval can be given: check the findings, the "
+               "times and the temperatures."
+            << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
+            << "67.5";
+        QTest::newRow("an estimate without limits is named as taking no part")
+            << kExact << kWorkedPicks << "12:00:00 AM" << 0 << ""
+            << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
+               "eyelid's electrical reaction at grade III (3.5 to 13 h before the "
+               "examination); latest: the eyelid's electrical reaction at grade III (3.5 to 13 h "
+               "before the examination)."
+            << "Henssge's nomogram took no part: no 95 % limits are published for its estimate, "
+               "so it states no interval to weigh."
+            << "67.5";
     }
+
     void picksToSentence()
     {
         QFETCH(int, nomogram);
@@ -205,7 +235,8 @@ private slots:
         QFETCH(QString, lastSeen);
         QFETCH(QString, sentence);
         QFETCH(QString, evidence);
-        workedCase(nomogram);
+        QFETCH(QString, body);
+        workedCase(nomogram, body);
         frmSigns *w = openByKeyboard();
         QVERIFY(w);
         // The examination starts at the time found.
