@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace
 {
@@ -50,8 +51,20 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext &context, const Q
 int main(int argc, char *argv[])
 {
     quorrel::ui::ignoreFileSizeLimitSignal();
+    // Everything after "--" is a file, and Qt never sees it: it would take
+    // a file named "-reverse" for its own option.
+    int qtArgc = argc;
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            qtArgc = i;
+            for (int j = i + 1; j < argc; ++j)
+                files << QString::fromLocal8Bit(argv[j]);
+            break;
+        }
+    }
     const QtMessageHandler previous = qInstallMessageHandler(holdWhileOpening);
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, argv);
     qInstallMessageHandler(previous);
     for (const QString &message : std::as_const(heldMessages))
         std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -67,8 +80,10 @@ int main(int argc, char *argv[])
     // `quorrel FILE`, as the desktop starts it for a case file: opened once
     // the window is up, so that a message about the file has its window.
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) {
-        const QString path = arguments.at(1);
+    if (qtArgc == argc && arguments.size() > 1)
+        files << arguments.at(1);
+    if (!files.isEmpty()) {
+        const QString path = files.first();
         QMetaObject::invokeMethod(
             &quorrel::ui::mainForm(), [path] { quorrel::ui::mainForm().openCase(path); },
             Qt::QueuedConnection);

@@ -34,7 +34,7 @@ expect "usr/share/icons/hicolor/scalable/mimetypes/application-x-quorrel-case.sv
 
 [ -x "$root/usr/bin/quorrel" ] || { echo "quorrel is not executable"; failures=$((failures + 1)); }
 desktop=$root/usr/share/applications/$app_id.desktop
-grep -qx "Exec=quorrel %f" "$desktop" ||
+grep -qx "Exec=quorrel -- %f" "$desktop" ||
   { echo "desktop entry does not start quorrel with a file"; failures=$((failures + 1)); }
 grep -qx "MimeType=application/x-quorrel-case;" "$desktop" ||
   { echo "desktop entry does not open case files"; failures=$((failures + 1)); }

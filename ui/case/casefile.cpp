@@ -40,6 +40,7 @@ const QString kHenssge = QStringLiteral("henssge");
 const QString kResults = QStringLiteral("results");
 const QString kSigns = QStringLiteral("signs");
 const QString kWindows = QStringLiteral("windows");
+const QString kEstimatedFrom = QStringLiteral("estimatedFrom");
 
 const QString kTimeFound = QStringLiteral("timeFound");
 const QString kRoom = QStringLiteral("roomTemperature");
@@ -196,6 +197,20 @@ public:
         if (!value.isString())
             wrong(where, name, QStringLiteral("text"), value);
         return value.toString();
+    }
+    // Text a box shows: no longer than a box holds, and nothing a box
+    // cannot show (a NUL would end what it shows).
+    QString typed(const QJsonObject &object, const QString &name, const QString &where)
+    {
+        const QString value = text(object, name, where);
+        if (value.size() > kTypedMaxLength)
+            wrongValue(where, name,
+                       QStringLiteral("at most %1 characters long, as a box holds")
+                           .arg(wholeNumber(double(kTypedMaxLength))));
+        else if (std::any_of(value.begin(), value.end(),
+                             [](QChar c) { return c.category() == QChar::Other_Control; }))
+            wrongValue(where, name, QStringLiteral("text without control characters"));
+        return value;
     }
     bool flag(const QJsonObject &object, const QString &name, const QString &where)
     {
@@ -403,7 +418,8 @@ QString readProblem(const QString &path, const QString &reason)
 {
     // Qt names the file in some reasons; the message names it already.
     QString why = reason;
-    why.replace(path, QStringLiteral("the file"));
+    if (!path.isEmpty())
+        why.replace(path, QStringLiteral("the file"));
     return QStringLiteral("could not be read: ") + why;
 }
 
@@ -432,21 +448,114 @@ QJsonObject henssgeObject(const HenssgeChoice &choice)
 HenssgeChoice readHenssge(Members &members, const QJsonObject &henssge, const QString &where)
 {
     HenssgeChoice choice;
-    choice.mass = members.text(henssge, kMass, where);
+    choice.mass = members.typed(henssge, kMass, where);
     const QString unit = members.text(henssge, kMassUnit, where);
     if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
         members.wrongValue(where, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
     choice.pounds = unit == QLatin1String("lb");
-    choice.condition = members.text(henssge, kCondition, where);
-    choice.factor = members.text(henssge, kFactor, where);
+    choice.condition = members.typed(henssge, kCondition, where);
+    choice.factor = members.typed(henssge, kFactor, where);
     choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
-    choice.roomUncertainty = members.text(henssge, kRoomPm, where);
-    choice.massUncertainty = members.text(henssge, kMassPm, where);
-    choice.factorUncertainty = members.text(henssge, kFactorPm, where);
-    choice.roomUncertaintyAside = members.text(henssge, kRoomPmAside, where);
-    choice.massUncertaintyAside = members.text(henssge, kMassPmAside, where);
-    choice.factorUncertaintyAside = members.text(henssge, kFactorPmAside, where);
+    choice.roomUncertainty = members.typed(henssge, kRoomPm, where);
+    choice.massUncertainty = members.typed(henssge, kMassPm, where);
+    choice.factorUncertainty = members.typed(henssge, kFactorPm, where);
+    choice.roomUncertaintyAside = members.typed(henssge, kRoomPmAside, where);
+    choice.massUncertaintyAside = members.typed(henssge, kMassPmAside, where);
+    choice.factorUncertaintyAside = members.typed(henssge, kFactorPmAside, where);
     return choice;
+}
+
+QJsonObject entriesObject(const CaseEntries &typed)
+{
+    QJsonObject entries{{kRoom, typed.room},
+                        {kBody, typed.body},
+                        {kSecondBody, typed.secondBody},
+                        {kHoursBetween, typed.hoursBetween}};
+    if (typed.foundAt)
+        entries.insert(kTimeFound, QString::fromStdString(formatClockTime(*typed.foundAt)));
+    return entries;
+}
+
+CaseEntries readEntries(Members &members, const QJsonObject &object, const QString &where)
+{
+    CaseEntries entries;
+    const QString found = members.text(object, kTimeFound, where);
+    if (!found.isEmpty()) {
+        entries.foundAt = parseClockTime(found.toStdString());
+        if (!entries.foundAt)
+            members.wrongValue(where, kTimeFound,
+                               QStringLiteral("a time of day such as \"12:00:00 AM\""));
+    }
+    entries.room = members.typed(object, kRoom, where);
+    entries.body = members.typed(object, kBody, where);
+    entries.secondBody = members.typed(object, kSecondBody, where);
+    entries.hoursBetween = members.typed(object, kHoursBetween, where);
+    return entries;
+}
+
+// The members this Quorrel reads in each object of the file, by the path
+// of names that leads to it; none for an object it reads as a whole.
+std::optional<QStringList> knownMembers(const QString &path)
+{
+    const QStringList entries{kTimeFound, kRoom, kBody, kSecondBody, kHoursBetween};
+    const QStringList henssge{
+        kMass,   kMassUnit, kCondition,   kFactor,      kFactorForThisMass, kRoomPm,
+        kMassPm, kFactorPm, kRoomPmAside, kMassPmAside, kFactorPmAside};
+    const QStringList signs{kExaminedAt, kExaminedDay, kLastSeenAt, kLastSeenDay, kFindings};
+    if (path.isEmpty())
+        return QStringList{kFormat,  kVersion, kWrittenBy, kSavedAt, kLocale,       kEntries,
+                           kHenssge, kSigns,   kWindows,   kResults, kEstimatedFrom};
+    if (path == kLocale)
+        return QStringList{QStringLiteral("name"), QStringLiteral("decimalPoint"),
+                           QStringLiteral("groupSeparator"), QStringLiteral("zeroDigit")};
+    if (path == kEntries || path == kEstimatedFrom)
+        return entries;
+    if (path == kHenssge || path == kWindows + '/' + kHenssge)
+        return henssge;
+    if (path == kSigns || path == kWindows + '/' + kSigns)
+        return signs;
+    if (path == kWindows)
+        return QStringList{kHenssge, kSigns};
+    return std::nullopt;
+}
+
+QString pathTo(const QString &path, const QString &name)
+{
+    return path.isEmpty() ? name : path + '/' + name;
+}
+
+// What of an object this Quorrel does not know, keeping the objects it
+// knows that hold some of it.
+QJsonObject unknownIn(const QJsonObject &object, const QString &path)
+{
+    QJsonObject unknown;
+    const QStringList known = knownMembers(path).value_or(QStringList());
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString inner = pathTo(path, it.key());
+        if (!known.contains(it.key()))
+            unknown.insert(it.key(), it.value());
+        else if (it.value().isObject() && knownMembers(inner))
+            if (const QJsonObject below = unknownIn(it.value().toObject(), inner); !below.isEmpty())
+                unknown.insert(it.key(), below);
+    }
+    return unknown;
+}
+
+// The object written with what was unknown put back in its place; unknown
+// members inside an object this Quorrel no longer writes go with it.
+QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const QString &path)
+{
+    const QStringList known = knownMembers(path).value_or(QStringList());
+    for (auto it = unknown.begin(); it != unknown.end(); ++it) {
+        if (!known.contains(it.key())) {
+            if (!written.contains(it.key()))
+                written.insert(it.key(), it.value());
+        } else if (written.value(it.key()).isObject() && it.value().isObject()) {
+            written.insert(it.key(), withUnknown(written.value(it.key()).toObject(),
+                                                 it.value().toObject(), pathTo(path, it.key())));
+        }
+    }
+    return written;
 }
 
 QJsonObject signsObject(const SignsEntries &signs)
@@ -469,9 +578,9 @@ QJsonObject signsObject(const SignsEntries &signs)
 SignsEntries readSigns(Members &members, const QJsonObject &signs, const QString &where)
 {
     SignsEntries entries;
-    entries.examinedAt = members.text(signs, kExaminedAt, where);
+    entries.examinedAt = members.typed(signs, kExaminedAt, where);
     entries.examinedDay = members.whole(signs, kExaminedDay, where, -kFurthestDay, kFurthestDay);
-    entries.lastSeenAt = members.text(signs, kLastSeenAt, where);
+    entries.lastSeenAt = members.typed(signs, kLastSeenAt, where);
     entries.lastSeenDay = members.whole(signs, kLastSeenDay, where, -kFurthestDay, kFurthestDay);
     const QJsonValue findings = signs.value(kFindings);
     const QString should = QStringLiteral("a list of findings such as {\"sign\": "
@@ -506,6 +615,21 @@ SignsEntries readSigns(Members &members, const QJsonObject &signs, const QString
     return entries;
 }
 
+// The main window's entries a record was made from: Newton's as Calculate
+// read them, or the nomogram's room and reading where it stands alone.
+std::optional<CaseEntries> estimatedFrom(const CaseRecord &record, const CaseEntries &now)
+{
+    if (const MethodRecord *newton = record.method(kNewtonKey);
+        newton && newton->entries.size() >= 4)
+        return CaseEntries{record.foundAt, newton->entries.at(0).typed, newton->entries.at(1).typed,
+                           newton->entries.at(2).typed, newton->entries.at(3).typed};
+    if (const MethodRecord *henssge = record.method(kHenssgeKey);
+        henssge && henssge->entries.size() >= 2)
+        return CaseEntries{record.foundAt, henssge->entries.at(0).typed,
+                           henssge->entries.at(1).typed, now.secondBody, now.hoursBetween};
+    return std::nullopt;
+}
+
 } // namespace
 
 CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> &record,
@@ -521,6 +645,9 @@ CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> 
         file.henssge = henssgeChoiceOf(*record);
         if (const std::optional<SignsChoice> signs = signsChoiceOf(*record))
             file.signs = signsEntriesOf(*signs);
+        if (const std::optional<CaseEntries> from = estimatedFrom(*record, entries);
+            from && *from != entries)
+            file.estimatedFrom = from;
         for (const MethodRecord &method : record->methods)
             file.results.append({method.key, method.name, clockText(method.deathAt),
                                  method.result.hoursSinceDeath, method.result.spreadHours,
@@ -531,13 +658,6 @@ CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> 
 
 QByteArray writeCaseFile(const CaseFile &file)
 {
-    QJsonObject entries{{kRoom, file.entries.room},
-                        {kBody, file.entries.body},
-                        {kSecondBody, file.entries.secondBody},
-                        {kHoursBetween, file.entries.hoursBetween}};
-    if (file.entries.foundAt)
-        entries.insert(kTimeFound, QString::fromStdString(formatClockTime(*file.entries.foundAt)));
-
     QJsonArray results;
     for (const SavedResult &saved : file.results) {
         QJsonObject result{{QStringLiteral("method"), saved.method},
@@ -552,13 +672,15 @@ QByteArray writeCaseFile(const CaseFile &file)
         results.append(result);
     }
 
-    QJsonObject root = file.later;
+    QJsonObject root;
     root.insert(kFormat, kCaseFormatName);
     root.insert(kVersion, file.formatVersion);
     root.insert(kWrittenBy, file.writtenBy);
     root.insert(kSavedAt, file.savedAt);
     root.insert(kLocale, localeObject(file));
-    root.insert(kEntries, entries);
+    root.insert(kEntries, entriesObject(file.entries));
+    if (file.estimatedFrom)
+        root.insert(kEstimatedFrom, entriesObject(*file.estimatedFrom));
     if (file.henssge)
         root.insert(kHenssge, henssgeObject(*file.henssge));
     if (file.signs)
@@ -571,7 +693,7 @@ QByteArray writeCaseFile(const CaseFile &file)
     if (!windows.isEmpty())
         root.insert(kWindows, windows);
     root.insert(kResults, results);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(withUnknown(root, file.later, QString())).toJson(QJsonDocument::Indented);
 }
 
 CaseFileRead readCaseFile(const QByteArray &bytes)
@@ -617,19 +739,11 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     file.savedAt = members.text(root, kSavedAt, QString());
     file.locale = readLocale(members, members.object(root, kLocale, QString()), &file.localeName);
 
-    const QJsonObject entries = members.object(root, kEntries, QString());
-    const QString inEntries = quoted(kEntries);
-    const QString found = members.text(entries, kTimeFound, inEntries);
-    if (!found.isEmpty()) {
-        file.entries.foundAt = parseClockTime(found.toStdString());
-        if (!file.entries.foundAt)
-            members.wrongValue(inEntries, kTimeFound,
-                               QStringLiteral("a time of day such as \"12:00:00 AM\""));
-    }
-    file.entries.room = members.text(entries, kRoom, inEntries);
-    file.entries.body = members.text(entries, kBody, inEntries);
-    file.entries.secondBody = members.text(entries, kSecondBody, inEntries);
-    file.entries.hoursBetween = members.text(entries, kHoursBetween, inEntries);
+    file.entries =
+        readEntries(members, members.object(root, kEntries, QString()), quoted(kEntries));
+    if (root.contains(kEstimatedFrom))
+        file.estimatedFrom = readEntries(members, members.object(root, kEstimatedFrom, QString()),
+                                         quoted(kEstimatedFrom));
 
     if (root.contains(kHenssge))
         file.henssge =
@@ -694,11 +808,7 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
 
-    const QStringList known{kFormat,  kVersion, kWrittenBy, kSavedAt, kLocale,
-                            kEntries, kHenssge, kSigns,     kWindows, kResults};
-    for (auto it = root.begin(); it != root.end(); ++it)
-        if (!known.contains(it.key()))
-            file.later.insert(it.key(), it.value());
+    file.later = unknownIn(root, QString());
     return {file, QString()};
 }
 
@@ -751,25 +861,42 @@ std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice>
     return choice;
 }
 
-QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record)
+QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record,
+                           const QStringList &explained)
 {
     QStringList changed;
     for (const SavedResult &saved : file.results) {
+        if (explained.contains(saved.method))
+            continue;
         const MethodRecord *now = record ? record->method(saved.method) : nullptr;
-        if (now && !differs(saved.hoursBeforeDiscovery, now->result.hoursSinceDeath) &&
+        const QString timeNow = now ? clockText(now->deathAt) : QString();
+        if (now && timeNow == saved.timeOfDeath &&
+            !differs(saved.hoursBeforeDiscovery, now->result.hoursSinceDeath) &&
             !spreadDiffers(saved.spreadHours, now->result.spreadHours))
             continue;
         const QString name = saved.name.isEmpty() ? saved.method : saved.name;
-        changed.append(now ? QStringLiteral("%1: saved \u201C%2\u201D; now \u201C%3\u201D")
-                                 .arg(name, saved.sentence, now->sentence)
-                           : QStringLiteral("%1: saved \u201C%2\u201D; now no estimate")
-                                 .arg(name, saved.sentence));
+        if (!now) {
+            changed.append(QStringLiteral("%1: died %2 when saved, no estimate now.\nSaved: "
+                                          "\u201C%3\u201D")
+                               .arg(name, saved.timeOfDeath, saved.sentence));
+            continue;
+        }
+        const QString what =
+            timeNow != saved.timeOfDeath
+                ? QStringLiteral("died %1 when saved, %2 now.").arg(saved.timeOfDeath, timeNow)
+            : spreadDiffers(saved.spreadHours, now->result.spreadHours)
+                ? QStringLiteral("its interval differs from the one saved.")
+                : QStringLiteral("its hours before discovery differ from those saved.");
+        changed.append(QStringLiteral("%1: %2\nSaved: \u201C%3\u201D\nNow: \u201C%4\u201D")
+                           .arg(name, what, saved.sentence, now->sentence));
     }
     return changed;
 }
 
 CaseFileRead loadCaseFile(const QString &path)
 {
+    if (path.isEmpty())
+        return {std::nullopt, QStringLiteral("could not be read: no file name was given")};
     const QFileInfo info(path);
     if (info.isDir())
         return {std::nullopt, QStringLiteral("is a folder, not a case file")};
@@ -794,6 +921,10 @@ CaseFileRead loadCaseFile(const QString &path)
 
 QString saveCaseFile(const QString &path, const QByteArray &bytes)
 {
+    if (bytes.size() > kCaseFileMaxBytes)
+        return QStringLiteral("it would be %1 bytes, larger than a case file can be (1 MB), and "
+                              "no Quorrel could open it again. Shorten the longest entries")
+            .arg(wholeNumber(double(bytes.size())));
     return writeWholeFile(path, bytes);
 }
 

@@ -25,8 +25,11 @@ namespace quorrel::ui
 inline constexpr int kCaseFormatVersion = 1;
 inline const QString kCaseFormatName = QStringLiteral("quorrel-case");
 inline const QString kCaseFileSuffix = QStringLiteral("quorrel");
-// No case comes near it; anything larger is refused before it is read.
+// No case comes near it; anything larger is refused before it is read, and
+// never written.
 inline constexpr qint64 kCaseFileMaxBytes = 1024 * 1024;
+// The most a box holds: a longer entry in a file would be cut on opening.
+inline constexpr qsizetype kTypedMaxLength = 32767;
 
 // One estimate as it was shown.
 struct SavedResult {
@@ -57,8 +60,14 @@ struct CaseFile {
     std::optional<HenssgeChoice> henssgeWindow;
     std::optional<SignsEntries> signsWindow;
     QList<SavedResult> results;
-    // Members a later version wrote that this one does not know, written
-    // back as they were so that saving here does not lose them.
+    // The main window's entries the estimates were made from, where they
+    // differ from what its boxes hold (a time set or a box changed after
+    // Calculate): opening makes the estimates from these, then shows the
+    // boxes as typed.
+    std::optional<CaseEntries> estimatedFrom;
+    // Members a later version wrote that this one does not know, at any
+    // depth, in the objects that hold them: written back as they were so
+    // that saving here does not lose them.
     QJsonObject later;
 };
 
@@ -87,16 +96,20 @@ std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice>
                                               const CaseFile &file, const NumberLocale &reader);
 
 // The estimates made again on opening that differ from the ones saved, each
-// named with both sentences; empty where all agree to the second.
-QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record);
+// named with both times and both sentences; empty where all agree to the
+// second. Methods already explained (not made again, and said why) are left
+// out.
+QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record,
+                           const QStringList &explained = {});
 
 // Reads a case file from the disk: the file, or why not, as readCaseFile
 // words it ("cannot be read: Permission denied").
 CaseFileRead loadCaseFile(const QString &path);
 
 // Writes the bytes whole or not at all: a file already there stays as it
-// was unless every byte of the new one arrived. Returns why it could not,
-// or an empty text.
+// was unless every byte of the new one arrived. Bytes this Quorrel could
+// not open again are refused before the disk is touched. Returns why it
+// could not, or an empty text.
 QString saveCaseFile(const QString &path, const QByteArray &bytes);
 
 } // namespace quorrel::ui

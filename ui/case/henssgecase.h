@@ -76,6 +76,9 @@ struct HenssgeOutcome {
 HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoice &choice,
                                    const std::optional<CaseRecord> &current);
 
+// What is wrong with an entry, in words that say what to enter instead.
+QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice);
+
 // The choice an estimate in the record was made with, as the window shows
 // it again; none where the record has no Henssge estimate.
 std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record);

@@ -110,6 +110,34 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
 
 } // namespace
 
+QString signsRefusalText(SignsProblem problem, const SignsChoice &choice,
+                         const CaseEntries &entries)
+{
+    const auto words = [](DayClock at) {
+        return QString::fromStdString(formatClockTime(at.time)) + ' ' + dayChoice(at.day);
+    };
+    const QString found =
+        entries.foundAt ? QString::fromStdString(formatClockTime(*entries.foundAt)) : QString();
+    switch (problem) {
+    case SignsProblem::None:
+        break;
+    case SignsProblem::NoTimeFound:
+        return QStringLiteral("No time of discovery is set: in the main window, pick the hour, "
+                              "minute, second and AM/PM the corpse was found, then press Set "
+                              "Time.");
+    case SignsProblem::ExaminedBeforeDiscovery:
+        return QStringLiteral("The examination, at %1, comes before the body was found, at %2 "
+                              "the day of discovery. Enter a time at or after it.")
+            .arg(words(choice.examinedAt), found);
+    case SignsProblem::SeenAfterDiscovery:
+        return QStringLiteral("The last sighting alive, at %1, comes after the body was found, "
+                              "at %2 the day of discovery. Enter a time before it, or leave it "
+                              "empty.")
+            .arg(words(choice.lastSeenAt.value_or(DayClock{})), found);
+    }
+    return QString();
+}
+
 double hoursFromDiscovery(ClockTime foundAt, DayClock at)
 {
     return (double(at.day) * kSecondsPerDay + at.time.seconds - foundAt.seconds) / 3600.0;

@@ -60,6 +60,10 @@ enum class SignsProblem {
     SeenAfterDiscovery,
 };
 
+// Why the signs were not combined, in words that say what to enter instead.
+QString signsRefusalText(SignsProblem problem, const SignsChoice &choice,
+                         const CaseEntries &entries);
+
 struct SignsOutcome {
     SignsProblem problem = SignsProblem::None;
     // The case with the combination in it.

@@ -3,6 +3,7 @@
 // user can act on, and numbers typed in one locale open as the same numbers
 // in another.
 #include "casefile.h"
+#include "curve.h"
 #include "signs.h"
 
 #include <QDir>
@@ -143,6 +144,18 @@ private slots:
         later.later.insert(QStringLiteral("photographs"),
                            QJsonObject{{QStringLiteral("count"), QStringLiteral("12")}});
         QTest::newRow("members of a later version kept") << later;
+        CaseFile nested = workedExample();
+        nested.later.insert(QStringLiteral("entries"),
+                            QJsonObject{{QStringLiteral("probe"),
+                                         QJsonObject{{QStringLiteral("depth"),
+                                                      QJsonObject{{QStringLiteral("cm"), 8}}}}}});
+        nested.later.insert(QStringLiteral("henssge"),
+                            QJsonObject{{QStringLiteral("clothing"), QJsonArray{1, 2}}});
+        QTest::newRow("unknown members kept three deep inside known ones") << nested;
+        CaseFile madeEarlier = workedExample();
+        madeEarlier.estimatedFrom = madeEarlier.entries;
+        madeEarlier.entries.hoursBetween = QStringLiteral("25");
+        QTest::newRow("entries changed after the estimates were made") << madeEarlier;
         CaseFile scene = workedExample();
         scene.henssge->roomUncertainty = QStringLiteral("1.8");
         scene.henssge->massUncertainty = QStringLiteral("3");
@@ -201,6 +214,7 @@ private slots:
         QVERIFY(back.signsWindow == file.signsWindow);
         QVERIFY(back.results == file.results);
         QCOMPARE(back.later, file.later);
+        QVERIFY(back.estimatedFrom == file.estimatedFrom);
     }
 
     void refuses_data()
@@ -309,6 +323,22 @@ private slots:
                "given";
         QTest::newRow("over 1 MB")
             << QByteArray(kCaseFileMaxBytes + 1, ' ') << "is larger than a case file can be (1 MB)";
+        // A box would cut the first and show only the "6" of the second.
+        const auto withRoom = [](const QString &room) {
+            QJsonObject root = workedObject();
+            QJsonObject entries = root.value(QStringLiteral("entries")).toObject();
+            entries.insert(QStringLiteral("roomTemperature"), room);
+            root.insert(QStringLiteral("entries"), entries);
+            return json(root);
+        };
+        QTest::newRow("an entry longer than a box holds")
+            << withRoom(QString(kTypedMaxLength + 1, '6'))
+            << "is not a case this Quorrel can read: \"entries\" \u203A \"roomTemperature\" "
+               "should be at most 32,767 characters long, as a box holds";
+        QTest::newRow("a NUL inside an entry")
+            << withRoom(QStringLiteral("6") + QChar(0) + QStringLiteral("0"))
+            << "is not a case this Quorrel can read: \"entries\" \u203A \"roomTemperature\" "
+               "should be text without control characters";
     }
     void refuses()
     {
@@ -415,6 +445,8 @@ private slots:
         QTest::newRow("over 1 MB on disk")
             << "large"
             << "is 1,048,577 bytes, larger than a case file can be (1 MB)";
+        QTest::newRow("no name at all") << "empty"
+                                        << "could not be read: no file name was given";
     }
     void loadRefuses()
     {
@@ -436,6 +468,8 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.resize(kCaseFileMaxBytes + 1));
         }
+        if (kind == "empty")
+            path.clear();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const CaseFileRead read = loadCaseFile(path);
         QVERIFY(!read.file);
@@ -461,6 +495,28 @@ private slots:
         QCOMPARE(saveCaseFile(path, writeCaseFile(workedExample())), QString());
         QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
         QCOMPARE(loadCaseFile(path).problem, "could not be read: Permission denied");
+    }
+
+    // The longest boxes of a script of three bytes a character make a file
+    // no Quorrel opens: refused before the disk is touched.
+    void neverWritesWhatItCannotOpen()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        CaseFile wide = workedExample();
+        HenssgeChoice &h = *wide.henssge;
+        for (QString *box : {&wide.entries.room, &wide.entries.body, &wide.entries.secondBody,
+                             &wide.entries.hoursBetween, &h.mass, &h.factor, &h.roomUncertainty,
+                             &h.massUncertainty, &h.factorUncertainty, &h.roomUncertaintyAside,
+                             &h.massUncertaintyAside})
+            *box = QString(kTypedMaxLength, QChar(0x6C34));
+        const QByteArray bytes = writeCaseFile(wide);
+        QVERIFY(bytes.size() > kCaseFileMaxBytes);
+        QCOMPARE(saveCaseFile(path, bytes),
+                 QStringLiteral("it would be %1 bytes, larger than a case file can be (1 MB), "
+                                "and no Quorrel could open it again. Shorten the longest entries")
+                     .arg(QLocale().toString(bytes.size())));
+        QVERIFY(!QFile::exists(path));
     }
 
     // A save that fails leaves the earlier file whole and says why.
@@ -490,17 +546,19 @@ private slots:
     {
         QTest::addColumn<double>("hoursNow");
         QTest::addColumn<double>("spreadNow");
-        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("named");
         QTest::newRow("the same to the second is not named")
-            << 4.571111111111111 + 1e-13 << 0.23 << false;
-        QTest::newRow("another time of death is named") << 4.6 << 0.23 << true;
-        QTest::newRow("another interval is named") << 4.571111111111111 << 0.5 << true;
+            << 4.571111111111111 + 1e-13 << 0.23 << QString();
+        QTest::newRow("another time of death is named by both clock times")
+            << 4.6 << 0.23 << "died 7:25:44 PM when saved, 7:24:00 PM now.";
+        QTest::newRow("another interval is named")
+            << 4.571111111111111 << 0.5 << "its interval differs from the one saved.";
     }
     void recomputedResultsThatDiffer()
     {
         QFETCH(double, hoursNow);
         QFETCH(double, spreadNow);
-        QFETCH(bool, named);
+        QFETCH(QString, named);
         CaseFile file = workedExample();
         file.results.removeLast();
         MethodRecord newton;
@@ -508,11 +566,13 @@ private slots:
         newton.result.hoursSinceDeath = hoursNow;
         newton.result.spreadHours = spreadNow;
         newton.sentence = QStringLiteral("Now.");
+        newton.deathAt = *clockTimeAfter(ClockTime{0}, -hoursNow);
         const QStringList changed = changedResults(file, CaseRecord{ClockTime{0}, {newton}});
-        QCOMPARE(changed,
-                 named ? QStringList{"Newton's law of cooling: saved \u201C4 h 34 min 16 s before "
-                                     "the body was found.\u201D; now \u201CNow.\u201D"}
-                       : QStringList{});
+        QCOMPARE(changed, named.isEmpty()
+                              ? QStringList{}
+                              : QStringList{"Newton's law of cooling: " + named +
+                                            "\nSaved: \u201C4 h 34 min 16 s before the body was "
+                                            "found.\u201D\nNow: \u201CNow.\u201D"});
         QCOMPARE(changedResults(file, std::nullopt).size(), 1);
     }
 };

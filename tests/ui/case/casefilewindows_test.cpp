@@ -4,6 +4,7 @@
 // without a question, and a quick estimate never asks.
 #include "application.h"
 #include "casefile.h"
+#include "caseholder.h"
 #include "curveplot.h"
 #include "frmcoolingcurve.h"
 #include "frmsigns.h"
@@ -11,6 +12,7 @@
 #include "uitest.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonArray>
@@ -212,28 +214,42 @@ private slots:
         QTest::addColumn<QLocale>("openedIn");
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<QString>("openedMass");
+        // Typed after Calculate, without calculating again: the hour set
+        // with Set Time, and the boxes.
+        QTest::addColumn<QString>("hourAfter");
+        QTest::addColumn<QStringList>("boxesAfter");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QLocale german(QLocale::German, QLocale::Germany);
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
         const QStringList worked{"60", "80", "75", "2"};
         QTest::newRow("worked example with Henssge")
-            << english << worked << "70" << english << worked << "70";
+            << english << worked << "70" << english << worked << "70" << QString() << QStringList();
         QTest::newRow("one reading with Henssge only")
             << english << QStringList{"60", "80", "", ""} << "70" << english
-            << QStringList{"60", "80", "", ""} << "70";
+            << QStringList{"60", "80", "", ""} << "70" << QString() << QStringList();
         QTest::newRow("decimals typed in German open in English")
             << german << QStringList{"60,5", "80,2", "75,1", "2,5"} << "70,5" << english
-            << QStringList{"60.5", "80.2", "75.1", "2.5"} << "70.5";
+            << QStringList{"60.5", "80.2", "75.1", "2.5"} << "70.5" << QString() << QStringList();
         QTest::newRow("Arabic-Indic decimals open in English")
             << arabic
             << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0662",
                            "\u0667\u0665\u066B\u0661", "\u0662"}
-            << "\u0667\u0660" << english << QStringList{"60.5", "80.2", "75.1", "2"} << "70";
+            << "\u0667\u0660" << english << QStringList{"60.5", "80.2", "75.1", "2"} << "70"
+            << QString() << QStringList();
         const QString huge = QStringLiteral("1") + QString(301, '0');
         QTest::newRow("a 302-digit entry stays whole")
             << english << QStringList{huge, "80", "75", "2"} << QString() << english
-            << QStringList{huge, "80", "75", "2"} << QString();
+            << QStringList{huge, "80", "75", "2"} << QString() << QString() << QStringList();
+        // The screen is what the file keeps: the estimates made from what
+        // Calculate read, the boxes and the time as they were changed after.
+        QTest::newRow("a time set after Calculate opens beside the estimate it did not make")
+            << english << worked << "70" << english << worked << "70"
+            << "03" << QStringList();
+        QTest::newRow("a box changed after Calculate opens as typed, the estimate as made")
+            << english << worked << "70" << english << QStringList{"60", "80", "75", "25"} << "70"
+            << QString() << QStringList{"60", "80", "75", "25"};
     }
+
     void roundTrip()
     {
         QFETCH(QLocale, typedIn);
@@ -242,8 +258,23 @@ private slots:
         QFETCH(QLocale, openedIn);
         QFETCH(QStringList, opened);
         QFETCH(QString, openedMass);
+        QFETCH(QString, hourAfter);
+        QFETCH(QStringList, boxesAfter);
         QLocale::setDefault(typedIn);
         typeCase(entries, mass);
+        if (!hourAfter.isEmpty()) {
+            const MainControls c = controls(main);
+            c.cboHours->setFocus();
+            c.cboHours->lineEdit()->selectAll();
+            QTest::keyClicks(c.cboHours, hourAfter);
+            QTest::mouseClick(c.cmdSetTime, Qt::LeftButton);
+        }
+        const MainControls c = controls(main);
+        TextBox *boxes[] = {c.txtAmbRoomTemp, c.txtCorpseTemp, c.txtCorpseTempTwo, c.txtCorpseTime};
+        for (int i = 0; i < boxesAfter.size(); ++i) {
+            boxes[i]->selectAll();
+            typeText(boxes[i], boxesAfter[i]);
+        }
         const Shown before = shown(main);
         QFile::remove(path("round.quorrel"));
         saveAs(path("round.quorrel"));
@@ -512,6 +543,59 @@ private slots:
         QVERIFY(main->isWindowModified());
     }
 
+    // An entry no window would take is named with the window's own reason,
+    // not taken for a change of version.
+    void badEntryIsNamed_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a negative mass")
+            << "henssge"
+            << "mass"
+            << "-70"
+            << "Henssge's nomogram: Body mass: enter a number from 1 to 250 kg.";
+        QTest::newRow("an examination before the discovery")
+            << "signs"
+            << "examinedDay"
+            << "-1"
+            << "The signs of death: The examination, at 12:00:00 AM the day before discovery, "
+               "comes before the body was found, at 12:00:00 AM the day of discovery. Enter a "
+               "time at or after it.";
+    }
+    void badEntryIsNamed()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, member);
+        QFETCH(QString, value);
+        QFETCH(QString, reason);
+        typeCase({"60", "80", "75", "2"}, "70");
+        QJsonObject root =
+            QJsonDocument::fromJson(
+                writeCaseFile(caseFileOf(currentCase().entries(), currentCase().record(),
+                                         "Quorrel 1.0.0", QDateTime::currentDateTime())))
+                .object();
+        QJsonObject part = root.value(object).toObject();
+        if (object == "signs")
+            part = QJsonObject{{"examinedAt", "12:00:00 AM"}};
+        part.insert(member,
+                    member == "examinedDay" ? QJsonValue(value.toInt()) : QJsonValue(value));
+        root.insert(object, part);
+        QFile file(path("bad.quorrel"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+        restart(QLocale(QLocale::English, QLocale::UnitedStates));
+        seen.clear();
+        QVERIFY(main->openCase(path("bad.quorrel")));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].title, "Estimates Not Made Again");
+        QCOMPARE(seen[0].text, "bad.quorrel holds entries these estimates cannot be made from; the "
+                               "entries are shown as the file holds them.\n\n" +
+                                   reason);
+    }
+
     // A later Quorrel that mended a method shows the new estimate and says
     // so, naming both.
     void changedEstimateIsNamed()
@@ -529,6 +613,7 @@ private slots:
         newton.insert("sentence", "An older sentence.");
         results.replace(0, newton);
         root.insert("results", results);
+        root.insert("writtenBy", "Quorrel 0.9.0");
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QJsonDocument(root).toJson());
         file.close();
@@ -539,8 +624,9 @@ private slots:
         QCOMPARE(seen[0].title, "Estimates Changed");
         QCOMPARE(seen[0].text,
                  "The estimates made again from the entries in mended.quorrel differ from those "
-                 "saved with it; this version of Quorrel shows the new ones.\n\nNewton's law of "
-                 "cooling: saved \u201CAn older sentence.\u201D; now \u201C" +
+                 "saved with it. It was saved by Quorrel 0.9.0; this version of Quorrel shows the "
+                 "new ones.\n\nNewton's law of cooling: its hours before discovery differ from "
+                 "those saved.\nSaved: \u201CAn older sentence.\u201D\nNow: \u201C" +
                      sentence + "\u201D");
         QCOMPARE(controls(main).txtTimeDead->text(), "7:25:44 PM");
     }

@@ -38,112 +38,6 @@ Result<double> number(const QString &typed)
     return localeToDouble(withAsciiDigits(typed.toStdString(), locale), locale);
 }
 
-QString massRange(bool pounds)
-{
-    const QString kg = QStringLiteral("%1 to %2 kg")
-                           .arg(typedNumber(kHenssgeMinMassKg), typedNumber(kHenssgeMaxMassKg));
-    if (!pounds)
-        return kg;
-    // Rounded inward, so both ends are accepted as written.
-    const double low = std::ceil(kHenssgeMinMassKg / poundsToKilograms(1.0) * 100.0) / 100.0;
-    const double high = std::floor(kHenssgeMaxMassKg / poundsToKilograms(1.0) * 100.0) / 100.0;
-    return QStringLiteral("%1 to %2 lb (%3)")
-        .arg(numberWithDecimals(low, 2), numberWithDecimals(high, 2), kg);
-}
-
-QString bodyRange()
-{
-    return QStringLiteral("up to %1 (%2)")
-        .arg(typedDegrees(kHenssgeStartFahrenheit),
-             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
-}
-
-// A decimal typed with another language's decimal sign ("70.5" where "70,5"
-// is written) is named as such, so that the user sees why it was refused.
-QString decimalSignHint(const QString &typed)
-{
-    const QLocale locale;
-    const QString sign = locale.decimalPoint();
-    const NumberLocale plain{".", ",", "0"};
-    if (sign == QLatin1String(".") || !localeToDouble(typed.trimmed().toStdString(), plain) ||
-        localeToDouble(withAsciiDigits(typed.toStdString(), userNumberLocale()),
-                       userNumberLocale()))
-        return QString();
-    return QStringLiteral(" Decimals are written with \u201C%1\u201D here, as in %2.")
-        .arg(sign, typedNumber(70.5));
-}
-
-// What is wrong with an entry, in words that say what to enter instead.
-QString refusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
-{
-    const bool pounds = choice.pounds;
-    const QString massMessage =
-        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds)) +
-        decimalSignHint(choice.mass);
-    const QString factorMessage =
-        QStringLiteral("Corrective factor: enter a number from %1 to %2.")
-            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
-        decimalSignHint(choice.factor);
-    const QString inMain = QStringLiteral(", in the main window");
-    switch (outcome.problem) {
-    case HenssgeProblem::None:
-        break;
-    case HenssgeProblem::NoTimeFound:
-        return QStringLiteral("No time of discovery is set: in the main window, pick the "
-                              "hour, minute, second and AM/PM the corpse was found, then "
-                              "press Set Time.");
-    case HenssgeProblem::Room:
-        return kRoomEntry + inMain +
-               QStringLiteral(": enter a number of degrees Fahrenheit below the body "
-                              "temperature.");
-    case HenssgeProblem::Body:
-        return kFirstReadingEntry + inMain +
-               QStringLiteral(": enter a number of degrees Fahrenheit above the room "
-                              "temperature, ") +
-               bodyRange() + '.';
-    case HenssgeProblem::RoomBelowAbsoluteZero:
-    case HenssgeProblem::BodyBelowAbsoluteZero: {
-        const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
-        return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
-                              "temperature can be.")
-            .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
-                 typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
-    }
-    case HenssgeProblem::RoomUncertainty:
-        return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
-                              "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
-            .arg(typedNumber(std::fabs(outcome.room)));
-    case HenssgeProblem::MassUncertainty:
-        return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
-                              "mass itself, or leave it empty.")
-                   .arg(pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
-               decimalSignHint(choice.massUncertainty);
-    case HenssgeProblem::FactorUncertainty:
-        return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
-                              "the factor itself, or leave it empty.") +
-               decimalSignHint(choice.factorUncertainty);
-    case HenssgeProblem::RoomRangeReachesBody:
-        return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
-                              "the body's %1. Enter a smaller uncertainty.")
-            .arg(typedDegrees(outcome.body));
-    case HenssgeProblem::Mass:
-        return massMessage;
-    case HenssgeProblem::Factor:
-        return factorMessage;
-    case HenssgeProblem::BodyAboveStart:
-        return kFirstReadingEntry + inMain +
-               QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
-                   .arg(typedDegrees(outcome.body),
-                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), bodyRange());
-    case HenssgeProblem::RoomNotColder:
-        return kRoomEntry + inMain +
-               QStringLiteral(", is %1: the method needs a room colder than the body. "
-                              "Enter a number below %2 (%3).")
-                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
-    }
-    return QString();
-}
-
 } // namespace
 
 frmHenssge::frmHenssge()
@@ -457,7 +351,7 @@ void frmHenssge::cmdEstimate_Click()
         default:
             break;
         }
-        return refuse(refusalText(outcome, choice), entry);
+        return refuse(henssgeRefusalText(outcome, choice), entry);
     }
     currentCase().publish(*outcome.record);
     // The keyboard moves to the sentence, so a screen reader reads it out

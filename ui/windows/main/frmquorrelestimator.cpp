@@ -7,11 +7,14 @@
 #include "estimate.h"
 #include "form.h"
 #include "henssgecase.h"
+#include "henssgetext.h"
 #include "messages.h"
 #include "newtontext.h"
 #include "numbers.h"
 #include "populatecombo.h"
 #include "sheetcommands.h"
+#include "signscase.h"
+#include "signstext.h"
 #include "version.h"
 #include "widgets.h"
 #include "windowrequests.h"
@@ -455,31 +458,25 @@ bool frmQuorrelEstimator::openCase(const QString &path)
     if (!read.file) {
         showMessage(this, QStringLiteral("Case Not Opened"),
                     QStringLiteral("%1 %2.\n\nThe case on screen is as it was.")
-                        .arg(QDir::toNativeSeparators(path), read.problem),
+                        .arg(path.isEmpty() ? QStringLiteral("The case file")
+                                            : QDir::toNativeSeparators(path),
+                             read.problem),
                     QMessageBox::Critical);
         return false;
     }
     const CaseFile &file = *read.file;
     const NumberLocale reader = userNumberLocale();
     m_restoring = true;
-    restoreEntries(entriesFor(file, reader));
-    const bool hadNewton = std::any_of(file.results.begin(), file.results.end(),
-                                       [](const SavedResult &r) { return r.method == kNewtonKey; });
-    if (hadNewton && !txtTimeOfDiscovery->isHidden())
-        calculate(false);
-    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file.henssge, file, reader)) {
-        const HenssgeOutcome henssge =
-            estimateHenssgeCase(currentCase().entries(), *choice, currentCase().record());
-        if (henssge.record)
-            currentCase().publish(*henssge.record);
-    }
-    if (const std::optional<SignsChoice> signs =
-            file.signs ? signsChoiceFrom(*file.signs) : std::nullopt) {
-        const SignsOutcome combined =
-            combineSignsCase(currentCase().entries(), *signs, currentCase().record());
-        if (combined.record)
-            currentCase().publish(*combined.record);
-    }
+    const CaseEntries shown = entriesFor(file, reader);
+    // The estimates are made from the entries they were made from when
+    // saved; the boxes then show what they held.
+    CaseFile madeFrom = file;
+    if (file.estimatedFrom)
+        madeFrom.entries = *file.estimatedFrom;
+    restoreEntries(entriesFor(madeFrom, reader));
+    const QList<std::pair<QString, QString>> notMade = remakeEstimates(file, reader);
+    if (file.estimatedFrom)
+        showEntries(shown);
     // A file without the windows' boxes shows what the estimates were made
     // from, even where they cannot be made again.
     currentCase().replaceWindowEntries(
@@ -489,21 +486,95 @@ bool frmQuorrelEstimator::openCase(const QString &path)
     m_laterMembers = file.later;
     showCaseFile(QFileInfo(path).absoluteFilePath());
     currentCase().announceReplaced();
-    const QStringList changed = changedResults(file, currentCase().record());
-    if (!changed.isEmpty())
-        showMessage(this, QStringLiteral("Estimates Changed"),
-                    QStringLiteral("The estimates made again from the entries in %1 differ from "
-                                   "those saved with it; this version of Quorrel shows the new "
-                                   "ones.\n\n%2")
-                        .arg(QFileInfo(path).fileName(), changed.join(QStringLiteral("\n\n"))),
-                    QMessageBox::Information);
+    tellWhatChanged(file, QFileInfo(path).fileName(), notMade);
     return true;
+}
+
+// Each estimate the file holds, made again from the entries on screen; the
+// reasons of those that cannot be, as the windows word them.
+QList<std::pair<QString, QString>> frmQuorrelEstimator::remakeEstimates(const CaseFile &file,
+                                                                        const NumberLocale &reader)
+{
+    QList<std::pair<QString, QString>> notMade;
+    const bool hadNewton = std::any_of(file.results.begin(), file.results.end(),
+                                       [](const SavedResult &r) { return r.method == kNewtonKey; });
+    if (hadNewton && !txtTimeOfDiscovery->isHidden())
+        calculate(false);
+    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file.henssge, file, reader)) {
+        const HenssgeOutcome henssge =
+            estimateHenssgeCase(currentCase().entries(), *choice, currentCase().record());
+        if (henssge.record)
+            currentCase().publish(*henssge.record);
+        else
+            notMade.append({kHenssgeKey, QStringLiteral("Henssge's nomogram: ") +
+                                             henssgeRefusalText(henssge, *choice)});
+    }
+    if (const std::optional<SignsChoice> signs =
+            file.signs ? signsChoiceFrom(*file.signs) : std::nullopt) {
+        const SignsOutcome combined =
+            combineSignsCase(currentCase().entries(), *signs, currentCase().record());
+        if (combined.record)
+            currentCase().publish(*combined.record);
+        else
+            notMade.append({kSignsKey, QStringLiteral("The signs of death: ") +
+                                           signsRefusalText(combined.problem, *signs,
+                                                            currentCase().entries())});
+    }
+    return notMade;
+}
+
+// What opening could not make again, and what it made otherwise than saved;
+// a version is blamed only where another one saved the file.
+void frmQuorrelEstimator::tellWhatChanged(const CaseFile &file, const QString &name,
+                                          const QList<std::pair<QString, QString>> &notMade)
+{
+    QStringList explained;
+    QStringList reasons;
+    for (const auto &[key, reason] : notMade) {
+        explained << key;
+        reasons << reason;
+    }
+    if (!reasons.isEmpty())
+        showMessage(this, QStringLiteral("Estimates Not Made Again"),
+                    QStringLiteral("%1 holds entries these estimates cannot be made from; the "
+                                   "entries are shown as the file holds them.\n\n%2")
+                        .arg(name, reasons.join(QStringLiteral("\n\n"))),
+                    QMessageBox::Warning);
+    const QStringList changed = changedResults(file, currentCase().record(), explained);
+    if (changed.isEmpty())
+        return;
+    const QString thisVersion = QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION);
+    const QString why =
+        file.writtenBy == thisVersion
+            ? QStringLiteral("The file may have been changed outside Quorrel.")
+            : QStringLiteral("It was saved by %1; this version of Quorrel shows the new ones.")
+                  .arg(file.writtenBy.isEmpty() ? QStringLiteral("another program")
+                                                : file.writtenBy);
+    showMessage(this, QStringLiteral("Estimates Changed"),
+                QStringLiteral("The estimates made again from the entries in %1 differ from "
+                               "those saved with it. %2\n\n%3")
+                    .arg(name, why, changed.join(QStringLiteral("\n\n"))),
+                QMessageBox::Information);
 }
 
 void frmQuorrelEstimator::restoreEntries(const CaseEntries &entries)
 {
     cmdClear_Click();
-    if (entries.foundAt) {
+    showEntries(entries);
+}
+
+// The entries into the lists and boxes, leaving the case's estimates as
+// they are.
+void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
+{
+    if (!entries.foundAt) {
+        showPlaceholder(cboHours, kHourPlaceholder);
+        showPlaceholder(cboMinutes, kMinutePlaceholder);
+        showPlaceholder(cboSeconds, kSecondPlaceholder);
+        showPlaceholder(cboAMPM, kAmPmPlaceholder);
+        txtTimeOfDiscovery->clear();
+        txtTimeOfDiscovery->hide();
+    } else {
         // "h:mm:ss AM" into the four lists, as if picked.
         const QString time = QString::fromStdString(formatClockTime(*entries.foundAt));
         const QStringList parts = time.split(QRegularExpression(QStringLiteral("[: ]")));

@@ -3,9 +3,11 @@
 #include "form.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -14,6 +16,11 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
+namespace quorrel
+{
+struct NumberLocale;
+}
+
 namespace quorrel::ui
 {
 
@@ -21,6 +28,7 @@ class Line;
 class PictureBox;
 class TextBox;
 struct CaseEntries;
+struct CaseFile;
 
 // The main window: the time of discovery, the four entries and the estimate.
 class frmQuorrelEstimator : public Form
@@ -146,6 +154,13 @@ private:
     void caseChanged();
     // The entries as they stand, for the other windows.
     void publishEntries();
+    void showEntries(const CaseEntries &entries);
+    // Opening a case file: the estimates made again, each that cannot be
+    // with its reason; then what differs from the file, in words.
+    QList<std::pair<QString, QString>> remakeEstimates(const CaseFile &file,
+                                                       const NumberLocale &reader);
+    void tellWhatChanged(const CaseFile &file, const QString &name,
+                         const QList<std::pair<QString, QString>> &notMade);
 
     // The case's file: where it was opened from or last saved, empty for a
     // case never saved. Its name goes in the title with the mark for

@@ -55,11 +55,6 @@ void showDay(QComboBox *days, std::int64_t day)
     days->setCurrentIndex(at);
 }
 
-QString momentWords(ClockTime time, int day)
-{
-    return QString::fromStdString(formatClockTime(time)) + ' ' + dayChoice(day);
-}
-
 } // namespace
 
 frmSigns::frmSigns()
@@ -314,27 +309,11 @@ void frmSigns::cmdCombine_Click()
 
     const CaseEntries &entries = currentCase().entries();
     const SignsOutcome outcome = combineSignsCase(entries, choice, currentCase().record());
-    const QString found =
-        entries.foundAt ? QString::fromStdString(formatClockTime(*entries.foundAt)) : QString();
-    switch (outcome.problem) {
-    case SignsProblem::None:
-        break;
-    case SignsProblem::NoTimeFound:
-        return refuse(QStringLiteral("No time of discovery is set: in the main window, pick the "
-                                     "hour, minute, second and AM/PM the corpse was found, then "
-                                     "press Set Time."));
-    case SignsProblem::ExaminedBeforeDiscovery:
-        return refuse(QStringLiteral("The examination, at %1, comes before the body was found, "
-                                     "at %2 the day of discovery. Enter a time at or after it.")
-                          .arg(momentWords(*examined, examinedDay), found),
-                      txtExamined);
-    case SignsProblem::SeenAfterDiscovery:
-        return refuse(QStringLiteral("The last sighting alive, at %1, comes after the body was "
-                                     "found, at %2 the day of discovery. Enter a time before it, "
-                                     "or leave it empty.")
-                          .arg(momentWords(*lastSeen, seenDay), found),
-                      txtLastSeen);
-    }
+    if (outcome.problem != SignsProblem::None)
+        return refuse(signsRefusalText(outcome.problem, choice, entries),
+                      outcome.problem == SignsProblem::ExaminedBeforeDiscovery ? txtExamined
+                      : outcome.problem == SignsProblem::SeenAfterDiscovery    ? txtLastSeen
+                                                                               : nullptr);
     currentCase().publish(*outcome.record);
     // The keyboard moves to the sentence, so a screen reader reads it out.
     lblResult->setFocus();
