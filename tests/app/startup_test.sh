@@ -54,14 +54,15 @@ wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 echo "PASS: window ${WIDTH}x${HEIGHT} '$name', closed by Escape with status 0"
 
-# `quorrel FILE`, as a file manager starts it for a case: the case opens and
-# names the window; unchanged, Escape closes it without a question.
-case_file=$(mktemp -d)/worked.quorrel
-cp "$(dirname "$0")/../../docs/worked-example.quorrel" "$case_file"
-"$binary" "$case_file" &
+# `quorrel -- FILE`, as the desktop entry starts it for a case: the case
+# opens and names the window, even a file named like one of Qt's options;
+# unchanged, Escape closes it without a question.
+case_dir=$(mktemp -d)
+cp "$(dirname "$0")/../../docs/worked-example.quorrel" "$case_dir/-reverse"
+(cd "$case_dir" && exec "$binary" -- -reverse) &
 pid=$!
 wid=$(timeout 20 xdotool search --sync --onlyvisible \
-  --name '^worked.quorrel - Quorrel Estimator - Halbrook$' | head -n 1) ||
+  --name '^-reverse - Quorrel Estimator - Halbrook$' | head -n 1) ||
   fail "the case file did not open: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
 xdotool windowfocus --sync "$wid"
 xdotool key Escape
@@ -71,7 +72,7 @@ for _ in $(seq 100); do
 done
 kill -0 "$pid" 2>/dev/null && fail "an unchanged case did not close on Escape"
 wait "$pid" || fail "exit status $? with a case file"
-rm -r "$(dirname "$case_file")"
+rm -r "$case_dir"
 
 # A file that is not there is named in a message over an empty case.
 "$binary" /nonexistent/case.quorrel &

@@ -46,6 +46,8 @@ cp "$case_file" "$scratch/worked.quorrel"
 check "$scratch/worked.quorrel" application/x-quorrel-case
 cp "$case_file" "$scratch/worked-case"
 check "$scratch/worked-case" application/x-quorrel-case
+tr -d ' \n' <"$case_file" >"$scratch/compact-case"
+check "$scratch/compact-case" application/x-quorrel-case
 echo '{"name": "something else"}' >"$scratch/other.json"
 check "$scratch/other.json" application/json
 

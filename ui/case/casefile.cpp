@@ -690,7 +690,8 @@ QByteArray writeCaseFile(const CaseFile &file)
         windows.insert(kHenssge, henssgeObject(*file.henssgeWindow));
     if (file.signsWindow)
         windows.insert(kSigns, signsObject(*file.signsWindow));
-    if (!windows.isEmpty())
+    // Kept for what a later version put in it, even with nothing of ours.
+    if (!windows.isEmpty() || file.later.contains(kWindows))
         root.insert(kWindows, windows);
     root.insert(kResults, results);
     return QJsonDocument(withUnknown(root, file.later, QString())).toJson(QJsonDocument::Indented);
