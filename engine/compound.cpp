@@ -64,12 +64,18 @@ Result<CompoundResult> combineEvidence(std::span<const Evidence> evidence)
             return std::nullopt;
         // The earliest death allowed is the nearest "no earlier than" to the
         // discovery; the latest is the furthest "no later than".
-        if (e.noEarlierThan &&
-            (!interval.earliest || *e.noEarlierThan < interval.earliest->hoursBeforeDiscovery))
-            interval.earliest = IntervalEnd{*e.noEarlierThan, i};
-        if (e.noLaterThan &&
-            (!interval.latest || *e.noLaterThan > interval.latest->hoursBeforeDiscovery))
-            interval.latest = IntervalEnd{*e.noLaterThan, i};
+        if (e.noEarlierThan) {
+            if (!interval.earliest || *e.noEarlierThan < interval.earliest->hoursBeforeDiscovery)
+                interval.earliest = IntervalEnd{*e.noEarlierThan, i};
+            else if (*e.noEarlierThan == interval.earliest->hoursBeforeDiscovery)
+                interval.earliest->alsoSetBy.push_back(i);
+        }
+        if (e.noLaterThan) {
+            if (!interval.latest || *e.noLaterThan > interval.latest->hoursBeforeDiscovery)
+                interval.latest = IntervalEnd{*e.noLaterThan, i};
+            else if (*e.noLaterThan == interval.latest->hoursBeforeDiscovery)
+                interval.latest->alsoSetBy.push_back(i);
+        }
     }
     CompoundResult result;
     if (interval.earliest && interval.latest &&

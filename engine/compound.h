@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace quorrel
 {
@@ -47,6 +48,8 @@ Evidence discoveryEvidence();
 struct IntervalEnd {
     double hoursBeforeDiscovery = 0.0;
     std::size_t setBy = 0;
+    // The later pieces that give the very same bound, which set it too.
+    std::vector<std::size_t> alsoSetBy = {};
 };
 
 struct CompoundInterval {

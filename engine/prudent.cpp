@@ -114,7 +114,9 @@ void take(Widest &w, const HenssgeTypedEntries &at, bool adjustForMass)
     w.interval.somewhereWithoutLimits =
         w.interval.somewhereWithoutLimits || !result.estimate->limitHours;
     const double early = hours + limit;
-    const double late = std::max(hours - limit, 0.0);
+    // Past the discovery, as the exact estimate's may be: the discovery
+    // itself bounds it where the evidence is combined.
+    const double late = hours - limit;
     w.interval.earliestHours = w.any ? std::max(w.interval.earliestHours, early) : early;
     w.interval.latestHours = w.any ? std::min(w.interval.latestHours, late) : late;
     w.any = true;

@@ -36,7 +36,7 @@ inline constexpr OfferedUncertainty kDefaultUncertainty{1.0, 3.0, 0.1};
 struct PrudentInterval {
     // Hours since death at the reading: the widest the ranges allow.
     double earliestHours = 0.0; // the latest upper limit: death furthest back
-    double latestHours = 0.0;   // the earliest lower limit
+    double latestHours = 0.0;   // the earliest lower limit; below 0 past the reading
     // The ranges used, in °C and kilograms: the entries ± their uncertainty,
     // cut to what the nomogram accepts.
     double roomFrom = 0.0, roomTo = 0.0;

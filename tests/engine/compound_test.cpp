@@ -59,6 +59,7 @@ TEST(CombineEvidence, KeepsWhatEveryPieceAllowsAndNamesWhoSetEachEnd)
     struct End {
         double hours;
         std::size_t setBy;
+        std::vector<std::size_t> alsoSetBy = {};
     };
     const struct {
         const char *name;
@@ -88,10 +89,14 @@ TEST(CombineEvidence, KeepsWhatEveryPieceAllowsAndNamesWhoSetEachEnd)
          {sign(S::ElectricalEyelid, F::GradeIV, 2), sign(S::RigorPresent, F::Yes, 2)},
          End{6, 0},
          End{1, 0}},
-        {"equal bounds: the first sets the end",
+        {"equal bounds: both set the end",
          {sign(S::LividityConfluent, F::Yes), sign(S::LividityVanishesUnderThumbPressure, F::No)},
          std::nullopt,
-         End{1, 0}},
+         End{1, 0, {1}}},
+        {"the nomogram's limit past the discovery: the discovery sets the latest",
+         {*nomogramEvidence(nomogram, t), discoveryEvidence()},
+         End{2.8, 0},
+         End{0, 1}},
         {"ends that meet are one instant, no contradiction",
          {lastSeenAliveEvidence(3), sign(S::LividityMaximal, F::Yes)},
          End{3, 0},
@@ -127,6 +132,7 @@ TEST(CombineEvidence, KeepsWhatEveryPieceAllowsAndNamesWhoSetEachEnd)
             if (got) {
                 EXPECT_NEAR(got->hoursBeforeDiscovery, expected->hours, 1e-12);
                 EXPECT_EQ(got->setBy, expected->setBy);
+                EXPECT_EQ(got->alsoSetBy, expected->alsoSetBy);
             }
         }
     }

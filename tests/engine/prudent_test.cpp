@@ -64,8 +64,7 @@ GridWidest denseGrid(const Typed &t, int steps)
                     continue;
                 const double limit = r.estimate->limitHours.value_or(0.0);
                 widest.earliest = std::max(widest.earliest, r.estimate->hoursSinceDeath + limit);
-                widest.latest =
-                    std::min(widest.latest, std::max(r.estimate->hoursSinceDeath - limit, 0.0));
+                widest.latest = std::min(widest.latest, r.estimate->hoursSinceDeath - limit);
             }
     return widest;
 }
@@ -170,11 +169,11 @@ INSTANTIATE_TEST_SUITE_P(
         PrudentRow{"mass_crosses_70_kg_covered", {"59", "82.4", "70", "2.0", "0", "3"}},
         // A ± as large as its entry: the ranges stop where the nomogram does.
         PrudentRow{"plus_minus_equal_to_the_entry", {"60", "80", "70", "1.0", "0", "70", "1.0"}},
-        // Found soon after death: the latest end is the discovery itself.
-        PrudentRow{"latest_end_at_the_discovery",
+        // Found soon after death: the latest end lies past the discovery.
+        PrudentRow{"latest_end_past_the_discovery",
                    {"60", "98", "70", "1.0", "1.8", "3", "0.1"},
                    kNone,
-                   0.0},
+                   kNone},
         // The heaviest corner is past the nomogram: no earliest end.
         PrudentRow{"corner_beyond_the_nomogram",
                    {"60", "90", "145", "3.0", "1.8", "3", "0.1", true},

@@ -254,8 +254,8 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                                        "body would not cool: the prudent interval has no earliest "
                                        "end. Died no later than %1 before the body was found, %2 "
                                        "%3.")
-                            .arg(spanWords(interval->latestHours), minuteClock(latest),
-                                 discoveryDayWords(latest));
+                            .arg(spanWords(std::max(interval->latestHours, 0.0)),
+                                 minuteClock(latest), discoveryDayWords(latest));
     } else {
         const std::int64_t earliest = at(interval->earliestHours);
         const QString between =
@@ -267,7 +267,7 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                            discoveryDayWords(latest));
         text = ranges + QStringLiteral("the prudent interval is %1 to %2 before the body was "
                                        "found: died between %3.")
-                            .arg(spanWords(interval->latestHours),
+                            .arg(spanWords(std::max(interval->latestHours, 0.0)),
                                  spanWords(interval->earliestHours), between);
     }
     if (interval->somewhereWithoutLimits)

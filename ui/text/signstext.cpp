@@ -121,6 +121,9 @@ QString betweenWords(ClockTime foundAt, double earliest, double latest)
 {
     const std::optional<std::int64_t> from = minuteFromDiscovery(foundAt, -earliest);
     const std::optional<std::int64_t> to = minuteFromDiscovery(foundAt, -latest);
+    // Narrower than a minute: one time, not a span from it to itself.
+    if (from && to && *from == *to)
+        return QStringLiteral("at about %1 %2").arg(minuteClock(*from), discoveryDayWords(*from));
     if (from && to && discoveryDayWords(*from) == discoveryDayWords(*to))
         return QStringLiteral("between %1 and %2 %3")
             .arg(minuteClock(*from), minuteClock(*to), discoveryDayWords(*to));
@@ -201,6 +204,32 @@ QString pieceTag(const SignsScene &scene, std::size_t index)
         return QStringLiteral("found");
     }
     return QString();
+}
+
+// Every piece that set an end, named: "the nomogram's 95 % limit and the
+// discovery".
+QString endNames(const SignsScene &scene, const IntervalEnd &end)
+{
+    QStringList names{pieceName(scene, end.setBy)};
+    for (std::size_t also : end.alsoSetBy)
+        names << pieceName(scene, also);
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last
+                           : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+QString endTags(const SignsScene &scene, const IntervalEnd &end)
+{
+    QStringList tags{pieceTag(scene, end.setBy)};
+    for (std::size_t also : end.alsoSetBy)
+        tags << pieceTag(scene, also);
+    return tags.join(QStringLiteral(", "));
+}
+
+bool sets(const std::optional<IntervalEnd> &end, std::size_t piece)
+{
+    return end && (end->setBy == piece || std::find(end->alsoSetBy.begin(), end->alsoSetBy.end(),
+                                                    piece) != end->alsoSetBy.end());
 }
 
 // The interval's ends in hours before discovery, where both are bounded.
@@ -317,11 +346,11 @@ QString signsSentence(const SignsScene &scene)
         return QStringLiteral("Died %1. Earliest: %2; latest: %3.")
             .arg(betweenWords(scene.foundAt, ends->first.hoursBeforeDiscovery,
                               ends->second.hoursBeforeDiscovery),
-                 pieceName(scene, ends->first.setBy), pieceName(scene, ends->second.setBy));
+                 endNames(scene, ends->first), endNames(scene, ends->second));
     // The discovery always bounds the latest; nothing may bound the earliest.
     const IntervalEnd latest = *scene.result.interval->latest;
     return QStringLiteral("Died no later than %1, set by %2; nothing entered bounds how early.")
-        .arg(moment(scene.foundAt, latest.hoursBeforeDiscovery), pieceName(scene, latest.setBy));
+        .arg(moment(scene.foundAt, latest.hoursBeforeDiscovery), endNames(scene, latest));
 }
 
 QStringList evidenceLines(const SignsScene &scene)
@@ -331,8 +360,8 @@ QStringList evidenceLines(const SignsScene &scene)
     for (std::size_t i = 0; i < scene.evidence.size(); ++i) {
         QString line = pieceHeading(scene, i) + QStringLiteral(": died ") +
                        allows(scene.foundAt, scene.evidence.at(i)) + '.';
-        const bool earliest = interval && interval->earliest && interval->earliest->setBy == i;
-        const bool latest = interval && interval->latest && interval->latest->setBy == i;
+        const bool earliest = interval && sets(interval->earliest, i);
+        const bool latest = interval && sets(interval->latest, i);
         if (earliest && latest)
             line += QStringLiteral(" Sets both ends.");
         else if (earliest)
@@ -376,8 +405,8 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     record.intervalInView = true;
     record.intervalEndsAtDiscovery = true;
     record.wordsNameTheRoom = false;
-    const QString earliestTag = ends ? pieceTag(scene, ends->first.setBy) : QString();
-    const QString latestTag = ends ? pieceTag(scene, ends->second.setBy) : QString();
+    const QString earliestTag = ends ? endTags(scene, ends->first) : QString();
+    const QString latestTag = ends ? endTags(scene, ends->second) : QString();
     const ClockTime foundAt = scene.foundAt;
     record.deathLabel = [ends, earliestTag, latestTag, foundAt](ClockTime, bool, bool) {
         if (!ends)

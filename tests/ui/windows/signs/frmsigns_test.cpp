@@ -162,6 +162,22 @@ private slots:
             << "Last seen alive: died no earlier than 11:30 AM the day before discovery. Sets "
                "the earliest."
             << "80";
+        QTest::newRow("a sighting at the eyelid's earliest: both set it, both named")
+            << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:00 AM"
+            << "Died between 11:00 AM and 12:28 PM the day before discovery. Earliest: the "
+               "eyelid's electrical reaction at grade III (3.5 to 13 h before the examination) "
+               "and the last sighting alive; latest: the nomogram's 95 % limit."
+            << "Last seen alive: died no earlier than 11:00 AM the day before discovery. Sets "
+               "the earliest."
+            << "80";
+        QTest::newRow("ends within a minute: one time, not a span")
+            << kNone << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0
+            << "11:30 PM"
+            << "Died at about 11:30 PM the day before discovery. Earliest: the last sighting "
+               "alive; latest: rigor present (at least 0.5 h before the examination)."
+            << "Last seen alive: died no earlier than 11:30 PM the day before discovery. Sets "
+               "the earliest."
+            << "80";
         QTest::newRow("without a temperature estimate the signs alone give the interval")
             << kNone << kWorkedPicks << "12:00 AM" << 0 << ""
             << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
