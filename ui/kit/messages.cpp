@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include <QPushButton>
+
 namespace quorrel::ui
 {
 
@@ -14,7 +16,10 @@ UnsavedChanges askAboutUnsavedChanges(QWidget *parent, const QString &fileName)
 {
     QMessageBox box(
         QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
-        QStringLiteral("The case in %1 has changes that are not saved. Save them?").arg(fileName),
+        fileName.isEmpty()
+            ? QStringLiteral("This case holds estimates that are not saved. Save it?")
+            : QStringLiteral("The case in %1 has changes that are not saved. Save them?")
+                  .arg(fileName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Save);
@@ -27,6 +32,17 @@ UnsavedChanges askAboutUnsavedChanges(QWidget *parent, const QString &fileName)
     default:
         return UnsavedChanges::Cancel;
     }
+}
+
+bool askToReplace(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == replace;
 }
 
 } // namespace quorrel::ui

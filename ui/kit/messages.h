@@ -14,7 +14,12 @@ void showMessage(QWidget *parent, const QString &title, const QString &text,
 enum class UnsavedChanges { Save, Discard, Cancel };
 
 // The one question the program asks: whether to save the changes to a case
-// file before they would be lost. Escape and the close box cancel.
+// file before they would be lost, or a case never saved (an empty name).
+// Escape and the close box cancel.
 UnsavedChanges askAboutUnsavedChanges(QWidget *parent, const QString &fileName);
+
+// Whether to write over a file: a file the dialog did not ask about, or one
+// changed on disk since it was read. Replace, or Cancel (Escape, close box).
+bool askToReplace(QWidget *parent, const QString &title, const QString &text);
 
 } // namespace quorrel::ui

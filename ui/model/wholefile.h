@@ -5,6 +5,8 @@
 // one arrived.
 
 #include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 
@@ -18,8 +20,15 @@ inline QString writeWholeFile(const QString &path, const QByteArray &bytes)
     // Unbuffered: a buffered write that the disk takes in part fails on the
     // flush with no reason given; written directly, the rest is tried again
     // and fails with the system's reason ("No space left on device").
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        // The new file is made beside the old one first: where that fails,
+        // the folder is the cause, not the file, which may not exist yet.
+        const QFileInfo target(path);
+        if (target.exists() && !target.isWritable())
+            return file.errorString();
+        return QStringLiteral("the folder %1 cannot be written to (%2)")
+            .arg(QDir::toNativeSeparators(target.absolutePath()), file.errorString());
+    }
     const auto failed = [&file] {
         const QString reason = file.errorString();
         file.cancelWriting();

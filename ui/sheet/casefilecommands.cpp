@@ -1,6 +1,7 @@
 #include "casefilecommands.h"
 
 #include "casefile.h"
+#include "messages.h"
 #include "nodialoghistory.h"
 
 #include <QDateTime>
@@ -63,7 +64,29 @@ QString askCaseFileToSave(QWidget *parent, const QString &current)
                                   : current;
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(suggested);
-    return chosen(dialog);
+    QString path = chosen(dialog);
+    if (path.isEmpty())
+        return path;
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith('.' + kCaseFileSuffix))
+        name.chop(kCaseFileSuffix.size() + 1);
+    if (name.trimmed().isEmpty()) {
+        showMessage(parent, QStringLiteral("Case Not Saved"),
+                    QStringLiteral("A case file needs a name: the name given is blank."),
+                    QMessageBox::Critical);
+        return QString();
+    }
+    // The dialog adds the suffix only to a name without one: "smith.jr" is
+    // a case too, and opens as one only with it.
+    if (QFileInfo(path).suffix() != kCaseFileSuffix) {
+        path += '.' + kCaseFileSuffix;
+        if (QFileInfo::exists(path) &&
+            !askToReplace(
+                parent, QStringLiteral("Save Case As"),
+                QStringLiteral("%1 already exists. Replace it?").arg(QFileInfo(path).fileName())))
+            return QString();
+    }
+    return path;
 }
 
 } // namespace quorrel::ui

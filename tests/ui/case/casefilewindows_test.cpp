@@ -634,52 +634,68 @@ private slots:
     void unsavedChanges_data()
     {
         QTest::addColumn<bool>("withFile");
-        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("mass");  // Henssge's estimate, where given
+        QTest::addColumn<QString>("typed"); // over the room, where given
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("asked");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<QString>("inFile"); // the room temperature the file holds after
+        const QString changes =
+            "The case in unsaved.quorrel has changes that are not saved. Save them?";
         QTest::newRow("an edit, then close asks; Discard closes")
-            << true << true << int(QMessageBox::Discard) << true << true << "60";
+            << true << ""
+            << "61" << int(QMessageBox::Discard) << changes << true << "60";
         QTest::newRow("Cancel keeps the window and the edit")
-            << true << true << int(QMessageBox::Cancel) << true << false << "60";
+            << true << ""
+            << "61" << int(QMessageBox::Cancel) << changes << false << "60";
         QTest::newRow("Save writes the edit, then closes")
-            << true << true << int(QMessageBox::Save) << true << true << "61";
+            << true << ""
+            << "61" << int(QMessageBox::Save) << changes << true << "61";
         QTest::newRow("a saved case closes without asking")
-            << true << false << int(QMessageBox::Cancel) << false << true << "60";
+            << true << ""
+            << "" << int(QMessageBox::Cancel) << "" << true << "60";
+        QTest::newRow("a value typed back is no change")
+            << true << "70"
+            << "60" << int(QMessageBox::Cancel) << "" << true << "60";
         QTest::newRow("a case never saved closes without asking")
-            << false << true << int(QMessageBox::Cancel) << false << true << QString();
+            << false << ""
+            << "61" << int(QMessageBox::Cancel) << "" << true << QString();
+        QTest::newRow("a case never saved with Henssge's estimate asks")
+            << false << "70"
+            << "" << int(QMessageBox::Cancel)
+            << "This case holds estimates that are not saved. Save it?" << false << QString();
     }
     void unsavedChanges()
     {
         QFETCH(bool, withFile);
-        QFETCH(bool, edited);
+        QFETCH(QString, mass);
+        QFETCH(QString, typed);
         QFETCH(int, answer);
-        QFETCH(bool, asked);
+        QFETCH(QString, asked);
         QFETCH(bool, closed);
         QFETCH(QString, inFile);
-        typeCase({"60", "80", "75", "2"}, QString());
+        typeCase({"60", "80", "75", "2"}, mass);
         const QString file = path("unsaved.quorrel");
         QFile::remove(file);
         if (withFile)
             saveAs(file);
-        if (edited) {
+        seen.clear();
+        if (!typed.isEmpty()) {
             controls(main).txtAmbRoomTemp->setFocus();
             controls(main).txtAmbRoomTemp->selectAll();
-            QTest::keyClicks(controls(main).txtAmbRoomTemp, "61");
-            QCOMPARE(main->isWindowModified(), withFile);
+            QTest::keyClicks(controls(main).txtAmbRoomTemp, typed);
+            QCOMPARE(main->isWindowModified(), withFile && typed != "60");
         }
         this->answer = QMessageBox::StandardButton(answer);
         QSignalSpy ended(&LoadedForms::instance(), &LoadedForms::allUnloaded);
         // Escape, as a person closes the program from the keyboard.
         pressInMain(Qt::Key_Escape, Qt::NoModifier);
-        QCOMPARE(seen.size(), asked ? 1 : 0);
-        if (asked)
-            QCOMPARE(seen[0].text, "The case in unsaved.quorrel has changes that are not saved. "
-                                   "Save them?");
+        QCOMPARE(seen.size(), asked.isEmpty() ? 0 : 1);
+        if (!asked.isEmpty())
+            QCOMPARE(seen[0].text, asked);
         QTRY_COMPARE(ended.size(), closed ? 1 : 0);
         if (!closed) {
-            QCOMPARE(controls(main).txtAmbRoomTemp->text(), "61");
+            QCOMPARE(controls(main).txtAmbRoomTemp->text(), typed.isEmpty() ? "60" : typed);
             QVERIFY(main->isVisible());
         }
         if (!inFile.isEmpty()) {
@@ -709,6 +725,51 @@ private slots:
     }
 
     // Ctrl+S saves a case that has a file at once, from the curve window too.
+    // Save As takes the name a person gives and makes a case of it; Save
+    // asks before it writes over a file another Quorrel saved meanwhile.
+    void savingNamesTheFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written"); // empty: nothing written
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a name with a dot of its own gets the suffix")
+            << "smith.jr"
+            << "smith.jr.quorrel" << QString();
+        QTest::newRow("a blank name is refused")
+            << "   " << QString() << "A case file needs a name: the name given is blank.";
+        QTest::newRow("a file changed on disk is not written over unasked")
+            << "twice.quorrel"
+            << "twice.quorrel"
+            << "twice.quorrel was changed on disk since it was opened or saved here. Replace it "
+               "with the case on screen?";
+    }
+    void savingNamesTheFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(QString, message);
+        typeCase({"60", "80", "75", "2"}, QString());
+        QDir(folder.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(folder.path()));
+        saveAs(folder.filePath(name));
+        const bool twice = name == "twice.quorrel";
+        if (twice) {
+            // Another Quorrel saves the same case with another room.
+            QFile other(folder.filePath(name));
+            QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            other.write(writeCaseFile(caseFileOf({}, std::nullopt, "Quorrel", QDateTime())));
+            other.close();
+            answer = QMessageBox::Cancel;
+            controls(main).mnuSaveCase->trigger();
+            QCOMPARE(loadCaseFile(folder.filePath(name)).file->entries.room, QString());
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 written.isEmpty() ? QStringList() : QStringList{written});
+        QCOMPARE(seen.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(seen[0].text, message);
+    }
+
     void ctrlSSavesTheCase()
     {
         typeCase({"60", "80", "75", "2"}, QString());

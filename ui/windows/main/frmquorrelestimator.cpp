@@ -361,14 +361,24 @@ void frmQuorrelEstimator::cmdExit_Click()
 
 void frmQuorrelEstimator::caseEdited()
 {
-    // Only a case with a file has changes that could be unsaved.
-    if (!m_restoring && !m_casePath.isEmpty())
-        setWindowModified(true);
+    if (m_restoring)
+        return;
+    // A case with a file is changed where it differs from the file: a
+    // value typed back, or an estimate made again alike, is no change.
+    // One never saved asks only where it holds more than a quick estimate.
+    const std::optional<CaseRecord> &record = currentCase().record();
+    setWindowModified(m_casePath.isEmpty()
+                          ? record && std::any_of(record->methods.begin(), record->methods.end(),
+                                                  [](const MethodRecord &method) {
+                                                      return method.key != kNewtonKey;
+                                                  })
+                          : caseOnScreen(QString(), QDateTime()) != m_savedCase);
 }
 
 void frmQuorrelEstimator::showCaseFile(const QString &path)
 {
     m_casePath = path;
+    m_savedCase = caseOnScreen(QString(), QDateTime());
     // Only a case with a file shows the mark: without one there is nothing
     // a change could be unsaved to.
     setWindowModified(false);
@@ -379,12 +389,15 @@ void frmQuorrelEstimator::showCaseFile(const QString &path)
 
 bool frmQuorrelEstimator::changesMayGo()
 {
-    // A case never saved goes without a question: a quick estimate must not
-    // nag.
-    if (m_casePath.isEmpty() || !isWindowModified())
+    if (!isWindowModified())
         return true;
-    switch (askAboutUnsavedChanges(this, QFileInfo(m_casePath).fileName())) {
+    switch (askAboutUnsavedChanges(this, m_casePath.isEmpty() ? QString()
+                                                              : QFileInfo(m_casePath).fileName())) {
     case UnsavedChanges::Save:
+        if (m_casePath.isEmpty()) {
+            const QString path = askCaseFileToSave(this, QString());
+            return !path.isEmpty() && saveCaseTo(path);
+        }
         return saveCaseTo(m_casePath);
     case UnsavedChanges::Discard:
         return true;
@@ -394,15 +407,37 @@ bool frmQuorrelEstimator::changesMayGo()
     return false;
 }
 
-bool frmQuorrelEstimator::saveCaseTo(const QString &path)
+QByteArray frmQuorrelEstimator::caseOnScreen(const QString &writtenBy,
+                                             const QDateTime &savedAt) const
 {
-    CaseFile file =
-        caseFileOf(currentCase().entries(), currentCase().record(),
-                   QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION), QDateTime::currentDateTime());
+    CaseFile file = caseFileOf(currentCase().entries(), currentCase().record(), writtenBy, savedAt);
     file.henssgeWindow = currentCase().henssgeEntries();
     file.signsWindow = currentCase().signsEntries();
     file.later = m_laterMembers;
-    const QString reason = saveCaseFile(path, writeCaseFile(file));
+    return writeCaseFile(file);
+}
+
+// What the file holds now, where it can be read; empty where it is not.
+static QByteArray bytesOnDisk(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.read(kCaseFileMaxBytes + 1);
+}
+
+bool frmQuorrelEstimator::saveCaseTo(const QString &path)
+{
+    // Another Quorrel may have saved the same file since it was read here.
+    if (path == m_casePath && QFileInfo::exists(path) && bytesOnDisk(path) != m_bytesOnDisk &&
+        !askToReplace(this, QStringLiteral("Save Case"),
+                      QStringLiteral("%1 was changed on disk since it was opened or saved here. "
+                                     "Replace it with the case on screen?")
+                          .arg(QFileInfo(path).fileName())))
+        return false;
+    const QByteArray bytes = caseOnScreen(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION),
+                                          QDateTime::currentDateTime());
+    const QString reason = saveCaseFile(path, bytes);
     if (!reason.isEmpty()) {
         showMessage(this, QStringLiteral("Case Not Saved"),
                     QStringLiteral("The case could not be saved as %1: %2.")
@@ -410,6 +445,7 @@ bool frmQuorrelEstimator::saveCaseTo(const QString &path)
                     QMessageBox::Critical);
         return false;
     }
+    m_bytesOnDisk = bytes;
     showCaseFile(QFileInfo(path).absoluteFilePath());
     return true;
 }
@@ -484,6 +520,7 @@ bool frmQuorrelEstimator::openCase(const QString &path)
         file.signsWindow ? file.signsWindow : file.signs);
     m_restoring = false;
     m_laterMembers = file.later;
+    m_bytesOnDisk = bytesOnDisk(path);
     showCaseFile(QFileInfo(path).absoluteFilePath());
     currentCase().announceReplaced();
     tellWhatChanged(file, QFileInfo(path).fileName(), notMade);

@@ -2,6 +2,8 @@
 
 #include "form.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -168,6 +170,12 @@ private:
     QString m_casePath;
     // What a later version wrote to the file that this one keeps as it was.
     QJsonObject m_laterMembers;
+    // The case as its file holds it, but for when and by whom it was
+    // saved: what differs from it is unsaved.
+    QByteArray m_savedCase;
+    QByteArray caseOnScreen(const QString &writtenBy, const QDateTime &savedAt) const;
+    // The file's bytes as last read or written here.
+    QByteArray m_bytesOnDisk;
     // Restoring a case is no change to it.
     bool m_restoring = false;
     void caseEdited();
