@@ -649,7 +649,8 @@ CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> 
             from && *from != entries)
             file.estimatedFrom = from;
         for (const MethodRecord &method : record->methods)
-            file.results.append({method.key, method.name, clockText(method.deathAt),
+            file.results.append({method.key, method.name,
+                                 QString::fromStdString(formatClockTime(method.deathAt)),
                                  method.result.hoursSinceDeath, method.result.spreadHours,
                                  method.sentence, method.notes});
     }
@@ -870,7 +871,9 @@ QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord>
         if (explained.contains(saved.method))
             continue;
         const MethodRecord *now = record ? record->method(saved.method) : nullptr;
-        const QString timeNow = now ? clockText(now->deathAt) : QString();
+        // ASCII in the file, whatever the digits of the locale it was saved in.
+        const QString timeNow =
+            now ? QString::fromStdString(formatClockTime(now->deathAt)) : QString();
         if (now && timeNow == saved.timeOfDeath &&
             !differs(saved.hoursBeforeDiscovery, now->result.hoursSinceDeath) &&
             !spreadDiffers(saved.spreadHours, now->result.spreadHours))
@@ -879,12 +882,13 @@ QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord>
         if (!now) {
             changed.append(QStringLiteral("%1: died %2 when saved, no estimate now.\nSaved: "
                                           "\u201C%3\u201D")
-                               .arg(name, saved.timeOfDeath, saved.sentence));
+                               .arg(name, inLocaleDigits(saved.timeOfDeath), saved.sentence));
             continue;
         }
         const QString what =
             timeNow != saved.timeOfDeath
-                ? QStringLiteral("died %1 when saved, %2 now.").arg(saved.timeOfDeath, timeNow)
+                ? QStringLiteral("died %1 when saved, %2 now.")
+                      .arg(inLocaleDigits(saved.timeOfDeath), inLocaleDigits(timeNow))
             : spreadDiffers(saved.spreadHours, now->result.spreadHours)
                 ? QStringLiteral("its interval differs from the one saved.")
                 : QStringLiteral("its hours before discovery differ from those saved.");

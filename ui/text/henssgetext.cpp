@@ -228,10 +228,8 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                                const Uncertain &room, const UncertainMass &mass,
                                const Uncertain &factor)
 {
-    const auto pm = [](const QString &value, double plusMinus, const QString &unit) {
-        QString text = value;
-        if (plusMinus > 0)
-            text += QStringLiteral(" \u00B1 ") + typedNumber(plusMinus);
+    const auto pm = [](const QString &value, double uncertainty, const QString &unit) {
+        const QString text = uncertainty > 0 ? plusMinus(value, typedNumber(uncertainty)) : value;
         return unit.isEmpty() ? text : text + ' ' + unit;
     };
     const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");

@@ -105,10 +105,8 @@ QString estimateSentence(const Estimate &estimate)
     if (confidence.days > 0)
         sentence = plural(confidence.days, "day", "days") + ' ';
     sentence += QStringLiteral("%1 h %2 min %3 s before the body was found at %4; ")
-                    .arg(confidence.hours)
-                    .arg(confidence.minutes)
-                    .arg(confidence.seconds)
-                    .arg(clockText(estimate.foundAt));
+                    .arg(wholeNumber(confidence.hours), wholeNumber(confidence.minutes),
+                         wholeNumber(confidence.seconds), clockText(estimate.foundAt));
     if (!confidence.spreadMinutes)
         return sentence + QStringLiteral("a reading off by ") + off +
                QStringLiteral(" could make the estimate undefined");

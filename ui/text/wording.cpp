@@ -133,19 +133,34 @@ QString fahrenheitAndCelsius(double fahrenheit)
            degreesCelsius(numberWithDecimals(celsius, decimalsOf(fahrenheit) + 1)) + ')';
 }
 
+// A clock time's digits in the locale's own, as every number beside it:
+// "٧:٢٥:٤٤ PM" in Arabic. The 12-hour form and AM/PM stay as the main
+// window's lists have them.
+QString inLocaleDigits(const QString &ascii)
+{
+    const QLocale locale;
+    if (locale.zeroDigit() == QLatin1String("0"))
+        return ascii;
+    QString out;
+    for (const QChar c : ascii)
+        out += c.isDigit() ? locale.toString(c.digitValue()) : QString(c);
+    return out;
+}
+
 QString clockText(ClockTime time)
 {
-    return QString::fromStdString(formatClockTime(time));
+    return inLocaleDigits(QString::fromStdString(formatClockTime(time)));
 }
 
 QString axisClock(std::int64_t secondsOfDay)
 {
     const int minutes = static_cast<int>(secondsOfDay / 60);
     const int hour = (minutes / 60 + 11) % 12 + 1;
-    return QStringLiteral("%1:%2 %3")
-        .arg(hour)
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes < 12 * 60 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    return inLocaleDigits(
+        QStringLiteral("%1:%2 %3")
+            .arg(hour)
+            .arg(minutes % 60, 2, 10, QLatin1Char('0'))
+            .arg(minutes < 12 * 60 ? QStringLiteral("AM") : QStringLiteral("PM")));
 }
 
 std::optional<std::int64_t> dayFromDiscovery(ClockTime foundAt, double hours)
@@ -254,6 +269,13 @@ QString spreadLabel(std::optional<double> spreadHours)
     if (*spreadHours < 47.5)
         return pm + wholeNumber(*spreadHours) + QStringLiteral(" h");
     return pm + wholeNumber(*spreadHours / 24.0) + QStringLiteral(" days");
+}
+
+QString plusMinus(const QString &value, const QString &uncertainty)
+{
+    // A left-to-right mark each side of the sign keeps it between the
+    // numbers; Arabic-Indic digits alone would carry it, and swap them.
+    return leftToRight(value + QStringLiteral("\u200E \u00B1 \u200E") + uncertainty);
 }
 
 QString leftToRight(const QString &text)

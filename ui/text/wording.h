@@ -94,5 +94,9 @@ QString spreadLabel(std::optional<double> spreadHours);
 
 // Keeps a formula left to right inside text of any direction.
 QString leftToRight(const QString &text);
+// "60 ± 1.8", in that order whatever the digits and the text's direction.
+QString plusMinus(const QString &value, const QString &uncertainty);
+// ASCII digits as the user's locale writes them, for times of day.
+QString inLocaleDigits(const QString &ascii);
 
 } // namespace quorrel::ui

@@ -80,7 +80,7 @@ private slots:
               "\u00B1\u0662\u0660\u0668\u066C\u0663\u0663\u0663\u066C\u0663\u0663\u0663\u066C"
               "\u0663\u0663\u0663 days",
               "\u0663\u0667\u066C\u0665\u0660\u0660 days \u0660 h after discovery",
-              "4:00:00 PM, \u0664\u0661 days after",
+              "\u0664:\u0660\u0660:\u0660\u0660 PM, \u0664\u0661 days after",
               "\u0664\u066B\u0661\u0667\u0627\u0633\u061C+\u0662\u0669\u0668 days \u0660 h before "
               "discovery",
               "\u00B1<1 min"}},
@@ -168,6 +168,16 @@ private slots:
         QVERIFY2(formula > 0 && second > 0, qPrintable(text));
         QVERIFY2(xOf(n38, formula) < xOf(n20, formula), qPrintable(text));
         QVERIFY2(xOf(n20, second) < xOf(n15, second), qPrintable(text));
+        // A value and its ± keep their order as laid out: 60 before 1.8.
+        const QString n60 = QStringLiteral("\u0666\u0660");
+        const QString n18 = QStringLiteral("\u0661\u066B\u0668");
+        text =
+            QStringLiteral("With the room at ") + plusMinus(n60, n18) + QStringLiteral(" \u00B0F");
+        line.setText(text);
+        line.beginLayout();
+        line.createLine();
+        line.endLayout();
+        QVERIFY2(xOf(n60, 0) < xOf(n18, 0), qPrintable(text));
     }
 };
 
