@@ -217,7 +217,8 @@ public:
         const QRectF area(m_body.left(), m_y, m_body.width(), height);
         if (drawing()) {
             m_painter.setFont(sheetFont(8));
-            drawCoolingCurve(m_painter, area, paperPalette(), &record);
+            // Inside its frame: the plot sets labels against its edges.
+            drawCoolingCurve(m_painter, area.adjusted(6, 6, -6, -6), paperPalette(), &record);
             m_painter.setPen(QPen(Qt::black, 0.75));
             m_painter.setBrush(Qt::NoBrush);
             m_painter.drawRect(area);
