@@ -10,13 +10,17 @@
 #include <QDir>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
 #include <QStandardPaths>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace quorrel::ui
 {
@@ -26,6 +30,8 @@ namespace
 // Logical units of the sheet: a pixel of a 96 dpi screen, so that the curve
 // is drawn with the same pens as on screen.
 constexpr int kSheetResolution = 96;
+
+const QString kTitle = QStringLiteral("Time of death estimate");
 
 QFont sheetFont(double points, bool bold = false)
 {
@@ -84,97 +90,257 @@ QString madeAtText(const QDateTime &madeAt)
 namespace
 {
 
-// Writes the sheet from the top down, each piece below the last.
+// Text broken into lines for a width, before it is placed: the sheet must
+// know how tall each piece is to decide where the pages break.
+class TextLines
+{
+public:
+    TextLines(const QString &text, const QFont &font, double width, QPaintDevice *device)
+        : m_layout(text, font, device)
+    {
+        m_layout.setTextOption(wrapping());
+        const double leading = std::max(0.0, QFontMetricsF(font, device).leading());
+        m_layout.beginLayout();
+        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, m_height));
+            m_height += line.height() + leading;
+        }
+        m_layout.endLayout();
+    }
+
+    double height() const { return m_height; }
+    int count() const { return m_layout.lineCount(); }
+    QTextLine line(int i) const { return m_layout.lineAt(i); }
+    // How far the next line starts below this one's top.
+    double step(int i) const
+    {
+        return (i + 1 < count() ? line(i + 1).y() : m_height) - line(i).y();
+    }
+
+private:
+    QTextLayout m_layout;
+    double m_height = 0;
+};
+
+// One piece placed as a whole where it fits on a page: a paragraph, or a
+// label with its value beside it.
+struct Block {
+    std::unique_ptr<TextLines> label; // none for a paragraph
+    std::unique_ptr<TextLines> text;
+    double textLeft = 0; // from the page's left edge
+    double after = 0;
+    double height() const { return std::max(label ? label->height() : 0.0, text->height()); }
+};
+
+// The three lines to fill in by hand, each 34 units high.
+constexpr double kBlanksHeight = 3 * 34.0;
+// Between the curve and those lines.
+constexpr double kCurveGap = 16;
+
+// Writes the sheet from the top down, each piece below the last, on as many
+// pages as it takes. A piece that does not fit in what is left of a page
+// starts the next one; only a piece taller than a whole page is broken, and
+// then between its lines. Given no count of pages it only counts them.
 class SheetWriter
 {
 public:
-    SheetWriter(QPainter &painter, const QRectF &page)
-        : m_painter(painter), m_page(page), m_y(page.top())
+    SheetWriter(QPainter &painter, const QRectF &page, int pages)
+        : m_painter(painter), m_paper(page), m_pages(pages)
     {
+        // The foot of every page names the sheet and the page.
+        const double footer = QFontMetricsF(footerFont(), painter.device()).height() + 20;
+        m_body = page.adjusted(0, 0, 0, -footer);
+        m_y = m_body.top();
     }
 
-    void paragraph(const QString &text, const QFont &font, double after)
+    int pages() const { return m_page; }
+
+    Block paragraph(const QString &text, const QFont &font, double after) const
     {
-        m_painter.setFont(font);
-        const QRectF box(m_page.left(), m_y, m_page.width(), m_page.bottom() - m_y);
-        const QRectF used = m_painter.boundingRect(box, text, wrapping());
-        m_painter.drawText(box, text, wrapping());
-        m_y += used.height() + after;
+        return {nullptr, lines(text, font, m_body.width()), 0, after};
     }
 
     // Label and value side by side, the values in one column; a value wider
     // than its column wraps inside the margins.
-    void rows(const QList<SheetRow> &pairs)
+    std::vector<Block> rows(const QList<SheetRow> &pairs) const
     {
         const QFont body = sheetFont(10);
-        m_painter.setFont(body);
-        const QFontMetricsF metrics(body);
+        const QFontMetricsF metrics(body, m_painter.device());
         double labelWidth = 0;
         for (const auto &[label, value] : pairs)
             labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label));
-        labelWidth = std::min(labelWidth, m_page.width() / 2);
-        for (const auto &[label, value] : pairs) {
-            const QRectF labelBox(m_page.left(), m_y, labelWidth, m_page.bottom() - m_y);
-            const QRectF valueBox(m_page.left() + labelWidth + 12, m_y,
-                                  m_page.width() - labelWidth - 12, m_page.bottom() - m_y);
-            const double height =
-                std::max(m_painter.boundingRect(labelBox, label, wrapping()).height(),
-                         m_painter.boundingRect(valueBox, value, wrapping()).height());
-            m_painter.drawText(labelBox, label, wrapping());
-            m_painter.drawText(valueBox, value, wrapping());
-            m_y += height + metrics.height() * 0.25;
+        labelWidth = std::min(labelWidth, m_body.width() / 2);
+        std::vector<Block> blocks;
+        for (const auto &[label, value] : pairs)
+            blocks.push_back({lines(label, body, labelWidth),
+                              lines(value, body, m_body.width() - labelWidth - 12), labelWidth + 12,
+                              metrics.height() * 0.25});
+        if (!blocks.empty())
+            blocks.back().after += 10;
+        return blocks;
+    }
+
+    // A heading and what it heads; the heading never ends a page alone.
+    void group(const Block &heading, const std::vector<Block> &blocks)
+    {
+        keep(heading.height() + heading.after + (blocks.empty() ? 0 : blocks.front().height()));
+        place(heading);
+        for (const Block &block : blocks)
+            place(block);
+    }
+
+    void place(const Block &block)
+    {
+        keep(block.height());
+        const double top = m_y;
+        const int page = m_page;
+        if (block.label) {
+            flow(*block.label, m_body.left());
+            if (m_page == page)
+                m_y = top;
         }
-        m_y += 10;
+        flow(*block.text, m_body.left() + block.textLeft);
+        if (m_page == page)
+            m_y = std::max(m_y, top + block.height());
+        m_y += block.after;
     }
 
-    // A method's section: its heading, its rows and its paragraphs.
-    void section(const SheetSection &section)
+    // The curve, whole, in what is left above the lines to fill in by hand,
+    // which end the last page; where less is left than half the page's
+    // width (or all a page has), both go to the next page.
+    void ending(const CaseRecord &record)
     {
-        paragraph(section.heading, sheetFont(11, true), 4);
-        if (!section.rows.isEmpty()) {
-            rows(section.rows);
-            m_y -= 6;
-        }
-        for (const QString &text : section.paragraphs)
-            paragraph(text, sheetFont(10), 4);
-        m_y += 10;
-    }
-
-    // The curve, as the window draws it, in what is left above the lines to
-    // fill in by hand.
-    void curve(const CaseRecord &record)
-    {
-        const double linesHeight = 3 * 34.0;
-        const QRectF area(m_page.left(), m_y, m_page.width(),
-                          std::max(120.0, m_page.bottom() - m_y - linesHeight - 16));
-        m_painter.setFont(sheetFont(8));
-        drawCoolingCurve(m_painter, area, paperPalette(), &record);
-        m_painter.setPen(QPen(Qt::black, 0.75));
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(area);
-        m_y = area.bottom() + 16;
-    }
-
-    void blanks()
-    {
-        m_painter.setFont(sheetFont(10));
-        for (const QString &blank : {QStringLiteral("Case:"), QStringLiteral("Examined by:"),
-                                     QStringLiteral("Signature:")}) {
-            m_y += 26;
-            m_painter.setPen(Qt::black);
-            m_painter.drawText(QPointF(m_page.left(), m_y), blank);
+        const double below = kBlanksHeight + kCurveGap;
+        keep(std::min(m_body.width() * 0.5, m_body.height() - below) + below);
+        const double height = std::min(m_body.width() * 0.85, m_body.bottom() - m_y - below);
+        const QRectF area(m_body.left(), m_y, m_body.width(), height);
+        if (drawing()) {
+            m_painter.setFont(sheetFont(8));
+            // Inside its frame: the plot sets labels against its edges.
+            drawCoolingCurve(m_painter, area.adjusted(6, 6, -6, -6), paperPalette(), &record);
             m_painter.setPen(QPen(Qt::black, 0.75));
-            m_painter.drawLine(QPointF(m_page.left() + 110, m_y + 2),
-                               QPointF(m_page.right(), m_y + 2));
-            m_y += 8;
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawRect(area);
+            blanks(m_body.bottom() - kBlanksHeight);
+            footer();
         }
     }
 
 private:
+    bool drawing() const { return m_pages > 0; }
+
+    static QFont footerFont() { return sheetFont(8); }
+
+    std::unique_ptr<TextLines> lines(const QString &text, const QFont &font, double width) const
+    {
+        return std::make_unique<TextLines>(text, font, width, m_painter.device());
+    }
+
+    // Starts the next page unless `height` fits in what is left of this one;
+    // a page with nothing on it yet takes whatever comes.
+    void keep(double height)
+    {
+        if (m_y > m_body.top() && m_y + height > m_body.bottom())
+            nextPage();
+    }
+
+    void nextPage()
+    {
+        if (drawing()) {
+            footer();
+            if (auto *paged = dynamic_cast<QPagedPaintDevice *>(m_painter.device()))
+                paged->newPage();
+        }
+        ++m_page;
+        m_y = m_body.top();
+    }
+
+    // Draws the lines from where the sheet stands, going on at the top of
+    // the next page when one does not fit.
+    void flow(const TextLines &text, double left)
+    {
+        for (int i = 0; i < text.count(); ++i) {
+            const QTextLine line = text.line(i);
+            keep(line.height());
+            if (drawing()) {
+                m_painter.setPen(Qt::black);
+                line.draw(&m_painter, QPointF(left, m_y - line.y()));
+            }
+            m_y += text.step(i);
+        }
+    }
+
+    void blanks(double top)
+    {
+        m_painter.setFont(sheetFont(10));
+        double y = top;
+        for (const QString &blank : {QStringLiteral("Case:"), QStringLiteral("Examined by:"),
+                                     QStringLiteral("Signature:")}) {
+            y += 26;
+            m_painter.setPen(Qt::black);
+            m_painter.drawText(QPointF(m_body.left(), y), blank);
+            m_painter.setPen(QPen(Qt::black, 0.75));
+            m_painter.drawLine(QPointF(m_body.left() + 110, y + 2), QPointF(m_body.right(), y + 2));
+            y += 8;
+        }
+    }
+
+    // The sheet's title and "Page 2 of 3" under a rule, so that a page that
+    // comes loose still says what it belongs to.
+    void footer()
+    {
+        const QFont font = footerFont();
+        const QFontMetricsF metrics(font, m_painter.device());
+        const QRectF foot(m_paper.left(), m_paper.bottom() - metrics.height(), m_paper.width(),
+                          metrics.height());
+        m_painter.setPen(QPen(Qt::black, 0.5));
+        m_painter.drawLine(QPointF(foot.left(), foot.top() - 4),
+                           QPointF(foot.right(), foot.top() - 4));
+        const QString page =
+            QStringLiteral("Page %1 of %2").arg(wholeNumber(m_page), wholeNumber(m_pages));
+        m_painter.setFont(font);
+        m_painter.setPen(Qt::black);
+        m_painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, kTitle);
+        m_painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, page);
+    }
+
     QPainter &m_painter;
-    QRectF m_page;
-    double m_y;
+    QRectF m_paper; // inside the margins
+    QRectF m_body;
+    int m_pages;
+    int m_page = 1;
+    double m_y = 0;
 };
+
+// Writes the whole sheet; returns how many pages it took.
+int writeSheet(SheetWriter &sheet, const CaseRecord &record, const QDateTime &madeAt)
+{
+    sheet.place(sheet.paragraph(kTitle, sheetFont(18, true), 4));
+    sheet.place(sheet.paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
+                                    madeAtText(madeAt),
+                                sheetFont(9), 16));
+    QList<SheetRow> entries{
+        {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
+    for (const MethodRecord &method : record.methods)
+        entries += method.sheetEntries;
+    sheet.group(sheet.paragraph(QStringLiteral("Entries"), sheetFont(11, true), 4),
+                sheet.rows(entries));
+    // Each method's own sections, in the record's order.
+    for (const MethodRecord &method : record.methods)
+        for (const SheetSection &section : method.sheet) {
+            std::vector<Block> blocks = sheet.rows(section.rows);
+            if (!blocks.empty())
+                blocks.back().after -= 6;
+            for (const QString &text : section.paragraphs)
+                blocks.push_back(sheet.paragraph(text, sheetFont(10), 4));
+            if (!blocks.empty())
+                blocks.back().after += 10;
+            sheet.group(sheet.paragraph(section.heading, sheetFont(11, true), 4), blocks);
+        }
+    sheet.ending(record);
+    return sheet.pages();
+}
 
 } // namespace
 
@@ -182,24 +348,10 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &reco
                    const QDateTime &madeAt)
 {
     painter.save();
-    painter.setPen(Qt::black);
-    SheetWriter sheet(painter, page);
-    sheet.paragraph(QStringLiteral("Time of death estimate"), sheetFont(18, true), 4);
-    sheet.paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
-                        madeAtText(madeAt),
-                    sheetFont(9), 16);
-    QList<SheetRow> entries{
-        {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
-    for (const MethodRecord &method : record.methods)
-        entries += method.sheetEntries;
-    sheet.paragraph(QStringLiteral("Entries"), sheetFont(11, true), 4);
-    sheet.rows(entries);
-    // Each method's own sections, in the record's order.
-    for (const MethodRecord &method : record.methods)
-        for (const SheetSection &section : method.sheet)
-            sheet.section(section);
-    sheet.curve(record);
-    sheet.blanks();
+    // Counted first, so that every page can say how many there are.
+    SheetWriter counting(painter, page, 0);
+    SheetWriter sheet(painter, page, writeSheet(counting, record, madeAt));
+    writeSheet(sheet, record, madeAt);
     painter.restore();
 }
 
@@ -221,7 +373,7 @@ QString writeCaseSheetPdf(const QString &path, const CaseRecord &record, const Q
         writer.setResolution(kSheetResolution);
         writer.setPageLayout(QPageLayout(casePaper(), QPageLayout::Portrait,
                                          QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
-        writer.setTitle(QStringLiteral("Time of death estimate"));
+        writer.setTitle(kTitle);
         writer.setCreator(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION));
         QPainter painter;
         if (!painter.begin(&writer))

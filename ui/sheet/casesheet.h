@@ -14,9 +14,11 @@ class QWidget;
 namespace quorrel::ui
 {
 
-// The case sheet: one page that records an estimate, what was entered, what
-// came out, by which method and when the sheet was made, with the curve and
-// blank lines to fill in by hand.
+// The case sheet: it records an estimate, what was entered, what came out,
+// by which method and when the sheet was made, with the curve and blank lines
+// to fill in by hand. `page` is the area inside the margins; where the sheet
+// needs more than one page it starts the next with the painter's device's
+// newPage(), so the device must be a PDF writer or a printer.
 void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &record,
                    const QDateTime &madeAt);
 

@@ -25,10 +25,10 @@ struct PrintJob {
     QString creator;
     // Where printing to a file first points, as saving does.
     QString suggestedFile;
-    // Draws the page into the page's rectangle, in the painter's device
-    // pixels: the module asks the printer for the screen's resolution, so the
-    // sheet's pens are as thick on paper as on screen; fonts keep their
-    // point sizes at any resolution.
+    // Draws the sheet into the page's rectangle, starting further pages on
+    // the painter's device as it needs them, in the device's pixels: the module asks the printer
+    // for the screen's resolution, so the sheet's pens are as thick on paper as on screen; fonts
+    // keep their point sizes at any resolution.
     std::function<void(QPainter &painter, const QRectF &page)> draw;
 };
 
@@ -46,7 +46,7 @@ class CaseSheetPrinter
 {
 public:
     virtual ~CaseSheetPrinter() = default;
-    // Shows the desktop's print dialog and prints one page where the user
+    // Shows the desktop's print dialog and prints the sheet where the user
     // chose.
     virtual PrintResult print(const PrintJob &job) = 0;
 };

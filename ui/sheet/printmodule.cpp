@@ -14,8 +14,8 @@ namespace
 {
 
 // Printing to a file: Qt's printer writes the file directly and ignores a
-// failed write (a full disk left an empty PDF and said nothing), so the page
-// is written as a saved sheet is, with the layout chosen in the dialog.
+// failed write (a full disk left an empty PDF and said nothing), so the sheet
+// is written as a saved one is, with the layout chosen in the dialog.
 // Returns why it could not, or an empty text.
 QString printToFile(const QPrinter &printer, const PrintJob &job)
 {
@@ -69,7 +69,7 @@ public:
             return {PrintResult::Outcome::Failed, printer.printerName(), false, QString()};
         const QSize page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
         job.draw(painter, QRectF(QPointF(), page));
-        // The spooler can still refuse the page when it is handed over.
+        // The spooler can still refuse the pages when they are handed over.
         if (!painter.end() || printer.printerState() == QPrinter::Error)
             return {PrintResult::Outcome::Failed, printer.printerName(), false, QString()};
         return {PrintResult::Outcome::Printed, printer.printerName(), false, QString()};
