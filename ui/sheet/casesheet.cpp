@@ -77,12 +77,13 @@ QString madeAtText(const QDateTime &madeAt)
     const QLocale locale;
     const int offset = madeAt.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
+    // The 12-hour form of every other time on the sheet, in its digits.
     return locale.toString(madeAt.date(), QLocale::LongFormat) + QStringLiteral(", ") +
-           locale.toString(madeAt.time(), QLocale::ShortFormat) +
-           QStringLiteral(" UTC%1%2:%3")
-               .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+           axisClock(madeAt.time().msecsSinceStartOfDay() / 1000) +
+           inLocaleDigits(QStringLiteral(" UTC%1%2:%3")
+                              .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                              .arg(minutes % 60, 2, 10, QLatin1Char('0')));
 }
 
 } // namespace
