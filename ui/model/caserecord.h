@@ -97,6 +97,10 @@ struct MethodRecord {
     // Whether those words name the room already.
     bool wordsNameTheRoom = false;
 
+    // Its interval combines the other methods' evidence: a time of death of
+    // theirs outside it is said to be so where they are printed.
+    bool combinesOthers = false;
+
     // Where its entries were given as uncertain, the widest interval they
     // allow: the one other evidence is weighed against, not the exact one.
     std::optional<HoursBeforeDiscovery> prudent = std::nullopt;

@@ -327,6 +327,17 @@ void markTimes(CurveLayout &layout, Scene &scene)
 void placeBand(PlotCurve &curve, const CurveLayout &layout, const MethodRecord &method)
 {
     const MethodResult &result = method.result;
+    // Uncertain entries: the prudent interval is the one stated and weighed,
+    // so it is the one drawn; an open earliest end runs to the plot's edge.
+    if (method.prudent) {
+        const double left = method.prudent->earliest
+                                ? std::max(layout.x(-*method.prudent->earliest), layout.plot.left())
+                                : layout.plot.left();
+        const double right =
+            std::min(layout.x(std::min(-method.prudent->latest, 0.0)), layout.plot.right());
+        curve.band = {left, std::max(right, left + 1.0)};
+        return;
+    }
     if (!result.spreadHours)
         return;
     const double left =

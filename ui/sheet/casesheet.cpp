@@ -314,6 +314,34 @@ private:
     double m_y = 0;
 };
 
+// Where another record combines the evidence into an interval, a time of
+// death of this method's outside it, in words for its own section.
+QString outsideCombined(const CaseRecord &record, const MethodRecord &method)
+{
+    if (method.combinesOthers || !std::isfinite(method.result.hoursSinceDeath))
+        return QString();
+    for (const MethodRecord &combined : record.methods) {
+        const MethodResult &interval = combined.result;
+        if (!combined.combinesOthers || !interval.spreadHours)
+            continue;
+        // Hours before discovery: each reading was taken when the body was
+        // found. Within half a minute is on the interval's edge.
+        const double off = std::fabs(method.result.curveFrom() - interval.curveFrom());
+        if (off <= *interval.spreadHours + 0.5 / 60.0)
+            continue;
+        const auto end = [&](double hours) {
+            const std::optional<std::int64_t> minute = minuteFromDiscovery(record.foundAt, hours);
+            return minute ? minuteClock(*minute) + ' ' + discoveryDayWords(*minute)
+                          : momentText(record.foundAt, hours, true);
+        };
+        return QStringLiteral("This time of death, %1, lies outside the combined interval, "
+                              "%2 to %3.")
+            .arg(clockText(method.deathAt), end(interval.curveFrom() - *interval.spreadHours),
+                 end(interval.curveFrom() + *interval.spreadHours));
+    }
+    return QString();
+}
+
 // Writes the whole sheet; returns how many pages it took.
 int writeSheet(SheetWriter &sheet, const CaseRecord &record, const QDateTime &madeAt)
 {
@@ -328,17 +356,23 @@ int writeSheet(SheetWriter &sheet, const CaseRecord &record, const QDateTime &ma
     sheet.group(sheet.paragraph(QStringLiteral("Entries"), sheetFont(11, true), 4),
                 sheet.rows(entries));
     // Each method's own sections, in the record's order.
-    for (const MethodRecord &method : record.methods)
+    for (const MethodRecord &method : record.methods) {
+        const QString outside = outsideCombined(record, method);
         for (const SheetSection &section : method.sheet) {
             std::vector<Block> blocks = sheet.rows(section.rows);
             if (!blocks.empty())
                 blocks.back().after -= 6;
-            for (const QString &text : section.paragraphs)
+            QStringList paragraphs = section.paragraphs;
+            // Beside the time itself: in the method's first section.
+            if (!outside.isEmpty() && &section == &method.sheet.first())
+                paragraphs.prepend(outside);
+            for (const QString &text : paragraphs)
                 blocks.push_back(sheet.paragraph(text, sheetFont(10), 4));
             if (!blocks.empty())
                 blocks.back().after += 10;
             sheet.group(sheet.paragraph(section.heading, sheetFont(11, true), 4), blocks);
         }
+    }
     sheet.ending(record);
     return sheet.pages();
 }

@@ -405,15 +405,21 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     record.intervalInView = true;
     record.intervalEndsAtDiscovery = true;
     record.wordsNameTheRoom = false;
+    record.combinesOthers = true;
     const QString earliestTag = ends ? endTags(scene, ends->first) : QString();
     const QString latestTag = ends ? endTags(scene, ends->second) : QString();
     const ClockTime foundAt = scene.foundAt;
-    record.deathLabel = [ends, earliestTag, latestTag, foundAt](ClockTime, bool, bool) {
+    record.deathLabel = [ends, earliestTag, latestTag, foundAt](ClockTime, bool withDay, bool) {
         if (!ends)
             return QString();
+        // On an axis of several days each end names its own.
         const auto at = [&](double hours) {
             const std::optional<std::int64_t> minute = minuteFromDiscovery(foundAt, -hours);
-            return minute ? minuteClock(*minute) : momentText(foundAt, -hours, true);
+            if (!minute)
+                return momentText(foundAt, -hours, true);
+            const std::int64_t day = dayFromDiscovery(foundAt, -hours).value_or(0);
+            return withDay && day != 0 ? minuteClock(*minute) + QStringLiteral(", ") + dayWords(day)
+                                       : minuteClock(*minute);
         };
         return QStringLiteral("Combined: %1 (%2) to %3 (%4)")
             .arg(at(ends->first.hoursBeforeDiscovery), earliestTag,

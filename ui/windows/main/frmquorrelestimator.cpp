@@ -367,20 +367,22 @@ void frmQuorrelEstimator::caseEdited()
     // value typed back, or an estimate made again alike, is no change.
     // One never saved asks only where it holds more than a quick estimate.
     const std::optional<CaseRecord> &record = currentCase().record();
-    setWindowModified(m_casePath.isEmpty()
-                          ? record && std::any_of(record->methods.begin(), record->methods.end(),
-                                                  [](const MethodRecord &method) {
-                                                      return method.key != kNewtonKey;
-                                                  })
-                          : caseOnScreen(QString(), QDateTime()) != m_savedCase);
+    m_unsaved = m_casePath.isEmpty()
+                    ? record && std::any_of(record->methods.begin(), record->methods.end(),
+                                            [](const MethodRecord &method) {
+                                                return method.key != kNewtonKey;
+                                            })
+                    : caseOnScreen(QString(), QDateTime()) != m_savedCase;
+    // Only a case with a file shows the mark in its title.
+    if (!m_casePath.isEmpty())
+        setWindowModified(m_unsaved);
 }
 
 void frmQuorrelEstimator::showCaseFile(const QString &path)
 {
     m_casePath = path;
     m_savedCase = caseOnScreen(QString(), QDateTime());
-    // Only a case with a file shows the mark: without one there is nothing
-    // a change could be unsaved to.
+    m_unsaved = false;
     setWindowModified(false);
     setWindowTitle(path.isEmpty()
                        ? kProgramCaption
@@ -389,7 +391,7 @@ void frmQuorrelEstimator::showCaseFile(const QString &path)
 
 bool frmQuorrelEstimator::changesMayGo()
 {
-    if (!isWindowModified())
+    if (!m_unsaved)
         return true;
     switch (askAboutUnsavedChanges(this, m_casePath.isEmpty() ? QString()
                                                               : QFileInfo(m_casePath).fileName())) {

@@ -173,6 +173,9 @@ private:
     // The case as its file holds it, but for when and by whom it was
     // saved: what differs from it is unsaved.
     QByteArray m_savedCase;
+    // Changes that would be lost: shown as the title's mark where the case
+    // has a file.
+    bool m_unsaved = false;
     QByteArray caseOnScreen(const QString &writtenBy, const QDateTime &savedAt) const;
     // The file's bytes as last read or written here.
     QByteArray m_bytesOnDisk;

@@ -403,7 +403,11 @@ private slots:
               QStringLiteral("Rigor at its maximum: Yes: at least 2 h (Henssge, Althaus, Bolt et "
                              "al., Int J Legal Med 113:320\u2013331 (2000), Table 1)"),
               QStringLiteral("Last seen alive: 11:30 AM the day before discovery"),
-              kSightingSentence})
+              kSightingSentence,
+              // Newton's time lies outside the interval, and says so beside it.
+              QStringLiteral("Estimated time of death: 7:25:44 PM This time of death, 7:25:44 "
+                             "PM, lies outside the combined interval, 11:30 AM the day before "
+                             "discovery to 12:28 PM the day before discovery.")})
             QVERIFY2(text.contains(phrase), qPrintable(phrase + " not in: " + text));
     }
 
