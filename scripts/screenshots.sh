@@ -14,11 +14,23 @@ if [ "${1:-}" != --inside ]; then
   exit
 fi
 
+# The first visible window of that name, asked again while a window that
+# closes during the search makes xdotool fail.
+find_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] &&
+      { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
 # Starts the program and types the worked example as a person would; sets wid.
 start_with_worked_example() {
   "$binary" &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quorrel Estimator - Halbrook$' | head -n 1)
+  wid=$(find_window '^Quorrel Estimator - Halbrook$')
   xdotool windowfocus --sync "$wid"
   xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
   xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
@@ -34,7 +46,7 @@ shoot_curve() {
   local out=$1
   shift
   xdotool key ctrl+g
-  cid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Cooling Curve - Halbrook$' | head -n 1)
+  cid=$(find_window '^Cooling Curve - Halbrook$')
   xdotool windowfocus --sync "$cid"
   [ $# -gt 0 ] && xdotool key "$@"
   sleep 0.5
@@ -61,7 +73,7 @@ shoot_curve docs/cooling-curve.png Right Right Right
 # The case sheet: File > Export Case Sheet as PDF, the suggested name taken
 # with Enter, then rendered.
 xdotool key alt+f e
-did=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Case Sheet as PDF$' | head -n 1)
+did=$(find_window '^Save Case Sheet as PDF$')
 xdotool windowfocus --sync "$did"
 xdotool key Return
 timeout 20 bash -c "until ls '$sheet'/Documents/time-of-death-*.pdf; do sleep 0.2; done" >/dev/null
@@ -71,7 +83,7 @@ xdotool windowfocus --sync "$wid"
 
 # The converter: 212 typed, Fahrenheit picked with the arrow key.
 xdotool key alt+d
-cid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Degree Conversions - Halbrook$' | head -n 1)
+cid=$(find_window '^Degree Conversions - Halbrook$')
 xdotool windowfocus --sync "$cid"
 xdotool type "212"; xdotool key Tab Down
 sleep 0.5
@@ -89,7 +101,7 @@ xdotool windowfocus --sync "$aid"; xdotool key Escape
 # Henssge's nomogram for a 70 kg body, then the curve with both methods.
 xdotool windowfocus --sync "$wid"
 xdotool key ctrl+h
-hid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Henssge Nomogram - Halbrook$' | head -n 1)
+hid=$(find_window '^Henssge Nomogram - Halbrook$')
 xdotool windowfocus --sync "$hid"
 xdotool type "70"; xdotool key Return
 sleep 0.5
@@ -101,7 +113,7 @@ shoot_curve docs/cooling-curve-henssge.png
 # The signs of death of the worked example, with a last sighting at 11:30 AM
 # the day before, combined; then the curve with all three.
 xdotool key ctrl+d
-sid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Signs of Death - Halbrook$' | head -n 1)
+sid=$(find_window '^Signs of Death - Halbrook$')
 xdotool windowfocus --sync "$sid"
 xdotool key Tab Tab; xdotool type "11:30 AM"; xdotool key Tab Up
 xdotool key Tab Tab Down Tab Down Down Tab Tab Tab Tab Tab Down
@@ -124,15 +136,19 @@ import -window "$hid" docs/henssge-uncertain.png
 xdotool key Escape
 
 # A new case with only the time found and the same signs: the interval alone
-# on its time axis.
+# on its time axis. A fresh start, as New Case would ask first about a case
+# that holds unsaved estimates.
+kill "$pid"
+wait "$pid" || true
+"$binary" &
+pid=$!
+wid=$(find_window '^Quorrel Estimator - Halbrook$')
 xdotool windowfocus --sync "$wid"
-xdotool key ctrl+n
-sleep 0.3
 xdotool type "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
 xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
 sleep 0.3
 xdotool key ctrl+d
-sid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Signs of Death - Halbrook$' | head -n 1)
+sid=$(find_window '^Signs of Death - Halbrook$')
 xdotool windowfocus --sync "$sid"
 xdotool key alt+e
 xdotool key Tab Tab Tab Tab Tab Down Tab Down Down Tab Tab Tab Tab Tab Down
