@@ -607,12 +607,7 @@ void frmQuorrelEstimator::restoreEntries(const CaseEntries &entries)
 void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
 {
     if (!entries.foundAt) {
-        showPlaceholder(cboHours, kHourPlaceholder);
-        showPlaceholder(cboMinutes, kMinutePlaceholder);
-        showPlaceholder(cboSeconds, kSecondPlaceholder);
-        showPlaceholder(cboAMPM, kAmPmPlaceholder);
-        txtTimeOfDiscovery->clear();
-        txtTimeOfDiscovery->hide();
+        clearTimeFound();
     } else {
         // "h:mm:ss AM" into the four lists, as if picked.
         const QString time = QString::fromStdString(formatClockTime(*entries.foundAt));
@@ -631,7 +626,7 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
     txtCorpseTime->setText(entries.hoursBetween);
 }
 
-void frmQuorrelEstimator::cmdClear_Click()
+void frmQuorrelEstimator::clearTimeFound()
 {
     showPlaceholder(cboHours, kHourPlaceholder);
     showPlaceholder(cboMinutes, kMinutePlaceholder);
@@ -639,6 +634,11 @@ void frmQuorrelEstimator::cmdClear_Click()
     showPlaceholder(cboAMPM, kAmPmPlaceholder);
     txtTimeOfDiscovery->clear();
     txtTimeOfDiscovery->hide();
+}
+
+void frmQuorrelEstimator::cmdClear_Click()
+{
+    clearTimeFound();
     for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
         box->clear();
     showResult(QString(), QString());

@@ -157,6 +157,8 @@ private:
     // The entries as they stand, for the other windows.
     void publishEntries();
     void showEntries(const CaseEntries &entries);
+    // The lists' placeholders back, and no time found.
+    void clearTimeFound();
     // Opening a case file: the estimates made again, each that cannot be
     // with its reason; then what differs from the file, in words.
     QList<std::pair<QString, QString>> remakeEstimates(const CaseFile &file,
