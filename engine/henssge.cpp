@@ -1,5 +1,7 @@
 #include "henssge.h"
 
+#include "solve.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -182,32 +184,6 @@ double remaining(const Model &m, double t)
     return 1.11 * e - 0.11 * std::exp(10.0 * m.b * t);
 }
 
-// The t >= 0 with remaining(t) = q. Doubling finds a bracket (remaining
-// reaches 0 by underflow at the latest, and a NaN from a non-falling curve
-// stops it too); bisection then halves it until no double lies strictly
-// inside, a bounded number of steps however small or large t is.
-double solveHours(const Model &m, double q)
-{
-    if (q >= 1.0)
-        return 0.0;
-    double lo = 0.0;
-    double hi = 1.0;
-    while (remaining(m, hi) > q) {
-        lo = hi;
-        hi *= 2.0;
-    }
-    for (;;) {
-        const double mid = lo + (hi - lo) / 2.0;
-        if (!(mid > lo && mid < hi))
-            break;
-        if (remaining(m, mid) > q)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return std::fabs(remaining(m, lo) - q) <= std::fabs(remaining(m, hi) - q) ? lo : hi;
-}
-
 // The table of 95 % limits: half-open bands, Q = 0.5 in the second and 0.3 in
 // the third; warm rooms have limits only for the first. "No corrective
 // factor" means naked in still air as chosen, whatever the mass rule would
@@ -308,7 +284,7 @@ HenssgeResult estimateHenssge(const HenssgeInput &input)
     const double q = degreeOfCooling(input);
     const Model m = modelFor(input, edges);
     HenssgeEstimate e;
-    e.hoursSinceDeath = solveHours(m, q);
+    e.hoursSinceDeath = hoursWhereCurveFallsTo([&m](double t) { return remaining(m, t); }, q);
     e.q = q;
     e.formula = m.formula;
     e.factorChosen = input.factor;
