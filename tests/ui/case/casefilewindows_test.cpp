@@ -581,6 +581,7 @@ private slots:
             part = QJsonObject{{"examinedAt", "12:00:00 AM"}};
         part.insert(member,
                     member == "examinedDay" ? QJsonValue(value.toInt()) : QJsonValue(value));
+        part.insert("addedLater", QJsonObject{{"deeper", 3}});
         root.insert(object, part);
         QFile file(path("bad.quorrel"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -594,6 +595,15 @@ private slots:
         QCOMPARE(seen[0].text, "bad.quorrel holds entries these estimates cannot be made from; the "
                                "entries are shown as the file holds them.\n\n" +
                                    reason);
+        // Nothing was changed, and saving keeps what could not be made again.
+        QVERIFY(!main->isWindowModified());
+        pressInMain(Qt::Key_S, Qt::ControlModifier);
+        QFile saved(path("bad.quorrel"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QJsonObject written =
+            QJsonDocument::fromJson(saved.readAll()).object().value(object).toObject();
+        for (const QString &name : part.keys())
+            QCOMPARE(written.value(name), part.value(name));
     }
 
     // A later Quorrel that mended a method shows the new estimate and says

@@ -57,7 +57,7 @@ std::string text(const QLineEdit *box)
 
 } // namespace
 
-frmQuorrelEstimator::frmQuorrelEstimator()
+frmQuorrelEstimator::frmQuorrelEstimator() : m_notMadeAgain(std::make_shared<CaseFile>())
 {
     setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
                 kWindowGrey);
@@ -367,6 +367,8 @@ void frmQuorrelEstimator::caseEdited()
     // value typed back, or an estimate made again alike, is no change.
     // One never saved asks only where it holds more than a quick estimate.
     const std::optional<CaseRecord> &record = currentCase().record();
+    for (const MethodRecord &method : record ? record->methods : QList<MethodRecord>())
+        forgetNotMadeAgain(method.key);
     m_unsaved = m_casePath.isEmpty()
                     ? record && std::any_of(record->methods.begin(), record->methods.end(),
                                             [](const MethodRecord &method) {
@@ -416,7 +418,35 @@ QByteArray frmQuorrelEstimator::caseOnScreen(const QString &writtenBy,
     file.henssgeWindow = currentCase().henssgeEntries();
     file.signsWindow = currentCase().signsEntries();
     file.later = m_laterMembers;
+    if (!file.henssge)
+        file.henssge = m_notMadeAgain->henssge;
+    if (!file.signs)
+        file.signs = m_notMadeAgain->signs;
+    for (const SavedResult &kept : m_notMadeAgain->results)
+        if (std::none_of(file.results.begin(), file.results.end(),
+                         [&](const SavedResult &shown) { return shown.method == kept.method; }))
+            file.results.append(kept);
     return writeCaseFile(file);
+}
+
+void frmQuorrelEstimator::keepNotMadeAgain(const CaseFile &file, const QString &key)
+{
+    if (key == kHenssgeKey)
+        m_notMadeAgain->henssge = file.henssge;
+    else if (key == kSignsKey)
+        m_notMadeAgain->signs = file.signs;
+    for (const SavedResult &saved : file.results)
+        if (saved.method == key)
+            m_notMadeAgain->results.append(saved);
+}
+
+void frmQuorrelEstimator::forgetNotMadeAgain(const QString &key)
+{
+    if (key == kHenssgeKey)
+        m_notMadeAgain->henssge.reset();
+    else if (key == kSignsKey)
+        m_notMadeAgain->signs.reset();
+    m_notMadeAgain->results.removeIf([&](const SavedResult &kept) { return kept.method == key; });
 }
 
 // What the file holds now, where it can be read; empty where it is not.
@@ -513,6 +543,8 @@ bool frmQuorrelEstimator::openCase(const QString &path)
         madeFrom.entries = *file.estimatedFrom;
     restoreEntries(entriesFor(madeFrom, reader));
     const QList<std::pair<QString, QString>> notMade = remakeEstimates(file, reader);
+    for (const auto &[key, reason] : notMade)
+        keepNotMadeAgain(file, key);
     if (file.estimatedFrom)
         showEntries(shown);
     // A file without the windows' boxes shows what the estimates were made
@@ -643,6 +675,7 @@ void frmQuorrelEstimator::cmdClear_Click()
         box->clear();
     showResult(QString(), QString());
     publishEntries();
+    m_notMadeAgain = std::make_shared<CaseFile>();
     currentCase().clear();
 }
 

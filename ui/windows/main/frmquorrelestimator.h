@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -30,9 +31,9 @@ class Line;
 class PictureBox;
 class TextBox;
 struct CaseEntries;
-struct CaseFile;
 
 // The main window: the time of discovery, the four entries and the estimate.
+struct CaseFile;
 class frmQuorrelEstimator : public Form
 {
     Q_OBJECT
@@ -172,6 +173,12 @@ private:
     QString m_casePath;
     // What a later version wrote to the file that this one keeps as it was.
     QJsonObject m_laterMembers;
+    // The file's estimates that could not be made again on opening, with
+    // what they were made from: written back as they were until the user
+    // makes that estimate anew, so that saving loses none of them.
+    std::shared_ptr<CaseFile> m_notMadeAgain;
+    void keepNotMadeAgain(const CaseFile &file, const QString &key);
+    void forgetNotMadeAgain(const QString &key);
     // The case as its file holds it, but for when and by whom it was
     // saved: what differs from it is unsaved.
     QByteArray m_savedCase;
