@@ -516,7 +516,33 @@ std::optional<QStringList> knownMembers(const QString &path)
         return signs;
     if (path == kWindows)
         return QStringList{kHenssge, kSigns};
+    if (path == kResults + QStringLiteral("[]"))
+        return QStringList{QStringLiteral("method"),      QStringLiteral("name"),
+                           QStringLiteral("timeOfDeath"), QStringLiteral("hoursBeforeDiscovery"),
+                           QStringLiteral("spreadHours"), QStringLiteral("sentence"),
+                           QStringLiteral("notes")};
+    if (path.endsWith(kSigns + '/' + kFindings + QStringLiteral("[]")))
+        return QStringList{QStringLiteral("sign"), QStringLiteral("finding")};
     return std::nullopt;
+}
+
+// For a list whose items this Quorrel reads member by member, the member
+// that tells one item from another; none for other lists.
+QString itemIdentity(const QString &path)
+{
+    if (path == kResults)
+        return QStringLiteral("method");
+    if (path.endsWith(kSigns + '/' + kFindings))
+        return QStringLiteral("sign");
+    return QString();
+}
+
+// A result of a method this Quorrel does not have is kept whole: it cannot
+// make it again.
+bool keptWhole(const QString &path, const QJsonObject &item)
+{
+    const QString method = item.value(QStringLiteral("method")).toString();
+    return path == kResults && method != kNewtonKey && method != kHenssgeKey && method != kSignsKey;
 }
 
 QString pathTo(const QString &path, const QString &name)
@@ -526,33 +552,79 @@ QString pathTo(const QString &path, const QString &name)
 
 // What of an object this Quorrel does not know, keeping the objects it
 // knows that hold some of it.
+QJsonObject unknownIn(const QJsonObject &object, const QString &path);
+
+// What the items of a list hold that this Quorrel does not know, by the
+// item they belong to.
+QJsonObject unknownInItems(const QJsonArray &items, const QString &path)
+{
+    QJsonObject unknown;
+    const QString identity = itemIdentity(path);
+    for (const QJsonValue &item : items) {
+        const QJsonObject object = item.toObject();
+        const QJsonObject below =
+            keptWhole(path, object) ? object : unknownIn(object, path + QStringLiteral("[]"));
+        if (!below.isEmpty())
+            unknown.insert(object.value(identity).toString(), below);
+    }
+    return unknown;
+}
+
 QJsonObject unknownIn(const QJsonObject &object, const QString &path)
 {
     QJsonObject unknown;
     const QStringList known = knownMembers(path).value_or(QStringList());
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString inner = pathTo(path, it.key());
+        QJsonObject below;
         if (!known.contains(it.key()))
             unknown.insert(it.key(), it.value());
         else if (it.value().isObject() && knownMembers(inner))
-            if (const QJsonObject below = unknownIn(it.value().toObject(), inner); !below.isEmpty())
-                unknown.insert(it.key(), below);
+            below = unknownIn(it.value().toObject(), inner);
+        else if (it.value().isArray() && !itemIdentity(inner).isEmpty())
+            below = unknownInItems(it.value().toArray(), inner);
+        if (!below.isEmpty())
+            unknown.insert(it.key(), below);
     }
     return unknown;
 }
 
 // The object written with what was unknown put back in its place; unknown
 // members inside an object this Quorrel no longer writes go with it.
+QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const QString &path);
+
+// A list written with what its items held unknown put back in each; items
+// kept whole go after the rest, where this Quorrel did not write them.
+QJsonArray withUnknownInItems(QJsonArray written, QJsonObject unknown, const QString &path)
+{
+    const QString identity = itemIdentity(path);
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const QJsonObject item = written.at(i).toObject();
+        const QString id = item.value(identity).toString();
+        if (unknown.contains(id))
+            written.replace(
+                i, withUnknown(item, unknown.take(id).toObject(), path + QStringLiteral("[]")));
+    }
+    for (const QJsonValue &left : unknown)
+        if (keptWhole(path, left.toObject()))
+            written.append(left);
+    return written;
+}
+
 QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const QString &path)
 {
     const QStringList known = knownMembers(path).value_or(QStringList());
     for (auto it = unknown.begin(); it != unknown.end(); ++it) {
+        const QString inner = pathTo(path, it.key());
+        const QJsonValue mine = written.value(it.key());
         if (!known.contains(it.key())) {
             if (!written.contains(it.key()))
                 written.insert(it.key(), it.value());
-        } else if (written.value(it.key()).isObject() && it.value().isObject()) {
-            written.insert(it.key(), withUnknown(written.value(it.key()).toObject(),
-                                                 it.value().toObject(), pathTo(path, it.key())));
+        } else if (mine.isObject() && it.value().isObject()) {
+            written.insert(it.key(), withUnknown(mine.toObject(), it.value().toObject(), inner));
+        } else if (mine.isArray() && it.value().isObject() && !itemIdentity(inner).isEmpty()) {
+            written.insert(it.key(),
+                           withUnknownInItems(mine.toArray(), it.value().toObject(), inner));
         }
     }
     return written;

@@ -169,6 +169,31 @@ private slots:
                          {*signRowFor(DeathSign::RigorMaximal, SignFinding::Yes),
                           *signRowFor(DeathSign::ElectricalEyelid, SignFinding::GradeIII)}};
         QTest::newRow("signs of death and uncertain entries") << scene;
+        CaseFile inItems = scene;
+        const QJsonObject brain{{QStringLiteral("method"), QStringLiteral("brain")},
+                                {QStringLiteral("name"), QStringLiteral("Brain")},
+                                {QStringLiteral("timeOfDeath"), QStringLiteral("5:45:00 PM")},
+                                {QStringLiteral("hoursBeforeDiscovery"), 6.25},
+                                {QStringLiteral("sentence"), QString()},
+                                {QStringLiteral("notes"), QJsonArray()},
+                                {QStringLiteral("probe"), QStringLiteral("nasal")}};
+        inItems.results.append({QStringLiteral("brain"),
+                                QStringLiteral("Brain"),
+                                QStringLiteral("5:45:00 PM"),
+                                6.25,
+                                std::nullopt,
+                                QString(),
+                                {}});
+        inItems.later.insert(
+            QStringLiteral("signs"),
+            QJsonObject{{QStringLiteral("findings"),
+                         QJsonObject{{QStringLiteral("rigorMaximal"),
+                                      QJsonObject{{QStringLiteral("photo"), 3}}}}}});
+        inItems.later.insert(
+            QStringLiteral("results"),
+            QJsonObject{{QStringLiteral("newton"), QJsonObject{{QStringLiteral("checkedBy"), 1}}},
+                        {QStringLiteral("brain"), brain}});
+        QTest::newRow("members inside listed items, a method this Quorrel lacks") << inItems;
         CaseFile typedOnly = workedExample();
         typedOnly.henssgeWindow = HenssgeChoice{
             QStringLiteral("not yet"), true, QStringLiteral("Other"), QStringLiteral("1,4"), false};
