@@ -767,7 +767,13 @@ QByteArray writeCaseFile(const CaseFile &file)
     if (!windows.isEmpty() || file.later.contains(kWindows))
         root.insert(kWindows, windows);
     root.insert(kResults, results);
-    return QJsonDocument(withUnknown(root, file.later, QString())).toJson(QJsonDocument::Indented);
+    const QJsonDocument document(withUnknown(root, file.later, QString()));
+    // Indented for a person to read, unless that alone would pass the
+    // limit: deep members another version added indent to many times
+    // their size.
+    const QByteArray indented = document.toJson(QJsonDocument::Indented);
+    return indented.size() <= kCaseFileMaxBytes ? indented
+                                                : document.toJson(QJsonDocument::Compact);
 }
 
 CaseFileRead readCaseFile(const QByteArray &bytes)
@@ -998,10 +1004,24 @@ CaseFileRead loadCaseFile(const QString &path)
 
 QString saveCaseFile(const QString &path, const QByteArray &bytes)
 {
-    if (bytes.size() > kCaseFileMaxBytes)
+    if (bytes.size() > kCaseFileMaxBytes) {
+        // Name what makes it large: what the user typed, or what another
+        // version put in the file, which is kept as it came.
+        const QByteArray theirs =
+            QJsonDocument(unknownIn(QJsonDocument::fromJson(bytes).object(), QString()))
+                .toJson(QJsonDocument::Compact)
+                .chopped(1)
+                .sliced(1); // the members, not the braces around them
+        const QString cause =
+            bytes.size() - theirs.size() > kCaseFileMaxBytes
+                ? QStringLiteral("Shorten the longest entries")
+                : QStringLiteral("%1 bytes of it are what another version of Quorrel or another "
+                                 "program put in the file, which this Quorrel keeps as they came")
+                      .arg(wholeNumber(double(theirs.size())));
         return QStringLiteral("it would be %1 bytes, larger than a case file can be (1 MB), and "
-                              "no Quorrel could open it again. Shorten the longest entries")
-            .arg(wholeNumber(double(bytes.size())));
+                              "no Quorrel could open it again. %2")
+            .arg(wholeNumber(double(bytes.size())), cause);
+    }
     return writeWholeFile(path, bytes);
 }
 

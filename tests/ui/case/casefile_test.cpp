@@ -522,12 +522,12 @@ private slots:
         QCOMPARE(loadCaseFile(path).problem, "could not be read: Permission denied");
     }
 
-    // The longest boxes of a script of three bytes a character make a file
-    // no Quorrel opens: refused before the disk is touched.
-    void neverWritesWhatItCannotOpen()
+    // A file no Quorrel opens is refused before the disk is touched, naming
+    // what makes it large; one that fits only unindented is written so.
+    void neverWritesWhatItCannotOpen_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        QTest::addColumn<CaseFile>("file");
+        QTest::addColumn<QString>("cause");
         CaseFile wide = workedExample();
         HenssgeChoice &h = *wide.henssge;
         for (QString *box : {&wide.entries.room, &wide.entries.body, &wide.entries.secondBody,
@@ -535,12 +535,37 @@ private slots:
                              &h.massUncertainty, &h.factorUncertainty, &h.roomUncertaintyAside,
                              &h.massUncertaintyAside})
             *box = QString(kTypedMaxLength, QChar(0x6C34));
-        const QByteArray bytes = writeCaseFile(wide);
-        QVERIFY(bytes.size() > kCaseFileMaxBytes);
-        QCOMPARE(saveCaseFile(path, bytes),
+        QTest::newRow("the longest boxes in a script of three bytes a character")
+            << wide << "Shorten the longest entries";
+        CaseFile theirs = workedExample();
+        theirs.later.insert("photographs", QString(1100000, 'a'));
+        QTest::newRow("what another version added")
+            << theirs
+            << "1,100,016 bytes of it are what another version of Quorrel or another program put "
+               "in the file, which this Quorrel keeps as they came";
+        CaseFile deep = workedExample();
+        deep.later.insert(
+            "entries", QJsonObject{{"readings", QJsonArray::fromVariantList(
+                                                    QVariantList(60000, QVariantMap{{"a", 1}}))}});
+        QTest::newRow("deep members, written unindented to fit") << deep << QString();
+    }
+    void neverWritesWhatItCannotOpen()
+    {
+        QFETCH(CaseFile, file);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("case.quorrel"));
+        const QByteArray bytes = writeCaseFile(file);
+        const QString problem = saveCaseFile(path, bytes);
+        if (cause.isEmpty()) {
+            QCOMPARE(problem, QString());
+            QCOMPARE(loadCaseFile(path).file->later, file.later);
+            return;
+        }
+        QCOMPARE(problem,
                  QStringLiteral("it would be %1 bytes, larger than a case file can be (1 MB), "
-                                "and no Quorrel could open it again. Shorten the longest entries")
-                     .arg(QLocale().toString(bytes.size())));
+                                "and no Quorrel could open it again. %2")
+                     .arg(QLocale().toString(bytes.size()), cause));
         QVERIFY(!QFile::exists(path));
     }
 
