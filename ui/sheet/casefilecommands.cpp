@@ -1,6 +1,7 @@
 #include "casefilecommands.h"
 
 #include "casefile.h"
+#include "casesheet.h"
 #include "messages.h"
 #include "nodialoghistory.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace quorrel::ui
 {
@@ -16,12 +16,6 @@ namespace
 {
 
 const QString kFilter = QStringLiteral("Quorrel cases (*.quorrel)");
-
-QString documents()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return folder.isEmpty() ? QDir::homePath() : folder;
-}
 
 QString chosen(QFileDialog &dialog)
 {
@@ -40,7 +34,7 @@ QString askCaseFileToOpen(QWidget *parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({kFilter, QStringLiteral("All files (*)")});
-    dialog.setDirectory(documents());
+    dialog.setDirectory(documentsFolder());
     return chosen(dialog);
 }
 
@@ -56,7 +50,7 @@ QString askCaseFileToSave(QWidget *parent, const QString &current)
     dialog.setNameFilter(kFilter);
     dialog.setDefaultSuffix(kCaseFileSuffix);
     const QString suggested = current.isEmpty()
-                                  ? QDir(documents())
+                                  ? QDir(documentsFolder())
                                         .filePath(QStringLiteral("case-%1.%2")
                                                       .arg(QDateTime::currentDateTime().toString(
                                                                QStringLiteral("yyyy-MM-dd-HHmm")),

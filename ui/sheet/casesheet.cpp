@@ -390,16 +390,19 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &reco
     painter.restore();
 }
 
-QString suggestedCaseSheetPath(const QDateTime &madeAt)
+QString documentsFolder()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     // A desktop without a Documents folder: the home folder, not wherever the
     // program was started.
-    if (!QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("time-of-death-") +
-                                 madeAt.toString(QStringLiteral("yyyy-MM-dd-HHmm")) +
-                                 QStringLiteral(".pdf"));
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+QString suggestedCaseSheetPath(const QDateTime &madeAt)
+{
+    return QDir(documentsFolder())
+        .filePath(QStringLiteral("time-of-death-") +
+                  madeAt.toString(QStringLiteral("yyyy-MM-dd-HHmm")) + QStringLiteral(".pdf"));
 }
 
 QString writeCaseSheetPdf(const QString &path, const CaseRecord &record, const QDateTime &madeAt)

@@ -25,6 +25,9 @@ void drawCaseSheet(QPainter &painter, const QRectF &page, const CaseRecord &reco
 // Letter where the locale measures in US units, A4 elsewhere.
 QPageSize casePaper();
 
+// The user's Documents folder, or the home folder where there is none.
+QString documentsFolder();
+
 // Where the save dialog first points: the user's Documents folder and a name
 // with the sheet's date and time.
 QString suggestedCaseSheetPath(const QDateTime &madeAt);

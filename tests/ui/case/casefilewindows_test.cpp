@@ -97,6 +97,8 @@ class CaseFileWindowsTest : public QObject
 
     QPointer<frmQuorrelEstimator> main;
     QTemporaryDir folder;
+    // A home without a Documents folder.
+    QTemporaryDir home;
     QList<SeenMessage> seen;
     // The button a question is answered with.
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -104,20 +106,23 @@ class CaseFileWindowsTest : public QObject
 
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
 
-    // File > Save Case As, answered with a path.
-    void saveAs(const QString &file)
+    // File > Save Case As, answered with a path; the path it suggested.
+    QString saveAs(const QString &file)
     {
+        QString suggested;
         QTimer dialogs;
         dialogs.setInterval(5);
         connect(&dialogs, &QTimer::timeout, this, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible())
                 return;
+            suggested = dialog->selectedFiles().value(0);
             dialog->selectFile(file);
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
         dialogs.start();
         controls(main).mnuSaveCaseAs->trigger();
+        return suggested;
     }
 
     void restart(const QLocale &locale)
@@ -177,6 +182,8 @@ class CaseFileWindowsTest : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
         setUpApplication();
         QVERIFY(folder.isValid());
         watcher.setInterval(5);
@@ -761,7 +768,8 @@ private slots:
         typeCase({"60", "80", "75", "2"}, QString());
         QDir(folder.path()).removeRecursively();
         QVERIFY(QDir().mkpath(folder.path()));
-        saveAs(folder.filePath(name));
+        // Never saved: a name in the home folder, where there is no Documents.
+        QCOMPARE(QFileInfo(saveAs(folder.filePath(name))).absolutePath(), home.path());
         const bool twice = name == "twice.quorrel";
         if (twice) {
             // Another Quorrel saves the same case with another room.
