@@ -2,6 +2,8 @@
 // case, never crashes or hangs, and a case it reads is written and read
 // again to the same case, so that saving an opened file loses nothing.
 #include "casefile.h"
+#include "henssgecase.h"
+#include "henssgetext.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -27,18 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!again.file)
         std::abort();
     const CaseFile &back = *again.file;
-    if (!(back.entries == file.entries) || !(back.henssge == file.henssge) ||
-        !(back.signs == file.signs) || !(back.henssgeWindow == file.henssgeWindow) ||
-        !(back.signsWindow == file.signsWindow) || back.writtenBy != file.writtenBy ||
-        back.savedAt != file.savedAt || back.locale.decimalPoint != file.locale.decimalPoint ||
+    if (!(back.entries == file.entries) || back.methods != file.methods ||
+        back.writtenBy != file.writtenBy || back.savedAt != file.savedAt ||
+        back.locale.decimalPoint != file.locale.decimalPoint ||
         back.locale.groupSeparator != file.locale.groupSeparator ||
-        back.locale.zeroDigit != file.locale.zeroDigit || back.later != file.later ||
-        back.results.size() != file.results.size())
+        back.locale.zeroDigit != file.locale.zeroDigit || back.later != file.later)
         std::abort();
     // What the windows would be given, in another locale.
     const CaseEntries entries = entriesFor(file, {",", ".", "\u0660"});
     (void)entries;
-    (void)henssgeChoiceFor(file.henssge, file, {".", ",", "0"});
-    (void)henssgeChoiceFor(file.henssgeWindow, file, {".", ",", "0"});
+    const MethodPart henssge = file.methods.value(kHenssgeKey);
+    (void)henssgeChoiceIn(henssge.estimatedWith, file.locale, {".", ",", "0"});
+    (void)henssgeChoiceIn(henssge.window, file.locale, {".", ",", "0"});
     return 0;
 }

@@ -1,10 +1,9 @@
 #include "casefile.h"
 
+#include "caseholder.h"
+#include "casemethods.h"
 #include "clock.h"
-#include "henssgetext.h"
-#include "newtontext.h"
-#include "signs.h"
-#include "signstext.h"
+#include "henssgecase.h"
 #include "wholefile.h"
 #include "wording.h"
 
@@ -17,6 +16,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,15 +32,19 @@ namespace
 // its first line.
 const QString kFormat = QStringLiteral("caseFormat");
 const QString kVersion = QStringLiteral("caseFormatVersion");
+const QString kMinor = QStringLiteral("caseFormatVersionMinor");
 const QString kWrittenBy = QStringLiteral("writtenBy");
 const QString kSavedAt = QStringLiteral("savedAt");
 const QString kLocale = QStringLiteral("locale");
 const QString kEntries = QStringLiteral("entries");
-const QString kHenssge = QStringLiteral("henssge");
-const QString kResults = QStringLiteral("results");
-const QString kSigns = QStringLiteral("signs");
-const QString kWindows = QStringLiteral("windows");
 const QString kEstimatedFrom = QStringLiteral("estimatedFrom");
+const QString kMethods = QStringLiteral("methods");
+const QString kEstimatedWith = QStringLiteral("estimatedWith");
+const QString kWindow = QStringLiteral("window");
+const QString kResult = QStringLiteral("result");
+// Where the first format kept the windows' boxes and the estimates.
+const QString kFormerWindows = QStringLiteral("windows");
+const QString kFormerResults = QStringLiteral("results");
 
 const QString kTimeFound = QStringLiteral("timeFound");
 const QString kRoom = QStringLiteral("roomTemperature");
@@ -48,236 +52,16 @@ const QString kBody = QStringLiteral("bodyTemperature");
 const QString kSecondBody = QStringLiteral("secondBodyTemperature");
 const QString kHoursBetween = QStringLiteral("hoursBetweenReadings");
 
-const QString kMass = QStringLiteral("mass");
-const QString kMassUnit = QStringLiteral("massUnit");
-const QString kCondition = QStringLiteral("condition");
-const QString kFactor = QStringLiteral("factor");
-const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
-
-const QString kRoomPm = QStringLiteral("roomTemperatureUncertainty");
-const QString kMassPm = QStringLiteral("massUncertainty");
-const QString kFactorPm = QStringLiteral("factorUncertainty");
-// Members of their own, so that a reader that knows only the ± above never
-// takes them for ± in use.
-const QString kRoomPmAside = QStringLiteral("roomTemperatureUncertaintySetAside");
-const QString kMassPmAside = QStringLiteral("massUncertaintySetAside");
-const QString kFactorPmAside = QStringLiteral("factorUncertaintySetAside");
-
-const QString kExaminedAt = QStringLiteral("examinedAt");
-const QString kExaminedDay = QStringLiteral("examinedDay");
-const QString kLastSeenAt = QStringLiteral("lastSeenAt");
-const QString kLastSeenDay = QStringLiteral("lastSeenDay");
-const QString kFindings = QStringLiteral("findings");
-// A day further from discovery than this is no day a window offers.
-constexpr int kFurthestDay = 30;
-
+// A spread with no bound, which JSON has no number for.
 const QString kUnbounded = QStringLiteral("unbounded");
-
-// The signs and findings as files name them: names, not places in the
-// table, so that a file stays right when the table gains a row.
-QString signKey(DeathSign sign)
-{
-    switch (sign) {
-    case DeathSign::LividityVisible:
-        return QStringLiteral("lividityVisible");
-    case DeathSign::LividityConfluent:
-        return QStringLiteral("lividityConfluent");
-    case DeathSign::LividityMaximal:
-        return QStringLiteral("lividityMaximal");
-    case DeathSign::LividityVanishesUnderThumbPressure:
-        return QStringLiteral("lividityVanishesUnderThumbPressure");
-    case DeathSign::LividityShiftsCompletelyWhenTurned:
-        return QStringLiteral("lividityShiftsCompletelyWhenTurned");
-    case DeathSign::LividityShiftsInPartWhenTurned:
-        return QStringLiteral("lividityShiftsInPartWhenTurned");
-    case DeathSign::RigorPresent:
-        return QStringLiteral("rigorPresent");
-    case DeathSign::RigorMaximal:
-        return QStringLiteral("rigorMaximal");
-    case DeathSign::RigorReestablishedAfterBreaking:
-        return QStringLiteral("rigorReestablishedAfterBreaking");
-    case DeathSign::RigorResolving:
-        return QStringLiteral("rigorResolving");
-    case DeathSign::RigorResolved:
-        return QStringLiteral("rigorResolved");
-    case DeathSign::MechanicalWholeMuscleContraction:
-        return QStringLiteral("mechanicalWholeMuscleContraction");
-    case DeathSign::MechanicalIdiomuscularBulge:
-        return QStringLiteral("mechanicalIdiomuscularBulge");
-    case DeathSign::ElectricalEyelid:
-        return QStringLiteral("electricalEyelid");
-    case DeathSign::ElectricalCornerOfMouth:
-        return QStringLiteral("electricalCornerOfMouth");
-    case DeathSign::IrisTropicamide:
-        return QStringLiteral("irisTropicamide");
-    case DeathSign::IrisAcetylcholine:
-        return QStringLiteral("irisAcetylcholine");
-    }
-    return QString();
-}
-
-QString findingKey(SignFinding finding)
-{
-    switch (finding) {
-    case SignFinding::Yes:
-        return QStringLiteral("yes");
-    case SignFinding::No:
-        return QStringLiteral("no");
-    case SignFinding::GradeVI:
-        return QStringLiteral("gradeVI");
-    case SignFinding::GradeV:
-        return QStringLiteral("gradeV");
-    case SignFinding::GradeIV:
-        return QStringLiteral("gradeIV");
-    case SignFinding::GradeIII:
-        return QStringLiteral("gradeIII");
-    case SignFinding::GradeII:
-        return QStringLiteral("gradeII");
-    case SignFinding::GradeI:
-        return QStringLiteral("gradeI");
-    case SignFinding::NoReaction:
-        return QStringLiteral("noReaction");
-    }
-    return QString();
-}
-
-// The row of the table a finding names; none where this Quorrel has none.
-std::optional<std::size_t> rowNamed(const QString &sign, const QString &finding)
-{
-    const std::span<const SignRow> rows = signsOfDeath();
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        if (signKey(rows[row].sign) == sign && findingKey(rows[row].finding) == finding)
-            return row;
-    return std::nullopt;
-}
 
 QJsonValue spreadValue(const std::optional<double> &spread)
 {
     if (!spread || std::isnan(*spread))
         return QJsonValue(QJsonValue::Undefined);
-    // JSON has no infinity.
     if (std::isinf(*spread))
         return kUnbounded;
     return *spread;
-}
-
-QString typeName(const QJsonValue &value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return QStringLiteral("null");
-    case QJsonValue::Bool:
-        return QStringLiteral("true or false");
-    case QJsonValue::Double:
-        return QStringLiteral("a number");
-    case QJsonValue::String:
-        return QStringLiteral("text");
-    case QJsonValue::Array:
-        return QStringLiteral("a list");
-    case QJsonValue::Object:
-        return QStringLiteral("an object");
-    case QJsonValue::Undefined:
-        break;
-    }
-    return QStringLiteral("missing");
-}
-
-// Reads members of the right type, and words the first that is not.
-class Members
-{
-public:
-    QString problem;
-
-    // Text where given; an absent member is empty, as an untouched box is.
-    QString text(const QJsonObject &object, const QString &name, const QString &where)
-    {
-        const QJsonValue value = object.value(name);
-        if (value.isUndefined())
-            return QString();
-        if (!value.isString())
-            wrong(where, name, QStringLiteral("text"), value);
-        return value.toString();
-    }
-    // Text a box shows: no longer than a box holds, and nothing a box
-    // cannot show (a NUL would end what it shows).
-    QString typed(const QJsonObject &object, const QString &name, const QString &where)
-    {
-        const QString value = text(object, name, where);
-        if (value.size() > kTypedMaxLength)
-            wrongValue(where, name,
-                       QStringLiteral("at most %1 characters long, as a box holds")
-                           .arg(wholeNumber(double(kTypedMaxLength))));
-        else if (std::any_of(value.begin(), value.end(),
-                             [](QChar c) { return c.category() == QChar::Other_Control; }))
-            wrongValue(where, name, QStringLiteral("text without control characters"));
-        return value;
-    }
-    bool flag(const QJsonObject &object, const QString &name, const QString &where)
-    {
-        const QJsonValue value = object.value(name);
-        if (value.isUndefined())
-            return false;
-        if (!value.isBool())
-            wrong(where, name, QStringLiteral("true or false"), value);
-        return value.toBool();
-    }
-    QJsonObject object(const QJsonObject &parent, const QString &name, const QString &where)
-    {
-        const QJsonValue value = parent.value(name);
-        if (!value.isUndefined() && !value.isObject())
-            wrong(where, name, QStringLiteral("an object"), value);
-        return value.toObject();
-    }
-    double number(const QJsonObject &object, const QString &name, const QString &where)
-    {
-        const QJsonValue value = object.value(name);
-        if (!value.isDouble())
-            wrong(where, name, QStringLiteral("a number"), value);
-        return value.toDouble();
-    }
-
-    // A whole number within the bounds; an absent member is 0.
-    std::int64_t whole(const QJsonObject &object, const QString &name, const QString &where,
-                       int lowest, int highest)
-    {
-        const QJsonValue value = object.value(name);
-        if (value.isUndefined())
-            return 0;
-        const double number = value.toDouble();
-        if (!value.isDouble() || number != std::floor(number) || number < lowest ||
-            number > highest) {
-            const QString should =
-                QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
-            if (value.isDouble())
-                wrongValue(where, name, should);
-            else
-                wrong(where, name, should, value);
-            return 0;
-        }
-        return std::int64_t(number);
-    }
-
-    void wrong(const QString &where, const QString &name, const QString &should,
-               const QJsonValue &value)
-    {
-        if (problem.isEmpty())
-            problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3, "
-                                     "but it is %4")
-                          .arg(where.isEmpty() ? QString() : where + QStringLiteral(" \u203A "),
-                               name, should, typeName(value));
-    }
-    void wrongValue(const QString &where, const QString &name, const QString &should)
-    {
-        if (problem.isEmpty())
-            problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3")
-                          .arg(where.isEmpty() ? QString() : where + QStringLiteral(" \u203A "),
-                               name, should);
-    }
-};
-
-QString quoted(const QString &name)
-{
-    return '"' + name + '"';
 }
 
 // Line and column, counted from 1, of a byte offset into UTF-8 text; the
@@ -305,7 +89,7 @@ bool isDigitZero(const QString &text)
     return codes.size() == 1 && QChar::digitValue(char32_t(codes.at(0))) == 0;
 }
 
-NumberLocale readLocale(Members &members, const QJsonObject &locale, QString *name)
+NumberLocale readLocale(FileMembers &members, const QJsonObject &locale, QString *name)
 {
     const QString where = quoted(kLocale);
     *name = members.text(locale, QStringLiteral("name"), where);
@@ -423,48 +207,6 @@ QString readProblem(const QString &path, const QString &reason)
     return QStringLiteral("could not be read: ") + why;
 }
 
-QJsonObject henssgeObject(const HenssgeChoice &choice)
-{
-    QJsonObject object{{kMass, choice.mass},
-                       {kMassUnit, choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-                       {kCondition, choice.condition},
-                       {kFactor, choice.factor},
-                       {kFactorForThisMass, choice.factorForThisMass}};
-    // Taken as exact, the entries have no ± to keep.
-    if (choice.uncertain()) {
-        object.insert(kRoomPm, choice.roomUncertainty);
-        object.insert(kMassPm, choice.massUncertainty);
-        object.insert(kFactorPm, choice.factorUncertainty);
-    }
-    // But the boxes keep what was typed in them.
-    for (const auto &[name, typed] : {std::pair{kRoomPmAside, &choice.roomUncertaintyAside},
-                                      std::pair{kMassPmAside, &choice.massUncertaintyAside},
-                                      std::pair{kFactorPmAside, &choice.factorUncertaintyAside}})
-        if (!typed->isEmpty())
-            object.insert(name, *typed);
-    return object;
-}
-
-HenssgeChoice readHenssge(Members &members, const QJsonObject &henssge, const QString &where)
-{
-    HenssgeChoice choice;
-    choice.mass = members.typed(henssge, kMass, where);
-    const QString unit = members.text(henssge, kMassUnit, where);
-    if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
-        members.wrongValue(where, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
-    choice.pounds = unit == QLatin1String("lb");
-    choice.condition = members.typed(henssge, kCondition, where);
-    choice.factor = members.typed(henssge, kFactor, where);
-    choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
-    choice.roomUncertainty = members.typed(henssge, kRoomPm, where);
-    choice.massUncertainty = members.typed(henssge, kMassPm, where);
-    choice.factorUncertainty = members.typed(henssge, kFactorPm, where);
-    choice.roomUncertaintyAside = members.typed(henssge, kRoomPmAside, where);
-    choice.massUncertaintyAside = members.typed(henssge, kMassPmAside, where);
-    choice.factorUncertaintyAside = members.typed(henssge, kFactorPmAside, where);
-    return choice;
-}
-
 QJsonObject entriesObject(const CaseEntries &typed)
 {
     QJsonObject entries{{kRoom, typed.room},
@@ -476,7 +218,7 @@ QJsonObject entriesObject(const CaseEntries &typed)
     return entries;
 }
 
-CaseEntries readEntries(Members &members, const QJsonObject &object, const QString &where)
+CaseEntries readEntries(FileMembers &members, const QJsonObject &object, const QString &where)
 {
     CaseEntries entries;
     const QString found = members.text(object, kTimeFound, where);
@@ -493,56 +235,87 @@ CaseEntries readEntries(Members &members, const QJsonObject &object, const QStri
     return entries;
 }
 
+QJsonObject resultObject(const SavedResult &saved)
+{
+    QJsonObject result{{QStringLiteral("name"), saved.name},
+                       {QStringLiteral("timeOfDeath"), saved.timeOfDeath},
+                       {QStringLiteral("hoursBeforeDiscovery"), saved.hoursBeforeDiscovery},
+                       {QStringLiteral("sentence"), saved.sentence},
+                       {QStringLiteral("notes"), QJsonArray::fromStringList(saved.notes)}};
+    const QJsonValue spread = spreadValue(saved.spreadHours);
+    if (!spread.isUndefined())
+        result.insert(QStringLiteral("spreadHours"), spread);
+    return result;
+}
+
+SavedResult readResult(FileMembers &members, const QJsonObject &result, const QString &where)
+{
+    SavedResult saved;
+    saved.name = members.text(result, QStringLiteral("name"), where);
+    saved.timeOfDeath = members.text(result, QStringLiteral("timeOfDeath"), where);
+    saved.hoursBeforeDiscovery =
+        members.number(result, QStringLiteral("hoursBeforeDiscovery"), where);
+    const QJsonValue spread = result.value(QStringLiteral("spreadHours"));
+    if (spread == QJsonValue(kUnbounded))
+        saved.spreadHours = std::numeric_limits<double>::infinity();
+    else if (spread.isDouble())
+        saved.spreadHours = spread.toDouble();
+    else if (!spread.isUndefined())
+        members.wrong(where, QStringLiteral("spreadHours"),
+                      QStringLiteral("a number or \"unbounded\""), spread);
+    saved.sentence = members.text(result, QStringLiteral("sentence"), where);
+    const QJsonValue notes = result.value(QStringLiteral("notes"));
+    if (!notes.isUndefined() && !notes.isArray())
+        members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), notes);
+    for (const QJsonValue &note : notes.toArray()) {
+        if (!note.isString())
+            members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), note);
+        saved.notes.append(note.toString());
+    }
+    return saved;
+}
+
+// The members this Quorrel reads in an object of a method's member.
+std::optional<QStringList> knownInMethod(const QStringList &path)
+{
+    const CaseMethod *method = caseMethod(path.value(1));
+    if (!method)
+        return std::nullopt;
+    if (path.size() == 2)
+        return QStringList{kEstimatedWith, kWindow, kResult};
+    if (path.at(2) == kResult)
+        return path.size() == 3
+                   ? std::optional(QStringList{
+                         QStringLiteral("name"), QStringLiteral("timeOfDeath"),
+                         QStringLiteral("hoursBeforeDiscovery"), QStringLiteral("spreadHours"),
+                         QStringLiteral("sentence"), QStringLiteral("notes")})
+                   : std::nullopt;
+    if ((path.at(2) == kEstimatedWith || path.at(2) == kWindow) && method->knownMembers)
+        return method->knownMembers(path.mid(3).join('/'));
+    return std::nullopt;
+}
+
 // The members this Quorrel reads in each object of the file, by the path
 // of names that leads to it; none for an object it reads as a whole.
 std::optional<QStringList> knownMembers(const QString &path)
 {
-    const QStringList entries{kTimeFound, kRoom, kBody, kSecondBody, kHoursBetween};
-    const QStringList henssge{
-        kMass,   kMassUnit, kCondition,   kFactor,      kFactorForThisMass, kRoomPm,
-        kMassPm, kFactorPm, kRoomPmAside, kMassPmAside, kFactorPmAside};
-    const QStringList signs{kExaminedAt, kExaminedDay, kLastSeenAt, kLastSeenDay, kFindings};
     if (path.isEmpty())
-        return QStringList{kFormat,  kVersion, kWrittenBy, kSavedAt, kLocale,       kEntries,
-                           kHenssge, kSigns,   kWindows,   kResults, kEstimatedFrom};
+        return QStringList{kFormat, kVersion, kMinor,         kWrittenBy, kSavedAt,
+                           kLocale, kEntries, kEstimatedFrom, kMethods};
     if (path == kLocale)
         return QStringList{QStringLiteral("name"), QStringLiteral("decimalPoint"),
                            QStringLiteral("groupSeparator"), QStringLiteral("zeroDigit")};
     if (path == kEntries || path == kEstimatedFrom)
-        return entries;
-    if (path == kHenssge || path == kWindows + '/' + kHenssge)
-        return henssge;
-    if (path == kSigns || path == kWindows + '/' + kSigns)
-        return signs;
-    if (path == kWindows)
-        return QStringList{kHenssge, kSigns};
-    if (path == kResults + QStringLiteral("[]"))
-        return QStringList{QStringLiteral("method"),      QStringLiteral("name"),
-                           QStringLiteral("timeOfDeath"), QStringLiteral("hoursBeforeDiscovery"),
-                           QStringLiteral("spreadHours"), QStringLiteral("sentence"),
-                           QStringLiteral("notes")};
-    if (path.endsWith(kSigns + '/' + kFindings + QStringLiteral("[]")))
-        return QStringList{QStringLiteral("sign"), QStringLiteral("finding")};
+        return QStringList{kTimeFound, kRoom, kBody, kSecondBody, kHoursBetween};
+    if (path == kMethods) {
+        QStringList keys;
+        for (const CaseMethod &method : caseMethods())
+            keys << method.key;
+        return keys;
+    }
+    if (path.startsWith(kMethods + '/'))
+        return knownInMethod(path.split('/'));
     return std::nullopt;
-}
-
-// For a list whose items this Quorrel reads member by member, the member
-// that tells one item from another; none for other lists.
-QString itemIdentity(const QString &path)
-{
-    if (path == kResults)
-        return QStringLiteral("method");
-    if (path.endsWith(kSigns + '/' + kFindings))
-        return QStringLiteral("sign");
-    return QString();
-}
-
-// A result of a method this Quorrel does not have is kept whole: it cannot
-// make it again.
-bool keptWhole(const QString &path, const QJsonObject &item)
-{
-    const QString method = item.value(QStringLiteral("method")).toString();
-    return path == kResults && method != kNewtonKey && method != kHenssgeKey && method != kSignsKey;
 }
 
 QString pathTo(const QString &path, const QString &name)
@@ -550,8 +323,14 @@ QString pathTo(const QString &path, const QString &name)
     return path.isEmpty() ? name : path + '/' + name;
 }
 
-// What of an object this Quorrel does not know, keeping the objects it
-// knows that hold some of it.
+// For a list whose items this Quorrel reads member by member, the member
+// that tells one item from another: the first it reads.
+QString itemIdentity(const QString &path)
+{
+    const std::optional<QStringList> known = knownMembers(path + QStringLiteral("[]"));
+    return known ? known->value(0) : QString();
+}
+
 QJsonObject unknownIn(const QJsonObject &object, const QString &path);
 
 // What the items of a list hold that this Quorrel does not know, by the
@@ -560,16 +339,15 @@ QJsonObject unknownInItems(const QJsonArray &items, const QString &path)
 {
     QJsonObject unknown;
     const QString identity = itemIdentity(path);
-    for (const QJsonValue &item : items) {
-        const QJsonObject object = item.toObject();
-        const QJsonObject below =
-            keptWhole(path, object) ? object : unknownIn(object, path + QStringLiteral("[]"));
-        if (!below.isEmpty())
-            unknown.insert(object.value(identity).toString(), below);
-    }
+    for (const QJsonValue &item : items)
+        if (const QJsonObject below = unknownIn(item.toObject(), path + QStringLiteral("[]"));
+            !below.isEmpty())
+            unknown.insert(item.toObject().value(identity).toString(), below);
     return unknown;
 }
 
+// What of an object this Quorrel does not know, keeping the objects it
+// knows that hold some of it.
 QJsonObject unknownIn(const QJsonObject &object, const QString &path)
 {
     QJsonObject unknown;
@@ -589,13 +367,11 @@ QJsonObject unknownIn(const QJsonObject &object, const QString &path)
     return unknown;
 }
 
-// The object written with what was unknown put back in its place; unknown
-// members inside an object this Quorrel no longer writes go with it.
 QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const QString &path);
 
-// A list written with what its items held unknown put back in each; items
-// kept whole go after the rest, where this Quorrel did not write them.
-QJsonArray withUnknownInItems(QJsonArray written, QJsonObject unknown, const QString &path)
+// A list written with what its items held unknown put back in each; what
+// items no longer written held goes with them.
+QJsonArray withUnknownInItems(QJsonArray written, const QJsonObject &unknown, const QString &path)
 {
     const QString identity = itemIdentity(path);
     for (qsizetype i = 0; i < written.size(); ++i) {
@@ -603,14 +379,13 @@ QJsonArray withUnknownInItems(QJsonArray written, QJsonObject unknown, const QSt
         const QString id = item.value(identity).toString();
         if (unknown.contains(id))
             written.replace(
-                i, withUnknown(item, unknown.take(id).toObject(), path + QStringLiteral("[]")));
+                i, withUnknown(item, unknown.value(id).toObject(), path + QStringLiteral("[]")));
     }
-    for (const QJsonValue &left : unknown)
-        if (keptWhole(path, left.toObject()))
-            written.append(left);
     return written;
 }
 
+// The object written with what was unknown put back in its place; unknown
+// members inside an object this Quorrel no longer writes go with it.
 QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const QString &path)
 {
     const QStringList known = knownMembers(path).value_or(QStringList());
@@ -630,143 +405,138 @@ QJsonObject withUnknown(QJsonObject written, const QJsonObject &unknown, const Q
     return written;
 }
 
-QJsonObject signsObject(const SignsEntries &signs)
+const CaseMethod *formerly(const QString &formerKey)
 {
-    QJsonArray findings;
-    for (std::size_t row : signs.rows) {
-        if (row >= signsOfDeath().size())
+    for (const CaseMethod &method : caseMethods())
+        if (!method.formerKey.isEmpty() && method.formerKey == formerKey)
+            return &method;
+    return nullptr;
+}
+
+// A file of the first format as this one holds it: each method's members,
+// its box entries and its result, gathered into its own member; what the
+// first format held of a method this Quorrel lacks goes there whole.
+QJsonObject fromFirstFormat(QJsonObject root, FileMembers &members)
+{
+    QJsonObject windows = members.object(root, kFormerWindows, QString());
+    root.remove(kFormerWindows);
+    const QJsonValue results = root.take(kFormerResults);
+    if (!results.isUndefined() && !results.isArray())
+        members.wrong(QString(), kFormerResults, QStringLiteral("a list"), results);
+    QJsonObject methods;
+    const QJsonArray list = results.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (!list.at(i).isObject()) {
+            members.wrong(quoted(kFormerResults), QString::number(i + 1),
+                          QStringLiteral("an object"), list.at(i));
+            break;
+        }
+        QJsonObject result = list.at(i).toObject();
+        const QString former = members.text(result, QStringLiteral("method"),
+                                            inside(quoted(kFormerResults), QString::number(i + 1)));
+        result.remove(QStringLiteral("method"));
+        const CaseMethod *method = formerly(former);
+        methods.insert(method ? method->key : former, QJsonObject{{kResult, result}});
+    }
+    for (const CaseMethod &method : caseMethods()) {
+        if (method.formerKey.isEmpty())
             continue;
-        const SignRow &sign = signsOfDeath()[row];
-        findings.append(QJsonObject{{QStringLiteral("sign"), signKey(sign.sign)},
-                                    {QStringLiteral("finding"), findingKey(sign.finding)}});
+        QJsonObject part = methods.value(method.key).toObject();
+        if (root.contains(method.formerKey))
+            part.insert(kEstimatedWith, members.object(root, method.formerKey, QString()));
+        if (windows.contains(method.formerKey))
+            part.insert(kWindow, members.object(windows, method.formerKey, quoted(kFormerWindows)));
+        root.remove(method.formerKey);
+        windows.remove(method.formerKey);
+        if (!part.isEmpty())
+            methods.insert(method.key, part);
     }
-    return {{kExaminedAt, signs.examinedAt},
-            {kExaminedDay, qint64(signs.examinedDay)},
-            {kLastSeenAt, signs.lastSeenAt},
-            {kLastSeenDay, qint64(signs.lastSeenDay)},
-            {kFindings, findings}};
+    // Kept for what a later version put in it.
+    if (!windows.isEmpty())
+        root.insert(kFormerWindows, windows);
+    root.insert(kMethods, methods);
+    return root;
 }
 
-SignsEntries readSigns(Members &members, const QJsonObject &signs, const QString &where)
+// One method's member, each object checked by the method.
+MethodPart readPart(FileMembers &members, const CaseMethod &method, const QJsonObject &part,
+                    const QString &where)
 {
-    SignsEntries entries;
-    entries.examinedAt = members.typed(signs, kExaminedAt, where);
-    entries.examinedDay = members.whole(signs, kExaminedDay, where, -kFurthestDay, kFurthestDay);
-    entries.lastSeenAt = members.typed(signs, kLastSeenAt, where);
-    entries.lastSeenDay = members.whole(signs, kLastSeenDay, where, -kFurthestDay, kFurthestDay);
-    const QJsonValue findings = signs.value(kFindings);
-    const QString should = QStringLiteral("a list of findings such as {\"sign\": "
-                                          "\"rigorPresent\", \"finding\": \"yes\"}");
-    if (!findings.isUndefined() && !findings.isArray())
-        members.wrong(where, kFindings, should, findings);
-    QList<DeathSign> found;
-    for (const QJsonValue &finding : findings.toArray()) {
-        if (!finding.isObject()) {
-            members.wrong(where, kFindings, should, finding);
-            break;
-        }
-        const QString inFinding = where + QStringLiteral(" \u203A ") + quoted(kFindings);
-        const QString sign = members.text(finding.toObject(), QStringLiteral("sign"), inFinding);
-        const QString what = members.text(finding.toObject(), QStringLiteral("finding"), inFinding);
-        const std::optional<std::size_t> row = rowNamed(sign, what);
-        // A sign this Quorrel does not know is evidence it cannot weigh:
-        // better refused than dropped.
-        if (!row) {
-            members.wrongValue(inFinding, sign + ' ' + what,
-                               QStringLiteral("a sign and finding this Quorrel knows"));
-            break;
-        }
-        // One finding a sign, as the window takes them.
-        if (found.contains(signsOfDeath()[*row].sign)) {
-            members.wrongValue(inFinding, sign, QStringLiteral("given once"));
-            break;
-        }
-        found.append(signsOfDeath()[*row].sign);
-        entries.rows.append(*row);
+    MethodPart read;
+    for (const auto &[name, object] :
+         {std::pair{kEstimatedWith, &read.estimatedWith}, std::pair{kWindow, &read.window}}) {
+        if (!part.contains(name))
+            continue;
+        *object = members.object(part, name, where);
+        if (method.check && members.problem.isEmpty())
+            method.check(members, *object, inside(where, name), name == kEstimatedWith);
     }
-    return entries;
-}
-
-// The main window's entries a record was made from: Newton's as Calculate
-// read them, or the nomogram's room and reading where it stands alone.
-std::optional<CaseEntries> estimatedFrom(const CaseRecord &record, const CaseEntries &now)
-{
-    if (const MethodRecord *newton = record.method(kNewtonKey);
-        newton && newton->entries.size() >= 4)
-        return CaseEntries{record.foundAt, newton->entries.at(0).typed, newton->entries.at(1).typed,
-                           newton->entries.at(2).typed, newton->entries.at(3).typed};
-    if (const MethodRecord *henssge = record.method(kHenssgeKey);
-        henssge && henssge->entries.size() >= 2)
-        return CaseEntries{record.foundAt, henssge->entries.at(0).typed,
-                           henssge->entries.at(1).typed, now.secondBody, now.hoursBetween};
-    return std::nullopt;
+    if (part.contains(kResult)) {
+        read.result =
+            readResult(members, members.object(part, kResult, where), inside(where, kResult));
+        read.result->method = method.key;
+    }
+    return read;
 }
 
 } // namespace
 
-CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> &record,
-                    const QString &writtenBy, const QDateTime &savedAt)
+CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QDateTime &savedAt)
 {
     CaseFile file;
     file.writtenBy = writtenBy;
     file.savedAt = savedAt.toOffsetFromUtc(savedAt.offsetFromUtc()).toString(Qt::ISODate);
     file.localeName = QLocale().name();
     file.locale = userNumberLocale();
-    file.entries = entries;
-    if (record) {
-        file.henssge = henssgeChoiceOf(*record);
-        if (const std::optional<SignsChoice> signs = signsChoiceOf(*record))
-            file.signs = signsEntriesOf(*signs);
-        if (const std::optional<CaseEntries> from = estimatedFrom(*record, entries);
-            from && *from != entries)
+    file.entries = holder.entries();
+    const std::optional<CaseRecord> &record = holder.record();
+    if (record)
+        if (const std::optional<CaseEntries> from = entriesEstimatedFrom(*record, file.entries);
+            from && *from != file.entries)
             file.estimatedFrom = from;
-        for (const MethodRecord &method : record->methods)
-            file.results.append({method.key, method.name,
-                                 QString::fromStdString(formatClockTime(method.deathAt)),
-                                 method.result.hoursSinceDeath, method.result.spreadHours,
-                                 method.sentence, method.notes});
+    for (const CaseMethod &method : caseMethods()) {
+        MethodPart part;
+        if (method.estimatedWith)
+            part.estimatedWith = method.estimatedWith(holder);
+        if (method.window)
+            part.window = method.window(holder);
+        if (const MethodRecord *made = record ? record->method(method.key) : nullptr)
+            part.result = SavedResult{method.key,
+                                      made->name,
+                                      QString::fromStdString(formatClockTime(made->deathAt)),
+                                      made->result.hoursSinceDeath,
+                                      made->result.spreadHours,
+                                      made->sentence,
+                                      made->notes};
+        if (part != MethodPart())
+            file.methods.insert(method.key, part);
     }
     return file;
 }
 
 QByteArray writeCaseFile(const CaseFile &file)
 {
-    QJsonArray results;
-    for (const SavedResult &saved : file.results) {
-        QJsonObject result{{QStringLiteral("method"), saved.method},
-                           {QStringLiteral("name"), saved.name},
-                           {QStringLiteral("timeOfDeath"), saved.timeOfDeath},
-                           {QStringLiteral("hoursBeforeDiscovery"), saved.hoursBeforeDiscovery},
-                           {QStringLiteral("sentence"), saved.sentence},
-                           {QStringLiteral("notes"), QJsonArray::fromStringList(saved.notes)}};
-        const QJsonValue spread = spreadValue(saved.spreadHours);
-        if (!spread.isUndefined())
-            result.insert(QStringLiteral("spreadHours"), spread);
-        results.append(result);
+    QJsonObject methods;
+    for (auto it = file.methods.begin(); it != file.methods.end(); ++it) {
+        QJsonObject part;
+        if (!it->estimatedWith.isEmpty())
+            part.insert(kEstimatedWith, it->estimatedWith);
+        if (!it->window.isEmpty())
+            part.insert(kWindow, it->window);
+        if (it->result)
+            part.insert(kResult, resultObject(*it->result));
+        methods.insert(it.key(), part);
     }
-
-    QJsonObject root;
-    root.insert(kFormat, kCaseFormatName);
-    root.insert(kVersion, file.formatVersion);
-    root.insert(kWrittenBy, file.writtenBy);
-    root.insert(kSavedAt, file.savedAt);
-    root.insert(kLocale, localeObject(file));
-    root.insert(kEntries, entriesObject(file.entries));
+    QJsonObject root{{kFormat, kCaseFormatName},
+                     {kVersion, file.formatVersion},
+                     {kMinor, file.formatMinor},
+                     {kWrittenBy, file.writtenBy},
+                     {kSavedAt, file.savedAt},
+                     {kLocale, localeObject(file)},
+                     {kEntries, entriesObject(file.entries)},
+                     {kMethods, methods}};
     if (file.estimatedFrom)
         root.insert(kEstimatedFrom, entriesObject(*file.estimatedFrom));
-    if (file.henssge)
-        root.insert(kHenssge, henssgeObject(*file.henssge));
-    if (file.signs)
-        root.insert(kSigns, signsObject(*file.signs));
-    QJsonObject windows;
-    if (file.henssgeWindow)
-        windows.insert(kHenssge, henssgeObject(*file.henssgeWindow));
-    if (file.signsWindow)
-        windows.insert(kSigns, signsObject(*file.signsWindow));
-    // Kept for what a later version put in it, even with nothing of ours.
-    if (!windows.isEmpty() || file.later.contains(kWindows))
-        root.insert(kWindows, windows);
-    root.insert(kResults, results);
     const QJsonDocument document(withUnknown(root, file.later, QString()));
     // Indented for a person to read, unless that alone would pass the
     // limit: deep members another version added indent to many times
@@ -798,7 +568,7 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
         return {std::nullopt, QStringLiteral("is not a Quorrel case: it is JSON without %1: %2")
                                   .arg(quoted(kFormat), quoted(kCaseFormatName))};
 
-    Members members;
+    FileMembers members;
     CaseFile file;
     const QJsonValue version = root.value(kVersion);
     const double number = version.toDouble();
@@ -815,80 +585,29 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
                                "format %3 and earlier. Open it with a later Quorrel")
                     .arg(by, QString::number(number, 'f', 0), QString::number(kCaseFormatVersion))};
     }
-    file.formatVersion = static_cast<int>(number);
-    file.savedAt = members.text(root, kSavedAt, QString());
-    file.locale = readLocale(members, members.object(root, kLocale, QString()), &file.localeName);
-
+    // A later minor version only adds what this one keeps unread.
+    file.formatVersion = kCaseFormatVersion;
+    file.formatMinor = kCaseFormatMinor;
+    members.whole(root, kMinor, QString(), 0, INT_MAX);
+    const QJsonObject current = number < 2 ? fromFirstFormat(root, members) : root;
+    file.savedAt = members.text(current, kSavedAt, QString());
+    file.locale =
+        readLocale(members, members.object(current, kLocale, QString()), &file.localeName);
     file.entries =
-        readEntries(members, members.object(root, kEntries, QString()), quoted(kEntries));
-    if (root.contains(kEstimatedFrom))
-        file.estimatedFrom = readEntries(members, members.object(root, kEstimatedFrom, QString()),
-                                         quoted(kEstimatedFrom));
-
-    if (root.contains(kHenssge))
-        file.henssge =
-            readHenssge(members, members.object(root, kHenssge, QString()), quoted(kHenssge));
-    if (root.contains(kSigns)) {
-        file.signs = readSigns(members, members.object(root, kSigns, QString()), quoted(kSigns));
-        // What was combined was made of times of day.
-        if (members.problem.isEmpty() && !signsChoiceFrom(*file.signs))
-            members.wrongValue(quoted(kSigns), kExaminedAt,
-                               QStringLiteral("a time of day such as \"12:00:00 AM\", and so "
-                                              "should \"lastSeenAt\" where it is given"));
-    }
-    if (root.contains(kWindows)) {
-        const QJsonObject windows = members.object(root, kWindows, QString());
-        const QString inWindows = quoted(kWindows) + QStringLiteral(" \u203A ");
-        if (windows.contains(kHenssge))
-            file.henssgeWindow = readHenssge(members, members.object(windows, kHenssge, inWindows),
-                                             inWindows + quoted(kHenssge));
-        if (windows.contains(kSigns))
-            file.signsWindow = readSigns(members, members.object(windows, kSigns, inWindows),
-                                         inWindows + quoted(kSigns));
-    }
-
-    const QJsonValue results = root.value(kResults);
-    if (!results.isUndefined() && !results.isArray())
-        members.wrong(QString(), kResults, QStringLiteral("a list"), results);
-    const QJsonArray list = results.toArray();
-    for (qsizetype i = 0; i < list.size() && members.problem.isEmpty(); ++i) {
-        const QString where = quoted(kResults) + QStringLiteral(" \u203A %1").arg(i + 1);
-        if (!list.at(i).isObject()) {
-            members.wrong(quoted(kResults), QString::number(i + 1), QStringLiteral("an object"),
-                          list.at(i));
-            break;
-        }
-        const QJsonObject result = list.at(i).toObject();
-        SavedResult saved;
-        saved.method = members.text(result, QStringLiteral("method"), where);
-        saved.name = members.text(result, QStringLiteral("name"), where);
-        saved.timeOfDeath = members.text(result, QStringLiteral("timeOfDeath"), where);
-        saved.hoursBeforeDiscovery =
-            members.number(result, QStringLiteral("hoursBeforeDiscovery"), where);
-        const QJsonValue spread = result.value(QStringLiteral("spreadHours"));
-        if (spread == QJsonValue(kUnbounded))
-            saved.spreadHours = std::numeric_limits<double>::infinity();
-        else if (spread.isDouble())
-            saved.spreadHours = spread.toDouble();
-        else if (!spread.isUndefined())
-            members.wrong(where, QStringLiteral("spreadHours"),
-                          QStringLiteral("a number or \"unbounded\""), spread);
-        saved.sentence = members.text(result, QStringLiteral("sentence"), where);
-        const QJsonValue notes = result.value(QStringLiteral("notes"));
-        if (!notes.isUndefined() && !notes.isArray())
-            members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), notes);
-        for (const QJsonValue &note : notes.toArray()) {
-            if (!note.isString())
-                members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"),
-                              note);
-            saved.notes.append(note.toString());
-        }
-        file.results.append(saved);
-    }
+        readEntries(members, members.object(current, kEntries, QString()), quoted(kEntries));
+    if (current.contains(kEstimatedFrom))
+        file.estimatedFrom = readEntries(
+            members, members.object(current, kEstimatedFrom, QString()), quoted(kEstimatedFrom));
+    const QJsonObject methods = members.object(current, kMethods, QString());
+    for (const CaseMethod &method : caseMethods())
+        if (methods.contains(method.key) && members.problem.isEmpty())
+            file.methods.insert(method.key,
+                                readPart(members, method,
+                                         members.object(methods, method.key, quoted(kMethods)),
+                                         inside(quoted(kMethods), method.key)));
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
-
-    file.later = unknownIn(root, QString());
+    file.later = unknownIn(current, QString());
     return {file, QString()};
 }
 
@@ -922,32 +641,14 @@ CaseEntries entriesFor(const CaseFile &file, const NumberLocale &reader)
     return entries;
 }
 
-std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice> &saved,
-                                              const CaseFile &file, const NumberLocale &reader)
-{
-    if (!saved)
-        return std::nullopt;
-    HenssgeChoice choice = *saved;
-    for (QString *typed :
-         {&choice.mass, &choice.factor, &choice.roomUncertainty, &choice.massUncertainty,
-          &choice.factorUncertainty, &choice.roomUncertaintyAside, &choice.massUncertaintyAside,
-          &choice.factorUncertaintyAside})
-        *typed = retypedNumber(*typed, file.locale, reader);
-    // A row of the table is named with its factor in the locale it was
-    // picked in.
-    for (const HenssgeCondition &condition : henssgeConditions())
-        if (choice.condition.startsWith(condition.name + QStringLiteral(": ")))
-            choice.condition = conditionItem(condition);
-    return choice;
-}
-
 QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord> &record,
                            const QStringList &explained)
 {
     QStringList changed;
-    for (const SavedResult &saved : file.results) {
-        if (explained.contains(saved.method))
+    for (const MethodPart &part : file.methods) {
+        if (!part.result || explained.contains(part.result->method))
             continue;
+        const SavedResult &saved = *part.result;
         const MethodRecord *now = record ? record->method(saved.method) : nullptr;
         // ASCII in the file, whatever the digits of the locale it was saved in.
         const QString timeNow =

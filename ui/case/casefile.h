@@ -1,14 +1,14 @@
 #pragma once
 
 #include "caserecord.h"
-#include "henssgecase.h"
+#include "filemembers.h"
 #include "numbers.h"
-#include "signscase.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -22,18 +22,19 @@ namespace quorrel::ui
 // shown, so that a reader of the file sees what the examiner saw. The file
 // is JSON in UTF-8; a later Quorrel opens every earlier file.
 
-inline constexpr int kCaseFormatVersion = 1;
+// The format's major version: a reader opens no later one. Its minor
+// version: a reader opens a later one, keeping what it does not know.
+inline constexpr int kCaseFormatVersion = 2;
+inline constexpr int kCaseFormatMinor = 0;
 inline const QString kCaseFormatName = QStringLiteral("quorrel-case");
 inline const QString kCaseFileSuffix = QStringLiteral("quorrel");
 // No case comes near it; anything larger is refused before it is read, and
 // never written.
 inline constexpr qint64 kCaseFileMaxBytes = 1024 * 1024;
-// The most a box holds: a longer entry in a file would be cut on opening.
-inline constexpr qsizetype kTypedMaxLength = 32767;
 
 // One estimate as it was shown.
 struct SavedResult {
-    QString method; // "newton", "henssge"
+    QString method; // the method's key
     QString name;   // "Newton's law of cooling"
     QString timeOfDeath;
     double hoursBeforeDiscovery = 0.0;
@@ -43,37 +44,43 @@ struct SavedResult {
     bool operator==(const SavedResult &) const = default;
 };
 
+// A method's member of the file: what its estimate was made with, what its
+// window's boxes held, estimated or not, and its estimate as shown; each
+// empty or none where it has none. Only the method reads the first two.
+struct MethodPart {
+    QJsonObject estimatedWith;
+    QJsonObject window;
+    std::optional<SavedResult> result;
+    bool operator==(const MethodPart &) const = default;
+};
+
 struct CaseFile {
     int formatVersion = kCaseFormatVersion;
+    int formatMinor = kCaseFormatMinor;
     QString writtenBy; // "Quorrel 1.0.0"
     QString savedAt;   // ISO 8601 with the offset from UTC
     QString localeName;
     // The separators the entries were typed with.
     NumberLocale locale;
     CaseEntries entries;
-    // What the Henssge window's last estimate was made with, if one is shown.
-    std::optional<HenssgeChoice> henssge;
-    // What the signs of death were last combined from, if they were.
-    std::optional<SignsEntries> signs;
-    // What those windows' boxes held when saved, estimated or not; none
-    // where the window was not used.
-    std::optional<HenssgeChoice> henssgeWindow;
-    std::optional<SignsEntries> signsWindow;
-    QList<SavedResult> results;
+    // Each method's member by its key, of the methods this Quorrel has.
+    QMap<QString, MethodPart> methods;
     // The main window's entries the estimates were made from, where they
     // differ from what its boxes hold (a time set or a box changed after
     // Calculate): opening makes the estimates from these, then shows the
     // boxes as typed.
     std::optional<CaseEntries> estimatedFrom;
     // Members a later version wrote that this one does not know, at any
-    // depth, in the objects that hold them: written back as they were so
-    // that saving here does not lose them.
+    // depth, in the objects that hold them (a method this Quorrel lacks
+    // whole): written back as they were so that saving here does not lose
+    // them.
     QJsonObject later;
 };
 
-// The case as it stands, for saving.
-CaseFile caseFileOf(const CaseEntries &entries, const std::optional<CaseRecord> &record,
-                    const QString &writtenBy, const QDateTime &savedAt);
+class CaseHolder;
+
+// The case as it stands, for saving: every method's part of it.
+CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QDateTime &savedAt);
 
 QByteArray writeCaseFile(const CaseFile &file);
 
@@ -90,10 +97,8 @@ CaseFileRead readCaseFile(const QByteArray &bytes);
 // text that is not a number in the first stays as typed.
 QString retypedNumber(const QString &typed, const NumberLocale &from, const NumberLocale &to);
 
-// The entries and the Henssge choice as the reader's locale writes them.
+// The entries as the reader's locale writes them.
 CaseEntries entriesFor(const CaseFile &file, const NumberLocale &reader);
-std::optional<HenssgeChoice> henssgeChoiceFor(const std::optional<HenssgeChoice> &saved,
-                                              const CaseFile &file, const NumberLocale &reader);
 
 // The estimates made again on opening that differ from the ones saved, each
 // named with both times and both sentences; empty where all agree to the

@@ -58,12 +58,15 @@ void CaseHolder::setSignsEntries(const SignsEntries &entries, bool edited)
         emit windowEntriesEdited();
 }
 
-void CaseHolder::replaceWindowEntries(const std::optional<HenssgeChoice> &henssge,
-                                      const std::optional<SignsEntries> &signs)
+void CaseHolder::replaceHenssgeEntries(const std::optional<HenssgeChoice> &entries)
 {
-    m_henssgeEntries = henssge;
-    m_signsEntries = signs;
+    m_henssgeEntries = entries;
     m_henssgeQuietChange = false;
+}
+
+void CaseHolder::replaceSignsEntries(const std::optional<SignsEntries> &entries)
+{
+    m_signsEntries = entries;
     m_signsQuietChange = false;
 }
 

@@ -36,8 +36,8 @@ public:
     void setHenssgeEntries(const HenssgeChoice &entries, bool edited);
     void setSignsEntries(const SignsEntries &entries, bool edited);
     // An opened case's, or a new case's none; windows show them on replaced().
-    void replaceWindowEntries(const std::optional<HenssgeChoice> &henssge,
-                              const std::optional<SignsEntries> &signs);
+    void replaceHenssgeEntries(const std::optional<HenssgeChoice> &entries);
+    void replaceSignsEntries(const std::optional<SignsEntries> &entries);
 
     // A case was opened from a file or a new one begun: windows show its
     // entries afresh, not what they held for the case before.

@@ -359,4 +359,17 @@ CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord
     return again.record ? *again.record : calculated;
 }
 
+std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
+{
+    if (const MethodRecord *newton = record.method(kNewtonKey);
+        newton && newton->entries.size() >= 4)
+        return CaseEntries{record.foundAt, newton->entries.at(0).typed, newton->entries.at(1).typed,
+                           newton->entries.at(2).typed, newton->entries.at(3).typed};
+    if (const MethodRecord *henssge = record.method(kHenssgeKey);
+        henssge && henssge->entries.size() >= 2)
+        return CaseEntries{record.foundAt, henssge->entries.at(0).typed,
+                           henssge->entries.at(1).typed, now.secondBody, now.hoursBetween};
+    return std::nullopt;
+}
+
 } // namespace quorrel::ui

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "caserecord.h"
+#include "numbers.h"
 
+#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -89,5 +91,19 @@ std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record);
 // the new entries no longer allow, goes.
 CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
                            const CaseEntries &entries);
+
+// The main window's entries a record was made from: Newton's as Calculate
+// read them, or the nomogram's room and reading where it stands alone.
+std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now);
+
+// A choice as a case file keeps it, and as the reader's locale writes it
+// again (typed with `typedIn`'s separators and digits).
+QJsonObject henssgeObject(const HenssgeChoice &choice);
+HenssgeChoice henssgeChoiceIn(const QJsonObject &object, const NumberLocale &typedIn,
+                              const NumberLocale &reader);
+
+// The nomogram's part of a case.
+struct CaseMethod;
+CaseMethod henssgeCaseMethod();
 
 } // namespace quorrel::ui

@@ -3,6 +3,7 @@
 #include "caserecord.h"
 #include "clock.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -80,5 +81,12 @@ SignsOutcome combineSignsCase(const CaseEntries &entries, const SignsChoice &cho
 // The choice a combination in the record was made with, as the window shows
 // it again; none where the record has none.
 std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record);
+
+// The entries as a case file keeps them: the findings by stable ids.
+QJsonObject signsObject(const SignsEntries &entries);
+
+// The signs' part of a case.
+struct CaseMethod;
+CaseMethod signsCaseMethod();
 
 } // namespace quorrel::ui

@@ -14,11 +14,12 @@ namespace quorrel::ui
 {
 
 // Which method a record is, for the case's own rules.
-inline const QString kHenssgeKey = QStringLiteral("henssge");
+inline const QString kHenssgeKey = QStringLiteral("henssge-rectal");
 
 // One row of Henssge's table of corrective factors for a 70 kg body. A row
 // that gives a range leaves the value to the user within it.
 struct HenssgeCondition {
+    QString id;   // "dry-naked-still-air": what a case file keeps, never shown
     QString name; // "Dry, naked, still air"
     double factor = 1.0;
     double upTo = 0.0; // the range's top, or 0 for a single factor
@@ -26,6 +27,9 @@ struct HenssgeCondition {
 
 // The table's rows, dry before wet; "Other…" is not among them.
 const QList<HenssgeCondition> &henssgeConditions();
+// The pick list's last row, for a factor of the user's own, and its id.
+inline const QString kOtherCondition = QStringLiteral("Other\u2026");
+inline const QString kOtherConditionId = QStringLiteral("other");
 // The row of the pick list, with its factor: "Dry, naked, still air: 1.0".
 QString conditionItem(const HenssgeCondition &condition);
 // Whether a typed factor is the row's: its value, or within its range.

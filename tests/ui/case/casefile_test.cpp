@@ -3,8 +3,14 @@
 // user can act on, and numbers typed in one locale open as the same numbers
 // in another.
 #include "casefile.h"
+#include "casemethods.h"
 #include "curve.h"
+#include "henssgecase.h"
+#include "henssgetext.h"
+#include "newtontext.h"
 #include "signs.h"
+#include "signscase.h"
+#include "signstext.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +44,20 @@ const NumberLocale kGerman{",", ".", "0"};
 // Qt's Egyptian Arabic: Arabic decimal and thousands signs, Arabic-Indic digits.
 const NumberLocale kArabic{"\u066B", "\u066C", "\u0660"};
 
+const HenssgeChoice kWorkedChoice{QStringLiteral("70"), false,
+                                  QStringLiteral("Dry, naked, still air: 1.0"),
+                                  QStringLiteral("1.0"), false};
+
+void setHenssge(CaseFile &file, const HenssgeChoice &choice)
+{
+    file.methods[kHenssgeKey].estimatedWith = henssgeObject(choice);
+}
+
+SavedResult &resultOf(CaseFile &file, const QString &key)
+{
+    return *file.methods[key].result;
+}
+
 // The worked example, saved with both estimates.
 CaseFile workedExample()
 {
@@ -48,23 +68,23 @@ CaseFile workedExample()
     file.locale = kEnglish;
     file.entries = {ClockTime{0}, QStringLiteral("60"), QStringLiteral("80"), QStringLiteral("75"),
                     QStringLiteral("2")};
-    file.henssge =
-        HenssgeChoice{QStringLiteral("70"), false, QStringLiteral("Dry, naked, still air: 1.0"),
-                      QStringLiteral("1.0"), false};
-    file.results = {{QStringLiteral("newton"),
-                     QStringLiteral("Newton's law of cooling"),
-                     QStringLiteral("7:25:44 PM"),
-                     4.571111111111111,
-                     0.23,
-                     QStringLiteral("4 h 34 min 16 s before the body was found."),
-                     {}},
-                    {QStringLiteral("henssge"),
-                     QStringLiteral("Henssge's nomogram"),
-                     QStringLiteral("9:40:12 AM"),
-                     14.33,
-                     2.8,
-                     QStringLiteral("About 14 h 20 min."),
-                     {QStringLiteral("Q = 0.45"), QStringLiteral("Cooled faster.")}}};
+    setHenssge(file, kWorkedChoice);
+    file.methods[kNewtonKey].result =
+        SavedResult{kNewtonKey,
+                    QStringLiteral("Newton's law of cooling"),
+                    QStringLiteral("7:25:44 PM"),
+                    4.571111111111111,
+                    0.23,
+                    QStringLiteral("4 h 34 min 16 s before the body was found."),
+                    {}};
+    file.methods[kHenssgeKey].result =
+        SavedResult{kHenssgeKey,
+                    QStringLiteral("Henssge's nomogram"),
+                    QStringLiteral("9:40:12 AM"),
+                    14.33,
+                    2.8,
+                    QStringLiteral("About 14 h 20 min."),
+                    {QStringLiteral("Q = 0.45"), QStringLiteral("Cooled faster.")}};
     return file;
 }
 
@@ -115,14 +135,16 @@ private slots:
         CaseFile henssgeOnly = workedExample();
         henssgeOnly.entries.secondBody.clear();
         henssgeOnly.entries.hoursBetween.clear();
-        henssgeOnly.results.removeFirst();
+        henssgeOnly.methods.remove(kNewtonKey);
         QTest::newRow("one reading with Henssge only") << henssgeOnly;
         CaseFile german = workedExample();
         german.localeName = QStringLiteral("de_DE");
         german.locale = kGerman;
         german.entries.room = QStringLiteral("60,5");
-        german.henssge->pounds = true;
-        german.henssge->factorForThisMass = true;
+        HenssgeChoice pounds = kWorkedChoice;
+        pounds.pounds = true;
+        pounds.factorForThisMass = true;
+        setHenssge(german, pounds);
         QTest::newRow("German decimals, pounds, factor for this mass") << german;
         CaseFile arabic = workedExample();
         arabic.localeName = QStringLiteral("ar_EG");
@@ -137,8 +159,8 @@ private slots:
         unset.entries.room = QStringLiteral("not a number <b>");
         QTest::newRow("no time found, no estimate, text as typed") << unset;
         CaseFile unbounded = workedExample();
-        unbounded.results[0].spreadHours = std::numeric_limits<double>::infinity();
-        unbounded.results[1].spreadHours.reset();
+        resultOf(unbounded, kNewtonKey).spreadHours = std::numeric_limits<double>::infinity();
+        resultOf(unbounded, kHenssgeKey).spreadHours.reset();
         QTest::newRow("an unbounded spread and none") << unbounded;
         CaseFile later = workedExample();
         later.later.insert(QStringLiteral("photographs"),
@@ -149,62 +171,53 @@ private slots:
                             QJsonObject{{QStringLiteral("probe"),
                                          QJsonObject{{QStringLiteral("depth"),
                                                       QJsonObject{{QStringLiteral("cm"), 8}}}}}});
-        nested.later.insert(QStringLiteral("henssge"),
-                            QJsonObject{{QStringLiteral("clothing"), QJsonArray{1, 2}}});
+        nested.later.insert(
+            QStringLiteral("methods"),
+            QJsonObject{{kHenssgeKey, QJsonObject{{QStringLiteral("estimatedWith"),
+                                                   QJsonObject{{QStringLiteral("clothing"),
+                                                                QJsonArray{1, 2}}}}}},
+                        {QStringLiteral("brain"), QJsonObject{{QStringLiteral("probe"), 3}}}});
         QTest::newRow("unknown members kept three deep inside known ones") << nested;
         CaseFile madeEarlier = workedExample();
         madeEarlier.estimatedFrom = madeEarlier.entries;
         madeEarlier.entries.hoursBetween = QStringLiteral("25");
         QTest::newRow("entries changed after the estimates were made") << madeEarlier;
         CaseFile scene = workedExample();
-        scene.henssge->roomUncertainty = QStringLiteral("1.8");
-        scene.henssge->massUncertainty = QStringLiteral("3");
-        scene.henssge->factorUncertainty = QString();
+        HenssgeChoice uncertain = kWorkedChoice;
+        uncertain.roomUncertainty = QStringLiteral("1.8");
+        uncertain.massUncertainty = QStringLiteral("3");
+        setHenssge(scene, uncertain);
         // Rigor at its maximum, the eyelid at grade III, the last sighting.
-        scene.signs =
+        scene.methods[kSignsKey].estimatedWith = signsObject(
             SignsEntries{QStringLiteral("12:00:00 AM"),
                          0,
                          QStringLiteral("11:30:00 AM"),
                          -1,
                          {*signRowFor(DeathSign::RigorMaximal, SignFinding::Yes),
-                          *signRowFor(DeathSign::ElectricalEyelid, SignFinding::GradeIII)}};
+                          *signRowFor(DeathSign::ElectricalEyelid, SignFinding::GradeIII)}});
         QTest::newRow("signs of death and uncertain entries") << scene;
         CaseFile inItems = scene;
-        const QJsonObject brain{{QStringLiteral("method"), QStringLiteral("brain")},
-                                {QStringLiteral("name"), QStringLiteral("Brain")},
-                                {QStringLiteral("timeOfDeath"), QStringLiteral("5:45:00 PM")},
-                                {QStringLiteral("hoursBeforeDiscovery"), 6.25},
-                                {QStringLiteral("sentence"), QString()},
-                                {QStringLiteral("notes"), QJsonArray()},
-                                {QStringLiteral("probe"), QStringLiteral("nasal")}};
-        inItems.results.append({QStringLiteral("brain"),
-                                QStringLiteral("Brain"),
-                                QStringLiteral("5:45:00 PM"),
-                                6.25,
-                                std::nullopt,
-                                QString(),
-                                {}});
+        const QJsonObject photo{{QStringLiteral("photo"), 3}};
+        const QJsonObject findings{{QStringLiteral("rigorMaximal"), photo}};
+        const QJsonObject signs{{QStringLiteral("findings"), findings}};
+        const QJsonObject checked{{QStringLiteral("checkedBy"), 1}};
         inItems.later.insert(
-            QStringLiteral("signs"),
-            QJsonObject{{QStringLiteral("findings"),
-                         QJsonObject{{QStringLiteral("rigorMaximal"),
-                                      QJsonObject{{QStringLiteral("photo"), 3}}}}}});
-        inItems.later.insert(
-            QStringLiteral("results"),
-            QJsonObject{{QStringLiteral("newton"), QJsonObject{{QStringLiteral("checkedBy"), 1}}},
-                        {QStringLiteral("brain"), brain}});
-        QTest::newRow("members inside listed items, a method this Quorrel lacks") << inItems;
+            QStringLiteral("methods"),
+            QJsonObject{{kSignsKey, QJsonObject{{QStringLiteral("estimatedWith"), signs}}},
+                        {kNewtonKey, QJsonObject{{QStringLiteral("result"), checked}}}});
+        QTest::newRow("members inside a finding and a result") << inItems;
         CaseFile typedOnly = workedExample();
-        typedOnly.henssgeWindow = HenssgeChoice{
-            QStringLiteral("not yet"), true, QStringLiteral("Other"), QStringLiteral("1,4"), false};
-        typedOnly.signsWindow = SignsEntries{
-            QStringLiteral("2:30 pm"), 30, QString(), -30, {signsOfDeath().size() - 1}};
+        typedOnly.methods[kHenssgeKey].window = henssgeObject(HenssgeChoice{
+            QStringLiteral("not yet"), true, kOtherCondition, QStringLiteral("1,4"), false});
+        typedOnly.methods[kSignsKey].window = signsObject(SignsEntries{
+            QStringLiteral("2:30 pm"), 30, QString(), -30, {signsOfDeath().size() - 1}});
         QTest::newRow("windows' boxes never estimated, as typed") << typedOnly;
         CaseFile setAside = workedExample();
-        setAside.henssgeWindow = HenssgeChoice{QStringLiteral("70"), false, QStringLiteral("Other"),
-                                               QStringLiteral("1"), false};
-        setAside.henssgeWindow->roomUncertaintyAside = QStringLiteral("2");
-        setAside.henssgeWindow->factorUncertaintyAside = QStringLiteral("0,1");
+        HenssgeChoice aside{QStringLiteral("70"), false, kOtherCondition, QStringLiteral("1"),
+                            false};
+        aside.roomUncertaintyAside = QStringLiteral("2");
+        aside.factorUncertaintyAside = QStringLiteral("0,1");
+        setAside.methods[kHenssgeKey].window = henssgeObject(aside);
         QTest::newRow("a \u00B1 typed, then the entries taken as exact") << setAside;
     }
     void readsBackWhatItWrote()
@@ -217,7 +230,7 @@ private slots:
         QCOMPARE(read.problem, QString());
         QVERIFY(read.file);
         const CaseFile &back = *read.file;
-        QCOMPARE(back.formatVersion, 1);
+        QCOMPARE(back.formatVersion, 2);
         QCOMPARE(back.writtenBy, file.writtenBy);
         QCOMPARE(back.savedAt, file.savedAt);
         QCOMPARE(back.localeName, file.localeName);
@@ -225,19 +238,11 @@ private slots:
         QVERIFY(back.locale.groupSeparator == file.locale.groupSeparator);
         QVERIFY(back.locale.zeroDigit == file.locale.zeroDigit);
         QVERIFY(back.entries == file.entries);
-        QCOMPARE(back.henssge.has_value(), file.henssge.has_value());
-        if (file.henssge) {
-            QCOMPARE(back.henssge->mass, file.henssge->mass);
-            QCOMPARE(back.henssge->pounds, file.henssge->pounds);
-            QCOMPARE(back.henssge->condition, file.henssge->condition);
-            QCOMPARE(back.henssge->factor, file.henssge->factor);
-            QCOMPARE(back.henssge->factorForThisMass, file.henssge->factorForThisMass);
-        }
-        QVERIFY(back.henssge == file.henssge);
-        QVERIFY(back.signs == file.signs);
-        QVERIFY(back.henssgeWindow == file.henssgeWindow);
-        QVERIFY(back.signsWindow == file.signsWindow);
-        QVERIFY(back.results == file.results);
+        QCOMPARE(back.methods.keys(), file.methods.keys());
+        // Written again, it is the same file.
+        QCOMPARE(writeCaseFile(back), bytes);
+        // Conditions by their ids, never as a pick list shows them.
+        QVERIFY(!bytes.contains("Dry, naked"));
         QCOMPARE(back.later, file.later);
         QVERIFY(back.estimatedFrom == file.estimatedFrom);
     }
@@ -248,8 +253,8 @@ private slots:
         QTest::addColumn<QString>("problem");
         const QByteArray worked = writeCaseFile(workedExample());
         QTest::newRow("truncated file")
-            << worked.left(worked.indexOf("\"results\""))
-            << "is not a Quorrel case: it is not JSON (line 24, column 5: unterminated object)";
+            << worked.left(worked.indexOf("\"methods\""))
+            << "is not a Quorrel case: it is not JSON (line 18, column 5: unterminated object)";
         QTest::newRow("not JSON")
             << QByteArray("%PDF-1.4\n")
             << "is not a Quorrel case: it is not JSON (line 1, column 1: illegal value)";
@@ -268,11 +273,11 @@ private slots:
             << json(other)
             << "is not a Quorrel case: it is JSON without \"caseFormat\": \"quorrel-case\"";
         QJsonObject newer = workedObject();
-        newer.insert(QStringLiteral("caseFormatVersion"), 2);
-        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 2.0.0"));
-        QTest::newRow("a newer format version")
+        newer.insert(QStringLiteral("caseFormatVersion"), 3);
+        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 3.0.0"));
+        QTest::newRow("a newer major format version")
             << json(newer)
-            << "was saved by Quorrel 2.0.0 in case format 2; this Quorrel reads case format 1 and "
+            << "was saved by Quorrel 3.0.0 in case format 3; this Quorrel reads case format 2 and "
                "earlier. Open it with a later Quorrel";
         QJsonObject fraction = workedObject();
         fraction.insert(QStringLiteral("caseFormatVersion"), 1.5);
@@ -296,18 +301,24 @@ private slots:
             << json(badTime)
             << "is not a case this Quorrel can read: \"entries\" \u203A \"timeFound\" should be "
                "a time of day such as \"12:00:00 AM\"";
-        QJsonObject stones = workedObject();
-        QJsonObject henssge = stones.value(QStringLiteral("henssge")).toObject();
-        henssge.insert(QStringLiteral("massUnit"), QStringLiteral("st"));
-        stones.insert(QStringLiteral("henssge"), henssge);
+        CaseFile stones = workedExample();
+        stones.methods[kHenssgeKey].estimatedWith.insert(QStringLiteral("massUnit"),
+                                                         QStringLiteral("st"));
         QTest::newRow("a mass unit Quorrel has not")
-            << json(stones)
-            << "is not a case this Quorrel can read: \"henssge\" \u203A \"massUnit\" should be "
-               "\"kg\" or \"lb\"";
-        QJsonObject results = workedObject();
-        results.insert(QStringLiteral("results"), QStringLiteral("none"));
-        QTest::newRow("results that are no list")
-            << json(results)
+            << writeCaseFile(stones)
+            << "is not a case this Quorrel can read: \"methods\" \u203A \"henssge-rectal\" "
+               "\u203A \"estimatedWith\" \u203A \"massUnit\" should be \"kg\" or \"lb\"";
+        QJsonObject methods = workedObject();
+        methods.insert(QStringLiteral("methods"), QStringLiteral("none"));
+        QTest::newRow("methods that are no object")
+            << json(methods)
+            << "is not a case this Quorrel can read: \"methods\" should be an object, but it is "
+               "text";
+        QJsonObject first = workedObject();
+        first.insert(QStringLiteral("caseFormatVersion"), 1);
+        first.insert(QStringLiteral("results"), QStringLiteral("none"));
+        QTest::newRow("first format: results that are no list")
+            << json(first)
             << "is not a case this Quorrel can read: \"results\" should be a list, but it is text";
         QJsonObject zero = workedObject();
         zero.insert(QStringLiteral("locale"),
@@ -319,9 +330,9 @@ private slots:
         const QJsonObject rigor{{QStringLiteral("sign"), QStringLiteral("rigorMaximal")},
                                 {QStringLiteral("finding"), QStringLiteral("yes")}};
         const auto withSigns = [](const QJsonObject &signs) {
-            QJsonObject root = workedObject();
-            root.insert(QStringLiteral("signs"), signs);
-            return json(root);
+            CaseFile file = workedExample();
+            file.methods[kSignsKey].estimatedWith = signs;
+            return writeCaseFile(file);
         };
         QTest::newRow("a sign this Quorrel does not know")
             << withSigns(
@@ -329,21 +340,25 @@ private slots:
                     {QStringLiteral("findings"),
                      QJsonArray{QJsonObject{{QStringLiteral("sign"), QStringLiteral("pupils")},
                                             {QStringLiteral("finding"), QStringLiteral("yes")}}}}})
-            << "is not a case this Quorrel can read: \"signs\" \u203A \"findings\" \u203A "
+            << "is not a case this Quorrel can read: \"methods\" \u203A \"signs\" \u203A "
+               "\"estimatedWith\" \u203A \"findings\" \u203A "
                "\"pupils yes\" should be a sign and finding this Quorrel knows";
         QTest::newRow("one sign found twice")
             << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("12:00:00 AM")},
                           {QStringLiteral("findings"), QJsonArray{rigor, rigor}}})
-            << "is not a case this Quorrel can read: \"signs\" \u203A \"findings\" \u203A "
+            << "is not a case this Quorrel can read: \"methods\" \u203A \"signs\" \u203A "
+               "\"estimatedWith\" \u203A \"findings\" \u203A "
                "\"rigorMaximal\" should be given once";
         QTest::newRow("a day beyond any the window offers")
             << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("12:00:00 AM")},
                           {QStringLiteral("examinedDay"), 400}})
-            << "is not a case this Quorrel can read: \"signs\" \u203A \"examinedDay\" should be "
+            << "is not a case this Quorrel can read: \"methods\" \u203A \"signs\" \u203A "
+               "\"estimatedWith\" \u203A \"examinedDay\" should be "
                "a whole number from -30 to 30";
         QTest::newRow("signs combined at no time of day")
             << withSigns({{QStringLiteral("examinedAt"), QStringLiteral("soon")}})
-            << "is not a case this Quorrel can read: \"signs\" \u203A \"examinedAt\" should be "
+            << "is not a case this Quorrel can read: \"methods\" \u203A \"signs\" \u203A "
+               "\"estimatedWith\" \u203A \"examinedAt\" should be "
                "a time of day such as \"12:00:00 AM\", and so should \"lastSeenAt\" where it is "
                "given";
         QTest::newRow("over 1 MB")
@@ -374,34 +389,56 @@ private slots:
         QCOMPARE(read.problem, problem);
     }
 
-    // The oldest form a case can take: format 1 with only what was typed.
-    void opensTheLeastFile()
+    // Every format a Quorrel has written opens, and saves again with what
+    // this one does not know where it was: the committed example of each.
+    void opensEveryFormat_data()
     {
-        const CaseFileRead read =
-            readCaseFile("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 1,\n"
-                         " \"entries\": {\"timeFound\": \"12:00:00 AM\", \"roomTemperature\": "
-                         "\"60\"}}");
-        QCOMPARE(read.problem, QString());
-        QVERIFY(read.file);
-        QVERIFY(read.file->entries == (CaseEntries{ClockTime{0}, "60", "", "", ""}));
-        QVERIFY(!read.file->henssge);
-        QVERIFY(read.file->results.isEmpty());
-        QVERIFY(read.file->locale.decimalPoint == ".");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("mass");
+        QTest::addColumn<QString>("keptAt"); // a member this Quorrel does not know
+        const auto example = [](const char *name) {
+            QFile file(QStringLiteral(QUORREL_SOURCE_DIR "/tests/ui/case/formats/") +
+                       QLatin1String(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTest::newRow("format 1 with only what was typed")
+            << QByteArray("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 1,\n"
+                          " \"entries\": {\"timeFound\": \"12:00:00 AM\", \"roomTemperature\": "
+                          "\"60\"}}")
+            << QString() << QString();
+        QTest::newRow("format 1, the worked example")
+            << example("format-1.quorrel") << "70" << QString();
+        QTest::newRow("format 2.0") << example("format-2.0.quorrel") << "70" << QString();
+        QTest::newRow("format 2.1, members three deep and a method this Quorrel lacks")
+            << example("format-2.1.quorrel") << "70"
+            << "methods/henssge-rectal/estimatedWith/probe/site/depthCm";
     }
-
-    // The README's example, saved by the first version: every later one
-    // opens it.
-    void opensTheCommittedExample()
+    void opensEveryFormat()
     {
-        const CaseFileRead read =
-            loadCaseFile(QStringLiteral(QUORREL_SOURCE_DIR "/docs/worked-example.quorrel"));
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mass);
+        QFETCH(QString, keptAt);
+        const CaseFileRead read = readCaseFile(bytes);
         QCOMPARE(read.problem, QString());
-        QVERIFY(read.file);
-        QVERIFY(read.file->entries == (CaseEntries{ClockTime{0}, "60", "80", "75", "2"}));
-        QVERIFY(read.file->henssge);
-        QCOMPARE(read.file->henssge->mass, "70");
-        QCOMPARE(read.file->results.size(), 2);
-        QCOMPARE(read.file->results[0].timeOfDeath, "7:25:44 PM");
+        QCOMPARE(read.file->entries.room, "60");
+        const MethodPart henssge = read.file->methods.value(kHenssgeKey);
+        QCOMPARE(
+            henssge.estimatedWith.isEmpty()
+                ? QString()
+                : henssgeChoiceIn(henssge.estimatedWith, read.file->locale, kEnglish).condition,
+            mass.isEmpty() ? QString() : "Dry, naked, still air: 1.0");
+        QCOMPARE(henssge.estimatedWith.value("mass").toString(), mass);
+        if (!mass.isEmpty())
+            QCOMPARE(read.file->methods.value(kNewtonKey).result->timeOfDeath, "7:25:44 PM");
+        const QByteArray again = writeCaseFile(*read.file);
+        QCOMPARE(readCaseFile(again).file->later, read.file->later);
+        if (keptAt.isEmpty())
+            return;
+        QJsonValue kept = QJsonDocument::fromJson(again).object();
+        for (const QString &name : keptAt.split('/'))
+            kept = kept.toObject().value(name);
+        QCOMPARE(kept, QJsonValue(3));
+        QVERIFY(QJsonDocument::fromJson(again)["methods"]["brain"]["result"].isObject());
     }
 
     void retypesNumbers_data()
@@ -443,14 +480,11 @@ private slots:
 
     void henssgeChoiceInTheReadersLocale()
     {
-        CaseFile german = workedExample();
-        german.locale = kGerman;
-        german.henssge = HenssgeChoice{QStringLiteral("70,5"), false,
-                                       QStringLiteral("Dry, naked, still air: 1,0"),
-                                       QStringLiteral("1,0"), false};
+        const HenssgeChoice german{QStringLiteral("70,5"), false,
+                                   QStringLiteral("Dry, naked, still air: 1,0"),
+                                   QStringLiteral("1,0"), false};
         const std::optional<HenssgeChoice> choice =
-            henssgeChoiceFor(german.henssge, german, kEnglish);
-        QVERIFY(choice);
+            henssgeChoiceIn(henssgeObject(german), kGerman, kEnglish);
         QCOMPARE(choice->mass, "70.5");
         QCOMPARE(choice->factor, "1.0");
         QCOMPARE(choice->condition, "Dry, naked, still air: 1.0");
@@ -529,12 +563,13 @@ private slots:
         QTest::addColumn<CaseFile>("file");
         QTest::addColumn<QString>("cause");
         CaseFile wide = workedExample();
-        HenssgeChoice &h = *wide.henssge;
+        HenssgeChoice h = kWorkedChoice;
         for (QString *box : {&wide.entries.room, &wide.entries.body, &wide.entries.secondBody,
                              &wide.entries.hoursBetween, &h.mass, &h.factor, &h.roomUncertainty,
                              &h.massUncertainty, &h.factorUncertainty, &h.roomUncertaintyAside,
                              &h.massUncertaintyAside})
             *box = QString(kTypedMaxLength, QChar(0x6C34));
+        setHenssge(wide, h);
         QTest::newRow("the longest boxes in a script of three bytes a character")
             << wide << "Shorten the longest entries";
         CaseFile theirs = workedExample();
@@ -610,7 +645,7 @@ private slots:
         QFETCH(double, spreadNow);
         QFETCH(QString, named);
         CaseFile file = workedExample();
-        file.results.removeLast();
+        file.methods.remove(kHenssgeKey);
         MethodRecord newton;
         newton.key = QStringLiteral("newton");
         newton.result.hoursSinceDeath = hoursNow;

@@ -523,7 +523,7 @@ private slots:
             << QByteArray("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 7, "
                           "\"writtenBy\": \"Quorrel 9.0\"}")
             << "bad.quorrel was saved by Quorrel 9.0 in case format 7; this Quorrel reads case "
-               "format 1 and earlier. Open it with a later Quorrel.\n\nThe case on screen is as "
+               "format 2 and earlier. Open it with a later Quorrel.\n\nThe case on screen is as "
                "it was.";
     }
     void badFileChangesNothing()
@@ -559,7 +559,7 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("reason");
         QTest::newRow("a negative mass")
-            << "henssge"
+            << "henssge-rectal"
             << "mass"
             << "-70"
             << "Henssge's nomogram: Body mass: enter a number from 1 to 250 kg.";
@@ -579,17 +579,18 @@ private slots:
         QFETCH(QString, reason);
         typeCase({"60", "80", "75", "2"}, "70");
         QJsonObject root =
-            QJsonDocument::fromJson(
-                writeCaseFile(caseFileOf(currentCase().entries(), currentCase().record(),
-                                         "Quorrel 1.0.0", QDateTime::currentDateTime())))
+            QJsonDocument::fromJson(writeCaseFile(caseFileOf(currentCase(), "Quorrel 1.0.0",
+                                                             QDateTime::currentDateTime())))
                 .object();
-        QJsonObject part = root.value(object).toObject();
+        QJsonObject methods = root.value("methods").toObject();
+        QJsonObject part = methods.value(object)["estimatedWith"].toObject();
         if (object == "signs")
             part = QJsonObject{{"examinedAt", "12:00:00 AM"}};
         part.insert(member,
                     member == "examinedDay" ? QJsonValue(value.toInt()) : QJsonValue(value));
         part.insert("addedLater", QJsonObject{{"deeper", 3}});
-        root.insert(object, part);
+        methods.insert(object, QJsonObject{{"estimatedWith", part}});
+        root.insert("methods", methods);
         QFile file(path("bad.quorrel"));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QJsonDocument(root).toJson());
@@ -608,7 +609,7 @@ private slots:
         QFile saved(path("bad.quorrel"));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QJsonObject written =
-            QJsonDocument::fromJson(saved.readAll()).object().value(object).toObject();
+            QJsonDocument::fromJson(saved.readAll())["methods"][object]["estimatedWith"].toObject();
         for (const QString &name : part.keys())
             QCOMPARE(written.value(name), part.value(name));
     }
@@ -624,12 +625,12 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
         file.close();
-        QJsonArray results = root.value("results").toArray();
-        QJsonObject newton = results.at(0).toObject();
+        QJsonObject methods = root.value("methods").toObject();
+        QJsonObject newton = methods.value("newton")["result"].toObject();
         newton.insert("hoursBeforeDiscovery", 5.0);
         newton.insert("sentence", "An older sentence.");
-        results.replace(0, newton);
-        root.insert("results", results);
+        methods.insert("newton", QJsonObject{{"result", newton}});
+        root.insert("methods", methods);
         root.insert("writtenBy", "Quorrel 0.9.0");
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(QJsonDocument(root).toJson());
@@ -775,7 +776,7 @@ private slots:
             // Another Quorrel saves the same case with another room.
             QFile other(folder.filePath(name));
             QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            other.write(writeCaseFile(caseFileOf({}, std::nullopt, "Quorrel", QDateTime())));
+            other.write(writeCaseFile(CaseFile()));
             other.close();
             answer = QMessageBox::Cancel;
             controls(main).mnuSaveCase->trigger();

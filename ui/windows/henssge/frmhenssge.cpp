@@ -28,7 +28,6 @@ namespace
 {
 
 const QString kTitle = QStringLiteral("Henssge Nomogram");
-const QString kOther = QStringLiteral("Other\u2026");
 const QString kHint = QStringLiteral("Estimate reads the time found, the room temperature and the "
                                      "first body temperature from the main window.");
 
@@ -228,7 +227,7 @@ void frmHenssge::Form_Load()
     cboMassUnit->addItems({QStringLiteral("kg"), QStringLiteral("lb")});
     for (const HenssgeCondition &condition : henssgeConditions())
         cboCondition->addItem(conditionItem(condition));
-    cboCondition->addItem(kOther);
+    cboCondition->addItem(kOtherCondition);
     // Loaded again after its close box, it shows what the case holds.
     showChoice();
     showCase();

@@ -3,6 +3,7 @@
 #include "casefile.h"
 #include "casefilecommands.h"
 #include "caseholder.h"
+#include "casemethods.h"
 #include "clock.h"
 #include "estimate.h"
 #include "form.h"
@@ -334,7 +335,7 @@ void frmQuorrelEstimator::Form_Unload()
     }
     // The case is this window's: a new main window starts with none.
     currentCase().clear();
-    currentCase().replaceWindowEntries(std::nullopt, std::nullopt);
+    forgetWindowEntries();
 }
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
@@ -414,39 +415,36 @@ bool frmQuorrelEstimator::changesMayGo()
 QByteArray frmQuorrelEstimator::caseOnScreen(const QString &writtenBy,
                                              const QDateTime &savedAt) const
 {
-    CaseFile file = caseFileOf(currentCase().entries(), currentCase().record(), writtenBy, savedAt);
-    file.henssgeWindow = currentCase().henssgeEntries();
-    file.signsWindow = currentCase().signsEntries();
+    CaseFile file = caseFileOf(currentCase(), writtenBy, savedAt);
     file.later = m_laterMembers;
-    if (!file.henssge)
-        file.henssge = m_notMadeAgain->henssge;
-    if (!file.signs)
-        file.signs = m_notMadeAgain->signs;
-    for (const SavedResult &kept : m_notMadeAgain->results)
-        if (std::none_of(file.results.begin(), file.results.end(),
-                         [&](const SavedResult &shown) { return shown.method == kept.method; }))
-            file.results.append(kept);
+    for (auto kept = m_notMadeAgain->methods.begin(); kept != m_notMadeAgain->methods.end();
+         ++kept) {
+        MethodPart &part = file.methods[kept.key()];
+        if (part.estimatedWith.isEmpty()) {
+            part.estimatedWith = kept->estimatedWith;
+            part.result = kept->result;
+        }
+    }
     return writeCaseFile(file);
 }
 
 void frmQuorrelEstimator::keepNotMadeAgain(const CaseFile &file, const QString &key)
 {
-    if (key == kHenssgeKey)
-        m_notMadeAgain->henssge = file.henssge;
-    else if (key == kSignsKey)
-        m_notMadeAgain->signs = file.signs;
-    for (const SavedResult &saved : file.results)
-        if (saved.method == key)
-            m_notMadeAgain->results.append(saved);
+    MethodPart kept = file.methods.value(key);
+    kept.window = QJsonObject();
+    m_notMadeAgain->methods.insert(key, kept);
+}
+
+void frmQuorrelEstimator::forgetWindowEntries()
+{
+    for (const CaseMethod &method : caseMethods())
+        if (method.showEntries)
+            method.showEntries(QJsonObject(), NumberLocale(), currentCase());
 }
 
 void frmQuorrelEstimator::forgetNotMadeAgain(const QString &key)
 {
-    if (key == kHenssgeKey)
-        m_notMadeAgain->henssge.reset();
-    else if (key == kSignsKey)
-        m_notMadeAgain->signs.reset();
-    m_notMadeAgain->results.removeIf([&](const SavedResult &kept) { return kept.method == key; });
+    m_notMadeAgain->methods.remove(key);
 }
 
 // What the file holds now, where it can be read; empty where it is not.
@@ -488,7 +486,7 @@ void frmQuorrelEstimator::mnuNewCase_Click()
         return;
     cmdClear_Click();
     m_laterMembers = QJsonObject();
-    currentCase().replaceWindowEntries(std::nullopt, std::nullopt);
+    forgetWindowEntries();
     showCaseFile(QString());
     currentCase().announceReplaced();
     // As at start-up: the hour typed replaces the placeholder.
@@ -542,16 +540,19 @@ bool frmQuorrelEstimator::openCase(const QString &path)
     if (file.estimatedFrom)
         madeFrom.entries = *file.estimatedFrom;
     restoreEntries(entriesFor(madeFrom, reader));
-    const QList<std::pair<QString, QString>> notMade = remakeEstimates(file, reader);
+    const QList<std::pair<QString, QString>> notMade = remakeEstimates(file);
     for (const auto &[key, reason] : notMade)
         keepNotMadeAgain(file, key);
     if (file.estimatedFrom)
         showEntries(shown);
-    // A file without the windows' boxes shows what the estimates were made
-    // from, even where they cannot be made again.
-    currentCase().replaceWindowEntries(
-        henssgeChoiceFor(file.henssgeWindow ? file.henssgeWindow : file.henssge, file, reader),
-        file.signsWindow ? file.signsWindow : file.signs);
+    // A file without a window's boxes shows what its estimate was made
+    // from, even where it cannot be made again.
+    for (const CaseMethod &method : caseMethods())
+        if (method.showEntries) {
+            const MethodPart part = file.methods.value(method.key);
+            method.showEntries(part.window.isEmpty() ? part.estimatedWith : part.window,
+                               file.locale, currentCase());
+        }
     m_restoring = false;
     m_laterMembers = file.later;
     m_bytesOnDisk = bytesOnDisk(path);
@@ -563,33 +564,19 @@ bool frmQuorrelEstimator::openCase(const QString &path)
 
 // Each estimate the file holds, made again from the entries on screen; the
 // reasons of those that cannot be, as the windows word them.
-QList<std::pair<QString, QString>> frmQuorrelEstimator::remakeEstimates(const CaseFile &file,
-                                                                        const NumberLocale &reader)
+QList<std::pair<QString, QString>> frmQuorrelEstimator::remakeEstimates(const CaseFile &file)
 {
     QList<std::pair<QString, QString>> notMade;
-    const bool hadNewton = std::any_of(file.results.begin(), file.results.end(),
-                                       [](const SavedResult &r) { return r.method == kNewtonKey; });
-    if (hadNewton && !txtTimeOfDiscovery->isHidden())
+    // Newton's law is this window's own: Calculate makes it again.
+    if (file.methods.value(kNewtonKey).result && !txtTimeOfDiscovery->isHidden())
         calculate(false);
-    if (const std::optional<HenssgeChoice> choice = henssgeChoiceFor(file.henssge, file, reader)) {
-        const HenssgeOutcome henssge =
-            estimateHenssgeCase(currentCase().entries(), *choice, currentCase().record());
-        if (henssge.record)
-            currentCase().publish(*henssge.record);
-        else
-            notMade.append({kHenssgeKey, QStringLiteral("Henssge's nomogram: ") +
-                                             henssgeRefusalText(henssge, *choice)});
-    }
-    if (const std::optional<SignsChoice> signs =
-            file.signs ? signsChoiceFrom(*file.signs) : std::nullopt) {
-        const SignsOutcome combined =
-            combineSignsCase(currentCase().entries(), *signs, currentCase().record());
-        if (combined.record)
-            currentCase().publish(*combined.record);
-        else
-            notMade.append({kSignsKey, QStringLiteral("The signs of death: ") +
-                                           signsRefusalText(combined.problem, *signs,
-                                                            currentCase().entries())});
+    for (const CaseMethod &method : caseMethods()) {
+        const QJsonObject &with = file.methods.value(method.key).estimatedWith;
+        if (!method.remake || with.isEmpty())
+            continue;
+        if (const QString reason = method.remake(with, file.locale, currentCase());
+            !reason.isEmpty())
+            notMade.append({method.key, reason});
     }
     return notMade;
 }
@@ -675,7 +662,7 @@ void frmQuorrelEstimator::cmdClear_Click()
         box->clear();
     showResult(QString(), QString());
     publishEntries();
-    m_notMadeAgain = std::make_shared<CaseFile>();
+    m_notMadeAgain->methods.clear();
     currentCase().clear();
 }
 

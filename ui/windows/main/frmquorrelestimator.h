@@ -162,8 +162,7 @@ private:
     void clearTimeFound();
     // Opening a case file: the estimates made again, each that cannot be
     // with its reason; then what differs from the file, in words.
-    QList<std::pair<QString, QString>> remakeEstimates(const CaseFile &file,
-                                                       const NumberLocale &reader);
+    QList<std::pair<QString, QString>> remakeEstimates(const CaseFile &file);
     void tellWhatChanged(const CaseFile &file, const QString &name,
                          const QList<std::pair<QString, QString>> &notMade);
 
@@ -179,6 +178,8 @@ private:
     std::shared_ptr<CaseFile> m_notMadeAgain;
     void keepNotMadeAgain(const CaseFile &file, const QString &key);
     void forgetNotMadeAgain(const QString &key);
+    // A new case's windows show no entries of the case before.
+    void forgetWindowEntries();
     // The case as its file holds it, but for when and by whom it was
     // saved: what differs from it is unsaved.
     QByteArray m_savedCase;

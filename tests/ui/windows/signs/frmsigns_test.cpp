@@ -7,6 +7,7 @@
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
 #include "frmsigns.h"
+#include "henssgetext.h"
 #include "signstext.h"
 #include "uitest.h"
 #include "widgets.h"
@@ -317,13 +318,13 @@ private slots:
         typeOver(w->txtLastSeen, lastSeen);
         pickDay(w->cboLastSeenDay, lastSeenDay);
         pick(w, kWorkedPicks);
-        const QString before = currentCase().record()->method(QStringLiteral("henssge"))->sentence;
+        const QString before = currentCase().record()->method(kHenssgeKey)->sentence;
         QTest::mouseClick(w->cmdCombine, Qt::LeftButton);
         QTRY_COMPARE(messages->seen.size(), 1);
         QCOMPARE(messages->seen.at(0).text, message);
         QCOMPARE(messages->seen.at(0).title, QStringLiteral("Signs of Death"));
         QVERIFY(!currentCase().record()->method(kSignsKey));
-        QCOMPARE(currentCase().record()->method(QStringLiteral("henssge"))->sentence, before);
+        QCOMPARE(currentCase().record()->method(kHenssgeKey)->sentence, before);
     }
 
     // A new estimate of the nomogram, or a new Calculate, makes the

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "filemembers.h"
+#include "numbers.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace quorrel::ui
+{
+
+class CaseHolder;
+
+// A method's part of a case: in the case file, its own member of "methods",
+// named by its key, with what its estimate was made with ("estimatedWith")
+// and what its window's boxes held ("window"), each an object only it reads;
+// on opening, its estimate made again and its window's entries shown. The
+// case file, the main window and the case's rules loop over the list and
+// look inside no method's objects.
+struct CaseMethod {
+    // Its name in files and in records: stable, never shown.
+    QString key;
+    // Its members' name in the first case format, where it was in it.
+    QString formerKey = {};
+    // The members it reads in its objects, by the path inside them (empty
+    // for the object itself, "findings[]" for the items of a list); none
+    // for an object it reads whole. What it does not know is kept.
+    std::function<std::optional<QStringList>(const QString &path)> knownMembers = {};
+    // Checks one of its objects as read, what an estimate was made with or
+    // what its window held; the first problem is worded by `members`.
+    std::function<void(FileMembers &members, const QJsonObject &object, const QString &where,
+                       bool estimated)>
+        check = {};
+    // Its objects for the case as it stands; empty where it has nothing.
+    std::function<QJsonObject(const CaseHolder &)> estimatedWith = {};
+    std::function<QJsonObject(const CaseHolder &)> window = {};
+    // Its estimate made again from what it was made with, into the case,
+    // with numbers typed in `typedIn`: the reason it cannot be, in the words
+    // its window uses and naming the method, or nothing.
+    std::function<QString(const QJsonObject &estimatedWith, const NumberLocale &typedIn,
+                          CaseHolder &)>
+        remake = {};
+    // Its window's entries from the file (the window's object, or what the
+    // estimate was made with where the file has none), or none.
+    std::function<void(const QJsonObject &entries, const NumberLocale &typedIn, CaseHolder &)>
+        showEntries = {};
+};
+
+// The methods, in the order their estimates are made again: each after
+// those it may weigh.
+const QList<CaseMethod> &caseMethods();
+const CaseMethod *caseMethod(const QString &key);
+// A method the list does not hold joins it, last.
+void addCaseMethod(const CaseMethod &method);
+
+} // namespace quorrel::ui

@@ -1,0 +1,154 @@
+// Henssge's nomogram in a case file: what its estimate was made with and
+// what its window held, each as the object it reads and writes.
+#include "casefile.h"
+#include "caseholder.h"
+#include "casemethods.h"
+#include "henssgecase.h"
+#include "henssgetext.h"
+#include "wording.h"
+
+#include <utility>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kMass = QStringLiteral("mass");
+const QString kMassUnit = QStringLiteral("massUnit");
+const QString kCondition = QStringLiteral("condition");
+const QString kFactor = QStringLiteral("factor");
+const QString kFactorForThisMass = QStringLiteral("factorForThisMass");
+// The ± as estimated, and as typed while the entries are taken as exact.
+const QString kRoomPm = QStringLiteral("roomTemperatureUncertainty");
+const QString kMassPm = QStringLiteral("massUncertainty");
+const QString kFactorPm = QStringLiteral("factorUncertainty");
+const QString kRoomPmAside = QStringLiteral("roomTemperatureUncertaintySetAside");
+const QString kMassPmAside = QStringLiteral("massUncertaintySetAside");
+const QString kFactorPmAside = QStringLiteral("factorUncertaintySetAside");
+
+// The condition's id for the row picked; the first format wrote the row as
+// shown ("Dry, naked, still air: 1.0"), which still opens.
+QString conditionId(const QString &picked)
+{
+    if (picked == kOtherCondition)
+        return kOtherConditionId;
+    for (const HenssgeCondition &condition : henssgeConditions())
+        if (picked.startsWith(condition.name + QStringLiteral(": ")))
+            return condition.id;
+    return picked;
+}
+
+// The row as the pick list shows it in the reader's locale.
+QString conditionPicked(const QString &kept)
+{
+    if (kept == kOtherConditionId)
+        return kOtherCondition;
+    for (const HenssgeCondition &condition : henssgeConditions())
+        if (kept == condition.id || kept.startsWith(condition.name + QStringLiteral(": ")))
+            return conditionItem(condition);
+    return kept;
+}
+
+HenssgeChoice readChoice(FileMembers &members, const QJsonObject &henssge, const QString &where)
+{
+    HenssgeChoice choice;
+    choice.mass = members.typed(henssge, kMass, where);
+    const QString unit = members.text(henssge, kMassUnit, where);
+    if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
+        members.wrongValue(where, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
+    choice.pounds = unit == QLatin1String("lb");
+    choice.condition = members.typed(henssge, kCondition, where);
+    choice.factor = members.typed(henssge, kFactor, where);
+    choice.factorForThisMass = members.flag(henssge, kFactorForThisMass, where);
+    choice.roomUncertainty = members.typed(henssge, kRoomPm, where);
+    choice.massUncertainty = members.typed(henssge, kMassPm, where);
+    choice.factorUncertainty = members.typed(henssge, kFactorPm, where);
+    choice.roomUncertaintyAside = members.typed(henssge, kRoomPmAside, where);
+    choice.massUncertaintyAside = members.typed(henssge, kMassPmAside, where);
+    choice.factorUncertaintyAside = members.typed(henssge, kFactorPmAside, where);
+    return choice;
+}
+
+QString remakeHenssge(const QJsonObject &estimatedWith, const NumberLocale &typedIn,
+                      CaseHolder &holder)
+{
+    const HenssgeChoice choice = henssgeChoiceIn(estimatedWith, typedIn, userNumberLocale());
+    const HenssgeOutcome outcome = estimateHenssgeCase(holder.entries(), choice, holder.record());
+    if (!outcome.record)
+        return QStringLiteral("Henssge's nomogram: ") + henssgeRefusalText(outcome, choice);
+    holder.publish(*outcome.record);
+    return QString();
+}
+
+} // namespace
+
+QJsonObject henssgeObject(const HenssgeChoice &choice)
+{
+    QJsonObject object{{kMass, choice.mass},
+                       {kMassUnit, choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
+                       {kCondition, conditionId(choice.condition)},
+                       {kFactor, choice.factor},
+                       {kFactorForThisMass, choice.factorForThisMass}};
+    // Taken as exact, the entries have no ± to keep.
+    if (choice.uncertain()) {
+        object.insert(kRoomPm, choice.roomUncertainty);
+        object.insert(kMassPm, choice.massUncertainty);
+        object.insert(kFactorPm, choice.factorUncertainty);
+    }
+    // But the boxes keep what was typed in them.
+    for (const auto &[name, typed] : {std::pair{kRoomPmAside, &choice.roomUncertaintyAside},
+                                      std::pair{kMassPmAside, &choice.massUncertaintyAside},
+                                      std::pair{kFactorPmAside, &choice.factorUncertaintyAside}})
+        if (!typed->isEmpty())
+            object.insert(name, *typed);
+    return object;
+}
+
+HenssgeChoice henssgeChoiceIn(const QJsonObject &object, const NumberLocale &typedIn,
+                              const NumberLocale &reader)
+{
+    FileMembers members;
+    HenssgeChoice choice = readChoice(members, object, QString());
+    for (QString *typed :
+         {&choice.mass, &choice.factor, &choice.roomUncertainty, &choice.massUncertainty,
+          &choice.factorUncertainty, &choice.roomUncertaintyAside, &choice.massUncertaintyAside,
+          &choice.factorUncertaintyAside})
+        *typed = retypedNumber(*typed, typedIn, reader);
+    choice.condition = conditionPicked(choice.condition);
+    return choice;
+}
+
+CaseMethod henssgeCaseMethod()
+{
+    CaseMethod method{kHenssgeKey, QStringLiteral("henssge")};
+    method.knownMembers = [](const QString &path) -> std::optional<QStringList> {
+        if (!path.isEmpty())
+            return std::nullopt;
+        return QStringList{kMass,         kMassUnit, kCondition, kFactor,      kFactorForThisMass,
+                           kRoomPm,       kMassPm,   kFactorPm,  kRoomPmAside, kMassPmAside,
+                           kFactorPmAside};
+    };
+    method.check = [](FileMembers &members, const QJsonObject &object, const QString &where, bool) {
+        readChoice(members, object, where);
+    };
+    method.estimatedWith = [](const CaseHolder &holder) {
+        const std::optional<HenssgeChoice> choice =
+            holder.record() ? henssgeChoiceOf(*holder.record()) : std::nullopt;
+        return choice ? henssgeObject(*choice) : QJsonObject();
+    };
+    method.window = [](const CaseHolder &holder) {
+        return holder.henssgeEntries() ? henssgeObject(*holder.henssgeEntries()) : QJsonObject();
+    };
+    method.remake = remakeHenssge;
+    method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,
+                            CaseHolder &holder) {
+        holder.replaceHenssgeEntries(
+            entries.isEmpty()
+                ? std::nullopt
+                : std::optional(henssgeChoiceIn(entries, typedIn, userNumberLocale())));
+    };
+    return method;
+}
+
+} // namespace quorrel::ui
