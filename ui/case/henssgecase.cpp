@@ -273,8 +273,10 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         } else if (prudent.refusal != PrudentRefusal::NoLimitsPublished) {
             return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
         }
-        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval, {roomF, *roomPm},
-                                                 {mass, *massPm}, {input.factor, *factorPm});
+        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval,
+                                                 {roomF, *roomPm, prudent.roomCut},
+                                                 {mass, *massPm, prudent.massCut},
+                                                 {input.factor, *factorPm, prudent.factorCut});
     }
     // Where the mass rule changed the factor, the estimate with the factor
     // as chosen is shown beside it.

@@ -101,6 +101,19 @@ QString henssgeInWords(ClockTime foundAt, const MethodResult &result)
              readingText(foundAt, result.readings.at(0), false));
 }
 
+// Where a range typed was cut to what the nomogram accepts as an entry: the
+// sentence never shows a range other than the one evaluated without a word.
+QString cutWords(RangeCut cut, const QString &least, const QString &most)
+{
+    if (cut.below && cut.above)
+        return QStringLiteral(" (cut to %1 to %2, what the nomogram accepts)").arg(least, most);
+    if (cut.below)
+        return QStringLiteral(" (cut at %1, the least the nomogram accepts)").arg(least);
+    if (cut.above)
+        return QStringLiteral(" (cut at %1, the most the nomogram accepts)").arg(most);
+    return QString();
+}
+
 } // namespace
 
 MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
@@ -233,11 +246,19 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
         return unit.isEmpty() ? text : text + ' ' + unit;
     };
     const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    const QString kg = QStringLiteral(" kg");
     const QString ranges =
-        QStringLiteral("With the room at %1, the mass at %2 and the factor at %3, ")
-            .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
-                 pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
-                 pm(factorText(factor.value), factor.plusMinus, QString()));
+        QStringLiteral("With the room at %1%2, the mass at %3%4 and the factor at %5%6, ")
+            .arg(
+                pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+                room.cut.below ? QStringLiteral(" (cut at absolute zero, %1)")
+                                     .arg(typedDegrees(kAbsoluteZeroFahrenheit))
+                               : QString(),
+                pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
+                cutWords(mass.cut, typedNumber(kHenssgeMinMassKg) + kg,
+                         typedNumber(kHenssgeMaxMassKg) + kg),
+                pm(factorText(factor.value), factor.plusMinus, QString()),
+                cutWords(factor.cut, factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)));
     if (!interval)
         return ranges + QStringLiteral("the method publishes no 95 % limits anywhere in these "
                                        "ranges: no prudent interval can be given.");

@@ -321,6 +321,10 @@ private slots:
                "the prudent interval is";
         QTest::newRow("pounds: the ± offered in pounds") << "lb" << QStringList{"", "", ""} << ""
                                                          << "the mass at 154 \u00B1 6.6 lb";
+        QTest::newRow("a ± as large as its entry: the ranges cut where the nomogram stops")
+            << "kg" << QStringList{"", "70", "1"} << ""
+            << "the mass at 70 \u00B1 70 kg (cut at 1 kg, the least the nomogram accepts) and the "
+               "factor at 1.0 \u00B1 1 (cut at 0.3, the least the nomogram accepts), the prudent";
         QTest::newRow("a negative ± is refused")
             << "kg" << QStringList{"", "-3", ""}
             << "Body mass uncertain by \u00B1: enter a number of kilograms from 0 to the mass "
