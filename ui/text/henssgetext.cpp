@@ -241,8 +241,8 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                                const Uncertain &room, const UncertainMass &mass,
                                const Uncertain &factor)
 {
-    const auto pm = [](const QString &value, double uncertainty, const QString &unit) {
-        const QString text = uncertainty > 0 ? plusMinus(value, typedNumber(uncertainty)) : value;
+    const auto pm = [](const QString &value, const QString &uncertainty, const QString &unit) {
+        const QString text = uncertainty.isEmpty() ? value : plusMinus(value, uncertainty);
         return unit.isEmpty() ? text : text + ' ' + unit;
     };
     const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");

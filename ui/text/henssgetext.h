@@ -47,16 +47,17 @@ struct TypedMass {
 // reading, taken when the body was found.
 QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate);
 
-// An entry and its ± as the user typed them, the room in °F and the mass in
-// its unit, and where its range was cut to what the nomogram accepts.
+// An entry as the user typed it, the room in °F and the mass in its unit;
+// its ± as typed, written out in plain digits (inPlainDigits), empty where
+// it has none; and where its range was cut to what the nomogram accepts.
 struct Uncertain {
     double value = 0.0;
-    double plusMinus = 0.0;
+    QString plusMinus;
     RangeCut cut;
 };
 struct UncertainMass {
     TypedMass mass;
-    double plusMinus = 0.0;
+    QString plusMinus;
     RangeCut cut;
 };
 

@@ -32,6 +32,12 @@ NumberLocale userNumberLocale();
 // A number as typed: the shortest decimal that reads back as the same double,
 // so 79.9 stays "79.9"; no group separators.
 QString typedNumber(double value);
+// A number exactly as typed in the user's locale, in plain digits as the
+// locale writes them, whatever form it was typed in: "1.0" stays "1.0",
+// "1e-7" is "0.0000001", "2.50e1" is "25.0"; no group separators, no
+// exponent. None where the text is no number or the digits would run to more
+// than `most` characters.
+std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most);
 // How many decimals that shortest form has (79.9: 1, 60: 0, 1e-7: 7).
 int decimalsOf(double value);
 // A number worked out from typed ones, to as many decimals as they carry: the
