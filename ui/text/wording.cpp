@@ -136,6 +136,11 @@ QString numberWithDecimals(double value, int decimals)
     return localized(text);
 }
 
+QString percent(double value)
+{
+    return typedNumber(value) + QStringLiteral(" %");
+}
+
 QString wholeNumber(double value)
 {
     if (std::fabs(value) < 9e15)

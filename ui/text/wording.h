@@ -43,6 +43,8 @@ int decimalsOf(double value);
 // A number worked out from typed ones, to as many decimals as they carry: the
 // double 79.9 - 70 is 9.900000000000006, written "9.9" with one decimal.
 QString numberWithDecimals(double value, int decimals);
+// "95 %", the number in the locale's digits as every other.
+QString percent(double value);
 // A whole number, rounded, with the locale's group separators.
 QString wholeNumber(double value);
 

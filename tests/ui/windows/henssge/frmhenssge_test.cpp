@@ -413,7 +413,9 @@ private slots:
             << "ar_EG"
             << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0663", "", ""}
             << "\u0667\u0660"
-            << QStringList{"\u0662\u0663\u066B\u0662 \u00B0C", "\u00B1\u0662\u066B\u0668 h"} << "";
+            << QStringList{"\u0662\u0663\u066B\u0662 \u00B0C", "\u00B1\u0662\u066B\u0668 h",
+                           "\u0669\u0665 % limits"}
+            << "";
         QTest::newRow("German, a mass with a decimal point")
             << "de_DE" << QStringList{"60", "80", "", ""} << "70.5" << QStringList()
             << "Body mass: enter a number from 1 to 250 kg. Decimals are written with "
