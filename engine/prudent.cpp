@@ -77,13 +77,14 @@ struct Mass {
     }
 };
 
-std::vector<Mass> massPoints(Mass from, Mass to)
+std::vector<Mass> massPoints(Mass from, Mass to, RangeCut &cut)
 {
     const Mass least{Decimal(1, 0)};
     const Mass most{Decimal(250, 0)};
-    if (from.units() < least.units())
+    cut = {from.units() < least.units(), to.units() > most.units()};
+    if (cut.below)
         from = least;
-    if (to.units() > most.units())
+    if (cut.above)
         to = most;
     std::vector<Mass> masses{from, to};
     const Decimal seventy(70, 0);
@@ -151,8 +152,10 @@ PrudentResult prudentHenssge(const HenssgeTypedEntries &typed, bool adjustForMas
     }
     const Decimal &body = centre.bodyFahrenheit;
     // Nothing is colder than absolute zero: the room's range stops there.
-    const Range room{std::max(centre.roomFahrenheit - pm.roomFahrenheit, Decimal(-45967, -2)),
-                     centre.roomFahrenheit + pm.roomFahrenheit};
+    const Decimal absoluteZero(-45967, -2);
+    const Decimal coldest = centre.roomFahrenheit - pm.roomFahrenheit;
+    result.roomCut.below = coldest < absoluteZero;
+    const Range room{std::max(coldest, absoluteZero), centre.roomFahrenheit + pm.roomFahrenheit};
     if (room.to >= body) {
         result.refusal = PrudentRefusal::RoomReachesBody;
         return result;
@@ -160,10 +163,16 @@ PrudentResult prudentHenssge(const HenssgeTypedEntries &typed, bool adjustForMas
     std::vector<Decimal> rooms = pointsOf(room, {Decimal(7376, -2)});
     for (double q : {0.5, 0.3, 0.2})
         addBesideQ(rooms, room, body, q);
-    const std::vector<Mass> masses = massPoints({centre.mass - pm.mass, centre.massInPounds},
-                                                {centre.mass + pm.mass, centre.massInPounds});
-    const Range factor{std::max(centre.factor - pm.factor, Decimal(3, -1)),
-                       std::min(centre.factor + pm.factor, Decimal(3, 0))};
+    // The masses and factors evaluated are only those the window accepts as
+    // entries.
+    const std::vector<Mass> masses =
+        massPoints({centre.mass - pm.mass, centre.massInPounds},
+                   {centre.mass + pm.mass, centre.massInPounds}, result.massCut);
+    const Decimal leastFactor(3, -1), mostFactor(3, 0);
+    Range factor{centre.factor - pm.factor, centre.factor + pm.factor};
+    result.factorCut = {factor.from<leastFactor, factor.to> mostFactor};
+    factor.from = std::max(factor.from, leastFactor);
+    factor.to = std::min(factor.to, mostFactor);
     const std::vector<Decimal> factors = pointsOf(factor, {Decimal(1, 0), Decimal(14, -1)});
 
     Widest widest;

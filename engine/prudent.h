@@ -33,6 +33,14 @@ struct OfferedUncertainty {
 };
 inline constexpr OfferedUncertainty kDefaultUncertainty{1.0, 3.0, 0.1};
 
+// Which ends of a range were cut to what the nomogram accepts as an entry
+// (the room's to absolute zero): the range evaluated is then narrower than
+// the one typed, and the window says so.
+struct RangeCut {
+    bool below = false;
+    bool above = false;
+};
+
 struct PrudentInterval {
     // Hours since death at the reading: the widest the ranges allow.
     double earliestHours = 0.0; // the latest upper limit: death furthest back
@@ -66,6 +74,9 @@ enum class PrudentRefusal {
 struct PrudentResult {
     Result<PrudentInterval> interval;
     PrudentRefusal refusal = PrudentRefusal::None;
+    // Where the ranges were evaluated (an interval, or none published in
+    // them), the ends cut.
+    RangeCut roomCut, massCut, factorCut;
 };
 
 // The prudent interval around the estimate for `centre`, with its edges

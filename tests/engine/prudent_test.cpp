@@ -80,6 +80,8 @@ struct PrudentRow {
     // a dense grid finds them wider than the corners do.
     bool edgeInside = false;
     bool earliestOpen = false;
+    // The ends cut to what the nomogram accepts: "room-", "mass+", ...
+    const char *cuts = "";
 };
 
 class PrudentRows : public ::testing::TestWithParam<PrudentRow>
@@ -94,6 +96,14 @@ TEST_P(PrudentRows, GivesTheWidestLimitsAndNoGridPointIsWider)
     ASSERT_TRUE(result.interval) << row.name << " refused " << int(result.refusal);
     const PrudentInterval &p = *result.interval;
     EXPECT_EQ(p.earliestOpen, row.earliestOpen) << row.name;
+    std::string cuts;
+    for (const auto &[range, cut] : {std::pair{"room", result.roomCut},
+                                     {"mass", result.massCut},
+                                     {"factor", result.factorCut}}) {
+        cuts += cut.below ? range + std::string("- ") : "";
+        cuts += cut.above ? range + std::string("+ ") : "";
+    }
+    EXPECT_EQ(cuts, row.cuts) << row.name;
     if (!std::isnan(row.earliest)) {
         EXPECT_NEAR(p.earliestHours, row.earliest, 0.02) << row.name;
     }
@@ -168,7 +178,15 @@ INSTANTIATE_TEST_SUITE_P(
         PrudentRow{"factor_crosses_1_4_for_50_kg", {"59", "82.4", "50", "1.4", "0", "0", "0.1"}},
         PrudentRow{"mass_crosses_70_kg_covered", {"59", "82.4", "70", "2.0", "0", "3"}},
         // A ± as large as its entry: the ranges stop where the nomogram does.
-        PrudentRow{"plus_minus_equal_to_the_entry", {"60", "80", "70", "1.0", "0", "70", "1.0"}},
+        PrudentRow{.name = "plus_minus_equal_to_the_entry",
+                   .typed = {"60", "80", "70", "1.0", "0", "70", "1.0"},
+                   .cuts = "mass- factor- "},
+        PrudentRow{.name = "factor_3_0_plus_0_1_stops_at_3_0",
+                   .typed = {"60", "80", "70", "3.0", "0", "3", "0.1"},
+                   .cuts = "factor+ "},
+        PrudentRow{.name = "room_range_stops_at_absolute_zero",
+                   .typed = {"-400", "80", "70", "1.0", "100"},
+                   .cuts = "room- "},
         // Found soon after death: the latest end lies past the discovery.
         PrudentRow{"latest_end_past_the_discovery",
                    {"60", "98", "70", "1.0", "1.8", "3", "0.1"},
@@ -180,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                    kNone,
                    kNone,
                    false,
-                   true},
+                   true,
+                   "factor+ "},
         // Everything uncertain at once, across several edges.
         PrudentRow{
             "all_three_wide", {"68", "86", "75", "1.3", "6.3", "10", "0.3"}, kNone, kNone, true}),

@@ -168,13 +168,15 @@ std::string inDigitsOf(const std::string &ascii, const NumberLocale &locale)
     if (!isDigitZero(zero) || zero == QLatin1String("0"))
         return ascii;
     const char32_t zeroCode = zero.toUcs4().at(0);
+    // Read as UTF-8: the separators beside the digits may be the locale's
+    // own ("٫").
     QString out;
-    for (const char c : ascii) {
-        if (c >= '0' && c <= '9') {
-            const char32_t code = zeroCode + char32_t(c - '0');
+    for (const QChar c : QString::fromStdString(ascii)) {
+        if (c >= u'0' && c <= u'9') {
+            const char32_t code = zeroCode + char32_t(c.unicode() - u'0');
             out += QString::fromUcs4(&code, 1);
         } else {
-            out += QLatin1Char(c);
+            out += c;
         }
     }
     return out.toStdString();
@@ -619,8 +621,11 @@ QString retypedNumber(const QString &typed, const NumberLocale &from, const Numb
         return typed;
     const std::string ascii =
         QString::fromStdString(withAsciiDigits(utf8, from)).trimmed().toStdString();
-    // Written in the locale's own digits, it is written in the reader's.
-    const bool ownDigits = withAsciiDigits(utf8, from) != utf8;
+    // Written in the locale's own digits, it is written in the reader's, as
+    // its separators are: ASCII digits are an English case's own, and beside
+    // an Arabic decimal sign would make a number of two writings ("1٫0").
+    const bool ownDigits =
+        withAsciiDigits(utf8, from) != utf8 || from.zeroDigit == std::string("0");
     for (const bool groups : {true, false}) {
         std::string text = rewritten(ascii, from, to, groups);
         if (ownDigits)

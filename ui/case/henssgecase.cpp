@@ -1,5 +1,6 @@
 #include "henssgecase.h"
 
+#include "casefile.h"
 #include "cooling.h"
 #include "curve.h"
 #include "henssge.h"
@@ -47,16 +48,21 @@ const QString kRoomUncertainty = QStringLiteral("Room temperature uncertain by")
 const QString kMassUncertainty = QStringLiteral("Body mass uncertain by");
 const QString kFactorUncertainty = QStringLiteral("Corrective factor uncertain by");
 
-// A ± as typed: empty is none; otherwise a number of 0 or more, no larger
-// than the entry it qualifies.
-std::optional<double> uncertaintyOf(const QString &typed, double value)
+// A ± as typed, as the sentence writes it: empty is none; otherwise a number
+// of 0 or more, no larger than the entry it qualifies, that written out in
+// plain digits is no longer than a box holds, as every entry is. Its sign is
+// that of the digits typed: -1e-50000 is no ± of 0, whatever its double.
+std::optional<QString> uncertaintyOf(const QString &typed, double value)
 {
     if (typed.trimmed().isEmpty())
-        return 0.0;
+        return QString();
     const Result<double> pm = number(typed);
-    if (!pm || !std::isfinite(*pm) || *pm < 0 || *pm > std::fabs(value))
+    const Result<Decimal> exact = decimal(typed);
+    const std::optional<QString> written = inPlainDigits(typed, kTypedMaxLength);
+    if (!pm || !exact || !written || !std::isfinite(*pm) || exact->sign() < 0 ||
+        *pm > std::fabs(value))
         return std::nullopt;
-    return *pm;
+    return exact->sign() == 0 ? QString() : *written;
 }
 
 // A ± checked by uncertaintyOf, exactly as typed; empty is none.
@@ -144,6 +150,17 @@ QString decimalSignHint(const QString &typed)
         .arg(sign, typedNumber(70.5));
 }
 
+// A ± whose plain digits would not fit in a box (1e-50000) is named as such:
+// the sentence shows every ± written out.
+QString tooLongHint(const QString &typed)
+{
+    if (!decimal(typed) || inPlainDigits(typed, kTypedMaxLength))
+        return QString();
+    return QStringLiteral(" Written out in plain digits, this one would be longer than the %1 "
+                          "characters a box holds.")
+        .arg(wholeNumber(double(kTypedMaxLength)));
+}
+
 } // namespace
 
 QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
@@ -184,16 +201,17 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     case HenssgeProblem::RoomUncertainty:
         return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
                               "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
-            .arg(typedNumber(std::fabs(outcome.room)));
+                   .arg(typedNumber(std::fabs(outcome.room))) +
+               tooLongHint(choice.roomUncertainty);
     case HenssgeProblem::MassUncertainty:
         return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
                               "mass itself, or leave it empty.")
                    .arg(pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
-               decimalSignHint(choice.massUncertainty);
+               decimalSignHint(choice.massUncertainty) + tooLongHint(choice.massUncertainty);
     case HenssgeProblem::FactorUncertainty:
         return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
                               "the factor itself, or leave it empty.") +
-               decimalSignHint(choice.factorUncertainty);
+               decimalSignHint(choice.factorUncertainty) + tooLongHint(choice.factorUncertainty);
     case HenssgeProblem::RoomRangeReachesBody:
         return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
                               "the body's %1. Enter a smaller uncertainty.")
@@ -249,13 +267,13 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     QString sentence = henssgeSentence(foundAt, estimate);
     std::optional<HoursBeforeDiscovery> prudentHours;
     if (choice.uncertain()) {
-        const std::optional<double> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
+        const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
         if (!roomPm)
             return refused(HenssgeProblem::RoomUncertainty, roomF, bodyF);
-        const std::optional<double> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
+        const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
         if (!massPm)
             return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
-        const std::optional<double> factorPm =
+        const std::optional<QString> factorPm =
             uncertaintyOf(choice.factorUncertainty, input.factor);
         if (!factorPm)
             return refused(HenssgeProblem::FactorUncertainty, roomF, bodyF);
@@ -273,8 +291,10 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         } else if (prudent.refusal != PrudentRefusal::NoLimitsPublished) {
             return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
         }
-        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval, {roomF, *roomPm},
-                                                 {mass, *massPm}, {input.factor, *factorPm});
+        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval,
+                                                 {roomF, *roomPm, prudent.roomCut},
+                                                 {mass, *massPm, prudent.massCut},
+                                                 {input.factor, *factorPm, prudent.factorCut});
     }
     // Where the mass rule changed the factor, the estimate with the factor
     // as chosen is shown beside it.

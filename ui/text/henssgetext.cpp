@@ -15,13 +15,21 @@ namespace
 // A second reading this close to what the method expects agrees with it.
 constexpr double kAgreesWithin = 0.2; // °F
 
+// "95 % limits": the method's own, in the locale's digits as every other
+// number.
+QString limitsWords()
+{
+    return percent(95) + QStringLiteral(" limits");
+}
+
 // "±2.8 h: the band 1 ≥ Q > 0.5, with any factor", every number as the
 // locale writes it.
 QString ruleWords(HenssgeLimitRule rule)
 {
     const auto band = [](double limit, double upper, double lower, const QString &factor) {
-        return QStringLiteral("95 % limits %1: the band %2 \u2265 Q > %3, %4.")
-            .arg(tenthsOfHours(limit), typedNumber(upper), typedNumber(lower), factor);
+        return QStringLiteral("%5 %1: the band %2 \u2265 Q > %3, %4.")
+            .arg(tenthsOfHours(limit), typedNumber(upper), typedNumber(lower), factor,
+                 limitsWords());
     };
     const QString anyFactor = QStringLiteral("with any factor");
     const QString one = QStringLiteral("with factor ") + numberWithDecimals(1.0, 1);
@@ -38,11 +46,12 @@ QString ruleWords(HenssgeLimitRule rule)
     case HenssgeLimitRule::LateWithFactor:
         return band(7.0, 0.3, 0.2, other);
     case HenssgeLimitRule::NoneBelow0_2:
-        return QStringLiteral("No 95 % limits: none are published for Q \u2264 %1.")
-            .arg(typedNumber(0.2));
+        return QStringLiteral("No %2: none are published for Q \u2264 %1.")
+            .arg(typedNumber(0.2), limitsWords());
     case HenssgeLimitRule::NoneWarmRoomBelow:
-        return QStringLiteral("No 95 % limits: above %1 they are published only for Q > %2.")
-            .arg(degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), typedNumber(0.5));
+        return QStringLiteral("No %3: above %1 they are published only for Q > %2.")
+            .arg(degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), typedNumber(0.5),
+                 limitsWords());
     }
     return QString();
 }
@@ -93,12 +102,25 @@ QString henssgeInWords(ClockTime foundAt, const MethodResult &result)
     const QString died = minute ? minuteClock(*minute) + ' ' + discoveryDayWords(*minute)
                                 : momentText(foundAt, result.curveFrom(), true);
     const QString limits = result.spreadHours
-                               ? QStringLiteral("95 % limits ") + tenthsOfHours(*result.spreadHours)
-                               : QStringLiteral("no 95 % limits");
+                               ? limitsWords() + ' ' + tenthsOfHours(*result.spreadHours)
+                               : QStringLiteral("no ") + limitsWords();
     return QStringLiteral("Henssge's nomogram, dashed line: from %1 at about %2 (%3) to %4, when "
                           "the body was found.")
         .arg(typedDegrees(result.startTemperature), died, limits,
              readingText(foundAt, result.readings.at(0), false));
+}
+
+// Where a range typed was cut to what the nomogram accepts as an entry: the
+// sentence never shows a range other than the one evaluated without a word.
+QString cutWords(RangeCut cut, const QString &least, const QString &most)
+{
+    if (cut.below && cut.above)
+        return QStringLiteral(" (cut to %1 to %2, what the nomogram accepts)").arg(least, most);
+    if (cut.below)
+        return QStringLiteral(" (cut at %1, the least the nomogram accepts)").arg(least);
+    if (cut.above)
+        return QStringLiteral(" (cut at %1, the most the nomogram accepts)").arg(most);
+    return QString();
 }
 
 } // namespace
@@ -124,7 +146,7 @@ MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
         return QStringLiteral("Henssge: died %1 (%2)")
             .arg(henssgeMoment(at, result.curveFrom(), withDay),
                  result.spreadHours ? tenthsOfHours(*result.spreadHours)
-                                    : QStringLiteral("no 95 % limits"));
+                                    : QStringLiteral("no ") + limitsWords());
     };
     record.inWords = [result](ClockTime at, bool, bool) { return henssgeInWords(at, result); };
     SheetSection section{QStringLiteral("Henssge nomogram")};
@@ -215,14 +237,14 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
         t * 60.0 < 0.5 ? QStringLiteral("At the time of the reading")
                        : QStringLiteral("About %1 before the body was found").arg(spanWords(t));
     if (!estimate.limitHours)
-        return about + QStringLiteral(" (the method gives no 95 % limits here): died most likely "
+        return about + QStringLiteral(" (the method gives no %3 here): died most likely "
                                       "about %1 %2.")
-                           .arg(minuteClock(likely), discoveryDayWords(likely));
+                           .arg(minuteClock(likely), discoveryDayWords(likely), limitsWords());
     const double limit = *estimate.limitHours;
     const std::int64_t earliest = at(-t - limit);
     const std::int64_t latest = at(-t + limit);
     const QString head =
-        about + QStringLiteral(" (95 % limits %1): died between ").arg(tenthsOfHours(limit));
+        about + QStringLiteral(" (%1 %2): died between ").arg(limitsWords(), tenthsOfHours(limit));
     const QString day = discoveryDayWords(likely);
     if (discoveryDayWords(earliest) == day && discoveryDayWords(latest) == day)
         return head +
@@ -237,19 +259,28 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                                const Uncertain &room, const UncertainMass &mass,
                                const Uncertain &factor)
 {
-    const auto pm = [](const QString &value, double uncertainty, const QString &unit) {
-        const QString text = uncertainty > 0 ? plusMinus(value, typedNumber(uncertainty)) : value;
+    const auto pm = [](const QString &value, const QString &uncertainty, const QString &unit) {
+        const QString text = uncertainty.isEmpty() ? value : plusMinus(value, uncertainty);
         return unit.isEmpty() ? text : text + ' ' + unit;
     };
     const QString unit = mass.mass.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    const QString kg = QStringLiteral(" kg");
     const QString ranges =
-        QStringLiteral("With the room at %1, the mass at %2 and the factor at %3, ")
-            .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
-                 pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
-                 pm(factorText(factor.value), factor.plusMinus, QString()));
+        QStringLiteral("With the room at %1%2, the mass at %3%4 and the factor at %5%6, ")
+            .arg(
+                pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+                room.cut.below ? QStringLiteral(" (cut at absolute zero, %1)")
+                                     .arg(typedDegrees(kAbsoluteZeroFahrenheit))
+                               : QString(),
+                pm(typedNumber(mass.mass.value), mass.plusMinus, unit),
+                cutWords(mass.cut, typedNumber(kHenssgeMinMassKg) + kg,
+                         typedNumber(kHenssgeMaxMassKg) + kg),
+                pm(factorText(factor.value), factor.plusMinus, QString()),
+                cutWords(factor.cut, factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)));
     if (!interval)
-        return ranges + QStringLiteral("the method publishes no 95 % limits anywhere in these "
-                                       "ranges: no prudent interval can be given.");
+        return ranges + QStringLiteral("the method publishes no %1 anywhere in these "
+                                       "ranges: no prudent interval can be given.")
+                            .arg(limitsWords());
     const std::int64_t reading = foundAt.seconds / 60 * 60;
     const auto at = [&](double hours) {
         return std::min(minuteFromDiscovery(foundAt, -hours).value_or(reading), reading);
@@ -278,8 +309,9 @@ QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInt
                                  spanWords(interval->earliestHours), between);
     }
     if (interval->somewhereWithoutLimits)
-        text += QStringLiteral(" Part of the range has no published 95 % limits: there the "
-                               "estimate itself was taken as both.");
+        text += QStringLiteral(" Part of the range has no published %1: there the "
+                               "estimate itself was taken as both.")
+                    .arg(limitsWords());
     return text;
 }
 
@@ -297,8 +329,9 @@ QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass, bo
                  degreesCelsius(typedNumber(kHenssgeWarmRoomAbove)), leftToRight(formula));
     const QString limit = factorText(1.4);
     if (estimate.adjustedForMass) {
-        text += QStringLiteral("Factor %1 chosen for 70 kg, used as %2 for %3.")
-                    .arg(factorText(estimate.factorChosen), usedFactorText(estimate), mass.text());
+        text += QStringLiteral("Factor %1 chosen for %4 kg, used as %2 for %3.")
+                    .arg(factorText(estimate.factorChosen), usedFactorText(estimate), mass.text(),
+                         typedNumber(70));
         // What the mass rule did to the time, so that a heavier covering
         // giving a shorter time is seen, not hidden.
         if (hoursAsChosen)
@@ -312,8 +345,8 @@ QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass, bo
         text += QStringLiteral("Factor %1 as chosen: below %2 it is used for any mass. ")
                     .arg(usedFactorText(estimate), limit);
     } else {
-        text += QStringLiteral("Factor %1 as chosen, for a body of 70 kg. ")
-                    .arg(usedFactorText(estimate));
+        text += QStringLiteral("Factor %1 as chosen, for a body of %2 kg. ")
+                    .arg(usedFactorText(estimate), typedNumber(70));
     }
     return text + ruleWords(estimate.limitRule);
 }

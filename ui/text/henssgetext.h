@@ -51,21 +51,24 @@ struct TypedMass {
 // reading, taken when the body was found.
 QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate);
 
-// An entry and its ± as the user typed them, the room in °F and the mass in
-// its unit.
+// An entry as the user typed it, the room in °F and the mass in its unit;
+// its ± as typed, written out in plain digits (inPlainDigits), empty where
+// it has none; and where its range was cut to what the nomogram accepts.
 struct Uncertain {
     double value = 0.0;
-    double plusMinus = 0.0;
+    QString plusMinus;
+    RangeCut cut;
 };
 struct UncertainMass {
     TypedMass mass;
-    double plusMinus = 0.0;
+    QString plusMinus;
+    RangeCut cut;
 };
 
 // "With the room at 60 ± 1.8 °F, the mass at 70 ± 3 kg and the factor at
 // 1.0 ± 0.1, the prudent interval is 8 h 26 min to 21 h 41 min before the
 // body was found: died between 2:19 AM and 3:34 PM the day before
-// discovery." The ranges are those the nomogram accepts. Without an
+// discovery." A range cut to what the nomogram accepts names where. Without an
 // interval, that the method publishes no limits anywhere in the ranges; with
 // part of them beyond the nomogram, that nothing bounds how early.
 QString henssgePrudentSentence(ClockTime foundAt, const std::optional<PrudentInterval> &interval,

@@ -156,7 +156,7 @@ QString pieceName(const SignsScene &scene, std::size_t index)
     }
     case EvidenceKind::Nomogram:
         return scene.nomogramPrudent ? QStringLiteral("the nomogram's prudent limit")
-                                     : QStringLiteral("the nomogram's 95 % limit");
+                                     : QStringLiteral("the nomogram's %1 limit").arg(percent(95));
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("the last sighting alive");
     case EvidenceKind::Discovery:
@@ -179,7 +179,7 @@ QString pieceHeading(const SignsScene &scene, std::size_t index)
         if (scene.nomogramPrudent)
             return QStringLiteral("Henssge's nomogram, prudent interval over the uncertain "
                                   "entries");
-        return QStringLiteral("Henssge's nomogram, 95 % limits ") +
+        return QStringLiteral("Henssge's nomogram, %1 limits ").arg(percent(95)) +
                (scene.nomogramLimit ? tenthsOfHours(*scene.nomogramLimit) : QString());
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("Last seen alive");
@@ -374,8 +374,9 @@ QStringList evidenceLines(const SignsScene &scene)
         lines.append(line);
     }
     if (scene.nomogramLeftOut)
-        lines.append(QStringLiteral("Henssge's nomogram took no part: no 95 % limits are published "
-                                    "for its estimate, so it states no interval to weigh."));
+        lines.append(QStringLiteral("Henssge's nomogram took no part: no %1 limits are published "
+                                    "for its estimate, so it states no interval to weigh.")
+                         .arg(percent(95)));
     return lines;
 }
 

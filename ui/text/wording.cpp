@@ -77,6 +77,38 @@ QString typedNumber(double value)
     return localized(shortestAscii(value));
 }
 
+std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most)
+{
+    const NumberLocale locale = userNumberLocale();
+    std::string ascii = withAsciiDigits(typed.trimmed().toStdString(), locale);
+    const Result<Decimal> value = localeToDecimal(ascii, locale);
+    if (!value)
+        return std::nullopt;
+    // The decimals typed, trailing zeros included, are those of the same text
+    // with its last digit before any exponent made a 1: "2.50e1" has one.
+    const std::size_t last = ascii.find_last_of("0123456789", ascii.find_first_of("eE"));
+    ascii[last] = '1';
+    const std::int64_t decimals =
+        std::max<std::int64_t>(0, -localeToDecimal(ascii, locale)->lowestPower());
+    const std::int64_t whole = std::max<std::int64_t>(value->highestPower(), 0) + 1;
+    if ((value->sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > most)
+        return std::nullopt;
+    // The digits, then as many zeros as the exponent and the decimals typed
+    // ask for (never fewer than none: the digits typed hold every nonzero
+    // one), with the point that many decimals from the end.
+    std::string text = value->toText();
+    const bool negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(text.substr(e + 1));
+    std::string digits = text.substr(negative ? 1 : 0, e == std::string::npos ? e : e - negative);
+    digits.append(static_cast<std::size_t>(exponent + decimals), '0');
+    if (static_cast<std::int64_t>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return localized((negative ? "-" : "") + digits);
+}
+
 int decimalsOf(double value)
 {
     const std::string text = shortestAscii(value);
@@ -102,6 +134,11 @@ QString numberWithDecimals(double value, int decimals)
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-')
         text.erase(0, 1);
     return localized(text);
+}
+
+QString percent(double value)
+{
+    return typedNumber(value) + QStringLiteral(" %");
 }
 
 QString wholeNumber(double value)

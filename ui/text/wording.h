@@ -32,11 +32,19 @@ NumberLocale userNumberLocale();
 // A number as typed: the shortest decimal that reads back as the same double,
 // so 79.9 stays "79.9"; no group separators.
 QString typedNumber(double value);
+// A number exactly as typed in the user's locale, in plain digits as the
+// locale writes them, whatever form it was typed in: "1.0" stays "1.0",
+// "1e-7" is "0.0000001", "2.50e1" is "25.0"; no group separators, no
+// exponent. None where the text is no number or the digits would run to more
+// than `most` characters.
+std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most);
 // How many decimals that shortest form has (79.9: 1, 60: 0, 1e-7: 7).
 int decimalsOf(double value);
 // A number worked out from typed ones, to as many decimals as they carry: the
 // double 79.9 - 70 is 9.900000000000006, written "9.9" with one decimal.
 QString numberWithDecimals(double value, int decimals);
+// "95 %", the number in the locale's digits as every other.
+QString percent(double value);
 // A whole number, rounded, with the locale's group separators.
 QString wholeNumber(double value);
 

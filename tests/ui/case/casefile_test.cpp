@@ -457,8 +457,8 @@ private slots:
             << "1,000" << kEnglish << kGerman << "1.000";
         QTest::newRow("Arabic-Indic digits open as ASCII in English")
             << "\u0669\u0668\u066B\u0666" << kArabic << kEnglish << "98.6";
-        QTest::newRow("English opens with the Arabic decimal sign")
-            << "98.6" << kEnglish << kArabic << "98\u066B6";
+        QTest::newRow("English opens in Arabic digits with the Arabic decimal sign")
+            << "98.6" << kEnglish << kArabic << "\u0669\u0668\u066B\u0666";
         QTest::newRow("same locale: exactly as typed")
             << " 98,6 " << kGerman << kGerman << " 98,6 ";
         QTest::newRow("not a number stays as typed") << "warm" << kGerman << kEnglish << "warm";

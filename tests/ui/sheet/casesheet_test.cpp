@@ -452,7 +452,8 @@ private slots:
             for (const char *paper : {"A4", "Letter"})
                 QTest::addRow("the whole scene, %s on %s", locale, paper)
                     << locale << QByteArray() << QStringList{"60", "80", "75", "2"} << QStringList()
-                    << QStringList() << true << paper << 3;
+                    << (QLatin1String(locale) == "ar_EG" ? QStringList{"95 %"} : QStringList())
+                    << true << paper << 3;
         QTest::newRow("decimal readings carry no binary noise")
             << "en_GB" << QByteArray() << QStringList{"70", "79.9", "75.3", "2"}
             << QStringList{"fell from 9.9" + deg + " to 5.3" + deg,

@@ -52,7 +52,8 @@ private slots:
                                momentText(ClockTime{0}, 900000, false),
                                momentText(ClockTime{0}, 1000, true),
                                momentText(ClockTime{0}, -1e300, true),
-                               spreadLabel(0.04 / 60)};
+                               spreadLabel(0.04 / 60),
+                               *inPlainDigits("250e-1", 4)};
         };
         const QStringList what{"typed 79.9",
                                "79.9 less 70",
@@ -63,16 +64,17 @@ private slots:
                                "beyond the clock",
                                "41 days after",
                                "a typed span of 1e300 hours",
-                               "under half a minute, as the sentence says"};
+                               "under half a minute, as the sentence says",
+                               "typed 250e-1, in plain digits"};
         const QList<std::pair<const char *, QStringList>> expected{
             {"en_US",
              {"79.9", "9.9", "-459.67" + d, "0.0000001", "0.0", "\u00B1208,333,333,333 days",
               "37,500 days 0 h after discovery", "4:00:00 PM, 41 days after",
-              "4.17E+298 days 0 h before discovery", "\u00B1<1 min"}},
+              "4.17E+298 days 0 h before discovery", "\u00B1<1 min", "25.0"}},
             {"de_DE",
              {"79,9", "9,9", "-459,67" + d, "0,0000001", "0,0", "\u00B1208.333.333.333 days",
               "37.500 days 0 h after discovery", "4:00:00 PM, 41 days after",
-              "4,17E+298 days 0 h before discovery", "\u00B1<1 min"}},
+              "4,17E+298 days 0 h before discovery", "\u00B1<1 min", "25,0"}},
             {"ar_EG",
              {"\u0667\u0669\u066B\u0669", "\u0669\u066B\u0669",
               "\u061C-\u0664\u0665\u0669\u066B\u0666\u0667" + d,
@@ -83,7 +85,7 @@ private slots:
               "\u0664:\u0660\u0660:\u0660\u0660 PM, \u0664\u0661 days after",
               "\u0664\u066B\u0661\u0667\u0627\u0633\u061C+\u0662\u0669\u0668 days \u0660 h before "
               "discovery",
-              "\u00B1<1 min"}},
+              "\u00B1<1 min", "\u0662\u0665\u066B\u0660"}},
         };
         for (const auto &[locale, texts] : expected) {
             const QStringList written = rows(locale);

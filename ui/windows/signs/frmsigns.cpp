@@ -21,9 +21,13 @@ namespace
 
 const QString kTitle = QStringLiteral("Signs of Death");
 const QString kNotExamined = QStringLiteral("Not examined");
-const QString kHint = QStringLiteral(
-    "Combine reads the time found from the main window, and the nomogram's 95 % interval where "
-    "the Henssge window estimated one.");
+// Written when shown, in the locale's digits.
+QString hint()
+{
+    return QStringLiteral("Combine reads the time found from the main window, and the "
+                          "nomogram's %1 interval where the Henssge window estimated one.")
+        .arg(percent(95));
+}
 // The days a moment may be given on, around the day of discovery.
 constexpr int kFirstDay = -7;
 constexpr int kLastDay = 3;
@@ -157,7 +161,7 @@ void frmSigns::createResult()
 {
     Line1 = new Line(120, 5460, 9480, 5460, this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), kHint);
+    lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), hint());
     scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1800));
     scrEvidence->setFocusPolicy(Qt::NoFocus);
     scrEvidence->setWidgetResizable(true);
@@ -323,7 +327,7 @@ void frmSigns::showCase()
 {
     const std::optional<CaseRecord> &record = currentCase().record();
     const MethodRecord *signs = record ? record->method(kSignsKey) : nullptr;
-    lblResult->setText(signs ? signs->sentence : kHint);
+    lblResult->setText(signs ? signs->sentence : hint());
     lblEvidence->setText(signs ? signs->notes.join('\n') : QString());
     scrEvidence->setVisible(signs);
 }

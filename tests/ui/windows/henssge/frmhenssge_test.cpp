@@ -321,6 +321,19 @@ private slots:
                "the prudent interval is";
         QTest::newRow("pounds: the ± offered in pounds") << "lb" << QStringList{"", "", ""} << ""
                                                          << "the mass at 154 \u00B1 6.6 lb";
+        QTest::newRow("a ± as large as its entry: the ranges cut where the nomogram stops")
+            << "kg" << QStringList{"", "70", "1.0"} << ""
+            << "the mass at 70 \u00B1 70 kg (cut at 1 kg, the least the nomogram accepts) and the "
+               "factor at 1.0 \u00B1 1.0 (cut at 0.3, the least the nomogram accepts), the prudent";
+        QTest::newRow("a ± typed with an exponent is written out")
+            << "kg" << QStringList{"", "", "1e-79"} << ""
+            << "the factor at 1.0 \u00B1 0." + QString(78, '0') + "1, the prudent";
+        QTest::newRow("a ± too long to write out is refused")
+            << "kg" << QStringList{"", "1e-50000", ""}
+            << "Body mass uncertain by \u00B1: enter a number of kilograms from 0 to the mass "
+               "itself, or leave it empty. Written out in plain digits, this one would be longer "
+               "than the 32767 characters a box holds."
+            << "";
         QTest::newRow("a negative ± is refused")
             << "kg" << QStringList{"", "-3", ""}
             << "Body mass uncertain by \u00B1: enter a number of kilograms from 0 to the mass "
@@ -400,7 +413,9 @@ private slots:
             << "ar_EG"
             << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0663", "", ""}
             << "\u0667\u0660"
-            << QStringList{"\u0662\u0663\u066B\u0662 \u00B0C", "\u00B1\u0662\u066B\u0668 h"} << "";
+            << QStringList{"\u0662\u0663\u066B\u0662 \u00B0C", "\u00B1\u0662\u066B\u0668 h",
+                           "\u0669\u0665 % limits"}
+            << "";
         QTest::newRow("German, a mass with a decimal point")
             << "de_DE" << QStringList{"60", "80", "", ""} << "70.5" << QStringList()
             << "Body mass: enter a number from 1 to 250 kg. Decimals are written with "
