@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock.h"
+#include "conditional.h"
 #include "method.h"
 
 #include <QList>
@@ -104,6 +105,11 @@ struct MethodRecord {
     // Where its entries were given as uncertain, the widest interval they
     // allow: the one other evidence is weighed against, not the exact one.
     std::optional<HoursBeforeDiscovery> prudent = std::nullopt;
+
+    // Its exact estimate as a distribution, where its error is known to be
+    // normal (a nomogram's published limits are two standard deviations):
+    // what a probability within other bounds is taken from.
+    std::optional<NormalEstimate> distribution = std::nullopt;
 
     // Rows under the sheet's own entries, and sections of its own.
     QList<SheetRow> sheetEntries = {};

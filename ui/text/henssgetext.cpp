@@ -155,6 +155,8 @@ MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
                              entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
     section.paragraphs = QStringList{sentence} + notes;
     record.sheet = {section};
+    if (result.spreadHours && std::isfinite(*result.spreadHours))
+        record.distribution = normalFromLimit(result.hoursSinceDeath, *result.spreadHours);
     return record;
 }
 
