@@ -2,8 +2,11 @@
 // case, never crashes or hangs, and a case it reads is written and read
 // again to the same case, so that saving an opened file loses nothing.
 #include "casefile.h"
+#include "casemethods.h"
 #include "henssgecase.h"
 #include "henssgetext.h"
+#include "newtontext.h"
+#include "signscase.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -17,6 +20,14 @@ using namespace quorrel::ui;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    // The program's methods, as its set-up gives them.
+    static const bool registered = [] {
+        for (const CaseMethod &method :
+             {CaseMethod{kNewtonKey, kNewtonKey}, henssgeCaseMethod(), signsCaseMethod()})
+            addCaseMethod(method);
+        return true;
+    }();
+    (void)registered;
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const CaseFileRead read = readCaseFile(bytes);
     if (!read.file) {

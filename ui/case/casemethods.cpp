@@ -1,23 +1,14 @@
 #include "casemethods.h"
 
-#include "henssgecase.h"
-#include "newtontext.h"
-#include "signscase.h"
-
 namespace quorrel::ui
 {
 namespace
 {
 
+// Filled by the program's set-up, from the one list of its methods.
 QList<CaseMethod> &methods()
 {
-    // Newton's law is the main window's own: it keeps nothing of its own in
-    // the file but its result, and Calculate makes it again.
-    static QList<CaseMethod> list{
-        CaseMethod{kNewtonKey, kNewtonKey},
-        henssgeCaseMethod(),
-        signsCaseMethod(),
-    };
+    static QList<CaseMethod> list;
     return list;
 }
 
@@ -38,7 +29,8 @@ const CaseMethod *caseMethod(const QString &key)
 
 void addCaseMethod(const CaseMethod &method)
 {
-    methods().append(method);
+    if (!caseMethod(method.key))
+        methods().append(method);
 }
 
 } // namespace quorrel::ui

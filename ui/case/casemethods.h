@@ -51,8 +51,8 @@ struct CaseMethod {
         showEntries = {};
 };
 
-// The methods, in the order their estimates are made again: each after
-// those it may weigh.
+// The methods the program's set-up gave, in the order their estimates are
+// made again: each after those it may weigh.
 const QList<CaseMethod> &caseMethods();
 const CaseMethod *caseMethod(const QString &key);
 // A method the list does not hold joins it, last.

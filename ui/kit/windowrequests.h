@@ -10,7 +10,8 @@ namespace quorrel::ui
 // The windows one window may ask for. A window never includes another's
 // header: it asks, and the program's set-up, which knows every window,
 // answers.
-enum class WindowRequest { Converter, About, CoolingCurve, Henssge, Signs };
+// A method's window is opened through its item in the list of methods.
+enum class WindowRequest { Converter, About, CoolingCurve };
 
 // Shows the window asked for, on behalf of the window that asks.
 void requestWindow(WindowRequest window, QWidget *from);

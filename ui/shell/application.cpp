@@ -4,6 +4,7 @@
 #include "curveplot.h"
 #include "form.h"
 #include "forms.h"
+#include "methods.h"
 #include "style.h"
 #include "textboxaccessible.h"
 #include "widgets.h"
@@ -51,6 +52,7 @@ void setUpApplication()
     // global menu would leave a gap where the bar was measured, and merely
     // asking the session bus whether there is one costs start-up memory.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    registerMethods();
     answerRequestsForWindows();
 }
 

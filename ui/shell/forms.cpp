@@ -92,12 +92,6 @@ void answerRequestsForWindows()
         case WindowRequest::CoolingCurve:
             curveForm().present();
             break;
-        case WindowRequest::Henssge:
-            henssgeForm().present();
-            break;
-        case WindowRequest::Signs:
-            signsForm().present();
-            break;
         case WindowRequest::About: {
             frmAbout &about = aboutForm();
             // Transient for the window that asked: centred on it and without

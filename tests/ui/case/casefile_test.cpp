@@ -7,6 +7,7 @@
 #include "curve.h"
 #include "henssgecase.h"
 #include "henssgetext.h"
+#include "methods.h"
 #include "newtontext.h"
 #include "signs.h"
 #include "signscase.h"
@@ -128,6 +129,8 @@ class CaseFileTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { registerMethods(); }
+
     void readsBackWhatItWrote_data()
     {
         QTest::addColumn<CaseFile>("file");

@@ -10,6 +10,7 @@
 #include "henssgecase.h"
 #include "henssgetext.h"
 #include "messages.h"
+#include "methodwindows.h"
 #include "newtontext.h"
 #include "numbers.h"
 #include "populatecombo.h"
@@ -105,11 +106,14 @@ void frmQuorrelEstimator::createMenuBar()
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnuHenssge = estimate->addAction(QStringLiteral("&Henssge Nomogram\u2026"));
-    mnuHenssge->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    // Not "&Signs": S is the case sheet's.
-    mnuSigns = estimate->addAction(QStringLiteral("Signs of &Death\u2026"));
-    mnuSigns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Each method with a window of its own, as the program lists them.
+    for (const MethodWindow &method : methodWindows()) {
+        QAction *item = estimate->addAction(method.text);
+        item->setObjectName(method.action);
+        item->setShortcut(method.shortcut);
+        connect(item, &QAction::triggered, this,
+                [this, present = method.present] { present(this); });
+    }
     QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
     mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
@@ -121,8 +125,6 @@ void frmQuorrelEstimator::createMenuBar()
         {mnuSaveCaseAs, "mnuSaveCaseAs"},
         {mnuExportCaseSheet, "mnuExportCaseSheet"},
         {mnuCoolingCurve, "mnuCoolingCurve"},
-        {mnuHenssge, "mnuHenssge"},
-        {mnuSigns, "mnuSigns"},
         {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
         {mnuExit, "mnuExit"},
         {mnuDegreeConverter, "mnuDegreeConverter"},
@@ -248,14 +250,12 @@ void frmQuorrelEstimator::connectHandlers()
     connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
-    connect(mnuHenssge, &QAction::triggered, this, &frmQuorrelEstimator::mnuHenssge_Click);
     connect(mnuNewCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuNewCase_Click);
     connect(mnuOpenCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuOpenCase_Click);
     connect(mnuSaveCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCase_Click);
     connect(mnuSaveCaseAs, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCaseAs_Click);
     connect(mnuExportCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuExportCaseSheet_Click);
-    connect(mnuSigns, &QAction::triggered, this, &frmQuorrelEstimator::mnuSigns_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuPrintCaseSheet_Click);
     connect(mnuExit, &QAction::triggered, this, &frmQuorrelEstimator::cmdExit_Click);
@@ -703,16 +703,6 @@ void frmQuorrelEstimator::mnuPrintCaseSheet_Click()
 void frmQuorrelEstimator::mnuCoolingCurve_Click()
 {
     requestWindow(WindowRequest::CoolingCurve, this);
-}
-
-void frmQuorrelEstimator::mnuHenssge_Click()
-{
-    requestWindow(WindowRequest::Henssge, this);
-}
-
-void frmQuorrelEstimator::mnuSigns_Click()
-{
-    requestWindow(WindowRequest::Signs, this);
 }
 
 void frmQuorrelEstimator::cmdLaunchTempConvert_Click()

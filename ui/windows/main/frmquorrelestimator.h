@@ -60,13 +60,11 @@ public slots:
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
-    void mnuHenssge_Click();
     void mnuNewCase_Click();
     void mnuOpenCase_Click();
     void mnuSaveCase_Click();
     void mnuSaveCaseAs_Click();
     void mnuExportCaseSheet_Click();
-    void mnuSigns_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
     void txtCorpseTemp_GotFocus();
@@ -94,8 +92,6 @@ private:
     QAction *mnuSaveCaseAs;
     QAction *mnuExportCaseSheet;
     QAction *mnuCoolingCurve;
-    QAction *mnuHenssge;
-    QAction *mnuSigns;
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;
