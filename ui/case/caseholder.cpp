@@ -24,50 +24,28 @@ void CaseHolder::clear()
     emit changed();
 }
 
-namespace
+void CaseHolder::setWindowEntries(const QString &key, const QJsonObject &entries, bool edited)
 {
-
-// Keeps a window's entries. A list or a tick box tells of a change before it
-// says the user made it, so a change kept quietly still counts as the user's
-// when the user's word follows.
-template <typename Entries>
-bool keep(std::optional<Entries> &kept, bool &quietChange, const Entries &entries, bool edited)
-{
-    const bool changed = kept != entries;
-    kept = entries;
+    const bool changed = m_windowEntries.value(key) != entries;
+    m_windowEntries.insert(key, entries);
+    bool &quiet = m_quietChange[key];
     if (!edited) {
-        quietChange = quietChange || changed;
-        return false;
+        quiet = quiet || changed;
+        return;
     }
-    const bool byUser = changed || quietChange;
-    quietChange = false;
-    return byUser;
-}
-
-} // namespace
-
-void CaseHolder::setHenssgeEntries(const HenssgeChoice &entries, bool edited)
-{
-    if (keep(m_henssgeEntries, m_henssgeQuietChange, entries, edited))
+    const bool byUser = changed || quiet;
+    quiet = false;
+    if (byUser)
         emit windowEntriesEdited();
 }
 
-void CaseHolder::setSignsEntries(const SignsEntries &entries, bool edited)
+void CaseHolder::replaceWindowEntries(const QString &key, const QJsonObject &entries)
 {
-    if (keep(m_signsEntries, m_signsQuietChange, entries, edited))
-        emit windowEntriesEdited();
-}
-
-void CaseHolder::replaceHenssgeEntries(const std::optional<HenssgeChoice> &entries)
-{
-    m_henssgeEntries = entries;
-    m_henssgeQuietChange = false;
-}
-
-void CaseHolder::replaceSignsEntries(const std::optional<SignsEntries> &entries)
-{
-    m_signsEntries = entries;
-    m_signsQuietChange = false;
+    if (entries.isEmpty())
+        m_windowEntries.remove(key);
+    else
+        m_windowEntries.insert(key, entries);
+    m_quietChange.remove(key);
 }
 
 void CaseHolder::announceReplaced()

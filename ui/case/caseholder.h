@@ -1,10 +1,11 @@
 #pragma once
 
 #include "caserecord.h"
-#include "henssgecase.h"
-#include "signscase.h"
 
+#include <QJsonObject>
+#include <QMap>
 #include <QObject>
+#include <QString>
 
 #include <optional>
 
@@ -26,19 +27,16 @@ public:
     void publish(const CaseRecord &record);
     void setEntries(const CaseEntries &entries);
     void clear();
-    // What the tool windows' boxes hold, as typed, estimated or not: the
-    // case file keeps it, and a window made later shows it. None where the
-    // window was not used for this case.
-    const std::optional<HenssgeChoice> &henssgeEntries() const { return m_henssgeEntries; }
-    const std::optional<SignsEntries> &signsEntries() const { return m_signsEntries; }
+    // What a method's window's boxes hold, as typed, estimated or not, in
+    // the method's own object by its key: the case file keeps it, and a
+    // window made later shows it. Empty where the window was not used for
+    // this case.
+    QJsonObject windowEntries(const QString &key) const { return m_windowEntries.value(key); }
     // Kept as the window shows them; `edited` where the user changed them,
     // not the window in showing another case.
-    void setHenssgeEntries(const HenssgeChoice &entries, bool edited);
-    void setSignsEntries(const SignsEntries &entries, bool edited);
+    void setWindowEntries(const QString &key, const QJsonObject &entries, bool edited);
     // An opened case's, or a new case's none; windows show them on replaced().
-    void replaceHenssgeEntries(const std::optional<HenssgeChoice> &entries);
-    void replaceSignsEntries(const std::optional<SignsEntries> &entries);
-
+    void replaceWindowEntries(const QString &key, const QJsonObject &entries);
     // A case was opened from a file or a new one begun: windows show its
     // entries afresh, not what they held for the case before.
     void announceReplaced();
@@ -54,10 +52,11 @@ signals:
 private:
     std::optional<CaseRecord> m_record;
     CaseEntries m_entries;
-    std::optional<HenssgeChoice> m_henssgeEntries;
-    std::optional<SignsEntries> m_signsEntries;
-    bool m_henssgeQuietChange = false;
-    bool m_signsQuietChange = false;
+    QMap<QString, QJsonObject> m_windowEntries;
+    // A list or a tick box tells of a change before it says the user made
+    // it, so a change kept quietly still counts as the user's when the
+    // user's word follows.
+    QMap<QString, bool> m_quietChange;
 };
 
 // The program's case.

@@ -27,6 +27,20 @@ const CaseMethod *caseMethod(const QString &key)
     return nullptr;
 }
 
+CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
+                           const CaseEntries &entries)
+{
+    if (!before)
+        return calculated;
+    // What was made from the case before is made again from this one.
+    carryRemade(calculated, before);
+    for (const CaseMethod &method : methods())
+        if (method.follow)
+            if (std::optional<CaseRecord> joined = method.follow(calculated, *before, entries))
+                calculated = std::move(*joined);
+    return calculated;
+}
+
 void addCaseMethod(const CaseMethod &method)
 {
     if (!caseMethod(method.key))

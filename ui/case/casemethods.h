@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caserecord.h"
 #include "filemembers.h"
 #include "numbers.h"
 
@@ -45,6 +46,12 @@ struct CaseMethod {
     std::function<QString(const QJsonObject &estimatedWith, const NumberLocale &typedIn,
                           CaseHolder &)>
         remake = {};
+    // A new Calculate made `calculated`: its estimate of the same body in the
+    // case before, made again for it and joined to it; none where it had
+    // none, or the new entries no longer allow it.
+    std::function<std::optional<CaseRecord>(const CaseRecord &calculated, const CaseRecord &before,
+                                            const CaseEntries &entries)>
+        follow = {};
     // Its window's entries from the file (the window's object, or what the
     // estimate was made with where the file has none), or none.
     std::function<void(const QJsonObject &entries, const NumberLocale &typedIn, CaseHolder &)>
@@ -57,5 +64,12 @@ const QList<CaseMethod> &caseMethods();
 const CaseMethod *caseMethod(const QString &key);
 // A method the list does not hold joins it, last.
 void addCaseMethod(const CaseMethod &method);
+
+// A new Calculate made this record: each method's estimate of the same body
+// is made again for it and joins it; one of another body, or one the new
+// entries no longer allow, goes; what was made from the others is made
+// again.
+CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
+                           const CaseEntries &entries);
 
 } // namespace quorrel::ui

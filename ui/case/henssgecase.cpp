@@ -359,24 +359,19 @@ std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)
     return choice;
 }
 
-CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
-                           const CaseEntries &entries)
+std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const CaseRecord &before,
+                                           const CaseEntries &entries)
 {
-    if (!before)
-        return calculated;
-    // What was made from the case before is made again from this one.
-    carryRemade(calculated, before);
-    const MethodRecord *henssge = before->method(kHenssgeKey);
-    const std::optional<HenssgeChoice> choice = henssgeChoiceOf(*before);
+    const MethodRecord *henssge = before.method(kHenssgeKey);
+    const std::optional<HenssgeChoice> choice = henssgeChoiceOf(before);
     if (!henssge || !choice)
-        return calculated;
+        return std::nullopt;
     // The body the estimate was of: a body of another time found or first
     // reading is another body, and the mass chosen was not its own.
-    if (!sameBody(calculated, before->foundAt, henssge->result.ambient,
+    if (!sameBody(calculated, before.foundAt, henssge->result.ambient,
                   henssge->result.readings.at(0).temperature))
-        return calculated;
-    const HenssgeOutcome again = estimateHenssgeCase(entries, *choice, calculated);
-    return again.record ? *again.record : calculated;
+        return std::nullopt;
+    return estimateHenssgeCase(entries, *choice, calculated).record;
 }
 
 std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)

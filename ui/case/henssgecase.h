@@ -85,12 +85,12 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
 // it again; none where the record has no Henssge estimate.
 std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record);
 
-// A new Calculate made this record: an estimate of another method for the
-// same body (the same time found, room and first reading) is made again for
-// it, with what was chosen for it, and joins it; one of another body, or one
-// the new entries no longer allow, goes.
-CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord> &before,
-                           const CaseEntries &entries);
+// A new Calculate made `calculated`: the nomogram's estimate of the same
+// body (the same time found, room and first reading) in the case before,
+// made again with what was chosen for it and joined to it; none where the
+// case had none, the body is another, or the new entries no longer allow it.
+std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const CaseRecord &before,
+                                           const CaseEntries &entries);
 
 // The main window's entries a record was made from: Newton's as Calculate
 // read them, or the nomogram's room and reading where it stands alone.
@@ -105,5 +105,10 @@ HenssgeChoice henssgeChoiceIn(const QJsonObject &object, const NumberLocale &typ
 // The nomogram's part of a case.
 struct CaseMethod;
 CaseMethod henssgeCaseMethod();
+
+// The Henssge window's boxes as the case keeps them, in the user's locale.
+class CaseHolder;
+std::optional<HenssgeChoice> henssgeWindowEntries(const CaseHolder &holder);
+void keepHenssgeWindowEntries(CaseHolder &holder, const HenssgeChoice &entries, bool edited);
 
 } // namespace quorrel::ui

@@ -119,6 +119,19 @@ HenssgeChoice henssgeChoiceIn(const QJsonObject &object, const NumberLocale &typ
     return choice;
 }
 
+std::optional<HenssgeChoice> henssgeWindowEntries(const CaseHolder &holder)
+{
+    const QJsonObject kept = holder.windowEntries(kHenssgeKey);
+    if (kept.isEmpty())
+        return std::nullopt;
+    return henssgeChoiceIn(kept, userNumberLocale(), userNumberLocale());
+}
+
+void keepHenssgeWindowEntries(CaseHolder &holder, const HenssgeChoice &entries, bool edited)
+{
+    holder.setWindowEntries(kHenssgeKey, henssgeObject(entries), edited);
+}
+
 CaseMethod henssgeCaseMethod()
 {
     CaseMethod method{kHenssgeKey, QStringLiteral("henssge")};
@@ -137,16 +150,15 @@ CaseMethod henssgeCaseMethod()
             holder.record() ? henssgeChoiceOf(*holder.record()) : std::nullopt;
         return choice ? henssgeObject(*choice) : QJsonObject();
     };
-    method.window = [](const CaseHolder &holder) {
-        return holder.henssgeEntries() ? henssgeObject(*holder.henssgeEntries()) : QJsonObject();
-    };
+    method.window = [](const CaseHolder &holder) { return holder.windowEntries(kHenssgeKey); };
     method.remake = remakeHenssge;
+    method.follow = henssgeFollowing;
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,
                             CaseHolder &holder) {
-        holder.replaceHenssgeEntries(
-            entries.isEmpty()
-                ? std::nullopt
-                : std::optional(henssgeChoiceIn(entries, typedIn, userNumberLocale())));
+        holder.replaceWindowEntries(kHenssgeKey, entries.isEmpty()
+                                                     ? QJsonObject()
+                                                     : henssgeObject(henssgeChoiceIn(
+                                                           entries, typedIn, userNumberLocale())));
     };
     return method;
 }

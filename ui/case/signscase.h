@@ -89,4 +89,9 @@ QJsonObject signsObject(const SignsEntries &entries);
 struct CaseMethod;
 CaseMethod signsCaseMethod();
 
+// The signs window's boxes as the case keeps them.
+class CaseHolder;
+std::optional<SignsEntries> signsWindowEntries(const CaseHolder &holder);
+void keepSignsWindowEntries(CaseHolder &holder, const SignsEntries &entries, bool edited);
+
 } // namespace quorrel::ui

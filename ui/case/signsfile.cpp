@@ -189,6 +189,19 @@ QJsonObject signsObject(const SignsEntries &signs)
             {kFindings, findings}};
 }
 
+std::optional<SignsEntries> signsWindowEntries(const CaseHolder &holder)
+{
+    const QJsonObject kept = holder.windowEntries(kSignsKey);
+    if (kept.isEmpty())
+        return std::nullopt;
+    return signsIn(kept);
+}
+
+void keepSignsWindowEntries(CaseHolder &holder, const SignsEntries &entries, bool edited)
+{
+    holder.setWindowEntries(kSignsKey, signsObject(entries), edited);
+}
+
 CaseMethod signsCaseMethod()
 {
     CaseMethod method{kSignsKey, kSignsKey};
@@ -206,13 +219,10 @@ CaseMethod signsCaseMethod()
             holder.record() ? signsChoiceOf(*holder.record()) : std::nullopt;
         return choice ? signsObject(signsEntriesOf(*choice)) : QJsonObject();
     };
-    method.window = [](const CaseHolder &holder) {
-        return holder.signsEntries() ? signsObject(*holder.signsEntries()) : QJsonObject();
-    };
+    method.window = [](const CaseHolder &holder) { return holder.windowEntries(kSignsKey); };
     method.remake = remakeSigns;
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &, CaseHolder &holder) {
-        holder.replaceSignsEntries(entries.isEmpty() ? std::nullopt
-                                                     : std::optional(signsIn(entries)));
+        holder.replaceWindowEntries(kSignsKey, entries);
     };
     return method;
 }

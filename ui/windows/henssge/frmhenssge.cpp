@@ -237,7 +237,7 @@ void frmHenssge::showChoice()
 {
     m_showing = true;
     const std::optional<CaseRecord> &record = currentCase().record();
-    std::optional<HenssgeChoice> choice = currentCase().henssgeEntries();
+    std::optional<HenssgeChoice> choice = henssgeWindowEntries(currentCase());
     if (!choice && record)
         choice = henssgeChoiceOf(*record);
     if (!choice) {
@@ -320,7 +320,7 @@ HenssgeChoice frmHenssge::boxes() const
 void frmHenssge::keepEntries(bool edited)
 {
     if (!m_showing)
-        currentCase().setHenssgeEntries(boxes(), edited);
+        keepHenssgeWindowEntries(currentCase(), boxes(), edited);
 }
 
 void frmHenssge::cmdEstimate_Click()

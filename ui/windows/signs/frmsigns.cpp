@@ -225,7 +225,7 @@ SignsEntries frmSigns::entries() const
 void frmSigns::keepEntries(bool edited)
 {
     if (!m_showing)
-        currentCase().setSignsEntries(entries(), edited);
+        keepSignsWindowEntries(currentCase(), entries(), edited);
 }
 
 void frmSigns::Form_Load()
@@ -254,7 +254,7 @@ void frmSigns::followTimeFound()
 void frmSigns::showChoice()
 {
     const std::optional<CaseRecord> &record = currentCase().record();
-    std::optional<SignsEntries> shown = currentCase().signsEntries();
+    std::optional<SignsEntries> shown = signsWindowEntries(currentCase());
     if (!shown && record)
         if (const std::optional<SignsChoice> choice = signsChoiceOf(*record))
             shown = signsEntriesOf(*choice);
