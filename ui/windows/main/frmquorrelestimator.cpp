@@ -1,5 +1,6 @@
 #include "frmquorrelestimator.h"
 
+#include "casedocument.h"
 #include "casefile.h"
 #include "casefilecommands.h"
 #include "caseholder.h"
@@ -24,9 +25,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +57,7 @@ std::string text(const QLineEdit *box)
 
 } // namespace
 
-frmQuorrelEstimator::frmQuorrelEstimator() : m_notMadeAgain(std::make_shared<CaseFile>())
+frmQuorrelEstimator::frmQuorrelEstimator()
 {
     setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
                 kWindowGrey);
@@ -72,9 +70,37 @@ frmQuorrelEstimator::frmQuorrelEstimator() : m_notMadeAgain(std::make_shared<Cas
     createButtons();
     setUpAccessibility();
     setUpTabOrder();
+    setUpDocument();
     connectHandlers();
     cboHours->setFocus();
     setKeyPreview(true);
+}
+
+void frmQuorrelEstimator::setUpDocument()
+{
+    CaseDocument::Window window;
+    window.widget = this;
+    window.caption = kProgramCaption;
+    window.ownMethod = kNewtonKey;
+    window.clear = [this] { cmdClear_Click(); };
+    window.showEntries = [this](const CaseEntries &entries) { showEntries(entries); };
+    // Newton's law is this window's own: Calculate makes it again.
+    window.remakeOwn = [this](const CaseFile &file) {
+        if (file.methods.value(kNewtonKey).result && !txtTimeOfDiscovery->isHidden())
+            calculate(false);
+    };
+    // As at start-up: the hour typed replaces the placeholder.
+    window.startTyping = [this] {
+        cboHours->setFocus();
+        cboHours->lineEdit()->selectAll();
+    };
+    m_document = new CaseDocument(window, this);
+    m_document->takeMenu(mnuNewCase, mnuOpenCase, mnuSaveCase, mnuSaveCaseAs);
+}
+
+bool frmQuorrelEstimator::openCase(const QString &path)
+{
+    return m_document->open(path);
 }
 
 void frmQuorrelEstimator::createMenuBar()
@@ -250,10 +276,6 @@ void frmQuorrelEstimator::connectHandlers()
     connect(cmdAbout, &QPushButton::clicked, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(mnuCoolingCurve, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuCoolingCurve_Click);
-    connect(mnuNewCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuNewCase_Click);
-    connect(mnuOpenCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuOpenCase_Click);
-    connect(mnuSaveCase, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCase_Click);
-    connect(mnuSaveCaseAs, &QAction::triggered, this, &frmQuorrelEstimator::mnuSaveCaseAs_Click);
     connect(mnuExportCaseSheet, &QAction::triggered, this,
             &frmQuorrelEstimator::mnuExportCaseSheet_Click);
     connect(mnuPrintCaseSheet, &QAction::triggered, this,
@@ -263,10 +285,6 @@ void frmQuorrelEstimator::connectHandlers()
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
     connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
-    connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseEdited);
-    connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmQuorrelEstimator::caseEdited);
-    connect(&currentCase(), &CaseHolder::windowEntriesEdited, this,
-            &frmQuorrelEstimator::caseEdited);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
     connect(txtCorpseTemp, &TextBox::gotFocus, this, &frmQuorrelEstimator::txtCorpseTemp_GotFocus);
@@ -335,7 +353,7 @@ void frmQuorrelEstimator::Form_Unload()
     }
     // The case is this window's: a new main window starts with none.
     currentCase().clear();
-    forgetWindowEntries();
+    m_document->forgetWindowEntries();
 }
 
 bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
@@ -348,7 +366,7 @@ bool frmQuorrelEstimator::Form_KeyDown(int key, Qt::KeyboardModifiers)
 
 void frmQuorrelEstimator::closeEvent(QCloseEvent *event)
 {
-    if (!changesMayGo()) {
+    if (!m_document->changesMayGo()) {
         event->ignore();
         return;
     }
@@ -358,261 +376,6 @@ void frmQuorrelEstimator::closeEvent(QCloseEvent *event)
 void frmQuorrelEstimator::cmdExit_Click()
 {
     close();
-}
-
-void frmQuorrelEstimator::caseEdited()
-{
-    if (m_restoring)
-        return;
-    // A case with a file is changed where it differs from the file: a
-    // value typed back, or an estimate made again alike, is no change.
-    // One never saved asks only where it holds more than a quick estimate.
-    const std::optional<CaseRecord> &record = currentCase().record();
-    for (const MethodRecord &method : record ? record->methods : QList<MethodRecord>())
-        forgetNotMadeAgain(method.key);
-    m_unsaved = m_casePath.isEmpty()
-                    ? record && std::any_of(record->methods.begin(), record->methods.end(),
-                                            [](const MethodRecord &method) {
-                                                return method.key != kNewtonKey;
-                                            })
-                    : caseOnScreen(QString(), QDateTime()) != m_savedCase;
-    // Only a case with a file shows the mark in its title.
-    if (!m_casePath.isEmpty())
-        setWindowModified(m_unsaved);
-}
-
-void frmQuorrelEstimator::showCaseFile(const QString &path)
-{
-    m_casePath = path;
-    m_savedCase = caseOnScreen(QString(), QDateTime());
-    m_unsaved = false;
-    setWindowModified(false);
-    setWindowTitle(path.isEmpty()
-                       ? kProgramCaption
-                       : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + kProgramCaption);
-}
-
-bool frmQuorrelEstimator::changesMayGo()
-{
-    if (!m_unsaved)
-        return true;
-    switch (askAboutUnsavedChanges(this, m_casePath.isEmpty() ? QString()
-                                                              : QFileInfo(m_casePath).fileName())) {
-    case UnsavedChanges::Save:
-        if (m_casePath.isEmpty()) {
-            const QString path = askCaseFileToSave(this, QString());
-            return !path.isEmpty() && saveCaseTo(path);
-        }
-        return saveCaseTo(m_casePath);
-    case UnsavedChanges::Discard:
-        return true;
-    case UnsavedChanges::Cancel:
-        break;
-    }
-    return false;
-}
-
-QByteArray frmQuorrelEstimator::caseOnScreen(const QString &writtenBy,
-                                             const QDateTime &savedAt) const
-{
-    CaseFile file = caseFileOf(currentCase(), writtenBy, savedAt);
-    file.later = m_laterMembers;
-    for (auto kept = m_notMadeAgain->methods.begin(); kept != m_notMadeAgain->methods.end();
-         ++kept) {
-        MethodPart &part = file.methods[kept.key()];
-        if (part.estimatedWith.isEmpty()) {
-            part.estimatedWith = kept->estimatedWith;
-            part.result = kept->result;
-        }
-    }
-    return writeCaseFile(file);
-}
-
-void frmQuorrelEstimator::keepNotMadeAgain(const CaseFile &file, const QString &key)
-{
-    MethodPart kept = file.methods.value(key);
-    kept.window = QJsonObject();
-    m_notMadeAgain->methods.insert(key, kept);
-}
-
-void frmQuorrelEstimator::forgetWindowEntries()
-{
-    for (const CaseMethod &method : caseMethods())
-        if (method.showEntries)
-            method.showEntries(QJsonObject(), NumberLocale(), currentCase());
-}
-
-void frmQuorrelEstimator::forgetNotMadeAgain(const QString &key)
-{
-    m_notMadeAgain->methods.remove(key);
-}
-
-// What the file holds now, where it can be read; empty where it is not.
-static QByteArray bytesOnDisk(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.read(kCaseFileMaxBytes + 1);
-}
-
-bool frmQuorrelEstimator::saveCaseTo(const QString &path)
-{
-    // Another Quorrel may have saved the same file since it was read here.
-    if (path == m_casePath && QFileInfo::exists(path) && bytesOnDisk(path) != m_bytesOnDisk &&
-        !askToReplace(this, QStringLiteral("Save Case"),
-                      QStringLiteral("%1 was changed on disk since it was opened or saved here. "
-                                     "Replace it with the case on screen?")
-                          .arg(QFileInfo(path).fileName())))
-        return false;
-    const QByteArray bytes = caseOnScreen(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION),
-                                          QDateTime::currentDateTime());
-    const QString reason = saveCaseFile(path, bytes);
-    if (!reason.isEmpty()) {
-        showMessage(this, QStringLiteral("Case Not Saved"),
-                    QStringLiteral("The case could not be saved as %1: %2.")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QMessageBox::Critical);
-        return false;
-    }
-    m_bytesOnDisk = bytes;
-    showCaseFile(QFileInfo(path).absoluteFilePath());
-    return true;
-}
-
-void frmQuorrelEstimator::mnuNewCase_Click()
-{
-    if (!changesMayGo())
-        return;
-    cmdClear_Click();
-    m_laterMembers = QJsonObject();
-    forgetWindowEntries();
-    showCaseFile(QString());
-    currentCase().announceReplaced();
-    // As at start-up: the hour typed replaces the placeholder.
-    cboHours->setFocus();
-    cboHours->lineEdit()->selectAll();
-}
-
-void frmQuorrelEstimator::mnuOpenCase_Click()
-{
-    if (!changesMayGo())
-        return;
-    const QString path = askCaseFileToOpen(this);
-    if (!path.isEmpty())
-        openCase(path);
-}
-
-void frmQuorrelEstimator::mnuSaveCase_Click()
-{
-    if (m_casePath.isEmpty())
-        mnuSaveCaseAs_Click();
-    else
-        saveCaseTo(m_casePath);
-}
-
-void frmQuorrelEstimator::mnuSaveCaseAs_Click()
-{
-    const QString path = askCaseFileToSave(this, m_casePath);
-    if (!path.isEmpty())
-        saveCaseTo(path);
-}
-
-bool frmQuorrelEstimator::openCase(const QString &path)
-{
-    const CaseFileRead read = loadCaseFile(path);
-    if (!read.file) {
-        showMessage(this, QStringLiteral("Case Not Opened"),
-                    QStringLiteral("%1 %2.\n\nThe case on screen is as it was.")
-                        .arg(path.isEmpty() ? QStringLiteral("The case file")
-                                            : QDir::toNativeSeparators(path),
-                             read.problem),
-                    QMessageBox::Critical);
-        return false;
-    }
-    const CaseFile &file = *read.file;
-    const NumberLocale reader = userNumberLocale();
-    m_restoring = true;
-    const CaseEntries shown = entriesFor(file, reader);
-    // The estimates are made from the entries they were made from when
-    // saved; the boxes then show what they held.
-    CaseFile madeFrom = file;
-    if (file.estimatedFrom)
-        madeFrom.entries = *file.estimatedFrom;
-    restoreEntries(entriesFor(madeFrom, reader));
-    const QList<std::pair<QString, QString>> notMade = remakeEstimates(file);
-    for (const auto &[key, reason] : notMade)
-        keepNotMadeAgain(file, key);
-    if (file.estimatedFrom)
-        showEntries(shown);
-    // A file without a window's boxes shows what its estimate was made
-    // from, even where it cannot be made again.
-    for (const CaseMethod &method : caseMethods())
-        if (method.showEntries) {
-            const MethodPart part = file.methods.value(method.key);
-            method.showEntries(part.window.isEmpty() ? part.estimatedWith : part.window,
-                               file.locale, currentCase());
-        }
-    m_restoring = false;
-    m_laterMembers = file.later;
-    m_bytesOnDisk = bytesOnDisk(path);
-    showCaseFile(QFileInfo(path).absoluteFilePath());
-    currentCase().announceReplaced();
-    tellWhatChanged(file, QFileInfo(path).fileName(), notMade);
-    return true;
-}
-
-// Each estimate the file holds, made again from the entries on screen; the
-// reasons of those that cannot be, as the windows word them.
-QList<std::pair<QString, QString>> frmQuorrelEstimator::remakeEstimates(const CaseFile &file)
-{
-    QList<std::pair<QString, QString>> notMade;
-    // Newton's law is this window's own: Calculate makes it again.
-    if (file.methods.value(kNewtonKey).result && !txtTimeOfDiscovery->isHidden())
-        calculate(false);
-    for (const CaseMethod &method : caseMethods()) {
-        const QJsonObject &with = file.methods.value(method.key).estimatedWith;
-        if (!method.remake || with.isEmpty())
-            continue;
-        if (const QString reason = method.remake(with, file.locale, currentCase());
-            !reason.isEmpty())
-            notMade.append({method.key, reason});
-    }
-    return notMade;
-}
-
-// What opening could not make again, and what it made otherwise than saved;
-// a version is blamed only where another one saved the file.
-void frmQuorrelEstimator::tellWhatChanged(const CaseFile &file, const QString &name,
-                                          const QList<std::pair<QString, QString>> &notMade)
-{
-    QStringList explained;
-    QStringList reasons;
-    for (const auto &[key, reason] : notMade) {
-        explained << key;
-        reasons << reason;
-    }
-    if (!reasons.isEmpty())
-        showMessage(this, QStringLiteral("Estimates Not Made Again"),
-                    QStringLiteral("%1 holds entries these estimates cannot be made from; the "
-                                   "entries are shown as the file holds them.\n\n%2")
-                        .arg(name, reasons.join(QStringLiteral("\n\n"))),
-                    QMessageBox::Warning);
-    const QStringList changed = changedResults(file, currentCase().record(), explained);
-    if (changed.isEmpty())
-        return;
-    const QString thisVersion = QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION);
-    const QString why =
-        file.writtenBy == thisVersion
-            ? QStringLiteral("The file may have been changed outside Quorrel.")
-            : QStringLiteral("It was saved by %1; this version of Quorrel shows the new ones.")
-                  .arg(file.writtenBy.isEmpty() ? QStringLiteral("another program")
-                                                : file.writtenBy);
-    showMessage(this, QStringLiteral("Estimates Changed"),
-                QStringLiteral("The estimates made again from the entries in %1 differ from "
-                               "those saved with it. %2\n\n%3")
-                    .arg(name, why, changed.join(QStringLiteral("\n\n"))),
-                QMessageBox::Information);
 }
 
 void frmQuorrelEstimator::restoreEntries(const CaseEntries &entries)
@@ -662,7 +425,7 @@ void frmQuorrelEstimator::cmdClear_Click()
         box->clear();
     showResult(QString(), QString());
     publishEntries();
-    m_notMadeAgain->methods.clear();
+    m_document->caseCleared();
     currentCase().clear();
 }
 

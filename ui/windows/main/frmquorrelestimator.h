@@ -2,15 +2,10 @@
 
 #include "form.h"
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QJsonObject>
 #include <QList>
 #include <QString>
 
-#include <memory>
 #include <optional>
-#include <utility>
 
 class QAction;
 class QComboBox;
@@ -18,11 +13,6 @@ class QMenuBar;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-
-namespace quorrel
-{
-struct NumberLocale;
-}
 
 namespace quorrel::ui
 {
@@ -33,7 +23,7 @@ class TextBox;
 struct CaseEntries;
 
 // The main window: the time of discovery, the four entries and the estimate.
-struct CaseFile;
+class CaseDocument;
 class frmQuorrelEstimator : public Form
 {
     Q_OBJECT
@@ -60,10 +50,6 @@ public slots:
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
     void mnuCoolingCurve_Click();
-    void mnuNewCase_Click();
-    void mnuOpenCase_Click();
-    void mnuSaveCase_Click();
-    void mnuSaveCaseAs_Click();
     void mnuExportCaseSheet_Click();
     void mnuPrintCaseSheet_Click();
     void txtAmbRoomTemp_GotFocus();
@@ -156,43 +142,10 @@ private:
     void showEntries(const CaseEntries &entries);
     // The lists' placeholders back, and no time found.
     void clearTimeFound();
-    // Opening a case file: the estimates made again, each that cannot be
-    // with its reason; then what differs from the file, in words.
-    QList<std::pair<QString, QString>> remakeEstimates(const CaseFile &file);
-    void tellWhatChanged(const CaseFile &file, const QString &name,
-                         const QList<std::pair<QString, QString>> &notMade);
 
-    // The case's file: where it was opened from or last saved, empty for a
-    // case never saved. Its name goes in the title with the mark for
-    // unsaved changes.
-    QString m_casePath;
-    // What a later version wrote to the file that this one keeps as it was.
-    QJsonObject m_laterMembers;
-    // The file's estimates that could not be made again on opening, with
-    // what they were made from: written back as they were until the user
-    // makes that estimate anew, so that saving loses none of them.
-    std::shared_ptr<CaseFile> m_notMadeAgain;
-    void keepNotMadeAgain(const CaseFile &file, const QString &key);
-    void forgetNotMadeAgain(const QString &key);
-    // A new case's windows show no entries of the case before.
-    void forgetWindowEntries();
-    // The case as its file holds it, but for when and by whom it was
-    // saved: what differs from it is unsaved.
-    QByteArray m_savedCase;
-    // Changes that would be lost: shown as the title's mark where the case
-    // has a file.
-    bool m_unsaved = false;
-    QByteArray caseOnScreen(const QString &writtenBy, const QDateTime &savedAt) const;
-    // The file's bytes as last read or written here.
-    QByteArray m_bytesOnDisk;
-    // Restoring a case is no change to it.
-    bool m_restoring = false;
-    void caseEdited();
-    void showCaseFile(const QString &path);
-    // Whether to go on where changes to a case file would be lost: nothing
-    // to lose, saved, or discarded.
-    bool changesMayGo();
-    bool saveCaseTo(const QString &path);
+    // The case's file, its changes and their questions.
+    CaseDocument *m_document = nullptr;
+    void setUpDocument();
 
     double m_hoursSinceDeath = 0.0;
 };
