@@ -809,4 +809,4 @@ private slots:
 };
 
 QTEST_MAIN(CaseFileWindowsTest)
-#include "casefilewindows_test.moc"
+#include "casedocument_test.moc"
