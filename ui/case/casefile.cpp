@@ -498,11 +498,11 @@ CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QD
             file.estimatedFrom = from;
     for (const CaseMethod &method : caseMethods()) {
         MethodPart part;
-        if (method.estimatedWith)
-            part.estimatedWith = method.estimatedWith(holder);
-        if (method.window)
-            part.window = method.window(holder);
-        if (const MethodRecord *made = record ? record->method(method.key) : nullptr)
+        // What the estimate was made with its record keeps; what the window
+        // holds, the case keeps by the method's key.
+        part.window = holder.windowEntries(method.key);
+        if (const MethodRecord *made = record ? record->method(method.key) : nullptr) {
+            part.estimatedWith = made->madeWith;
             part.result = SavedResult{method.key,
                                       made->name,
                                       QString::fromStdString(formatClockTime(made->deathAt)),
@@ -510,6 +510,7 @@ CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QD
                                       made->result.spreadHours,
                                       made->sentence,
                                       made->notes};
+        }
         if (part != MethodPart())
             file.methods.insert(method.key, part);
     }

@@ -37,9 +37,6 @@ struct CaseMethod {
     std::function<void(FileMembers &members, const QJsonObject &object, const QString &where,
                        bool estimated)>
         check = {};
-    // Its objects for the case as it stands; empty where it has nothing.
-    std::function<QJsonObject(const CaseHolder &)> estimatedWith = {};
-    std::function<QJsonObject(const CaseHolder &)> window = {};
     // Its estimate made again from what it was made with, into the case,
     // with numbers typed in `typedIn`: the reason it cannot be, in the words
     // its window uses and naming the method, or nothing.

@@ -313,7 +313,7 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         {QStringLiteral("Body temperature when found"), entries.body, degreesF},
         {QStringLiteral("Body mass"), choice.mass,
          choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-        {QStringLiteral("Condition"), choice.condition, QString()},
+        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
         {QStringLiteral("Corrective factor"), choice.factor,
          choice.factorForThisMass ? kForThisMass : QString()}};
     if (choice.uncertain())
@@ -325,6 +325,12 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
         sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
     henssge.prudent = prudentHours;
+    // What the boxes hold aside is the window's, not the estimate's.
+    HenssgeChoice madeWith = choice;
+    madeWith.roomUncertaintyAside.clear();
+    madeWith.massUncertaintyAside.clear();
+    madeWith.factorUncertaintyAside.clear();
+    henssge.madeWith = henssgeObject(madeWith);
 
     // Newton's estimate is joined only where every entry is as Calculate
     // read it.
@@ -345,18 +351,10 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
 std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)
 {
     const MethodRecord *henssge = record.method(kHenssgeKey);
-    if (!henssge || henssge->entries.size() < 5)
+    if (!henssge || henssge->madeWith.isEmpty())
         return std::nullopt;
-    const QList<CaseEntry> &entries = henssge->entries;
-    HenssgeChoice choice{entries.at(2).typed, entries.at(2).unit == QLatin1String("lb"),
-                         entries.at(3).typed, entries.at(4).typed,
-                         entries.at(4).unit == kForThisMass};
-    if (entries.size() >= 8 && entries.at(5).label == kRoomUncertainty) {
-        choice.roomUncertainty = entries.at(5).typed;
-        choice.massUncertainty = entries.at(6).typed;
-        choice.factorUncertainty = entries.at(7).typed;
-    }
-    return choice;
+    const NumberLocale here = userNumberLocale();
+    return henssgeChoiceIn(henssge->madeWith, here, here);
 }
 
 std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const CaseRecord &before,

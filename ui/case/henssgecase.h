@@ -17,7 +17,7 @@ namespace quorrel::ui
 struct HenssgeChoice {
     QString mass;
     bool pounds = false;
-    QString condition;
+    QString condition; // the row's id: "dry-naked-still-air"
     QString factor;
     // The factor is already this body's: the mass rule leaves it as it is.
     bool factorForThisMass = false;

@@ -27,26 +27,15 @@ const QString kRoomPmAside = QStringLiteral("roomTemperatureUncertaintySetAside"
 const QString kMassPmAside = QStringLiteral("massUncertaintySetAside");
 const QString kFactorPmAside = QStringLiteral("factorUncertaintySetAside");
 
-// The condition's id for the row picked; the first format wrote the row as
-// shown ("Dry, naked, still air: 1.0"), which still opens.
-QString conditionId(const QString &picked)
+// The condition's id; the first format kept the row as the pick list showed
+// it ("Dry, naked, still air: 1.0"), which still opens.
+QString conditionIdOf(const QString &kept)
 {
-    if (picked == kOtherCondition)
+    if (kept == kOtherCondition)
         return kOtherConditionId;
     for (const HenssgeCondition &condition : henssgeConditions())
-        if (picked.startsWith(condition.name + QStringLiteral(": ")))
+        if (kept.startsWith(condition.name + QStringLiteral(": ")))
             return condition.id;
-    return picked;
-}
-
-// The row as the pick list shows it in the reader's locale.
-QString conditionPicked(const QString &kept)
-{
-    if (kept == kOtherConditionId)
-        return kOtherCondition;
-    for (const HenssgeCondition &condition : henssgeConditions())
-        if (kept == condition.id || kept.startsWith(condition.name + QStringLiteral(": ")))
-            return conditionItem(condition);
     return kept;
 }
 
@@ -87,7 +76,7 @@ QJsonObject henssgeObject(const HenssgeChoice &choice)
 {
     QJsonObject object{{kMass, choice.mass},
                        {kMassUnit, choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-                       {kCondition, conditionId(choice.condition)},
+                       {kCondition, choice.condition},
                        {kFactor, choice.factor},
                        {kFactorForThisMass, choice.factorForThisMass}};
     // Taken as exact, the entries have no ± to keep.
@@ -115,7 +104,7 @@ HenssgeChoice henssgeChoiceIn(const QJsonObject &object, const NumberLocale &typ
           &choice.factorUncertainty, &choice.roomUncertaintyAside, &choice.massUncertaintyAside,
           &choice.factorUncertaintyAside})
         *typed = retypedNumber(*typed, typedIn, reader);
-    choice.condition = conditionPicked(choice.condition);
+    choice.condition = conditionIdOf(choice.condition);
     return choice;
 }
 
@@ -145,12 +134,6 @@ CaseMethod henssgeCaseMethod()
     method.check = [](FileMembers &members, const QJsonObject &object, const QString &where, bool) {
         readChoice(members, object, where);
     };
-    method.estimatedWith = [](const CaseHolder &holder) {
-        const std::optional<HenssgeChoice> choice =
-            holder.record() ? henssgeChoiceOf(*holder.record()) : std::nullopt;
-        return choice ? henssgeObject(*choice) : QJsonObject();
-    };
-    method.window = [](const CaseHolder &holder) { return holder.windowEntries(kHenssgeKey); };
     method.remake = remakeHenssge;
     method.follow = henssgeFollowing;
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,

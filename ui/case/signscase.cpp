@@ -28,17 +28,6 @@ CaseEntry momentEntry(const QString &label, std::optional<DayClock> at)
     return {label, QString::fromStdString(formatClockTime(at->time)), dayChoice(at->day)};
 }
 
-std::optional<DayClock> momentOf(const CaseEntry &entry)
-{
-    const Result<ClockTime> time = parseClockTime(entry.typed.toStdString());
-    if (!time)
-        return std::nullopt;
-    for (std::int64_t day = -kDaysBefore; day <= kDaysAfter; ++day)
-        if (dayChoice(day) == entry.unit)
-            return DayClock{*time, day};
-    return std::nullopt;
-}
-
 // The nomogram's estimate in the case, as the compound method reads it: its
 // reading was taken when the body was found. Where its entries are
 // uncertain, the prudent interval is the honest one.
@@ -98,6 +87,7 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
         return std::nullopt;
     scene.result = *combined;
     MethodRecord record = signsRecord(scene, entries);
+    record.madeWith = signsObject(signsEntriesOf(choice));
     // Made again whenever the case is published: a new estimate of the
     // nomogram moves its interval. Another time found is another case.
     record.remake = [foundAt, choice](const CaseRecord &case_) -> std::optional<MethodRecord> {
@@ -203,20 +193,9 @@ std::optional<SignsChoice> signsChoiceFrom(const SignsEntries &entries)
 std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record)
 {
     const MethodRecord *signs = record.method(kSignsKey);
-    if (!signs || signs->entries.size() < 2)
+    if (!signs || signs->madeWith.isEmpty())
         return std::nullopt;
-    const std::optional<DayClock> examined = momentOf(signs->entries.at(0));
-    if (!examined)
-        return std::nullopt;
-    SignsChoice choice{*examined, momentOf(signs->entries.at(1)), {}};
-    for (qsizetype i = 2; i < signs->entries.size(); ++i) {
-        const CaseEntry &entry = signs->entries.at(i);
-        const std::span<const SignRow> rows = signsOfDeath();
-        for (std::size_t row = 0; row < rows.size(); ++row)
-            if (signName(rows[row].sign) == entry.label && pickItem(rows[row]) == entry.typed)
-                choice.rows.append(row);
-    }
-    return choice;
+    return signsChoiceFrom(signsEntriesIn(signs->madeWith));
 }
 
 } // namespace quorrel::ui

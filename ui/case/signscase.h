@@ -84,6 +84,7 @@ std::optional<SignsChoice> signsChoiceOf(const CaseRecord &record);
 
 // The entries as a case file keeps them: the findings by stable ids.
 QJsonObject signsObject(const SignsEntries &entries);
+SignsEntries signsEntriesIn(const QJsonObject &object);
 
 // The signs' part of a case.
 struct CaseMethod;

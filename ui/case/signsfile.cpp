@@ -151,15 +151,9 @@ void checkSigns(FileMembers &members, const QJsonObject &object, const QString &
                                           "should \"lastSeenAt\" where it is given"));
 }
 
-SignsEntries signsIn(const QJsonObject &object)
-{
-    FileMembers members;
-    return readSigns(members, object, QString());
-}
-
 QString remakeSigns(const QJsonObject &estimatedWith, const NumberLocale &, CaseHolder &holder)
 {
-    const std::optional<SignsChoice> choice = signsChoiceFrom(signsIn(estimatedWith));
+    const std::optional<SignsChoice> choice = signsChoiceFrom(signsEntriesIn(estimatedWith));
     if (!choice)
         return QString();
     const SignsOutcome combined = combineSignsCase(holder.entries(), *choice, holder.record());
@@ -171,6 +165,12 @@ QString remakeSigns(const QJsonObject &estimatedWith, const NumberLocale &, Case
 }
 
 } // namespace
+
+SignsEntries signsEntriesIn(const QJsonObject &object)
+{
+    FileMembers members;
+    return readSigns(members, object, QString());
+}
 
 QJsonObject signsObject(const SignsEntries &signs)
 {
@@ -194,7 +194,7 @@ std::optional<SignsEntries> signsWindowEntries(const CaseHolder &holder)
     const QJsonObject kept = holder.windowEntries(kSignsKey);
     if (kept.isEmpty())
         return std::nullopt;
-    return signsIn(kept);
+    return signsEntriesIn(kept);
 }
 
 void keepSignsWindowEntries(CaseHolder &holder, const SignsEntries &entries, bool edited)
@@ -214,12 +214,6 @@ CaseMethod signsCaseMethod()
         return std::nullopt;
     };
     method.check = checkSigns;
-    method.estimatedWith = [](const CaseHolder &holder) {
-        const std::optional<SignsChoice> choice =
-            holder.record() ? signsChoiceOf(*holder.record()) : std::nullopt;
-        return choice ? signsObject(signsEntriesOf(*choice)) : QJsonObject();
-    };
-    method.window = [](const CaseHolder &holder) { return holder.windowEntries(kSignsKey); };
     method.remake = remakeSigns;
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &, CaseHolder &holder) {
         holder.replaceWindowEntries(kSignsKey, entries);

@@ -4,6 +4,7 @@
 #include "conditional.h"
 #include "method.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -110,6 +111,11 @@ struct MethodRecord {
     // normal (a nomogram's published limits are two standard deviations):
     // what a probability within other bounds is taken from.
     std::optional<NormalEstimate> distribution = std::nullopt;
+
+    // What it was made with, as its method keeps it in a case file: the
+    // same again makes the same estimate. Empty where the main window's
+    // entries alone made it.
+    QJsonObject madeWith = {};
 
     // Rows under the sheet's own entries, and sections of its own.
     QList<SheetRow> sheetEntries = {};

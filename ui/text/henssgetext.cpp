@@ -198,6 +198,28 @@ QString factorText(double factor)
     return numberWithDecimals(factor, std::max(1, decimalsOf(factor)));
 }
 
+QString conditionIdAt(qsizetype row)
+{
+    return row >= 0 && row < henssgeConditions().size() ? henssgeConditions().at(row).id
+                                                        : kOtherConditionId;
+}
+
+qsizetype conditionRow(const QString &id)
+{
+    const QList<HenssgeCondition> &rows = henssgeConditions();
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        if (rows.at(row).id == id)
+            return row;
+    return rows.size();
+}
+
+QString conditionShown(const QString &id)
+{
+    const qsizetype row = conditionRow(id);
+    return row < henssgeConditions().size() ? conditionItem(henssgeConditions().at(row))
+                                            : kOtherCondition;
+}
+
 QString conditionItem(const HenssgeCondition &condition)
 {
     QString factor = factorText(condition.factor);

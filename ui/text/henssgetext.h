@@ -30,6 +30,11 @@ const QList<HenssgeCondition> &henssgeConditions();
 // The pick list's last row, for a factor of the user's own, and its id.
 inline const QString kOtherCondition = QStringLiteral("Other\u2026");
 inline const QString kOtherConditionId = QStringLiteral("other");
+// The id of the pick list's row (the last, or none, is "Other…"), the row of
+// an id, and the row as shown.
+QString conditionIdAt(qsizetype row);
+qsizetype conditionRow(const QString &id);
+QString conditionShown(const QString &id);
 // The row of the pick list, with its factor: "Dry, naked, still air: 1.0".
 QString conditionItem(const HenssgeCondition &condition);
 // Whether a typed factor is the row's: its value, or within its range.

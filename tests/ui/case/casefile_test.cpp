@@ -46,8 +46,8 @@ const NumberLocale kGerman{",", ".", "0"};
 const NumberLocale kArabic{"\u066B", "\u066C", "\u0660"};
 
 const HenssgeChoice kWorkedChoice{QStringLiteral("70"), false,
-                                  QStringLiteral("Dry, naked, still air: 1.0"),
-                                  QStringLiteral("1.0"), false};
+                                  QStringLiteral("dry-naked-still-air"), QStringLiteral("1.0"),
+                                  false};
 
 void setHenssge(CaseFile &file, const HenssgeChoice &choice)
 {
@@ -211,12 +211,12 @@ private slots:
         QTest::newRow("members inside a finding and a result") << inItems;
         CaseFile typedOnly = workedExample();
         typedOnly.methods[kHenssgeKey].window = henssgeObject(HenssgeChoice{
-            QStringLiteral("not yet"), true, kOtherCondition, QStringLiteral("1,4"), false});
+            QStringLiteral("not yet"), true, kOtherConditionId, QStringLiteral("1,4"), false});
         typedOnly.methods[kSignsKey].window = signsObject(SignsEntries{
             QStringLiteral("2:30 pm"), 30, QString(), -30, {signsOfDeath().size() - 1}});
         QTest::newRow("windows' boxes never estimated, as typed") << typedOnly;
         CaseFile setAside = workedExample();
-        HenssgeChoice aside{QStringLiteral("70"), false, kOtherCondition, QStringLiteral("1"),
+        HenssgeChoice aside{QStringLiteral("70"), false, kOtherConditionId, QStringLiteral("1"),
                             false};
         aside.roomUncertaintyAside = QStringLiteral("2");
         aside.factorUncertaintyAside = QStringLiteral("0,1");
@@ -425,11 +425,12 @@ private slots:
         QCOMPARE(read.problem, QString());
         QCOMPARE(read.file->entries.room, "60");
         const MethodPart henssge = read.file->methods.value(kHenssgeKey);
+        // The first format's condition as shown opens as its id.
         QCOMPARE(
             henssge.estimatedWith.isEmpty()
                 ? QString()
                 : henssgeChoiceIn(henssge.estimatedWith, read.file->locale, kEnglish).condition,
-            mass.isEmpty() ? QString() : "Dry, naked, still air: 1.0");
+            mass.isEmpty() ? QString() : "dry-naked-still-air");
         QCOMPARE(henssge.estimatedWith.value("mass").toString(), mass);
         if (!mass.isEmpty())
             QCOMPARE(read.file->methods.value(kNewtonKey).result->timeOfDeath, "7:25:44 PM");
@@ -490,7 +491,7 @@ private slots:
             henssgeChoiceIn(henssgeObject(german), kGerman, kEnglish);
         QCOMPARE(choice->mass, "70.5");
         QCOMPARE(choice->factor, "1.0");
-        QCOMPARE(choice->condition, "Dry, naked, still air: 1.0");
+        QCOMPARE(choice->condition, "dry-naked-still-air");
     }
 
     void loadRefuses_data()

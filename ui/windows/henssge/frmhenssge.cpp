@@ -257,8 +257,7 @@ void frmHenssge::showChoice()
     }
     txtMass->setText(choice->mass);
     cboMassUnit->setCurrentIndex(choice->pounds ? 1 : 0);
-    const int row = cboCondition->findText(choice->condition);
-    cboCondition->setCurrentIndex(row >= 0 ? row : cboCondition->count() - 1);
+    cboCondition->setCurrentIndex(int(conditionRow(choice->condition)));
     txtFactor->setText(choice->factor);
     chkFactorForMass->setChecked(choice->factorForThisMass);
     const bool uncertain = choice->uncertain();
@@ -302,7 +301,7 @@ void frmHenssge::refuse(const QString &text, QWidget *entry)
 HenssgeChoice frmHenssge::boxes() const
 {
     HenssgeChoice choice{txtMass->text(), cboMassUnit->currentIndex() == 1,
-                         cboCondition->currentText(), txtFactor->text(),
+                         conditionIdAt(cboCondition->currentIndex()), txtFactor->text(),
                          chkFactorForMass->isChecked()};
     QString *room = &choice.roomUncertaintyAside, *mass = &choice.massUncertaintyAside,
             *factor = &choice.factorUncertaintyAside;
