@@ -186,6 +186,53 @@ struct CanonicalNumber {
     double magnitude = 0.0;
 };
 
+// The digits before the decimal point, in groups of three where grouped;
+// false where the groups break the locale's grammar.
+bool readWholeDigits(std::string_view &text, std::string_view group, std::string &canonical,
+                     std::size_t &digits)
+{
+    std::size_t groupDigits = 0; // digits since the last group separator
+    bool grouped = false;
+    while (!text.empty()) {
+        if (isDigit(text[0])) {
+            canonical.push_back(text[0]);
+            ++digits;
+            ++groupDigits;
+            text.remove_prefix(1);
+        } else if (!group.empty() && text.starts_with(group)) {
+            if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
+                return false;
+            grouped = true;
+            groupDigits = 0;
+            text.remove_prefix(group.size());
+        } else {
+            break;
+        }
+    }
+    return !grouped || groupDigits == 3;
+}
+
+// An exponent where one follows: e, a sign, digits; false where the e has
+// no digits.
+bool readExponent(std::string_view &text, std::string &canonical)
+{
+    if (text.empty() || (text[0] != 'e' && text[0] != 'E'))
+        return true;
+    text.remove_prefix(1);
+    canonical.push_back('e');
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        canonical.push_back(text[0]);
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !isDigit(text[0]))
+        return false;
+    while (!text.empty() && isDigit(text[0])) {
+        canonical.push_back(text[0]);
+        text.remove_prefix(1);
+    }
+    return true;
+}
+
 std::optional<CanonicalNumber> readLocaleNumber(std::string_view typed, const NumberLocale &locale)
 {
     const std::string ascii = withAsciiDigits(typed, locale);
@@ -207,29 +254,9 @@ std::optional<CanonicalNumber> readLocaleNumber(std::string_view typed, const Nu
         number.negative = text[0] == '-';
         text.remove_prefix(1);
     }
-
     std::size_t digits = 0;
-    std::size_t groupDigits = 0; // digits since the last group separator
-    bool grouped = false;
-    while (!text.empty()) {
-        if (isDigit(text[0])) {
-            canonical.push_back(text[0]);
-            ++digits;
-            ++groupDigits;
-            text.remove_prefix(1);
-        } else if (!group.empty() && text.starts_with(group)) {
-            if (groupDigits == 0 || groupDigits > 3 || (grouped && groupDigits != 3))
-                return std::nullopt;
-            grouped = true;
-            groupDigits = 0;
-            text.remove_prefix(group.size());
-        } else {
-            break;
-        }
-    }
-    if (grouped && groupDigits != 3)
+    if (!readWholeDigits(text, group, canonical, digits))
         return std::nullopt;
-
     if (!point.empty() && text.starts_with(point)) {
         text.remove_prefix(point.size());
         canonical.push_back('.');
@@ -239,26 +266,8 @@ std::optional<CanonicalNumber> readLocaleNumber(std::string_view typed, const Nu
             text.remove_prefix(1);
         }
     }
-    if (digits == 0)
+    if (digits == 0 || !readExponent(text, canonical) || !text.empty())
         return std::nullopt;
-
-    if (!text.empty() && (text[0] == 'e' || text[0] == 'E')) {
-        text.remove_prefix(1);
-        canonical.push_back('e');
-        if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-            canonical.push_back(text[0]);
-            text.remove_prefix(1);
-        }
-        if (text.empty() || !isDigit(text[0]))
-            return std::nullopt;
-        while (!text.empty() && isDigit(text[0])) {
-            canonical.push_back(text[0]);
-            text.remove_prefix(1);
-        }
-    }
-    if (!text.empty())
-        return std::nullopt;
-
     if (readUnsigned(canonical, number.magnitude) != canonical.size() ||
         std::isinf(number.magnitude))
         return std::nullopt;

@@ -123,6 +123,23 @@ void take(Widest &w, const HenssgeTypedEntries &at, bool adjustForMass)
     w.any = true;
 }
 
+// Why the entries and their ± give no interval before any point of their
+// ranges is evaluated; none where they may.
+PrudentRefusal refusalOfEntries(const HenssgeTypedEntries &centre,
+                                const HenssgeTypedUncertainty &pm, bool adjustForMass)
+{
+    if (pm.roomFahrenheit.sign() < 0 || pm.mass.sign() < 0 || pm.factor.sign() < 0)
+        return PrudentRefusal::Negative;
+    // A ± larger than the value it qualifies says the entry is not known at
+    // all. The room's is checked by the caller: 0 °F is no lack of a room.
+    if (pm.mass > centre.mass || pm.factor > centre.factor)
+        return PrudentRefusal::LargerThanValue;
+    if (estimateHenssge(henssgeInputFromTyped(centre, adjustForMass)).refusal !=
+        HenssgeRefusal::None)
+        return PrudentRefusal::CentreRefused;
+    return PrudentRefusal::None;
+}
+
 } // namespace
 
 PrudentResult prudentHenssge(const HenssgeTypedEntries &typed, bool adjustForMass,
@@ -135,21 +152,9 @@ PrudentResult prudentHenssge(const HenssgeTypedEntries &typed, bool adjustForMas
         *d = bounded(*d);
     const HenssgeTypedUncertainty pm{bounded(typedPm.roomFahrenheit), bounded(typedPm.mass),
                                      bounded(typedPm.factor)};
-    if (pm.roomFahrenheit.sign() < 0 || pm.mass.sign() < 0 || pm.factor.sign() < 0) {
-        result.refusal = PrudentRefusal::Negative;
+    result.refusal = refusalOfEntries(centre, pm, adjustForMass);
+    if (result.refusal != PrudentRefusal::None)
         return result;
-    }
-    // A ± larger than the value it qualifies says the entry is not known at
-    // all. The room's is checked by the caller: 0 °F is no lack of a room.
-    if (pm.mass > centre.mass || pm.factor > centre.factor) {
-        result.refusal = PrudentRefusal::LargerThanValue;
-        return result;
-    }
-    if (estimateHenssge(henssgeInputFromTyped(centre, adjustForMass)).refusal !=
-        HenssgeRefusal::None) {
-        result.refusal = PrudentRefusal::CentreRefused;
-        return result;
-    }
     const Decimal &body = centre.bodyFahrenheit;
     // Nothing is colder than absolute zero: the room's range stops there.
     const Decimal absoluteZero(-45967, -2);
