@@ -454,6 +454,16 @@ private slots:
                     << locale << QByteArray() << QStringList{"60", "80", "75", "2"} << QStringList()
                     << (QLatin1String(locale) == "ar_EG" ? QStringList{"95 %"} : QStringList())
                     << true << paper << 3;
+        // Warmer: the nomogram's most likely time after the sighting.
+        QTest::newRow("the nomogram's distribution within the sighting, its assumption named")
+            << "en_US" << QByteArray() << QStringList{"60", "84", "80", "2"}
+            << QStringList{"Henssge's nomogram within the bounds: died between 11:36 AM and "
+                           "3:36 PM the day before discovery (95 %), median 1:04 PM the day "
+                           "before discovery; 81 % of its distribution lies between the last "
+                           "sighting alive and the discovery. This assumes a normal error, its "
+                           "SD half the 95 % limit (1.4 h). Its entries are uncertain: this uses "
+                           "the exact estimate, as the prudent interval is no distribution."}
+            << QStringList() << true << "Letter" << 3;
         QTest::newRow("decimal readings carry no binary noise")
             << "en_GB" << QByteArray() << QStringList{"70", "79.9", "75.3", "2"}
             << QStringList{"fell from 9.9" + deg + " to 5.3" + deg,
