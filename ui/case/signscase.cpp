@@ -82,6 +82,7 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
         scene.evidence.push_back(lastSeenAliveEvidence(-*scene.lastSeenHours));
     }
     scene.evidence.push_back(discoveryEvidence());
+    scene.distributions = distributionsIn(others);
     const Result<CompoundResult> combined = combineEvidence(scene.evidence);
     if (!combined)
         return std::nullopt;

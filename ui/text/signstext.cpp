@@ -323,6 +323,49 @@ QString signNote(DeathSign sign)
     return note;
 }
 
+QList<DistributionSource> distributionsIn(const CaseRecord &record)
+{
+    QList<DistributionSource> sources;
+    for (const MethodRecord &method : record.methods)
+        if (method.distribution)
+            sources.append({method.name, *method.distribution, method.prudent.has_value()});
+    return sources;
+}
+
+QString conditionalSentence(ClockTime foundAt, const InvestigativeBounds &bounds,
+                            const DistributionSource &source)
+{
+    const Result<ConditionalInterval> cut = conditionalWithin(source.estimate, bounds);
+    if (!cut)
+        return QStringLiteral("%1 within the bounds: does not apply, as its most likely time, "
+                              "%2, lies outside the hours between the last sighting alive and "
+                              "the discovery (Hubig et al. 2014).")
+            .arg(source.name, moment(foundAt, source.estimate.meanHours));
+    QString sentence =
+        QStringLiteral("%1 within the bounds: died %2 (%3), median %4; %5 of its distribution "
+                       "lies between the last sighting alive and the discovery. This assumes a "
+                       "normal error, its SD half the %3 limit (%6).")
+            .arg(source.name, betweenWords(foundAt, cut->earliestHours, cut->latestHours),
+                 percent(95), moment(foundAt, cut->medianHours),
+                 percent(std::round(cut->shareWithin * 100.0)), hoursText(source.estimate.sdHours));
+    if (source.prudent)
+        sentence += QStringLiteral(" Its entries are uncertain: this uses the exact estimate, as "
+                                   "the prudent interval is no distribution.");
+    return sentence;
+}
+
+QString probabilitySentence(ClockTime foundAt, const InvestigativeBounds &bounds,
+                            const DistributionSource &source, double fromHours, double toHours)
+{
+    const Result<double> p =
+        conditionalProbabilityBetween(source.estimate, bounds, fromHours, toHours);
+    if (!p)
+        return QString();
+    return QStringLiteral("Probability of death %1: %2 (%3, within the bounds).")
+        .arg(betweenWords(foundAt, std::max(fromHours, toHours), std::min(fromHours, toHours)),
+             percent(std::round(*p * 100.0)), source.name);
+}
+
 QString dayChoice(std::int64_t day)
 {
     return discoveryDayWords(day * kSecondsPerDay);
@@ -445,7 +488,12 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     section.rows.append({QStringLiteral("Last seen alive:"),
                          scene.lastSeenHours ? moment(foundAt, -*scene.lastSeenHours)
                                              : QStringLiteral("not entered")});
-    section.paragraphs = QStringList{sentence} + lines;
+    section.paragraphs = QStringList{sentence};
+    if (scene.lastSeenHours)
+        for (const DistributionSource &source : scene.distributions)
+            section.paragraphs.append(conditionalSentence(
+                foundAt, InvestigativeBounds{-*scene.lastSeenHours, 0.0}, source));
+    section.paragraphs += lines;
     record.sheet = {section};
     return record;
 }

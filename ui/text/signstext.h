@@ -41,6 +41,30 @@ QString signNote(DeathSign sign);
 // day before discovery".
 QString dayChoice(std::int64_t day);
 
+// A method's exact estimate as a distribution, for the probability of death
+// within the bounds the last sighting alive and the discovery set.
+struct DistributionSource {
+    QString name; // "Henssge's nomogram"
+    NormalEstimate estimate;
+    // Its entries were uncertain: the exact estimate stands in, as the
+    // prudent interval is no distribution.
+    bool prudent = false;
+};
+// Every record's distribution, in the record's order, named by its record.
+QList<DistributionSource> distributionsIn(const CaseRecord &record);
+
+// The distribution cut to the bounds, in words: its 95 % interval and median
+// as clock times with their day, the share of the whole within the bounds,
+// and the assumption it rests on; or that it does not apply, its most likely
+// time lying outside the bounds.
+QString conditionalSentence(ClockTime foundAt, const InvestigativeBounds &bounds,
+                            const DistributionSource &source);
+// "Probability of death between 10:00 AM and 11:00 AM the day before
+// discovery: 34 % (Henssge's nomogram, within the bounds)."; empty where the
+// distribution does not apply.
+QString probabilitySentence(ClockTime foundAt, const InvestigativeBounds &bounds,
+                            const DistributionSource &source, double fromHours, double toHours);
+
 // What the combination was made of, for its words.
 struct SignsScene {
     ClockTime foundAt;
@@ -54,6 +78,9 @@ struct SignsScene {
     bool nomogramPrudent = false;
     // The case has a nomogram estimate, but it states no interval to weigh.
     bool nomogramLeftOut = false;
+    // The distributions the case holds, cut to the bounds where a last
+    // sighting is given.
+    QList<DistributionSource> distributions = {};
     std::vector<Evidence> evidence = {};
     CompoundResult result = {};
 };
@@ -68,7 +95,8 @@ QStringList evidenceLines(const SignsScene &scene);
 
 // The combination as the case records it: no curve, its interval drawn
 // cross-hatched between brackets on the time axis, named even alone, and a
-// "Signs of death" section on the sheet. The entries keep what was chosen.
+// "Signs of death" section on the sheet, with each distribution cut to the
+// bounds where a last sighting is given. The entries keep what was chosen.
 MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entries);
 
 } // namespace quorrel::ui

@@ -454,6 +454,12 @@ private slots:
                     << locale << QByteArray() << QStringList{"60", "80", "75", "2"} << QStringList()
                     << (QLatin1String(locale) == "ar_EG" ? QStringList{"95 %"} : QStringList())
                     << true << paper << 3;
+        // Warmer: the nomogram's most likely time after the sighting.
+        QTest::newRow("the nomogram's distribution within the sighting, its assumption named")
+            << "en_US" << QByteArray() << QStringList{"60", "84", "80", "2"}
+            << QStringList{"11:36 AM and 3:36 PM the day before discovery (95 %), median 1:04 PM "
+                           "the day before discovery; 81 % of its distribution lies between"}
+            << QStringList() << true << "Letter" << 3;
         QTest::newRow("decimal readings carry no binary noise")
             << "en_GB" << QByteArray() << QStringList{"70", "79.9", "75.3", "2"}
             << QStringList{"fell from 9.9" + deg + " to 5.3" + deg,

@@ -8,6 +8,7 @@
 #include "widgets.h"
 #include "wording.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,6 +29,43 @@ QString hint()
                           "nomogram's %1 interval where the Henssge window estimated one.")
         .arg(percent(95));
 }
+// What it takes for the probability within the bounds.
+QString conditionalHint()
+{
+    return QStringLiteral("With a last sighting alive and a nomogram's estimate with %1 limits, "
+                          "Combine also gives the probability of death within the hours from "
+                          "the sighting to the discovery.")
+        .arg(percent(95));
+}
+const QString kTimeFormat = QStringLiteral("enter a time of day such as 2:30 AM or 2:30:00 AM");
+
+// The bounds the case's combination was made with, and the distributions
+// cut to them; none where it was made without a last sighting.
+struct CaseBounds {
+    ClockTime foundAt;
+    DayClock lastSeenAt;
+    InvestigativeBounds bounds;
+    QList<DistributionSource> sources;
+};
+std::optional<CaseBounds> caseBounds()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    if (!record || !record->method(kSignsKey))
+        return std::nullopt;
+    const std::optional<SignsChoice> choice = signsChoiceOf(*record);
+    if (!choice || !choice->lastSeenAt)
+        return std::nullopt;
+    const double earliest = -hoursFromDiscovery(record->foundAt, *choice->lastSeenAt);
+    return CaseBounds{
+        record->foundAt, *choice->lastSeenAt, {earliest, 0.0}, distributionsIn(*record)};
+}
+
+// A moment as the messages name it: "10:00:00 AM the day before discovery".
+QString momentWords(DayClock at)
+{
+    return QString::fromStdString(formatClockTime(at.time)) + ' ' + dayChoice(at.day);
+}
+
 // The days a moment may be given on, around the day of discovery.
 constexpr int kFirstDay = -7;
 constexpr int kLastDay = 3;
@@ -65,10 +103,11 @@ frmSigns::frmSigns()
 {
     setUpWindow("frmSigns", QStringLiteral("Signs of Death - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
-    setFixedClientSize(9600, 8700);
+    setFixedClientSize(9600, 10530);
     createTimes();
     createPicks();
     createResult();
+    createProbability();
     setUpTabOrder();
     connectHandlers();
     txtExamined->setFocus();
@@ -162,7 +201,7 @@ void frmSigns::createResult()
     Line1 = new Line(120, 5460, 9480, 5460, this);
     Line1->setObjectName(QStringLiteral("Line1"));
     lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), hint());
-    scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1800));
+    scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1440));
     scrEvidence->setFocusPolicy(Qt::NoFocus);
     scrEvidence->setWidgetResizable(true);
     scrEvidence->setFrameShape(QFrame::NoFrame);
@@ -180,8 +219,48 @@ void frmSigns::createResult()
     QFont small = windowFont();
     small.setPointSizeF(7.5);
     lblEvidence->setFont(small);
+}
+
+void frmSigns::createProbability()
+{
+    lblConditional =
+        place<QLabel>(this, "lblConditional", twips(120, 7830, 9360, 900), conditionalHint());
+    lblBetween = place<QLabel>(this, "lblBetween", twips(120, 8790, 9360, 255),
+                               QStringLiteral("Probability of death &between:"));
+    txtFrom = place<TextBox>(this, "txtFrom", twips(120, 9090, 1455, 285));
+    cboFromDay = place<QComboBox>(this, "cboFromDay", twips(1635, 9075, 2880, 315));
+    lblAnd = place<QLabel>(this, "lblAnd", twips(4575, 9120, 420, 255), QStringLiteral("a&nd"));
+    txtTo = place<TextBox>(this, "txtTo", twips(5055, 9090, 1455, 285));
+    cboToDay = place<QComboBox>(this, "cboToDay", twips(6570, 9075, 2880, 315));
+    cmdProbability = placeFaceButton(this, "cmdProbability", twips(120, 9510, 1215, 335),
+                                     QStringLiteral("&Probability"));
+    lblProbability = place<QLabel>(this, "lblProbability", twips(1455, 9510, 8025, 480));
+    for (QLabel *line : {lblConditional, lblProbability}) {
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        line->setFocusPolicy(Qt::StrongFocus);
+    }
+    lblBetween->setFont(windowFont(true));
+    lblAnd->setFont(windowFont(true));
+    lblProbability->setFont(windowFont(true));
+    nameAfter(lblBetween, txtFrom);
+    nameAfter(lblAnd, txtTo);
+    const QString format = QStringLiteral(" A time of day such as 10:00 AM, its day in the list "
+                                          "beside it, between the last sighting and the "
+                                          "discovery.");
+    txtFrom->setToolTip(QStringLiteral("Where the window begins.") + format);
+    txtTo->setToolTip(QStringLiteral("Where the window ends.") + format);
+    txtFrom->setAccessibleDescription(txtFrom->toolTip());
+    txtTo->setAccessibleDescription(txtTo->toolTip());
+    cboFromDay->setAccessibleName(QStringLiteral("Day the window begins"));
+    cboToDay->setAccessibleName(QStringLiteral("Day the window ends"));
+    cmdProbability->setAccessibleDescription(
+        QStringLiteral("The probability of death between the two times, from each estimate cut "
+                       "to the hours between the last sighting and the discovery"));
     cmdClose =
-        placeFaceButton(this, "cmdClose", twips(8265, 8250, 1215, 335), QStringLiteral("Close"));
+        placeFaceButton(this, "cmdClose", twips(8265, 10080, 1215, 335), QStringLiteral("Close"));
 }
 
 void frmSigns::setUpTabOrder()
@@ -189,7 +268,9 @@ void frmSigns::setUpTabOrder()
     QList<QWidget *> order{txtExamined, cboExaminedDay, txtLastSeen, cboLastSeenDay};
     for (QComboBox *pick : cboSigns)
         order.append(pick);
-    order += QList<QWidget *>{cmdCombine, lblResult, lblEvidence, cmdClose};
+    order += QList<QWidget *>{cmdCombine, lblResult, lblEvidence, lblConditional};
+    order += QList<QWidget *>{txtFrom,        cboFromDay,     txtTo,   cboToDay,
+                              cmdProbability, lblProbability, cmdClose};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -197,6 +278,9 @@ void frmSigns::setUpTabOrder()
 void frmSigns::connectHandlers()
 {
     connect(cmdCombine, &QPushButton::clicked, this, &frmSigns::cmdCombine_Click);
+    connect(cmdProbability, &QPushButton::clicked, this, &frmSigns::cmdProbability_Click);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { followFocus(now); });
     setHideOnClose(cmdClose);
     connect(&currentCase(), &CaseHolder::changed, this, &frmSigns::showCase);
     connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmSigns::followTimeFound);
@@ -234,6 +318,8 @@ void frmSigns::Form_Load()
     fillDays(cboExaminedDay);
     fillDays(cboLastSeenDay);
     m_showing = false;
+    fillDays(cboFromDay);
+    fillDays(cboToDay);
     showChoice();
     showCase();
 }
@@ -283,6 +369,15 @@ void frmSigns::showChoice()
     followTimeFound();
 }
 
+void frmSigns::followFocus(QWidget *now)
+{
+    if (!now || !isAncestorOf(now))
+        return;
+    const bool asking = now == txtFrom || now == cboFromDay || now == txtTo || now == cboToDay ||
+                        now == cmdProbability;
+    (asking ? cmdProbability : cmdCombine)->setDefault(true);
+}
+
 void frmSigns::refuse(const QString &text, QWidget *entry)
 {
     showMessage(this, kTitle, text, QMessageBox::Warning);
@@ -292,7 +387,7 @@ void frmSigns::refuse(const QString &text, QWidget *entry)
 
 void frmSigns::cmdCombine_Click()
 {
-    const QString format = QStringLiteral("enter a time of day such as 2:30 AM or 2:30:00 AM");
+    const QString &format = kTimeFormat;
     const std::optional<ClockTime> examined = clockOf(txtExamined->text());
     if (!examined)
         return refuse(QStringLiteral("Examined at: ") + format + '.', txtExamined);
@@ -330,6 +425,63 @@ void frmSigns::showCase()
     lblResult->setText(signs ? signs->sentence : hint());
     lblEvidence->setText(signs ? signs->notes.join('\n') : QString());
     scrEvidence->setVisible(signs);
+
+    // A new case, or new bounds: an answer given before no longer holds.
+    lblProbability->clear();
+    const std::optional<CaseBounds> cut = caseBounds();
+    QStringList sentences;
+    bool answers = false;
+    for (const DistributionSource &source : cut ? cut->sources : QList<DistributionSource>()) {
+        sentences.append(conditionalSentence(cut->foundAt, cut->bounds, source));
+        answers = answers || conditionalWithin(source.estimate, cut->bounds);
+    }
+    lblConditional->setText(sentences.isEmpty() ? conditionalHint() : sentences.join('\n'));
+    // Its labels stay as they are: greyed, they would not be read at all.
+    for (QWidget *asking :
+         QList<QWidget *>{txtFrom, cboFromDay, txtTo, cboToDay, cmdProbability, lblProbability})
+        asking->setEnabled(answers);
+}
+
+void frmSigns::cmdProbability_Click()
+{
+    const std::optional<CaseBounds> cut = caseBounds();
+    if (!cut)
+        return;
+    const std::optional<ClockTime> from = clockOf(txtFrom->text());
+    if (!from)
+        return refuse(QStringLiteral("Probability of death between: ") + kTimeFormat + '.',
+                      txtFrom);
+    const std::optional<ClockTime> to = clockOf(txtTo->text());
+    if (!to)
+        return refuse(
+            QStringLiteral("Probability of death between \u2026 and: ") + kTimeFormat + '.', txtTo);
+    const DayClock begins{*from, cboFromDay->currentData().toInt()};
+    const DayClock ends{*to, cboToDay->currentData().toInt()};
+    // In hours before discovery, as the bounds are.
+    const double fromHours = -hoursFromDiscovery(cut->foundAt, begins);
+    const double toHours = -hoursFromDiscovery(cut->foundAt, ends);
+    if (toHours >= fromHours)
+        return refuse(QStringLiteral("The window, from %1 to %2, ends no later than it begins. "
+                                     "Enter the earlier time first.")
+                          .arg(momentWords(begins), momentWords(ends)),
+                      txtFrom);
+    if (fromHours > cut->bounds.earliestHours || toHours < cut->bounds.latestHours)
+        return refuse(QStringLiteral("The window, from %1 to %2, reaches outside the hours "
+                                     "between the last sighting alive, at %3, and the "
+                                     "discovery, at %4 the day of discovery. Enter times "
+                                     "within them.")
+                          .arg(momentWords(begins), momentWords(ends), momentWords(cut->lastSeenAt),
+                               QString::fromStdString(formatClockTime(cut->foundAt))),
+                      fromHours > cut->bounds.earliestHours ? txtFrom : txtTo);
+    QStringList answers;
+    for (const DistributionSource &source : cut->sources)
+        if (const QString answer =
+                probabilitySentence(cut->foundAt, cut->bounds, source, fromHours, toHours);
+            !answer.isEmpty())
+            answers.append(answer);
+    lblProbability->setText(answers.join('\n'));
+    // The keyboard moves to the answer, so a screen reader reads it out.
+    lblProbability->setFocus();
 }
 
 } // namespace quorrel::ui

@@ -20,8 +20,10 @@ class TextBox;
 // The signs of death found at an examination and the last sighting alive,
 // combined with the nomogram's 95 % interval where the case holds one and
 // with the discovery: the time of death every piece of evidence allows, and
-// which piece set each end. Close and Escape only hide it; the close box
-// unloads it.
+// which piece set each end. With a last sighting, each estimate of the case
+// that is a distribution is cut to the hours between it and the discovery,
+// and answers for any window of time typed. Close and Escape only hide it;
+// the close box unloads it.
 class frmSigns : public Form
 {
     Q_OBJECT
@@ -45,10 +47,21 @@ public:
     // One line a piece of evidence, as many as were entered.
     QScrollArea *scrEvidence;
     QLabel *lblEvidence;
+    // Each distribution cut to the bounds, or what it takes to give one.
+    QLabel *lblConditional;
+    QLabel *lblBetween;
+    TextBox *txtFrom;
+    QComboBox *cboFromDay;
+    QLabel *lblAnd;
+    TextBox *txtTo;
+    QComboBox *cboToDay;
+    QPushButton *cmdProbability;
+    QLabel *lblProbability;
     QPushButton *cmdClose;
 
 public slots:
     void cmdCombine_Click();
+    void cmdProbability_Click();
 
 protected:
     void Form_Load() override;
@@ -57,6 +70,7 @@ private:
     void createTimes();
     void createPicks();
     void createResult();
+    void createProbability();
     void setUpTabOrder();
     void connectHandlers();
 
@@ -66,6 +80,8 @@ private:
     // The combination the case holds, or the hint where it holds none.
     void showCase();
     void showChoice();
+    // Enter presses the button of the part of the window the keyboard is in.
+    void followFocus(QWidget *now);
     SignsEntries entries() const;
     // Tells the case what the boxes hold, so that it is saved with it.
     void keepEntries(bool edited);

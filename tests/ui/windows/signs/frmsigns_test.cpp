@@ -327,6 +327,58 @@ private slots:
         QCOMPARE(currentCase().record()->method(kHenssgeKey)->sentence, before);
     }
 
+    // With a last sighting, the nomogram's distribution cut to the bounds,
+    // and the probability of death in a window typed, or why none is given.
+    void withinTheBounds_data()
+    {
+        QTest::addColumn<int>("nomogram");
+        QTest::addColumn<QString>("lastSeen");    // the day before
+        QTest::addColumn<QStringList>("between"); // the day before; none: nothing asked
+        QTest::addColumn<QStringList>("said");    // in the window or its message
+        QTest::newRow("the worked example: 34 % from 10 to 11 AM")
+            << kExact << "9:00 AM" << QStringList{"10:00 AM", "11:00 AM"}
+            << QStringList{"died between 9:04 AM and 12:38 PM the day before discovery (95 %), "
+                           "median 10:14 AM the day before discovery; 68 % of its distribution",
+                           "between 10:00 AM and 11:00 AM the day before discovery: 34 %"};
+        QTest::newRow("the most likely time before the sighting: does not apply")
+            << kExact << "11:00 AM" << QStringList()
+            << QStringList{"does not apply, as its most likely time, 9:40 AM the day before"};
+        QTest::newRow("uncertain entries: the exact estimate, and said so")
+            << kUncertain << "9:00 AM" << QStringList()
+            << QStringList{"this uses the exact estimate, as the prudent interval"};
+        QTest::newRow("a window typed backwards")
+            << kExact << "9:00 AM" << QStringList{"11:00 AM", "10:00 AM"}
+            << QStringList{"10:00:00 AM the day before discovery, ends no later than it begins."};
+        QTest::newRow("a window from before the sighting")
+            << kExact << "9:00 AM" << QStringList{"8:00 AM", "10:00 AM"}
+            << QStringList{"reaches outside the hours between the last sighting alive, at 9:00"};
+    }
+    void withinTheBounds()
+    {
+        QFETCH(int, nomogram);
+        QFETCH(QString, lastSeen);
+        QFETCH(QStringList, between);
+        QFETCH(QStringList, said);
+        workedCase(nomogram);
+        frmSigns *w = openByKeyboard();
+        QVERIFY(w);
+        typeOver(w->txtLastSeen, lastSeen);
+        pickDay(w->cboLastSeenDay, -1);
+        QTest::mouseClick(w->cmdCombine, Qt::LeftButton);
+        // Enter in the window's boxes asks for its probability, not Combine.
+        for (qsizetype i = 0; i < between.size(); ++i) {
+            typeOver(i ? w->txtTo : w->txtFrom, between.at(i));
+            pickDay(i ? w->cboToDay : w->cboFromDay, -1);
+        }
+        if (!between.isEmpty())
+            QTest::keyClick(w->cboToDay, Qt::Key_Return);
+        QString shown = w->lblConditional->text() + '\n' + w->lblProbability->text();
+        for (const SeenMessage &message : messages->seen)
+            shown += '\n' + message.text;
+        for (const QString &words : said)
+            QVERIFY2(shown.contains(words), qPrintable(shown));
+    }
+
     // A new estimate of the nomogram, or a new Calculate, makes the
     // combination again from what the case says now.
     void followsANewEstimate()
