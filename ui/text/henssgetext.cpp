@@ -56,14 +56,6 @@ QString ruleWords(HenssgeLimitRule rule)
     return QString();
 }
 
-// Q to four significant digits, however small: never "0.0000" beside a
-// result of many days.
-QString qText(double q)
-{
-    const int magnitude = q > 0 ? static_cast<int>(std::floor(std::log10(q))) : 0;
-    return numberWithDecimals(q, std::clamp(3 - magnitude, 1, 330));
-}
-
 QString usedFactorText(const HenssgeEstimate &estimate)
 {
     // Worked out, not typed: to the two decimals the table for other masses
@@ -123,6 +115,12 @@ QString cutWords(RangeCut cut, const QString &least, const QString &most)
 }
 
 } // namespace
+
+QString qText(double q)
+{
+    const int magnitude = q > 0 ? static_cast<int>(std::floor(std::log10(q))) : 0;
+    return numberWithDecimals(q, std::clamp(3 - magnitude, 1, 330));
+}
 
 MethodRecord nomogramRecord(const NomogramLook &nomogram, ClockTime foundAt,
                             const QList<CaseEntry> &entries, const MethodResult &result,

@@ -91,6 +91,10 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 // body 80 °F (26.7 °C)."
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit);
 
+// Q to four significant digits, however small: never "0.0000" beside a
+// result of many days.
+QString qText(double q);
+
 // What tells one nomogram's record apart from another's.
 struct NomogramLook {
     QString key;
