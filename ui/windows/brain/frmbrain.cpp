@@ -28,7 +28,7 @@ frmBrain::frmBrain()
 {
     setUpWindow("frmBrain", QStringLiteral("Brain Nomogram - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
-    setFixedClientSize(6600, 4440);
+    setFixedClientSize(6600, 3720);
     createEntries();
     createResult();
     setUpAccessibility();
@@ -58,7 +58,7 @@ void frmBrain::createResult()
     Line1->setObjectName(QStringLiteral("Line1"));
     // The lines follow one another down an area as tall as the longest of
     // them take together, so short lines leave no gaps between them.
-    auto *area = place<QWidget>(this, "resultArea", twips(120, 660, 6360, 3180));
+    auto *area = place<QWidget>(this, "resultArea", twips(120, 660, 6360, 2460));
     auto *lines = new QVBoxLayout(area);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));
@@ -87,7 +87,7 @@ void frmBrain::createResult()
     lblResult->hide();
     lblDetail->hide();
     cmdClose =
-        placeFaceButton(this, "cmdClose", twips(5265, 3960, 1215, 335), QStringLiteral("Close"));
+        placeFaceButton(this, "cmdClose", twips(5265, 3240, 1215, 335), QStringLiteral("Close"));
 }
 
 void frmBrain::setUpAccessibility()

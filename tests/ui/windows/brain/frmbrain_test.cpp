@@ -51,15 +51,16 @@ private slots:
             << "(19.4 \u00B0C)"
             << "" << QStringList{"(no 95 % limits are published beyond 13.5 h): died most likely"}
             << false;
-        QTest::newRow("a room of 5 \u00B0C, outside those studied")
+        QTest::newRow("a room of 5 \u00B0C, outside those studied: the longest words fit")
             << "C"
             << "41"
-            << "80"
-            << "(26.7 \u00B0C)"
+            << "45"
+            << "(7.2 \u00B0C)"
             << ""
-            << QStringList{"(95 % limits \u00B1", "The room, 41 \u00B0F (5.0 \u00B0C), is outside "
-                                                  "the 10 to 25 \u00B0C the method was studied in"}
-            << true;
+            << QStringList{"About 22 h 3 min before the body was found (no 95 % limits",
+                           "The room, 41 \u00B0F (5.0 \u00B0C), is outside the 10 to 25 \u00B0C "
+                           "the method was studied in"}
+            << false;
         QTest::newRow("a decimal reading: Q of exactly 0.5")
             << "C"
             << "60"
