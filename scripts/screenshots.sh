@@ -135,6 +135,16 @@ sleep 0.5
 import -window "$hid" docs/henssge-uncertain.png
 xdotool key Escape
 
+# The brain nomogram of the worked example: the brain at 80 °F.
+xdotool windowfocus --sync "$wid"
+xdotool key ctrl+b
+bid=$(find_window '^Brain Nomogram - Halbrook$')
+xdotool windowfocus --sync "$bid"
+xdotool type "80"; xdotool key Return
+sleep 0.5
+import -window "$bid" docs/brain-nomogram.png
+xdotool key Escape
+
 # A new case with only the time found and the same signs: the interval alone
 # on its time axis. A fresh start, as New Case would ask first about a case
 # that holds unsaved estimates.

@@ -323,8 +323,7 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
                              {kFactorUncertainty, choice.factorUncertainty, QString()}};
     MethodRecord henssge = henssgeRecord(
         foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
-        sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check});
-    henssge.prudent = prudentHours;
+        sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudentHours);
     // What the boxes hold aside is the window's, not the estimate's.
     HenssgeChoice madeWith = choice;
     madeWith.roomUncertaintyAside.clear();

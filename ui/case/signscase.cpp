@@ -1,7 +1,6 @@
 #include "signscase.h"
 
 #include "compound.h"
-#include "henssgetext.h"
 #include "signs.h"
 #include "signstext.h"
 
@@ -28,29 +27,22 @@ CaseEntry momentEntry(const QString &label, std::optional<DayClock> at)
     return {label, QString::fromStdString(formatClockTime(at->time)), dayChoice(at->day)};
 }
 
-// The nomogram's estimate in the case, as the compound method reads it: its
-// reading was taken when the body was found. Where its entries are
-// uncertain, the prudent interval is the honest one.
-std::optional<Evidence> nomogramIn(const CaseRecord &others)
+// Every interval another method states, as the compound method weighs it:
+// a nomogram's reading was taken when the body was found.
+void weighOthers(const CaseRecord &others, SignsScene &scene)
 {
-    const MethodRecord *henssge = others.method(kHenssgeKey);
-    if (!henssge)
-        return std::nullopt;
-    // The interval the window states is the one weighed, even where the
-    // exact estimate alone has no published limits.
-    if (henssge->prudent) {
-        Evidence prudent;
-        prudent.kind = EvidenceKind::Nomogram;
-        prudent.noEarlierThan = henssge->prudent->earliest;
-        prudent.noLaterThan = henssge->prudent->latest;
-        return prudent;
+    for (const MethodRecord &method : others.methods) {
+        if (method.weighed) {
+            Evidence interval;
+            interval.kind = EvidenceKind::Nomogram;
+            interval.noEarlierThan = method.weighed->hours.earliest;
+            interval.noLaterThan = method.weighed->hours.latest;
+            scene.evidence.push_back(interval);
+            scene.weighed.append(*method.weighed);
+        } else if (!method.notWeighed.isEmpty()) {
+            scene.notWeighed.append(method.notWeighed);
+        }
     }
-    if (!henssge->result.spreadHours)
-        return std::nullopt;
-    HenssgeEstimate estimate;
-    estimate.hoursSinceDeath = henssge->result.hoursSinceDeath;
-    estimate.limitHours = henssge->result.spreadHours;
-    return nomogramEvidence(estimate, 0.0);
 }
 
 // The combination for the case the other methods made; none where an hour
@@ -59,14 +51,7 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
                                         const CaseRecord &others)
 {
     SignsScene scene{foundAt, hoursFromDiscovery(foundAt, choice.examinedAt)};
-    const std::optional<Evidence> nomogram = nomogramIn(others);
-    if (nomogram) {
-        scene.evidence.push_back(*nomogram);
-        scene.nomogramLimit = others.method(kHenssgeKey)->result.spreadHours;
-        scene.nomogramPrudent = others.method(kHenssgeKey)->prudent.has_value();
-    } else {
-        scene.nomogramLeftOut = others.method(kHenssgeKey) != nullptr;
-    }
+    weighOthers(others, scene);
     QList<CaseEntry> entries{momentEntry(kExaminedAt, choice.examinedAt),
                              momentEntry(kLastSeenAt, choice.lastSeenAt)};
     for (std::size_t row : choice.rows) {

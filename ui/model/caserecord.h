@@ -107,6 +107,24 @@ struct MethodRecord {
     // allow: the one other evidence is weighed against, not the exact one.
     std::optional<HoursBeforeDiscovery> prudent = std::nullopt;
 
+    // The interval it states for a combination of evidence to weigh, and
+    // the words that name it there; none where it states none.
+    struct Weighed {
+        HoursBeforeDiscovery hours;
+        // Where it set an end: "the nomogram's 95 % limit"; where another
+        // record's interval is weighed too, words that tell them apart.
+        QString name;
+        QString nameAmongOthers;
+        // Its own line begins: "Henssge's nomogram, 95 % limits ±2.8 h".
+        QString heading;
+        // On the curve's label: "nomogram", and among others.
+        QString tag;
+        QString tagAmongOthers;
+    };
+    std::optional<Weighed> weighed = std::nullopt;
+    // Why a method that could have been weighed was not, for this estimate.
+    QString notWeighed = {};
+
     // Its exact estimate as a distribution, where its error is known to be
     // normal (a nomogram's published limits are two standard deviations):
     // what a probability within other bounds is taken from.

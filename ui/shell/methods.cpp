@@ -1,7 +1,10 @@
 #include "methods.h"
 
+#include "braincase.h"
+#include "braintext.h"
 #include "casemethods.h"
 #include "forms.h"
+#include "frmbrain.h"
 #include "frmhenssge.h"
 #include "frmsigns.h"
 #include "henssgecase.h"
@@ -36,6 +39,10 @@ QList<Method> methods()
          MethodWindow{kHenssgeKey, QStringLiteral("mnuHenssge"),
                       QStringLiteral("&Henssge Nomogram\u2026"), QKeySequence(Qt::CTRL | Qt::Key_H),
                       [](QWidget *) { henssgeForm().present(); }}},
+        {brainCaseMethod(),
+         MethodWindow{kBrainKey, QStringLiteral("mnuBrain"),
+                      QStringLiteral("&Brain Nomogram\u2026"), QKeySequence(Qt::CTRL | Qt::Key_B),
+                      [](QWidget *) { brainForm().present(); }}},
         // Not "&Signs": S is the case sheet's.
         {signsCaseMethod(),
          MethodWindow{kSignsKey, QStringLiteral("mnuSigns"),

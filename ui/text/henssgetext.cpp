@@ -56,14 +56,6 @@ QString ruleWords(HenssgeLimitRule rule)
     return QString();
 }
 
-// Q to four significant digits, however small: never "0.0000" beside a
-// result of many days.
-QString qText(double q)
-{
-    const int magnitude = q > 0 ? static_cast<int>(std::floor(std::log10(q))) : 0;
-    return numberWithDecimals(q, std::clamp(3 - magnitude, 1, 330));
-}
-
 QString usedFactorText(const HenssgeEstimate &estimate)
 {
     // Worked out, not typed: to the two decimals the table for other masses
@@ -96,7 +88,7 @@ QString henssgeMoment(ClockTime foundAt, double hours, bool withDay)
 // The curve from 98.96 °F at its most likely time of death, with its limits,
 // through the reading. Its time is given to the minute, with its day, as the
 // window gives it.
-QString henssgeInWords(ClockTime foundAt, const MethodResult &result)
+QString nomogramInWords(const NomogramLook &nomogram, ClockTime foundAt, const MethodResult &result)
 {
     const std::optional<std::int64_t> minute = minuteFromDiscovery(foundAt, result.curveFrom());
     const QString died = minute ? minuteClock(*minute) + ' ' + discoveryDayWords(*minute)
@@ -104,10 +96,9 @@ QString henssgeInWords(ClockTime foundAt, const MethodResult &result)
     const QString limits = result.spreadHours
                                ? limitsWords() + ' ' + tenthsOfHours(*result.spreadHours)
                                : QStringLiteral("no ") + limitsWords();
-    return QStringLiteral("Henssge's nomogram, dashed line: from %1 at about %2 (%3) to %4, when "
-                          "the body was found.")
+    return QStringLiteral("%5, %6: from %1 at about %2 (%3) to %4, when the body was found.")
         .arg(typedDegrees(result.startTemperature), died, limits,
-             readingText(foundAt, result.readings.at(0), false));
+             readingText(foundAt, result.readings.at(0), false), nomogram.name, nomogram.line);
 }
 
 // Where a range typed was cut to what the nomogram accepts as an entry: the
@@ -125,38 +116,93 @@ QString cutWords(RangeCut cut, const QString &least, const QString &most)
 
 } // namespace
 
-MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
-                           const MethodResult &result, const QString &sentence,
-                           const QStringList &notes)
+QString qText(double q)
 {
-    MethodRecord record{kHenssgeKey,
-                        QStringLiteral("Henssge's nomogram"),
+    const int magnitude = q > 0 ? static_cast<int>(std::floor(std::log10(q))) : 0;
+    return numberWithDecimals(q, std::clamp(3 - magnitude, 1, 330));
+}
+
+MethodRecord nomogramRecord(const NomogramLook &nomogram, ClockTime foundAt,
+                            const QList<CaseEntry> &entries, const MethodResult &result,
+                            const QString &sentence, const QStringList &notes)
+{
+    MethodRecord record{nomogram.key,
+                        nomogram.name,
                         entries,
                         result,
                         clockTimeAfter(foundAt, result.curveFrom()).value_or(foundAt),
                         sentence,
                         notes};
-    record.look = {Qt::DashLine, false, Qt::BDiagPattern, CurveLook::Mark::Square};
+    record.look = nomogram.look;
     record.namedAlone = true;
     // Its limits are a few hours at most, and the death cannot come after
     // the reading, taken when the body was found.
     record.intervalInView = true;
     record.intervalEndsAtDiscovery = true;
-    record.deathLabel = [result](ClockTime at, bool withDay, bool) {
-        return QStringLiteral("Henssge: died %1 (%2)")
+    record.deathLabel = [result, label = nomogram.label](ClockTime at, bool withDay, bool) {
+        return QStringLiteral("%3: died %1 (%2)")
             .arg(henssgeMoment(at, result.curveFrom(), withDay),
                  result.spreadHours ? tenthsOfHours(*result.spreadHours)
-                                    : QStringLiteral("no ") + limitsWords());
+                                    : QStringLiteral("no ") + limitsWords(),
+                 label);
     };
-    record.inWords = [result](ClockTime at, bool, bool) { return henssgeInWords(at, result); };
-    SheetSection section{QStringLiteral("Henssge nomogram")};
+    record.inWords = [result, nomogram](ClockTime at, bool, bool) {
+        return nomogramInWords(nomogram, at, result);
+    };
+    SheetSection section{nomogram.sheetHeading};
     for (const CaseEntry &entry : entries)
         section.rows.append({entry.label + ':',
                              entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
     section.paragraphs = QStringList{sentence} + notes;
     record.sheet = {section};
-    if (result.spreadHours && std::isfinite(*result.spreadHours))
+    if (result.spreadHours && std::isfinite(*result.spreadHours)) {
         record.distribution = normalFromLimit(result.hoursSinceDeath, *result.spreadHours);
+        record.weighed = MethodRecord::Weighed{
+            {result.hoursSinceDeath + *result.spreadHours,
+             result.hoursSinceDeath - *result.spreadHours},
+            QStringLiteral("the %1's %2 limit").arg(nomogram.tag, percent(95)),
+            QStringLiteral("the %1's %2 limit").arg(nomogram.tagAmongOthers, percent(95)),
+            QStringLiteral("%1, %2 ").arg(nomogram.name, limitsWords()) +
+                tenthsOfHours(*result.spreadHours),
+            nomogram.tag,
+            nomogram.tagAmongOthers};
+    } else {
+        record.notWeighed = nomogram.notWeighed;
+    }
+    return record;
+}
+
+MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
+                           const MethodResult &result, const QString &sentence,
+                           const QStringList &notes,
+                           const std::optional<HoursBeforeDiscovery> &prudent)
+{
+    const NomogramLook rectal{
+        kHenssgeKey,
+        QStringLiteral("Henssge's nomogram"),
+        QStringLiteral("Henssge"),
+        QStringLiteral("dashed line"),
+        QStringLiteral("Henssge nomogram"),
+        {Qt::DashLine, false, Qt::BDiagPattern, CurveLook::Mark::Square},
+        QStringLiteral("nomogram"),
+        QStringLiteral("rectal nomogram"),
+        QStringLiteral("Henssge's nomogram took no part: no %1 limits are published for its "
+                       "estimate, so it states no interval to weigh.")
+            .arg(percent(95))};
+    MethodRecord record = nomogramRecord(rectal, foundAt, entries, result, sentence, notes);
+    // The interval the window states is the one weighed, even where the
+    // exact estimate alone has no published limits.
+    record.prudent = prudent;
+    if (prudent) {
+        record.weighed = MethodRecord::Weighed{
+            *prudent,
+            QStringLiteral("the nomogram's prudent limit"),
+            QStringLiteral("the rectal nomogram's prudent limit"),
+            QStringLiteral("Henssge's nomogram, prudent interval over the uncertain entries"),
+            rectal.tag,
+            rectal.tagAmongOthers};
+        record.notWeighed.clear();
+    }
     return record;
 }
 
@@ -247,7 +293,13 @@ QString TypedMass::text() const
 
 QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
 {
-    const double t = estimate.hoursSinceDeath;
+    return nomogramSentence(foundAt, estimate.hoursSinceDeath, estimate.limitHours,
+                            QStringLiteral("the method gives no %1 here").arg(limitsWords()));
+}
+
+QString nomogramSentence(ClockTime foundAt, double t, std::optional<double> limitHours,
+                         const QString &noLimits)
+{
     // The reading was taken when the body was found: no time after it, to
     // the minute, can be the time of death.
     const std::int64_t reading = foundAt.seconds / 60 * 60;
@@ -260,11 +312,10 @@ QString henssgeSentence(ClockTime foundAt, const HenssgeEstimate &estimate)
     const QString about =
         t * 60.0 < 0.5 ? QStringLiteral("At the time of the reading")
                        : QStringLiteral("About %1 before the body was found").arg(spanWords(t));
-    if (!estimate.limitHours)
-        return about + QStringLiteral(" (the method gives no %3 here): died most likely "
-                                      "about %1 %2.")
-                           .arg(minuteClock(likely), discoveryDayWords(likely), limitsWords());
-    const double limit = *estimate.limitHours;
+    if (!limitHours)
+        return about + QStringLiteral(" (%3): died most likely about %1 %2.")
+                           .arg(minuteClock(likely), discoveryDayWords(likely), noLimits);
+    const double limit = *limitHours;
     const std::int64_t earliest = at(-t - limit);
     const std::int64_t latest = at(-t + limit);
     const QString head =

@@ -96,11 +96,44 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 // body 80 °F (26.7 °C)."
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit);
 
+// Q to four significant digits, however small: never "0.0000" beside a
+// result of many days.
+QString qText(double q);
+
+// What tells one nomogram's record apart from another's.
+struct NomogramLook {
+    QString key;
+    QString name;         // "Henssge's nomogram": the legend, and its own evidence line
+    QString label;        // "Henssge", at its time of death on the curve
+    QString line;         // "dashed line", in the curve's summary
+    QString sheetHeading; // "Henssge nomogram"
+    CurveLook look;
+    // In a combination of evidence: "nomogram", and where another
+    // nomogram's interval is weighed too, "rectal nomogram".
+    QString tag;
+    QString tagAmongOthers;
+    // Why it is not weighed where it publishes no limits for its estimate.
+    QString notWeighed;
+};
+
+// A nomogram's estimate as the case records it: its 95 % limits banded and
+// ending at the reading, named even alone, a section of its own on the
+// sheet, and its limits as a distribution and as an interval to weigh.
+MethodRecord nomogramRecord(const NomogramLook &nomogram, ClockTime foundAt,
+                            const QList<CaseEntry> &entries, const MethodResult &result,
+                            const QString &sentence, const QStringList &notes);
+
+// A nomogram's sentence: as henssgeSentence, with `noLimits` in brackets
+// where it gives no limits for the estimate.
+QString nomogramSentence(ClockTime foundAt, double hoursSinceDeath,
+                         std::optional<double> limitHours, const QString &noLimits);
+
 // Henssge's estimate as the case records it: a dashed line with its 95 %
-// limits hatched and ending at the reading, a hollow square at its death,
-// named even alone, and a section of its own on the sheet.
+// limits hatched, a hollow square at its death. Where its entries were
+// given as uncertain, the prudent interval is the one weighed.
 MethodRecord henssgeRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
                            const MethodResult &result, const QString &sentence,
-                           const QStringList &notes);
+                           const QStringList &notes,
+                           const std::optional<HoursBeforeDiscovery> &prudent = std::nullopt);
 
 } // namespace quorrel::ui

@@ -143,6 +143,16 @@ QString allows(ClockTime foundAt, const Evidence &e)
     return QStringLiteral("any time");
 }
 
+// The interval of another method a piece of evidence is: the scene keeps
+// them in the order of their evidence.
+const MethodRecord::Weighed &weighedAt(const SignsScene &scene, std::size_t index)
+{
+    const auto before =
+        std::count_if(scene.evidence.begin(), scene.evidence.begin() + std::ptrdiff_t(index),
+                      [](const Evidence &e) { return e.kind == EvidenceKind::Nomogram; });
+    return scene.weighed.at(before);
+}
+
 // A piece named where it set an end: "rigor at its maximum (at least 2 h
 // before the examination)".
 QString pieceName(const SignsScene &scene, std::size_t index)
@@ -154,9 +164,10 @@ QString pieceName(const SignsScene &scene, std::size_t index)
         return QStringLiteral("%1 (%2 before the examination)")
             .arg(findingPhrase(row), boundWords(row));
     }
-    case EvidenceKind::Nomogram:
-        return scene.nomogramPrudent ? QStringLiteral("the nomogram's prudent limit")
-                                     : QStringLiteral("the nomogram's %1 limit").arg(percent(95));
+    case EvidenceKind::Nomogram: {
+        const MethodRecord::Weighed &weighed = weighedAt(scene, index);
+        return scene.weighed.size() > 1 ? weighed.nameAmongOthers : weighed.name;
+    }
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("the last sighting alive");
     case EvidenceKind::Discovery:
@@ -176,11 +187,7 @@ QString pieceHeading(const SignsScene &scene, std::size_t index)
             .arg(capitalized(findingPhrase(row)), boundWords(row));
     }
     case EvidenceKind::Nomogram:
-        if (scene.nomogramPrudent)
-            return QStringLiteral("Henssge's nomogram, prudent interval over the uncertain "
-                                  "entries");
-        return QStringLiteral("Henssge's nomogram, %1 limits ").arg(percent(95)) +
-               (scene.nomogramLimit ? tenthsOfHours(*scene.nomogramLimit) : QString());
+        return weighedAt(scene, index).heading;
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("Last seen alive");
     case EvidenceKind::Discovery:
@@ -196,8 +203,10 @@ QString pieceTag(const SignsScene &scene, std::size_t index)
     switch (e.kind) {
     case EvidenceKind::Sign:
         return QString::fromUtf8(wordsOf(signsOfDeath()[e.signRow].sign).tag);
-    case EvidenceKind::Nomogram:
-        return QStringLiteral("nomogram");
+    case EvidenceKind::Nomogram: {
+        const MethodRecord::Weighed &weighed = weighedAt(scene, index);
+        return scene.weighed.size() > 1 ? weighed.tagAmongOthers : weighed.tag;
+    }
     case EvidenceKind::LastSeenAlive:
         return QStringLiteral("last seen");
     case EvidenceKind::Discovery:
@@ -416,10 +425,7 @@ QStringList evidenceLines(const SignsScene &scene)
             line += QStringLiteral(" Contradicted.");
         lines.append(line);
     }
-    if (scene.nomogramLeftOut)
-        lines.append(QStringLiteral("Henssge's nomogram took no part: no %1 limits are published "
-                                    "for its estimate, so it states no interval to weigh.")
-                         .arg(percent(95)));
+    lines += scene.notWeighed;
     return lines;
 }
 

@@ -72,12 +72,10 @@ struct SignsScene {
     // (a sighting is before it: negative).
     double examinedHours = 0.0;
     std::optional<double> lastSeenHours = std::nullopt;
-    // The nomogram's ± hours, where it took part.
-    std::optional<double> nomogramLimit = std::nullopt;
-    // Its prudent interval took part, its entries being uncertain.
-    bool nomogramPrudent = false;
-    // The case has a nomogram estimate, but it states no interval to weigh.
-    bool nomogramLeftOut = false;
+    // The intervals other methods state, in the order of their evidence
+    // (kind Nomogram), and why any other method states none to weigh.
+    QList<MethodRecord::Weighed> weighed = {};
+    QStringList notWeighed = {};
     // The distributions the case holds, cut to the bounds where a last
     // sighting is given.
     QList<DistributionSource> distributions = {};

@@ -4,6 +4,7 @@
 #include "curvelayout.h"
 #include "curvetext.h"
 #include "forms.h"
+#include "frmbrain.h"
 #include "frmhenssge.h"
 #include "frmquorrelestimator.h"
 #include "frmsigns.h"
@@ -49,6 +50,8 @@ const QString kSightingSentence =
 constexpr int kNone = 0;
 constexpr int kExact = 1;
 constexpr int kUncertain = 2;
+// The exact estimate, and the brain's at 72.42 °F: about 10 h, ±2.5 h.
+constexpr int kWithBrain = 3;
 
 } // namespace
 
@@ -70,6 +73,13 @@ class SignsWindowTest : public QObject, public WindowFixture
             frmHenssge *henssge = loadedHenssgeForm();
             QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
             QTest::mouseClick(henssge->cmdEstimate, Qt::LeftButton);
+        }
+        if (nomogram == kWithBrain) {
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QTest::keyClick(controls(form).txtAmbRoomTemp, Qt::Key_B, Qt::ControlModifier);
+            QTest::keyClicks(brainForm().txtBrain, QStringLiteral("72.42"));
+            QTest::keyClick(brainForm().txtBrain, Qt::Key_Return);
         }
     }
 
@@ -157,6 +167,13 @@ private slots:
                "latest: the nomogram's prudent limit."
             << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
                "2:19 AM and 3:34 PM the day before discovery. Sets the latest."
+            << "80";
+        QTest::newRow("the brain nomogram's interval is weighed, each nomogram named")
+            << kWithBrain << kWorkedPicks << "12:00:00 AM" << 0 << ""
+            << "Died between 11:30 AM and 12:28 PM the day before discovery. Earliest: the brain "
+               "nomogram's 95 % limit; latest: the rectal nomogram's 95 % limit."
+            << "Henssge's brain nomogram, 95 % limits \u00B12.5 h: died between 11:30 AM and "
+               "4:30 PM the day before discovery. Sets the earliest."
             << "80";
         QTest::newRow("a last sighting after the eyelid's earliest sets the earliest")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:30 AM" << kSightingSentence

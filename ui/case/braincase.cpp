@@ -1,0 +1,224 @@
+#include "braincase.h"
+
+#include "brain.h"
+#include "braintext.h"
+#include "casefile.h"
+#include "caseholder.h"
+#include "casemethods.h"
+#include "cooling.h"
+#include "henssge.h"
+#include "wording.h"
+
+#include <cmath>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kBrainTemperature = QStringLiteral("brainTemperature");
+const QString kBrainEntry = QStringLiteral("Brain temperature");
+
+// The entry exactly as typed, so that the method's edges are decided on the
+// decimals the user wrote.
+Result<Decimal> decimal(const QString &typed)
+{
+    const NumberLocale locale = userNumberLocale();
+    return localeToDecimal(withAsciiDigits(typed.toStdString(), locale), locale);
+}
+
+BrainOutcome refused(BrainProblem problem, double room = 0.0, double brain = 0.0)
+{
+    return {problem, room, brain, std::nullopt};
+}
+
+BrainProblem problemFor(BrainRefusal refusal)
+{
+    switch (refusal) {
+    case BrainRefusal::None:
+        break;
+    case BrainRefusal::NotFinite:
+        return BrainProblem::Brain;
+    case BrainRefusal::RoomBelowAbsoluteZero:
+        return BrainProblem::RoomBelowAbsoluteZero;
+    case BrainRefusal::BrainBelowAbsoluteZero:
+        return BrainProblem::BrainBelowAbsoluteZero;
+    case BrainRefusal::BrainAboveStart:
+        return BrainProblem::BrainAboveStart;
+    case BrainRefusal::RoomNotColder:
+        return BrainProblem::RoomNotColder;
+    }
+    return BrainProblem::None;
+}
+
+// The case's other estimates are of this scene where it was found at the
+// same time in a room of the same temperature.
+bool sameScene(const CaseRecord &record, ClockTime foundAt, double room)
+{
+    if (record.foundAt != foundAt)
+        return false;
+    for (const MethodRecord &method : record.methods)
+        if (!method.result.readings.empty() && method.result.ambient != room)
+            return false;
+    return true;
+}
+
+QJsonObject brainObject(const BrainChoice &choice)
+{
+    return {{kBrainTemperature, choice.brain}};
+}
+
+BrainChoice brainChoiceIn(const QJsonObject &object, const NumberLocale &typedIn)
+{
+    FileMembers members;
+    return {retypedNumber(members.typed(object, kBrainTemperature, QString()), typedIn,
+                          userNumberLocale())};
+}
+
+QString remakeBrain(const QJsonObject &estimatedWith, const NumberLocale &typedIn,
+                    CaseHolder &holder)
+{
+    const BrainOutcome outcome =
+        estimateBrainCase(holder.entries(), brainChoiceIn(estimatedWith, typedIn), holder.record());
+    if (!outcome.record)
+        return QStringLiteral("Henssge's brain nomogram: ") + brainRefusalText(outcome);
+    holder.publish(*outcome.record);
+    return QString();
+}
+
+// A new Calculate of the same scene makes the brain's estimate again beside
+// it; another time found or room is another scene.
+std::optional<CaseRecord> brainFollowing(const CaseRecord &calculated, const CaseRecord &before,
+                                         const CaseEntries &entries)
+{
+    const MethodRecord *brain = before.method(kBrainKey);
+    const std::optional<BrainChoice> choice = brainChoiceOf(before);
+    if (!brain || !choice || !sameScene(calculated, before.foundAt, brain->result.ambient))
+        return std::nullopt;
+    return estimateBrainCase(entries, *choice, calculated).record;
+}
+
+} // namespace
+
+BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &choice,
+                               const std::optional<CaseRecord> &current)
+{
+    if (!entries.foundAt)
+        return refused(BrainProblem::NoTimeFound);
+    const ClockTime foundAt = *entries.foundAt;
+    const Result<Decimal> room = decimal(entries.room);
+    if (!room || !std::isfinite(fahrenheitToCelsius(room->toDouble())))
+        return refused(BrainProblem::Room);
+    const Result<Decimal> brain = decimal(choice.brain);
+    if (!brain || !std::isfinite(fahrenheitToCelsius(brain->toDouble())))
+        return refused(BrainProblem::Brain, room->toDouble());
+    const double roomF = room->toDouble();
+    const double brainF = brain->toDouble();
+    const BrainInput input = brainInputFromTyped({*room, *brain});
+    const BrainResult result = estimateBrain(input);
+    if (result.refusal != BrainRefusal::None)
+        return refused(problemFor(result.refusal), roomF, brainF);
+    const BrainEstimate &estimate = *result.estimate;
+
+    const QString degreesF = kDegreeSign + 'F';
+    MethodRecord record =
+        brainRecord(foundAt,
+                    {{QStringLiteral("Room temperature"), entries.room, degreesF},
+                     {QStringLiteral("Brain temperature when found"), choice.brain, degreesF}},
+                    brainMethodResult(input, estimate, roomF, brainF),
+                    brainSentence(foundAt, estimate, roomF), {brainDetail(estimate)});
+    record.madeWith = brainObject(choice);
+    CaseRecord joined =
+        current && sameScene(*current, foundAt, roomF) ? *current : CaseRecord{foundAt, {}};
+    joined.methods.removeIf([](const MethodRecord &method) { return method.key == kBrainKey; });
+    joined.methods.append(record);
+    // What was made from the case before is made again from this one.
+    carryRemade(joined, current);
+    return {BrainProblem::None, roomF, brainF, joined};
+}
+
+QString brainRefusalText(const BrainOutcome &outcome)
+{
+    const QString inMain = QStringLiteral(", in the main window");
+    const QString upToStart = QStringLiteral("up to %1 (%2)")
+                                  .arg(typedDegrees(kHenssgeStartFahrenheit),
+                                       degreesCelsius(typedNumber(kHenssgeStartCelsius)));
+    switch (outcome.problem) {
+    case BrainProblem::None:
+        break;
+    case BrainProblem::NoTimeFound:
+        return QStringLiteral("No time of discovery is set: in the main window, pick the hour, "
+                              "minute, second and AM/PM the corpse was found, then press Set "
+                              "Time.");
+    case BrainProblem::Room:
+        return kRoomEntry + inMain +
+               QStringLiteral(": enter a number of degrees Fahrenheit below the brain "
+                              "temperature.");
+    case BrainProblem::Brain:
+        return kBrainEntry + QStringLiteral(": enter a number of degrees Fahrenheit above the room "
+                                            "temperature, %1.")
+                                 .arg(upToStart);
+    case BrainProblem::RoomBelowAbsoluteZero:
+        return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no temperature can "
+                              "be.")
+            .arg(kRoomEntry, inMain, typedDegrees(outcome.room), typedDegrees(kAbsoluteZero));
+    case BrainProblem::BrainBelowAbsoluteZero:
+        return QStringLiteral("%1 is %2: below absolute zero (%3), which no temperature can be.")
+            .arg(kBrainEntry, typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
+    case BrainProblem::BrainAboveStart:
+        return QStringLiteral("%1 is %2: the method starts from %3. Enter a reading %4.")
+            .arg(kBrainEntry, typedDegrees(outcome.brain),
+                 degreesCelsius(typedNumber(kHenssgeStartCelsius)), upToStart);
+    case BrainProblem::RoomNotColder:
+        return kRoomEntry + inMain +
+               QStringLiteral(", is %1: the method needs a room colder than the brain. Enter "
+                              "a number below %2 (%3).")
+                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.brain), kBrainEntry);
+    }
+    return QString();
+}
+
+std::optional<BrainChoice> brainChoiceOf(const CaseRecord &record)
+{
+    const MethodRecord *brain = record.method(kBrainKey);
+    if (!brain || brain->madeWith.isEmpty())
+        return std::nullopt;
+    return brainChoiceIn(brain->madeWith, userNumberLocale());
+}
+
+std::optional<BrainChoice> brainWindowEntries(const CaseHolder &holder)
+{
+    const QJsonObject kept = holder.windowEntries(kBrainKey);
+    if (kept.isEmpty())
+        return std::nullopt;
+    return brainChoiceIn(kept, userNumberLocale());
+}
+
+void keepBrainWindowEntries(CaseHolder &holder, const BrainChoice &entries, bool edited)
+{
+    holder.setWindowEntries(kBrainKey, brainObject(entries), edited);
+}
+
+CaseMethod brainCaseMethod()
+{
+    CaseMethod method{kBrainKey};
+    method.knownMembers = [](const QString &path) -> std::optional<QStringList> {
+        if (!path.isEmpty())
+            return std::nullopt;
+        return QStringList{kBrainTemperature};
+    };
+    method.check = [](FileMembers &members, const QJsonObject &object, const QString &where, bool) {
+        members.typed(object, kBrainTemperature, where);
+    };
+    method.remake = remakeBrain;
+    method.follow = brainFollowing;
+    method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,
+                            CaseHolder &holder) {
+        holder.replaceWindowEntries(kBrainKey, entries.isEmpty()
+                                                   ? QJsonObject()
+                                                   : brainObject(brainChoiceIn(entries, typedIn)));
+    };
+    return method;
+}
+
+} // namespace quorrel::ui

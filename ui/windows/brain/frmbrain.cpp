@@ -1,0 +1,202 @@
+#include "frmbrain.h"
+
+#include "braincase.h"
+#include "braintext.h"
+#include "caseholder.h"
+#include "cooling.h"
+#include "messages.h"
+#include "numbers.h"
+#include "widgets.h"
+#include "wording.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quorrel::ui
+{
+namespace
+{
+
+const QString kTitle = QStringLiteral("Brain Nomogram");
+const QString kHint = QStringLiteral("Estimate reads the time found and the room temperature "
+                                     "from the main window.");
+
+} // namespace
+
+frmBrain::frmBrain()
+{
+    setUpWindow("frmBrain", QStringLiteral("Brain Nomogram - Halbrook"),
+                QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
+    setFixedClientSize(6600, 3720);
+    createEntries();
+    createResult();
+    setUpAccessibility();
+    setUpTabOrder();
+    connectHandlers();
+    txtBrain->setFocus();
+}
+
+void frmBrain::createEntries()
+{
+    lblBrain = place<QLabel>(this, "lblBrain", twips(120, 150, 2760, 255),
+                             QStringLiteral("&Brain temperature when found, \u00B0F:"));
+    lblBrain->setFont(windowFont(true));
+    lblBrain->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    txtBrain = place<TextBox>(this, "txtBrain", twips(3000, 120, 1095, 285));
+    lblCelsius = place<QLabel>(this, "lblCelsius", twips(4200, 150, 1000, 255));
+    lblCelsius->setTextFormat(Qt::PlainText);
+    cmdEstimate = placeFaceButton(this, "cmdEstimate", twips(5265, 105, 1215, 335),
+                                  QStringLiteral("&Estimate"));
+    // Enter in the box estimates, as Calculate does in the main window.
+    cmdEstimate->setDefault(true);
+}
+
+void frmBrain::createResult()
+{
+    Line1 = new Line(120, 570, 6480, 570, this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    // The lines follow one another down an area as tall as the longest of
+    // them take together, so short lines leave no gaps between them.
+    auto *area = place<QWidget>(this, "resultArea", twips(120, 660, 6360, 2460));
+    auto *lines = new QVBoxLayout(area);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(twipsToPixels(120));
+    lblReadings = new QLabel(kHint, area);
+    lblResult = new QLabel(area);
+    lblDetail = new QLabel(area);
+    const std::pair<QLabel *, const char *> named[] = {
+        {lblReadings, "lblReadings"}, {lblResult, "lblResult"}, {lblDetail, "lblDetail"}};
+    for (const auto &[line, name] : named) {
+        line->setObjectName(QLatin1String(name));
+        lines->addWidget(line);
+        // Numbers typed in the main window are shown, never as markup.
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Reached by Tab and read as text; selectable to copy.
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        line->setFocusPolicy(Qt::StrongFocus);
+        QFont font = windowFont(line == lblResult);
+        // The working behind the result, in smaller print.
+        if (line == lblDetail)
+            font.setPointSizeF(7.5);
+        line->setFont(font);
+    }
+    lines->addStretch(1);
+    lblResult->hide();
+    lblDetail->hide();
+    cmdClose =
+        placeFaceButton(this, "cmdClose", twips(5265, 3240, 1215, 335), QStringLiteral("Close"));
+}
+
+void frmBrain::setUpAccessibility()
+{
+    nameAfter(lblBrain, txtBrain);
+    txtBrain->setAccessibleDescription(
+        QStringLiteral("Degrees Fahrenheit, as the main window's readings; the time found and "
+                       "the room temperature are read from the main window."));
+    lblCelsius->setAccessibleName(QStringLiteral("Brain temperature in degrees Celsius"));
+    cmdEstimate->setAccessibleDescription(
+        QStringLiteral("Estimates the time of death from the brain temperature."));
+    cmdClose->setAccessibleDescription(QStringLiteral("Hides this window."));
+    lblReadings->setAccessibleDescription(QStringLiteral("What the estimate read"));
+    lblResult->setAccessibleDescription(QStringLiteral("The estimate"));
+    lblDetail->setAccessibleDescription(QStringLiteral("How the estimate was made"));
+}
+
+void frmBrain::setUpTabOrder()
+{
+    QWidget *const order[] = {txtBrain, cmdEstimate, lblReadings, lblResult, lblDetail, cmdClose};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void frmBrain::connectHandlers()
+{
+    connect(cmdEstimate, &QPushButton::clicked, this, &frmBrain::cmdEstimate_Click);
+    setHideOnClose(cmdClose);
+    connect(txtBrain, &QLineEdit::textChanged, this, &frmBrain::txtBrain_Change);
+    connect(&currentCase(), &CaseHolder::changed, this, &frmBrain::showCase);
+    // Another case's entries: an opened case's reading, or a new case's none.
+    connect(&currentCase(), &CaseHolder::replaced, this, &frmBrain::showChoice);
+    // Every change is kept with the case; only the user's marks it edited.
+    whenChanged(this, {txtBrain}, [this](bool byUser) {
+        if (!m_showing)
+            keepBrainWindowEntries(currentCase(), BrainChoice{txtBrain->text()}, byUser);
+    });
+}
+
+void frmBrain::Form_Load()
+{
+    // Loaded again after its close box, it shows what the case holds.
+    showChoice();
+    showCase();
+}
+
+void frmBrain::showChoice()
+{
+    m_showing = true;
+    const std::optional<CaseRecord> &record = currentCase().record();
+    std::optional<BrainChoice> choice = brainWindowEntries(currentCase());
+    if (!choice && record)
+        choice = brainChoiceOf(*record);
+    txtBrain->setText(choice ? choice->brain : QString());
+    m_showing = false;
+}
+
+void frmBrain::txtBrain_Change()
+{
+    const NumberLocale locale = userNumberLocale();
+    const Result<double> fahrenheit =
+        localeToDouble(withAsciiDigits(txtBrain->text().toStdString(), locale), locale);
+    const bool shown = fahrenheit && std::isfinite(*fahrenheit);
+    // One decimal more than typed, as every °C beside a °F.
+    const QString both = shown ? fahrenheitAndCelsius(*fahrenheit) : QString();
+    const qsizetype open = both.indexOf(QLatin1Char('('));
+    lblCelsius->setText(open < 0 ? QString() : both.mid(open));
+}
+
+void frmBrain::cmdEstimate_Click()
+{
+    const BrainChoice choice{txtBrain->text()};
+    const BrainOutcome outcome =
+        estimateBrainCase(currentCase().entries(), choice, currentCase().record());
+    if (outcome.problem != BrainProblem::None) {
+        showMessage(this, kTitle, brainRefusalText(outcome), QMessageBox::Warning);
+        txtBrain->setFocus();
+        return;
+    }
+    currentCase().publish(*outcome.record);
+    // The keyboard moves to the sentence, so a screen reader reads it out at
+    // once; Tab goes on to the working, Alt+B back to the reading.
+    lblResult->setFocus();
+}
+
+void frmBrain::showLines(const QString &readings, const QString &result, const QString &detail)
+{
+    const std::pair<QLabel *, const QString &> lines[] = {
+        {lblReadings, readings}, {lblResult, result}, {lblDetail, detail}};
+    for (const auto &[label, text] : lines) {
+        label->setText(text);
+        label->setVisible(!text.isEmpty());
+        // The marks that keep a formula left to right are for the eye; a
+        // screen reader would spell them out.
+        QString spoken = text;
+        label->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
+    }
+}
+
+void frmBrain::showCase()
+{
+    const std::optional<CaseRecord> &record = currentCase().record();
+    const MethodRecord *brain = record ? record->method(kBrainKey) : nullptr;
+    if (!brain) {
+        showLines(kHint, QString(), QString());
+        return;
+    }
+    showLines(brainReadingsLine(record->foundAt, brain->result.ambient), brain->sentence,
+              brain->notes.value(0));
+}
+
+} // namespace quorrel::ui
