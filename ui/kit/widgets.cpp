@@ -35,6 +35,27 @@ QFont windowFont(bool bold)
     return font;
 }
 
+void makeResultLine(QLabel *line, LinePrint print)
+{
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    line->setFocusPolicy(Qt::StrongFocus);
+    QFont font = windowFont(print == LinePrint::Bold);
+    if (print == LinePrint::Small)
+        font.setPointSizeF(7.5);
+    line->setFont(font);
+}
+
+void showResultLine(QLabel *line, const QString &text)
+{
+    line->setText(text);
+    line->setVisible(!text.isEmpty());
+    QString spoken = text;
+    line->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
+}
+
 QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,
                              const QString &caption)
 {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QPixmap>
@@ -32,6 +33,17 @@ inline QRect twips(int left, int top, int width, int height)
 
 // "MS Sans Serif" 8.25 pt, or the nearest sans-serif face the desktop has.
 QFont windowFont(bool bold = false);
+
+// How a line of a result is printed: the result itself in bold, the working
+// behind it smaller.
+enum class LinePrint { Plain, Bold, Small };
+// A line of a result that a person reads and a screen reader reaches by Tab:
+// plain text (numbers typed are shown, never as markup), wrapped, and
+// selectable to copy.
+void makeResultLine(QLabel *line, LinePrint print = LinePrint::Plain);
+// Its text, hidden where empty; a screen reader is given it without the
+// marks that keep a formula left to right, which it would spell out.
+void showResultLine(QLabel *line, const QString &text);
 
 inline const QColor kWindowGrey(192, 192, 192);
 

@@ -70,18 +70,9 @@ void frmBrain::createResult()
     for (const auto &[line, name] : named) {
         line->setObjectName(QLatin1String(name));
         lines->addWidget(line);
-        // Numbers typed in the main window are shown, never as markup.
-        line->setTextFormat(Qt::PlainText);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Reached by Tab and read as text; selectable to copy.
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        line->setFocusPolicy(Qt::StrongFocus);
-        QFont font = windowFont(line == lblResult);
-        // The working behind the result, in smaller print.
-        if (line == lblDetail)
-            font.setPointSizeF(7.5);
-        line->setFont(font);
+        makeResultLine(line, line == lblResult   ? LinePrint::Bold
+                             : line == lblDetail ? LinePrint::Small
+                                                 : LinePrint::Plain);
     }
     lines->addStretch(1);
     lblResult->hide();
@@ -177,14 +168,8 @@ void frmBrain::showLines(const QString &readings, const QString &result, const Q
 {
     const std::pair<QLabel *, const QString &> lines[] = {
         {lblReadings, readings}, {lblResult, result}, {lblDetail, detail}};
-    for (const auto &[label, text] : lines) {
-        label->setText(text);
-        label->setVisible(!text.isEmpty());
-        // The marks that keep a formula left to right are for the eye; a
-        // screen reader would spell them out.
-        QString spoken = text;
-        label->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
-    }
+    for (const auto &[label, text] : lines)
+        showResultLine(label, text);
 }
 
 void frmBrain::showCase()

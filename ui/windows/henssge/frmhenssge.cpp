@@ -124,20 +124,10 @@ void frmHenssge::createResult()
         lines->addWidget(line);
     }
     lines->addStretch(1);
-    for (QLabel *line : {lblReadings, lblResult, lblDetail, lblCheck, lblNewton}) {
-        // Numbers typed in the main window are shown, never as markup.
-        line->setTextFormat(Qt::PlainText);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Reached by Tab and read as text; selectable to copy.
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        line->setFocusPolicy(Qt::StrongFocus);
-        QFont font = windowFont(line == lblResult);
-        // The working behind the result, in smaller print.
-        if (line == lblDetail)
-            font.setPointSizeF(7.5);
-        line->setFont(font);
-    }
+    for (QLabel *line : {lblReadings, lblResult, lblDetail, lblCheck, lblNewton})
+        makeResultLine(line, line == lblResult   ? LinePrint::Bold
+                             : line == lblDetail ? LinePrint::Small
+                                                 : LinePrint::Plain);
     for (QLabel *line : {lblResult, lblDetail, lblCheck, lblNewton})
         line->hide();
     cmdClose =
@@ -365,14 +355,8 @@ void frmHenssge::showLines(const QString &readings, const QString &result, const
                                                           {lblDetail, detail},
                                                           {lblCheck, check},
                                                           {lblNewton, newton}};
-    for (const auto &[label, text] : lines) {
-        label->setText(text);
-        label->setVisible(!text.isEmpty());
-        // The marks that keep a formula left to right are for the eye; a
-        // screen reader would spell them out.
-        QString spoken = text;
-        label->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
-    }
+    for (const auto &[label, text] : lines)
+        showResultLine(label, text);
 }
 
 void frmHenssge::showCase()

@@ -208,17 +208,8 @@ void frmSigns::createResult()
     lblEvidence = new QLabel;
     lblEvidence->setObjectName(QStringLiteral("lblEvidence"));
     scrEvidence->setWidget(lblEvidence);
-    for (QLabel *line : {lblResult, lblEvidence}) {
-        line->setTextFormat(Qt::PlainText);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        line->setFocusPolicy(Qt::StrongFocus);
-    }
-    lblResult->setFont(windowFont(true));
-    QFont small = windowFont();
-    small.setPointSizeF(7.5);
-    lblEvidence->setFont(small);
+    makeResultLine(lblResult, LinePrint::Bold);
+    makeResultLine(lblEvidence, LinePrint::Small);
 }
 
 void frmSigns::createProbability()
@@ -235,16 +226,10 @@ void frmSigns::createProbability()
     cmdProbability = placeFaceButton(this, "cmdProbability", twips(120, 9510, 1215, 335),
                                      QStringLiteral("&Probability"));
     lblProbability = place<QLabel>(this, "lblProbability", twips(1455, 9510, 8025, 480));
-    for (QLabel *line : {lblConditional, lblProbability}) {
-        line->setTextFormat(Qt::PlainText);
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        line->setFocusPolicy(Qt::StrongFocus);
-    }
+    makeResultLine(lblConditional);
+    makeResultLine(lblProbability, LinePrint::Bold);
     lblBetween->setFont(windowFont(true));
     lblAnd->setFont(windowFont(true));
-    lblProbability->setFont(windowFont(true));
     nameAfter(lblBetween, txtFrom);
     nameAfter(lblAnd, txtTo);
     const QString format = QStringLiteral(" A time of day such as 10:00 AM, its day in the list "
