@@ -125,6 +125,19 @@ xdotool key Escape
 xdotool windowfocus --sync "$wid"
 shoot_curve docs/cooling-curve-signs.png
 
+# Seen alive at 9:00 AM instead: the nomogram within the bounds, and the
+# probability of death between 10:00 and 11:00 AM the day before.
+xdotool key ctrl+d
+xdotool windowfocus --sync "$sid"
+xdotool key alt+l ctrl+a; xdotool type "9:00 AM"; xdotool key alt+c
+sleep 0.3
+xdotool key alt+b; xdotool type "10:00 AM"; xdotool key Tab Up
+xdotool key alt+n; xdotool type "11:00 AM"; xdotool key Tab Up alt+p
+sleep 0.5
+import -window "$sid" docs/signs-probability.png
+xdotool key Escape
+xdotool windowfocus --sync "$wid"
+
 # The nomogram again with the entries uncertain by the ± it offers.
 xdotool key ctrl+h
 xdotool windowfocus --sync "$hid"
@@ -171,5 +184,5 @@ shoot_curve docs/cooling-curve-signs-alone.png
 echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
   "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
-  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/henssge-uncertain.png," \
-  "docs/cooling-curve-signs-alone.png"
+  "docs/signs-window.png, docs/cooling-curve-signs.png, docs/signs-probability.png," \
+  "docs/henssge-uncertain.png, docs/brain-nomogram.png, docs/cooling-curve-signs-alone.png"
