@@ -128,6 +128,7 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
                     brainMethodResult(input, estimate, roomF, brainF),
                     brainSentence(foundAt, estimate, roomF), {brainDetail(estimate)});
     record.madeWith = brainObject(choice);
+    record.mainEntries = CaseEntries{foundAt, entries.room, QString(), QString(), QString()};
     CaseRecord joined =
         current && sameScene(*current, foundAt, roomF) ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kBrainKey; });

@@ -3,7 +3,6 @@
 #include "caseholder.h"
 #include "casemethods.h"
 #include "clock.h"
-#include "henssgecase.h"
 #include "wholefile.h"
 #include "wording.h"
 
@@ -479,6 +478,27 @@ MethodPart readPart(FileMembers &members, const CaseMethod &method, const QJsonO
         read.result->method = method.key;
     }
     return read;
+}
+
+// The main window's entries the case's estimates were made from: the boxes
+// each estimate used, laid in the case's order over those on screen, at the
+// time found the case was estimated for; none where no estimate used any.
+std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
+{
+    std::optional<CaseEntries> from;
+    for (const MethodRecord &method : record.methods) {
+        if (!method.mainEntries)
+            continue;
+        if (!from)
+            from = now;
+        for (QString CaseEntries::*box : {&CaseEntries::room, &CaseEntries::body,
+                                          &CaseEntries::secondBody, &CaseEntries::hoursBetween})
+            if (!((*method.mainEntries).*box).isEmpty())
+                (*from).*box = (*method.mainEntries).*box;
+    }
+    if (from)
+        from->foundAt = record.foundAt;
+    return from;
 }
 
 } // namespace

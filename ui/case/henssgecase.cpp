@@ -330,6 +330,8 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     madeWith.massUncertaintyAside.clear();
     madeWith.factorUncertaintyAside.clear();
     henssge.madeWith = henssgeObject(madeWith);
+    // The second reading only checks the estimate; it did not make it.
+    henssge.mainEntries = CaseEntries{foundAt, entries.room, entries.body, QString(), QString()};
 
     // Newton's estimate is joined only where every entry is as Calculate
     // read it.
@@ -369,19 +371,6 @@ std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const C
                   henssge->result.readings.at(0).temperature))
         return std::nullopt;
     return estimateHenssgeCase(entries, *choice, calculated).record;
-}
-
-std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
-{
-    if (const MethodRecord *newton = record.method(kNewtonKey);
-        newton && newton->entries.size() >= 4)
-        return CaseEntries{record.foundAt, newton->entries.at(0).typed, newton->entries.at(1).typed,
-                           newton->entries.at(2).typed, newton->entries.at(3).typed};
-    if (const MethodRecord *henssge = record.method(kHenssgeKey);
-        henssge && henssge->entries.size() >= 2)
-        return CaseEntries{record.foundAt, henssge->entries.at(0).typed,
-                           henssge->entries.at(1).typed, now.secondBody, now.hoursBetween};
-    return std::nullopt;
 }
 
 } // namespace quorrel::ui
