@@ -128,13 +128,6 @@ QString massRange(bool pounds)
         .arg(numberWithDecimals(low, 2), numberWithDecimals(high, 2), kg);
 }
 
-QString bodyRange()
-{
-    return QStringLiteral("up to %1 (%2)")
-        .arg(typedDegrees(kHenssgeStartFahrenheit),
-             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
-}
-
 // A decimal typed with another language's decimal sign ("70.5" where "70,5"
 // is written) is named as such, so that the user sees why it was refused.
 QString decimalSignHint(const QString &typed)
@@ -173,29 +166,26 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
         QStringLiteral("Corrective factor: enter a number from %1 to %2.")
             .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
         decimalSignHint(choice.factor);
-    const QString inMain = QStringLiteral(", in the main window");
     switch (outcome.problem) {
     case HenssgeProblem::None:
         break;
     case HenssgeProblem::NoTimeFound:
-        return QStringLiteral("No time of discovery is set: in the main window, pick the "
-                              "hour, minute, second and AM/PM the corpse was found, then "
-                              "press Set Time.");
+        return noTimeFoundText();
     case HenssgeProblem::Room:
-        return kRoomEntry + inMain +
+        return kRoomEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit below the body "
                               "temperature.");
     case HenssgeProblem::Body:
-        return kFirstReadingEntry + inMain +
+        return kFirstReadingEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit above the room "
                               "temperature, ") +
-               bodyRange() + '.';
+               henssgeReadingRange() + '.';
     case HenssgeProblem::RoomBelowAbsoluteZero:
     case HenssgeProblem::BodyBelowAbsoluteZero: {
         const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
         return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
                               "temperature can be.")
-            .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
+            .arg(room ? kRoomEntry : kFirstReadingEntry, kInMainWindow,
                  typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
     }
     case HenssgeProblem::RoomUncertainty:
@@ -221,12 +211,12 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     case HenssgeProblem::Factor:
         return factorMessage;
     case HenssgeProblem::BodyAboveStart:
-        return kFirstReadingEntry + inMain +
+        return kFirstReadingEntry + kInMainWindow +
                QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
                    .arg(typedDegrees(outcome.body),
-                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), bodyRange());
+                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case HenssgeProblem::RoomNotColder:
-        return kRoomEntry + inMain +
+        return kRoomEntry + kInMainWindow +
                QStringLiteral(", is %1: the method needs a room colder than the body. "
                               "Enter a number below %2 (%3).")
                    .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
