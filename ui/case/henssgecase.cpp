@@ -154,23 +154,11 @@ QString tooLongHint(const QString &typed)
         .arg(wholeNumber(double(kTypedMaxLength)));
 }
 
-} // namespace
-
-QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
+// An entry of the main window's, named with where to change it: this window
+// reads it but does not hold it.
+QString mainWindowEntryText(const HenssgeOutcome &outcome)
 {
-    const bool pounds = choice.pounds;
-    const QString massMessage =
-        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds)) +
-        decimalSignHint(choice.mass);
-    const QString factorMessage =
-        QStringLiteral("Corrective factor: enter a number from %1 to %2.")
-            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
-        decimalSignHint(choice.factor);
     switch (outcome.problem) {
-    case HenssgeProblem::None:
-        break;
-    case HenssgeProblem::NoTimeFound:
-        return noTimeFoundText();
     case HenssgeProblem::Room:
         return kRoomEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit below the body "
@@ -188,28 +176,6 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
             .arg(room ? kRoomEntry : kFirstReadingEntry, kInMainWindow,
                  typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
     }
-    case HenssgeProblem::RoomUncertainty:
-        return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
-                              "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
-                   .arg(typedNumber(std::fabs(outcome.room))) +
-               tooLongHint(choice.roomUncertainty);
-    case HenssgeProblem::MassUncertainty:
-        return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
-                              "mass itself, or leave it empty.")
-                   .arg(pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
-               decimalSignHint(choice.massUncertainty) + tooLongHint(choice.massUncertainty);
-    case HenssgeProblem::FactorUncertainty:
-        return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
-                              "the factor itself, or leave it empty.") +
-               decimalSignHint(choice.factorUncertainty) + tooLongHint(choice.factorUncertainty);
-    case HenssgeProblem::RoomRangeReachesBody:
-        return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
-                              "the body's %1. Enter a smaller uncertainty.")
-            .arg(typedDegrees(outcome.body));
-    case HenssgeProblem::Mass:
-        return massMessage;
-    case HenssgeProblem::Factor:
-        return factorMessage;
     case HenssgeProblem::BodyAboveStart:
         return kFirstReadingEntry + kInMainWindow +
                QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
@@ -220,6 +186,53 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
                QStringLiteral(", is %1: the method needs a room colder than the body. "
                               "Enter a number below %2 (%3).")
                    .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
+    default:
+        // No entry of the main window's: henssgeRefusalText words it.
+        return QString();
+    }
+}
+
+} // namespace
+
+QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
+{
+    switch (outcome.problem) {
+    case HenssgeProblem::None:
+        break;
+    case HenssgeProblem::NoTimeFound:
+        return noTimeFoundText();
+    case HenssgeProblem::Room:
+    case HenssgeProblem::Body:
+    case HenssgeProblem::RoomBelowAbsoluteZero:
+    case HenssgeProblem::BodyBelowAbsoluteZero:
+    case HenssgeProblem::BodyAboveStart:
+    case HenssgeProblem::RoomNotColder:
+        return mainWindowEntryText(outcome);
+    case HenssgeProblem::Mass:
+        return QStringLiteral("Body mass: enter a number from %1.").arg(massRange(choice.pounds)) +
+               decimalSignHint(choice.mass);
+    case HenssgeProblem::Factor:
+        return QStringLiteral("Corrective factor: enter a number from %1 to %2.")
+                   .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
+               decimalSignHint(choice.factor);
+    case HenssgeProblem::RoomUncertainty:
+        return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
+                              "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
+                   .arg(typedNumber(std::fabs(outcome.room))) +
+               tooLongHint(choice.roomUncertainty);
+    case HenssgeProblem::MassUncertainty:
+        return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
+                              "mass itself, or leave it empty.")
+                   .arg(choice.pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
+               decimalSignHint(choice.massUncertainty) + tooLongHint(choice.massUncertainty);
+    case HenssgeProblem::FactorUncertainty:
+        return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
+                              "the factor itself, or leave it empty.") +
+               decimalSignHint(choice.factorUncertainty) + tooLongHint(choice.factorUncertainty);
+    case HenssgeProblem::RoomRangeReachesBody:
+        return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
+                              "the body's %1. Enter a smaller uncertainty.")
+            .arg(typedDegrees(outcome.body));
     }
     return QString();
 }
