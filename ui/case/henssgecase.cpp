@@ -192,6 +192,103 @@ QString mainWindowEntryText(const HenssgeOutcome &outcome)
     }
 }
 
+// The prudent interval's part of an estimate whose entries were given as
+// uncertain: the sentence that states it and its hours, or the ± that
+// cannot be used.
+struct PrudentPart {
+    HenssgeProblem problem = HenssgeProblem::None;
+    QString sentence = {};
+    std::optional<HoursBeforeDiscovery> hours = std::nullopt;
+};
+
+PrudentPart prudentPart(ClockTime foundAt, const HenssgeChoice &choice,
+                        const HenssgeTypedEntries &typed, const HenssgeInput &input)
+{
+    const double room = typed.roomFahrenheit.toDouble();
+    const TypedMass mass{typed.mass.toDouble(), choice.pounds};
+    const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, room);
+    if (!roomPm)
+        return {HenssgeProblem::RoomUncertainty};
+    const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
+    if (!massPm)
+        return {HenssgeProblem::MassUncertainty};
+    const std::optional<QString> factorPm = uncertaintyOf(choice.factorUncertainty, input.factor);
+    if (!factorPm)
+        return {HenssgeProblem::FactorUncertainty};
+    const HenssgeTypedUncertainty pm{typedUncertainty(choice.roomUncertainty),
+                                     typedUncertainty(choice.massUncertainty),
+                                     typedUncertainty(choice.factorUncertainty)};
+    const PrudentResult prudent = prudentHenssge(typed, !choice.factorForThisMass, pm);
+    if (prudent.refusal == PrudentRefusal::RoomReachesBody)
+        return {HenssgeProblem::RoomRangeReachesBody};
+    if (!prudent.interval && prudent.refusal != PrudentRefusal::NoLimitsPublished)
+        return {HenssgeProblem::MassUncertainty};
+    std::optional<HoursBeforeDiscovery> hours;
+    if (const Result<PrudentInterval> &interval = prudent.interval)
+        hours = HoursBeforeDiscovery{
+            interval->earliestOpen ? std::nullopt : std::optional(interval->earliestHours),
+            interval->latestHours};
+    return {HenssgeProblem::None,
+            henssgePrudentSentence(foundAt, prudent.interval, {room, *roomPm, prudent.roomCut},
+                                   {mass, *massPm, prudent.massCut},
+                                   {input.factor, *factorPm, prudent.factorCut}),
+            hours};
+}
+
+// Where the mass rule changed the factor, the estimate with the factor as
+// chosen, shown beside it.
+std::optional<double> estimateAsChosen(const HenssgeInput &input, const HenssgeEstimate &estimate)
+{
+    if (!estimate.adjustedForMass)
+        return std::nullopt;
+    HenssgeInput unchanged = input;
+    unchanged.adjustForMass = false;
+    const HenssgeResult plain = estimateHenssge(unchanged);
+    return plain.estimate ? std::optional(plain.estimate->hoursSinceDeath) : std::nullopt;
+}
+
+// The entries as the record lists them, with their ± where they were given.
+QList<CaseEntry> recordedEntries(const CaseEntries &entries, const HenssgeChoice &choice)
+{
+    const QString degreesF = kDegreeSign + 'F';
+    const QString massUnit = choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    QList<CaseEntry> recorded{
+        {QStringLiteral("Room temperature"), entries.room, degreesF},
+        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
+        {QStringLiteral("Body mass"), choice.mass, massUnit},
+        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
+        {QStringLiteral("Corrective factor"), choice.factor,
+         choice.factorForThisMass ? kForThisMass : QString()}};
+    if (choice.uncertain())
+        recorded += QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
+                                     {kMassUncertainty, choice.massUncertainty, massUnit},
+                                     {kFactorUncertainty, choice.factorUncertainty, QString()}};
+    return recorded;
+}
+
+// The choice as the record keeps it: what the ± boxes hold aside is the
+// window's, not the estimate's.
+QJsonObject madeWithObject(HenssgeChoice choice)
+{
+    choice.roomUncertaintyAside.clear();
+    choice.massUncertaintyAside.clear();
+    choice.factorUncertaintyAside.clear();
+    return henssgeObject(choice);
+}
+
+// Newton's estimate is joined only where every entry is as Calculate read
+// it, so that a record never holds two second readings.
+bool joinsNewton(const std::optional<CaseRecord> &current, const CaseEntries &entries, double room,
+                 double body)
+{
+    const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
+    const Result<double> second = number(entries.secondBody);
+    const Result<double> hours = number(entries.hoursBetween);
+    return newton && sameBody(*current, *entries.foundAt, room, body) && second && hours &&
+           newton->result.readings.at(1).temperature == *second &&
+           newton->result.readings.at(1).hours == *hours;
+}
+
 } // namespace
 
 QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
@@ -266,85 +363,28 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         return refused(problemFor(result.refusal), roomF, bodyF);
     const HenssgeEstimate &estimate = *result.estimate;
 
-    const QString check = secondReadingCheck(entries, input, estimate, mass);
     QString sentence = henssgeSentence(foundAt, estimate);
-    std::optional<HoursBeforeDiscovery> prudentHours;
+    PrudentPart prudent;
     if (choice.uncertain()) {
-        const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
-        if (!roomPm)
-            return refused(HenssgeProblem::RoomUncertainty, roomF, bodyF);
-        const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
-        if (!massPm)
-            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
-        const std::optional<QString> factorPm =
-            uncertaintyOf(choice.factorUncertainty, input.factor);
-        if (!factorPm)
-            return refused(HenssgeProblem::FactorUncertainty, roomF, bodyF);
-        const HenssgeTypedUncertainty pm{typedUncertainty(choice.roomUncertainty),
-                                         typedUncertainty(choice.massUncertainty),
-                                         typedUncertainty(choice.factorUncertainty)};
-        const PrudentResult prudent = prudentHenssge(typed, !choice.factorForThisMass, pm);
-        if (prudent.refusal == PrudentRefusal::RoomReachesBody)
-            return refused(HenssgeProblem::RoomRangeReachesBody, roomF, bodyF);
-        if (prudent.interval) {
-            const PrudentInterval &interval = *prudent.interval;
-            prudentHours = HoursBeforeDiscovery{
-                interval.earliestOpen ? std::nullopt : std::optional(interval.earliestHours),
-                interval.latestHours};
-        } else if (prudent.refusal != PrudentRefusal::NoLimitsPublished) {
-            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
-        }
-        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval,
-                                                 {roomF, *roomPm, prudent.roomCut},
-                                                 {mass, *massPm, prudent.massCut},
-                                                 {input.factor, *factorPm, prudent.factorCut});
+        prudent = prudentPart(foundAt, choice, typed, input);
+        if (prudent.problem != HenssgeProblem::None)
+            return refused(prudent.problem, roomF, bodyF);
+        sentence += ' ' + prudent.sentence;
     }
-    // Where the mass rule changed the factor, the estimate with the factor
-    // as chosen is shown beside it.
-    std::optional<double> asChosen;
-    if (estimate.adjustedForMass) {
-        HenssgeInput unchanged = input;
-        unchanged.adjustForMass = false;
-        if (const HenssgeResult plain = estimateHenssge(unchanged); plain.estimate)
-            asChosen = plain.estimate->hoursSinceDeath;
-    }
-    const QString detail = henssgeDetail(estimate, mass, choice.factorForThisMass, asChosen);
+    const QString check = secondReadingCheck(entries, input, estimate, mass);
+    const QString detail =
+        henssgeDetail(estimate, mass, choice.factorForThisMass, estimateAsChosen(input, estimate));
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
-    const QString degreesF = kDegreeSign + 'F';
-    QList<CaseEntry> typedEntries{
-        {QStringLiteral("Room temperature"), entries.room, degreesF},
-        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
-        {QStringLiteral("Body mass"), choice.mass,
-         choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
-        {QStringLiteral("Corrective factor"), choice.factor,
-         choice.factorForThisMass ? kForThisMass : QString()}};
-    if (choice.uncertain())
-        typedEntries +=
-            QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
-                             {kMassUncertainty, choice.massUncertainty, typedEntries.at(2).unit},
-                             {kFactorUncertainty, choice.factorUncertainty, QString()}};
     MethodRecord henssge = henssgeRecord(
-        foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
-        sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudentHours);
-    // What the boxes hold aside is the window's, not the estimate's.
-    HenssgeChoice madeWith = choice;
-    madeWith.roomUncertaintyAside.clear();
-    madeWith.massUncertaintyAside.clear();
-    madeWith.factorUncertaintyAside.clear();
-    henssge.madeWith = henssgeObject(madeWith);
+        foundAt, recordedEntries(entries, choice),
+        henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
+        check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudent.hours);
+    henssge.madeWith = madeWithObject(choice);
     // The second reading only checks the estimate; it did not make it.
     henssge.mainEntries = CaseEntries{foundAt, entries.room, entries.body, QString(), QString()};
 
-    // Newton's estimate is joined only where every entry is as Calculate
-    // read it.
-    const Result<double> second = number(entries.secondBody);
-    const Result<double> hours = number(entries.hoursBetween);
-    const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
-    const bool sameCase = newton && sameBody(*current, foundAt, roomF, bodyF) && second && hours &&
-                          newton->result.readings.at(1).temperature == *second &&
-                          newton->result.readings.at(1).hours == *hours;
-    CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
+    CaseRecord joined =
+        joinsNewton(current, entries, roomF, bodyF) ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
     joined.methods.append(henssge);
     // What was made from the case before is made again from this one.
