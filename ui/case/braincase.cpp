@@ -7,6 +7,7 @@
 #include "casemethods.h"
 #include "cooling.h"
 #include "henssge.h"
+#include "henssgetext.h"
 #include "wording.h"
 
 #include <cmath>
@@ -128,6 +129,7 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
                     brainMethodResult(input, estimate, roomF, brainF),
                     brainSentence(foundAt, estimate, roomF), {brainDetail(estimate)});
     record.madeWith = brainObject(choice);
+    record.mainEntries = CaseEntries{foundAt, entries.room, QString(), QString(), QString()};
     CaseRecord joined =
         current && sameScene(*current, foundAt, roomF) ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kBrainKey; });
@@ -139,38 +141,33 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
 
 QString brainRefusalText(const BrainOutcome &outcome)
 {
-    const QString inMain = QStringLiteral(", in the main window");
-    const QString upToStart = QStringLiteral("up to %1 (%2)")
-                                  .arg(typedDegrees(kHenssgeStartFahrenheit),
-                                       degreesCelsius(typedNumber(kHenssgeStartCelsius)));
     switch (outcome.problem) {
     case BrainProblem::None:
         break;
     case BrainProblem::NoTimeFound:
-        return QStringLiteral("No time of discovery is set: in the main window, pick the hour, "
-                              "minute, second and AM/PM the corpse was found, then press Set "
-                              "Time.");
+        return noTimeFoundText();
     case BrainProblem::Room:
-        return kRoomEntry + inMain +
+        return kRoomEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit below the brain "
                               "temperature.");
     case BrainProblem::Brain:
         return kBrainEntry + QStringLiteral(": enter a number of degrees Fahrenheit above the room "
                                             "temperature, %1.")
-                                 .arg(upToStart);
+                                 .arg(henssgeReadingRange());
     case BrainProblem::RoomBelowAbsoluteZero:
         return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no temperature can "
                               "be.")
-            .arg(kRoomEntry, inMain, typedDegrees(outcome.room), typedDegrees(kAbsoluteZero));
+            .arg(kRoomEntry, kInMainWindow, typedDegrees(outcome.room),
+                 typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainBelowAbsoluteZero:
         return QStringLiteral("%1 is %2: below absolute zero (%3), which no temperature can be.")
             .arg(kBrainEntry, typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainAboveStart:
         return QStringLiteral("%1 is %2: the method starts from %3. Enter a reading %4.")
             .arg(kBrainEntry, typedDegrees(outcome.brain),
-                 degreesCelsius(typedNumber(kHenssgeStartCelsius)), upToStart);
+                 degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case BrainProblem::RoomNotColder:
-        return kRoomEntry + inMain +
+        return kRoomEntry + kInMainWindow +
                QStringLiteral(", is %1: the method needs a room colder than the brain. Enter "
                               "a number below %2 (%3).")
                    .arg(typedDegrees(outcome.room), typedDegrees(outcome.brain), kBrainEntry);

@@ -3,7 +3,6 @@
 #include "caseholder.h"
 #include "casemethods.h"
 #include "clock.h"
-#include "henssgecase.h"
 #include "wholefile.h"
 #include "wording.h"
 
@@ -481,6 +480,48 @@ MethodPart readPart(FileMembers &members, const CaseMethod &method, const QJsonO
     return read;
 }
 
+// What a case of this format holds, read into `file`, the first fault
+// found named in `members`.
+void readMembers(FileMembers &members, const QJsonObject &current, CaseFile &file)
+{
+    file.savedAt = members.text(current, kSavedAt, QString());
+    file.locale =
+        readLocale(members, members.object(current, kLocale, QString()), &file.localeName);
+    file.entries =
+        readEntries(members, members.object(current, kEntries, QString()), quoted(kEntries));
+    if (current.contains(kEstimatedFrom))
+        file.estimatedFrom = readEntries(
+            members, members.object(current, kEstimatedFrom, QString()), quoted(kEstimatedFrom));
+    const QJsonObject methods = members.object(current, kMethods, QString());
+    for (const CaseMethod &method : caseMethods())
+        if (methods.contains(method.key) && members.problem.isEmpty())
+            file.methods.insert(method.key,
+                                readPart(members, method,
+                                         members.object(methods, method.key, quoted(kMethods)),
+                                         inside(quoted(kMethods), method.key)));
+}
+
+// The main window's entries the case's estimates were made from: the boxes
+// each estimate used, laid in the case's order over those on screen, at the
+// time found the case was estimated for; none where no estimate used any.
+std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
+{
+    std::optional<CaseEntries> from;
+    for (const MethodRecord &method : record.methods) {
+        if (!method.mainEntries)
+            continue;
+        if (!from)
+            from = now;
+        for (QString CaseEntries::*box : {&CaseEntries::room, &CaseEntries::body,
+                                          &CaseEntries::secondBody, &CaseEntries::hoursBetween})
+            if (!((*method.mainEntries).*box).isEmpty())
+                (*from).*box = (*method.mainEntries).*box;
+    }
+    if (from)
+        from->foundAt = record.foundAt;
+    return from;
+}
+
 } // namespace
 
 CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QDateTime &savedAt)
@@ -593,21 +634,7 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     file.formatMinor = kCaseFormatMinor;
     members.whole(root, kMinor, QString(), 0, INT_MAX);
     const QJsonObject current = number < 2 ? fromFirstFormat(root, members) : root;
-    file.savedAt = members.text(current, kSavedAt, QString());
-    file.locale =
-        readLocale(members, members.object(current, kLocale, QString()), &file.localeName);
-    file.entries =
-        readEntries(members, members.object(current, kEntries, QString()), quoted(kEntries));
-    if (current.contains(kEstimatedFrom))
-        file.estimatedFrom = readEntries(
-            members, members.object(current, kEstimatedFrom, QString()), quoted(kEstimatedFrom));
-    const QJsonObject methods = members.object(current, kMethods, QString());
-    for (const CaseMethod &method : caseMethods())
-        if (methods.contains(method.key) && members.problem.isEmpty())
-            file.methods.insert(method.key,
-                                readPart(members, method,
-                                         members.object(methods, method.key, quoted(kMethods)),
-                                         inside(quoted(kMethods), method.key)));
+    readMembers(members, current, file);
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
     file.later = unknownIn(current, QString());

@@ -128,13 +128,6 @@ QString massRange(bool pounds)
         .arg(numberWithDecimals(low, 2), numberWithDecimals(high, 2), kg);
 }
 
-QString bodyRange()
-{
-    return QStringLiteral("up to %1 (%2)")
-        .arg(typedDegrees(kHenssgeStartFahrenheit),
-             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
-}
-
 // A decimal typed with another language's decimal sign ("70.5" where "70,5"
 // is written) is named as such, so that the user sees why it was refused.
 QString decimalSignHint(const QString &typed)
@@ -161,43 +154,164 @@ QString tooLongHint(const QString &typed)
         .arg(wholeNumber(double(kTypedMaxLength)));
 }
 
-} // namespace
-
-QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
+// An entry of the main window's, named with where to change it: this window
+// reads it but does not hold it.
+QString mainWindowEntryText(const HenssgeOutcome &outcome)
 {
-    const bool pounds = choice.pounds;
-    const QString massMessage =
-        QStringLiteral("Body mass: enter a number from %1.").arg(massRange(pounds)) +
-        decimalSignHint(choice.mass);
-    const QString factorMessage =
-        QStringLiteral("Corrective factor: enter a number from %1 to %2.")
-            .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
-        decimalSignHint(choice.factor);
-    const QString inMain = QStringLiteral(", in the main window");
     switch (outcome.problem) {
-    case HenssgeProblem::None:
-        break;
-    case HenssgeProblem::NoTimeFound:
-        return QStringLiteral("No time of discovery is set: in the main window, pick the "
-                              "hour, minute, second and AM/PM the corpse was found, then "
-                              "press Set Time.");
     case HenssgeProblem::Room:
-        return kRoomEntry + inMain +
+        return kRoomEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit below the body "
                               "temperature.");
     case HenssgeProblem::Body:
-        return kFirstReadingEntry + inMain +
+        return kFirstReadingEntry + kInMainWindow +
                QStringLiteral(": enter a number of degrees Fahrenheit above the room "
                               "temperature, ") +
-               bodyRange() + '.';
+               henssgeReadingRange() + '.';
     case HenssgeProblem::RoomBelowAbsoluteZero:
     case HenssgeProblem::BodyBelowAbsoluteZero: {
         const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
         return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
                               "temperature can be.")
-            .arg(room ? kRoomEntry : kFirstReadingEntry, inMain,
+            .arg(room ? kRoomEntry : kFirstReadingEntry, kInMainWindow,
                  typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
     }
+    case HenssgeProblem::BodyAboveStart:
+        return kFirstReadingEntry + kInMainWindow +
+               QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
+                   .arg(typedDegrees(outcome.body),
+                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
+    case HenssgeProblem::RoomNotColder:
+        return kRoomEntry + kInMainWindow +
+               QStringLiteral(", is %1: the method needs a room colder than the body. "
+                              "Enter a number below %2 (%3).")
+                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
+    default:
+        // No entry of the main window's: henssgeRefusalText words it.
+        return QString();
+    }
+}
+
+// The prudent interval's part of an estimate whose entries were given as
+// uncertain: the sentence that states it and its hours, or the ± that
+// cannot be used.
+struct PrudentPart {
+    HenssgeProblem problem = HenssgeProblem::None;
+    QString sentence = {};
+    std::optional<HoursBeforeDiscovery> hours = std::nullopt;
+};
+
+PrudentPart prudentPart(ClockTime foundAt, const HenssgeChoice &choice,
+                        const HenssgeTypedEntries &typed, const HenssgeInput &input)
+{
+    const double room = typed.roomFahrenheit.toDouble();
+    const TypedMass mass{typed.mass.toDouble(), choice.pounds};
+    const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, room);
+    if (!roomPm)
+        return {HenssgeProblem::RoomUncertainty};
+    const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
+    if (!massPm)
+        return {HenssgeProblem::MassUncertainty};
+    const std::optional<QString> factorPm = uncertaintyOf(choice.factorUncertainty, input.factor);
+    if (!factorPm)
+        return {HenssgeProblem::FactorUncertainty};
+    const HenssgeTypedUncertainty pm{typedUncertainty(choice.roomUncertainty),
+                                     typedUncertainty(choice.massUncertainty),
+                                     typedUncertainty(choice.factorUncertainty)};
+    const PrudentResult prudent = prudentHenssge(typed, !choice.factorForThisMass, pm);
+    if (prudent.refusal == PrudentRefusal::RoomReachesBody)
+        return {HenssgeProblem::RoomRangeReachesBody};
+    if (!prudent.interval && prudent.refusal != PrudentRefusal::NoLimitsPublished)
+        return {HenssgeProblem::MassUncertainty};
+    std::optional<HoursBeforeDiscovery> hours;
+    if (const Result<PrudentInterval> &interval = prudent.interval)
+        hours = HoursBeforeDiscovery{
+            interval->earliestOpen ? std::nullopt : std::optional(interval->earliestHours),
+            interval->latestHours};
+    return {HenssgeProblem::None,
+            henssgePrudentSentence(foundAt, prudent.interval, {room, *roomPm, prudent.roomCut},
+                                   {mass, *massPm, prudent.massCut},
+                                   {input.factor, *factorPm, prudent.factorCut}),
+            hours};
+}
+
+// Where the mass rule changed the factor, the estimate with the factor as
+// chosen, shown beside it.
+std::optional<double> estimateAsChosen(const HenssgeInput &input, const HenssgeEstimate &estimate)
+{
+    if (!estimate.adjustedForMass)
+        return std::nullopt;
+    HenssgeInput unchanged = input;
+    unchanged.adjustForMass = false;
+    const HenssgeResult plain = estimateHenssge(unchanged);
+    return plain.estimate ? std::optional(plain.estimate->hoursSinceDeath) : std::nullopt;
+}
+
+// The entries as the record lists them, with their ± where they were given.
+QList<CaseEntry> recordedEntries(const CaseEntries &entries, const HenssgeChoice &choice)
+{
+    const QString degreesF = kDegreeSign + 'F';
+    const QString massUnit = choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
+    QList<CaseEntry> recorded{
+        {QStringLiteral("Room temperature"), entries.room, degreesF},
+        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
+        {QStringLiteral("Body mass"), choice.mass, massUnit},
+        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
+        {QStringLiteral("Corrective factor"), choice.factor,
+         choice.factorForThisMass ? kForThisMass : QString()}};
+    if (choice.uncertain())
+        recorded += QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
+                                     {kMassUncertainty, choice.massUncertainty, massUnit},
+                                     {kFactorUncertainty, choice.factorUncertainty, QString()}};
+    return recorded;
+}
+
+// The choice as the record keeps it: what the ± boxes hold aside is the
+// window's, not the estimate's.
+QJsonObject madeWithObject(HenssgeChoice choice)
+{
+    choice.roomUncertaintyAside.clear();
+    choice.massUncertaintyAside.clear();
+    choice.factorUncertaintyAside.clear();
+    return henssgeObject(choice);
+}
+
+// Newton's estimate is joined only where every entry is as Calculate read
+// it, so that a record never holds two second readings.
+bool joinsNewton(const std::optional<CaseRecord> &current, const CaseEntries &entries, double room,
+                 double body)
+{
+    const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
+    const Result<double> second = number(entries.secondBody);
+    const Result<double> hours = number(entries.hoursBetween);
+    return newton && sameBody(*current, *entries.foundAt, room, body) && second && hours &&
+           newton->result.readings.at(1).temperature == *second &&
+           newton->result.readings.at(1).hours == *hours;
+}
+
+} // namespace
+
+QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &choice)
+{
+    switch (outcome.problem) {
+    case HenssgeProblem::None:
+        break;
+    case HenssgeProblem::NoTimeFound:
+        return noTimeFoundText();
+    case HenssgeProblem::Room:
+    case HenssgeProblem::Body:
+    case HenssgeProblem::RoomBelowAbsoluteZero:
+    case HenssgeProblem::BodyBelowAbsoluteZero:
+    case HenssgeProblem::BodyAboveStart:
+    case HenssgeProblem::RoomNotColder:
+        return mainWindowEntryText(outcome);
+    case HenssgeProblem::Mass:
+        return QStringLiteral("Body mass: enter a number from %1.").arg(massRange(choice.pounds)) +
+               decimalSignHint(choice.mass);
+    case HenssgeProblem::Factor:
+        return QStringLiteral("Corrective factor: enter a number from %1 to %2.")
+                   .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
+               decimalSignHint(choice.factor);
     case HenssgeProblem::RoomUncertainty:
         return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
                               "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
@@ -206,7 +320,7 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     case HenssgeProblem::MassUncertainty:
         return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
                               "mass itself, or leave it empty.")
-                   .arg(pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
+                   .arg(choice.pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
                decimalSignHint(choice.massUncertainty) + tooLongHint(choice.massUncertainty);
     case HenssgeProblem::FactorUncertainty:
         return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
@@ -216,20 +330,6 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
         return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
                               "the body's %1. Enter a smaller uncertainty.")
             .arg(typedDegrees(outcome.body));
-    case HenssgeProblem::Mass:
-        return massMessage;
-    case HenssgeProblem::Factor:
-        return factorMessage;
-    case HenssgeProblem::BodyAboveStart:
-        return kFirstReadingEntry + inMain +
-               QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
-                   .arg(typedDegrees(outcome.body),
-                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), bodyRange());
-    case HenssgeProblem::RoomNotColder:
-        return kRoomEntry + inMain +
-               QStringLiteral(", is %1: the method needs a room colder than the body. "
-                              "Enter a number below %2 (%3).")
-                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
     }
     return QString();
 }
@@ -263,83 +363,28 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         return refused(problemFor(result.refusal), roomF, bodyF);
     const HenssgeEstimate &estimate = *result.estimate;
 
-    const QString check = secondReadingCheck(entries, input, estimate, mass);
     QString sentence = henssgeSentence(foundAt, estimate);
-    std::optional<HoursBeforeDiscovery> prudentHours;
+    PrudentPart prudent;
     if (choice.uncertain()) {
-        const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, roomF);
-        if (!roomPm)
-            return refused(HenssgeProblem::RoomUncertainty, roomF, bodyF);
-        const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
-        if (!massPm)
-            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
-        const std::optional<QString> factorPm =
-            uncertaintyOf(choice.factorUncertainty, input.factor);
-        if (!factorPm)
-            return refused(HenssgeProblem::FactorUncertainty, roomF, bodyF);
-        const HenssgeTypedUncertainty pm{typedUncertainty(choice.roomUncertainty),
-                                         typedUncertainty(choice.massUncertainty),
-                                         typedUncertainty(choice.factorUncertainty)};
-        const PrudentResult prudent = prudentHenssge(typed, !choice.factorForThisMass, pm);
-        if (prudent.refusal == PrudentRefusal::RoomReachesBody)
-            return refused(HenssgeProblem::RoomRangeReachesBody, roomF, bodyF);
-        if (prudent.interval) {
-            const PrudentInterval &interval = *prudent.interval;
-            prudentHours = HoursBeforeDiscovery{
-                interval.earliestOpen ? std::nullopt : std::optional(interval.earliestHours),
-                interval.latestHours};
-        } else if (prudent.refusal != PrudentRefusal::NoLimitsPublished) {
-            return refused(HenssgeProblem::MassUncertainty, roomF, bodyF);
-        }
-        sentence += ' ' + henssgePrudentSentence(foundAt, prudent.interval,
-                                                 {roomF, *roomPm, prudent.roomCut},
-                                                 {mass, *massPm, prudent.massCut},
-                                                 {input.factor, *factorPm, prudent.factorCut});
+        prudent = prudentPart(foundAt, choice, typed, input);
+        if (prudent.problem != HenssgeProblem::None)
+            return refused(prudent.problem, roomF, bodyF);
+        sentence += ' ' + prudent.sentence;
     }
-    // Where the mass rule changed the factor, the estimate with the factor
-    // as chosen is shown beside it.
-    std::optional<double> asChosen;
-    if (estimate.adjustedForMass) {
-        HenssgeInput unchanged = input;
-        unchanged.adjustForMass = false;
-        if (const HenssgeResult plain = estimateHenssge(unchanged); plain.estimate)
-            asChosen = plain.estimate->hoursSinceDeath;
-    }
-    const QString detail = henssgeDetail(estimate, mass, choice.factorForThisMass, asChosen);
+    const QString check = secondReadingCheck(entries, input, estimate, mass);
+    const QString detail =
+        henssgeDetail(estimate, mass, choice.factorForThisMass, estimateAsChosen(input, estimate));
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
-    const QString degreesF = kDegreeSign + 'F';
-    QList<CaseEntry> typedEntries{
-        {QStringLiteral("Room temperature"), entries.room, degreesF},
-        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
-        {QStringLiteral("Body mass"), choice.mass,
-         choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg")},
-        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
-        {QStringLiteral("Corrective factor"), choice.factor,
-         choice.factorForThisMass ? kForThisMass : QString()}};
-    if (choice.uncertain())
-        typedEntries +=
-            QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
-                             {kMassUncertainty, choice.massUncertainty, typedEntries.at(2).unit},
-                             {kFactorUncertainty, choice.factorUncertainty, QString()}};
     MethodRecord henssge = henssgeRecord(
-        foundAt, typedEntries, henssgeMethodResult(input, estimate, roomF, bodyF, lastReading),
-        sentence, check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudentHours);
-    // What the boxes hold aside is the window's, not the estimate's.
-    HenssgeChoice madeWith = choice;
-    madeWith.roomUncertaintyAside.clear();
-    madeWith.massUncertaintyAside.clear();
-    madeWith.factorUncertaintyAside.clear();
-    henssge.madeWith = henssgeObject(madeWith);
+        foundAt, recordedEntries(entries, choice),
+        henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
+        check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudent.hours);
+    henssge.madeWith = madeWithObject(choice);
+    // The second reading only checks the estimate; it did not make it.
+    henssge.mainEntries = CaseEntries{foundAt, entries.room, entries.body, QString(), QString()};
 
-    // Newton's estimate is joined only where every entry is as Calculate
-    // read it.
-    const Result<double> second = number(entries.secondBody);
-    const Result<double> hours = number(entries.hoursBetween);
-    const MethodRecord *newton = current ? current->method(kNewtonKey) : nullptr;
-    const bool sameCase = newton && sameBody(*current, foundAt, roomF, bodyF) && second && hours &&
-                          newton->result.readings.at(1).temperature == *second &&
-                          newton->result.readings.at(1).hours == *hours;
-    CaseRecord joined = sameCase ? *current : CaseRecord{foundAt, {}};
+    CaseRecord joined =
+        joinsNewton(current, entries, roomF, bodyF) ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kHenssgeKey; });
     joined.methods.append(henssge);
     // What was made from the case before is made again from this one.
@@ -369,19 +414,6 @@ std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const C
                   henssge->result.readings.at(0).temperature))
         return std::nullopt;
     return estimateHenssgeCase(entries, *choice, calculated).record;
-}
-
-std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
-{
-    if (const MethodRecord *newton = record.method(kNewtonKey);
-        newton && newton->entries.size() >= 4)
-        return CaseEntries{record.foundAt, newton->entries.at(0).typed, newton->entries.at(1).typed,
-                           newton->entries.at(2).typed, newton->entries.at(3).typed};
-    if (const MethodRecord *henssge = record.method(kHenssgeKey);
-        henssge && henssge->entries.size() >= 2)
-        return CaseEntries{record.foundAt, henssge->entries.at(0).typed,
-                           henssge->entries.at(1).typed, now.secondBody, now.hoursBetween};
-    return std::nullopt;
 }
 
 } // namespace quorrel::ui

@@ -92,10 +92,6 @@ std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record);
 std::optional<CaseRecord> henssgeFollowing(const CaseRecord &calculated, const CaseRecord &before,
                                            const CaseEntries &entries);
 
-// The main window's entries a record was made from: Newton's as Calculate
-// read them, or the nomogram's room and reading where it stands alone.
-std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now);
-
 // A choice as a case file keeps it, and as the reader's locale writes it
 // again (typed with `typedIn`'s separators and digits).
 QJsonObject henssgeObject(const HenssgeChoice &choice);

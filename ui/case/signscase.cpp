@@ -3,6 +3,7 @@
 #include "compound.h"
 #include "signs.h"
 #include "signstext.h"
+#include "wording.h"
 
 #include <QRegularExpression>
 
@@ -98,9 +99,7 @@ QString signsRefusalText(SignsProblem problem, const SignsChoice &choice,
     case SignsProblem::None:
         break;
     case SignsProblem::NoTimeFound:
-        return QStringLiteral("No time of discovery is set: in the main window, pick the hour, "
-                              "minute, second and AM/PM the corpse was found, then press Set "
-                              "Time.");
+        return noTimeFoundText();
     case SignsProblem::ExaminedBeforeDiscovery:
         return QStringLiteral("The examination, at %1, comes before the body was found, at %2 "
                               "the day of discovery. Enter a time at or after it.")

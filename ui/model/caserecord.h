@@ -134,6 +134,10 @@ struct MethodRecord {
     // same again makes the same estimate. Empty where the main window's
     // entries alone made it.
     QJsonObject madeWith = {};
+    // The main window's entries it was made from, the boxes it did not use
+    // left empty: what the case file says the estimates were made from when
+    // the boxes have changed since. None where it used none of them.
+    std::optional<CaseEntries> mainEntries = std::nullopt;
 
     // Rows under the sheet's own entries, and sections of its own.
     QList<SheetRow> sheetEntries = {};

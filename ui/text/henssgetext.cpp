@@ -463,6 +463,13 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
                            mass.text(), usedFactorText(estimate));
 }
 
+QString henssgeReadingRange()
+{
+    return QStringLiteral("up to %1 (%2)")
+        .arg(typedDegrees(kHenssgeStartFahrenheit),
+             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
+}
+
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit)
 {
     return QStringLiteral("Read from the main window: found at %1; room %2; body %3.")

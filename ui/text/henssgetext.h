@@ -92,6 +92,10 @@ QString henssgeDetail(const HenssgeEstimate &estimate, const TypedMass &mass,
 QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<double> expected,
                      double measured, const HenssgeEstimate &estimate, const TypedMass &mass);
 
+// "up to 98.96 °F (37.2 °C)": the readings both of Henssge's nomograms take,
+// each starting from 37.2 °C.
+QString henssgeReadingRange();
+
 // "Read from the main window: found at 12:00:00 AM; room 60 °F (15.6 °C);
 // body 80 °F (26.7 °C)."
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit);

@@ -176,6 +176,7 @@ MethodRecord newtonRecord(const Estimate &estimate, const CaseEntries &typed)
         return newtonInWords(about, result, foundAt, withDay, named);
     };
     record.wordsNameTheRoom = true;
+    record.mainEntries = typed;
     for (const CaseEntry &entry : record.entries)
         record.sheetEntries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
     record.sheet = {{QStringLiteral("Result"),

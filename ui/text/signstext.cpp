@@ -429,6 +429,73 @@ QStringList evidenceLines(const SignsScene &scene)
     return lines;
 }
 
+namespace
+{
+
+// An end of the combined interval on the curve: its minute, and its day where
+// the axis spans several days, for each end names its own.
+QString endOnAxis(ClockTime foundAt, double hoursBefore, bool withDay)
+{
+    const std::optional<std::int64_t> minute = minuteFromDiscovery(foundAt, -hoursBefore);
+    if (!minute)
+        return momentText(foundAt, -hoursBefore, true);
+    const std::int64_t day = dayFromDiscovery(foundAt, -hoursBefore).value_or(0);
+    return withDay && day != 0 ? minuteClock(*minute) + QStringLiteral(", ") + dayWords(day)
+                               : minuteClock(*minute);
+}
+
+// The label at the combination's interval on the curve, each end with what
+// set it: "Combined: 4:15 PM (rigor) to 7:15 PM (nomogram)"; none where
+// nothing bounds how early.
+std::function<QString(ClockTime, bool, bool)> combinedLabel(const SignsScene &scene)
+{
+    const auto ends = bothEnds(scene);
+    if (!ends)
+        return [](ClockTime, bool, bool) { return QString(); };
+    const ClockTime foundAt = scene.foundAt;
+    const double earliest = ends->first.hoursBeforeDiscovery;
+    const double latest = ends->second.hoursBeforeDiscovery;
+    const QString earliestTag = endTags(scene, ends->first);
+    const QString latestTag = endTags(scene, ends->second);
+    return [=](ClockTime, bool withDay, bool) {
+        return QStringLiteral("Combined: %1 (%2) to %3 (%4)")
+            .arg(endOnAxis(foundAt, earliest, withDay), earliestTag,
+                 endOnAxis(foundAt, latest, withDay), latestTag);
+    };
+}
+
+// The case sheet's section: when the body was examined, each sign found with
+// its source and caveat, the last sighting, then what the record says and,
+// where a last sighting bounds the death, each distribution cut to it.
+SheetSection signsSection(const SignsScene &scene, const QString &sentence,
+                          const QStringList &lines)
+{
+    const ClockTime foundAt = scene.foundAt;
+    SheetSection section{QStringLiteral("Signs of death")};
+    section.rows.append({QStringLiteral("Examined at:"), moment(foundAt, -scene.examinedHours)});
+    for (const Evidence &e : scene.evidence) {
+        if (e.kind != EvidenceKind::Sign)
+            continue;
+        const SignRow &row = signsOfDeath()[e.signRow];
+        QString value = pickItem(row) + QStringLiteral(" (") + text(row.source) + ')';
+        if (!row.caveat.empty())
+            value += ' ' + text(row.caveat);
+        section.rows.append({signName(row.sign) + ':', value});
+    }
+    section.rows.append({QStringLiteral("Last seen alive:"),
+                         scene.lastSeenHours ? moment(foundAt, -*scene.lastSeenHours)
+                                             : QStringLiteral("not entered")});
+    section.paragraphs = QStringList{sentence};
+    if (scene.lastSeenHours)
+        for (const DistributionSource &source : scene.distributions)
+            section.paragraphs.append(conditionalSentence(
+                foundAt, InvestigativeBounds{-*scene.lastSeenHours, 0.0}, source));
+    section.paragraphs += lines;
+    return section;
+}
+
+} // namespace
+
 MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entries)
 {
     MethodResult result;
@@ -456,51 +523,12 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     record.intervalEndsAtDiscovery = true;
     record.wordsNameTheRoom = false;
     record.combinesOthers = true;
-    const QString earliestTag = ends ? endTags(scene, ends->first) : QString();
-    const QString latestTag = ends ? endTags(scene, ends->second) : QString();
-    const ClockTime foundAt = scene.foundAt;
-    record.deathLabel = [ends, earliestTag, latestTag, foundAt](ClockTime, bool withDay, bool) {
-        if (!ends)
-            return QString();
-        // On an axis of several days each end names its own.
-        const auto at = [&](double hours) {
-            const std::optional<std::int64_t> minute = minuteFromDiscovery(foundAt, -hours);
-            if (!minute)
-                return momentText(foundAt, -hours, true);
-            const std::int64_t day = dayFromDiscovery(foundAt, -hours).value_or(0);
-            return withDay && day != 0 ? minuteClock(*minute) + QStringLiteral(", ") + dayWords(day)
-                                       : minuteClock(*minute);
-        };
-        return QStringLiteral("Combined: %1 (%2) to %3 (%4)")
-            .arg(at(ends->first.hoursBeforeDiscovery), earliestTag,
-                 at(ends->second.hoursBeforeDiscovery), latestTag);
-    };
+    record.deathLabel = combinedLabel(scene);
     record.inWords = [sentence](ClockTime, bool, bool) {
         return QStringLiteral("Signs of death combined, cross-hatched between brackets: ") +
                sentence;
     };
-
-    SheetSection section{QStringLiteral("Signs of death")};
-    section.rows.append({QStringLiteral("Examined at:"), moment(foundAt, -scene.examinedHours)});
-    for (const Evidence &e : scene.evidence) {
-        if (e.kind != EvidenceKind::Sign)
-            continue;
-        const SignRow &row = signsOfDeath()[e.signRow];
-        QString value = pickItem(row) + QStringLiteral(" (") + text(row.source) + ')';
-        if (!row.caveat.empty())
-            value += ' ' + text(row.caveat);
-        section.rows.append({signName(row.sign) + ':', value});
-    }
-    section.rows.append({QStringLiteral("Last seen alive:"),
-                         scene.lastSeenHours ? moment(foundAt, -*scene.lastSeenHours)
-                                             : QStringLiteral("not entered")});
-    section.paragraphs = QStringList{sentence};
-    if (scene.lastSeenHours)
-        for (const DistributionSource &source : scene.distributions)
-            section.paragraphs.append(conditionalSentence(
-                foundAt, InvestigativeBounds{-*scene.lastSeenHours, 0.0}, source));
-    section.paragraphs += lines;
-    record.sheet = {section};
+    record.sheet = {signsSection(scene, sentence, lines)};
     return record;
 }
 

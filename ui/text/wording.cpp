@@ -65,6 +65,12 @@ QString plural(double count, const char *one, const char *many)
     return wholeNumber(count) + ' ' + QLatin1String(count == 1 ? one : many);
 }
 
+QString noTimeFoundText()
+{
+    return QStringLiteral("No time of discovery is set: in the main window, pick the hour, minute, "
+                          "second and AM/PM the corpse was found, then press Set Time.");
+}
+
 NumberLocale userNumberLocale()
 {
     const QLocale locale;

@@ -25,6 +25,13 @@ inline const QString kDegreeSign = QStringLiteral("\u00B0");
 inline const QString kRoomEntry = QStringLiteral("Ambient Room Temperature");
 inline const QString kFirstReadingEntry = QStringLiteral("Corpse Temperature reading 1");
 inline const QString kSecondReadingEntry = QStringLiteral("Corpse Temperature reading 2");
+// Where a method's window names one of them: it reads them, the main window
+// holds them.
+inline const QString kInMainWindow = QStringLiteral(", in the main window");
+
+// What every method's window says while the main window has no time found:
+// each estimate counts back from it.
+QString noTimeFoundText();
 
 // The separators of the user's locale (QLocale's default), for the engine.
 NumberLocale userNumberLocale();

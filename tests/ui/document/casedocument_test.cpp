@@ -6,6 +6,7 @@
 #include "casefile.h"
 #include "caseholder.h"
 #include "curveplot.h"
+#include "frmbrain.h"
 #include "frmcoolingcurve.h"
 #include "frmsigns.h"
 #include "signstext.h"
@@ -225,36 +226,44 @@ private slots:
         // with Set Time, and the boxes.
         QTest::addColumn<QString>("hourAfter");
         QTest::addColumn<QStringList>("boxesAfter");
+        // The brain's temperature estimated in its window; empty for none.
+        QTest::addColumn<QString>("brain");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QLocale german(QLocale::German, QLocale::Germany);
         const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
         const QStringList worked{"60", "80", "75", "2"};
         QTest::newRow("worked example with Henssge")
-            << english << worked << "70" << english << worked << "70" << QString() << QStringList();
+            << english << worked << "70" << english << worked << "70" << QString() << QStringList()
+            << QString();
         QTest::newRow("one reading with Henssge only")
             << english << QStringList{"60", "80", "", ""} << "70" << english
-            << QStringList{"60", "80", "", ""} << "70" << QString() << QStringList();
+            << QStringList{"60", "80", "", ""} << "70" << QString() << QStringList() << QString();
         QTest::newRow("decimals typed in German open in English")
             << german << QStringList{"60,5", "80,2", "75,1", "2,5"} << "70,5" << english
-            << QStringList{"60.5", "80.2", "75.1", "2.5"} << "70.5" << QString() << QStringList();
+            << QStringList{"60.5", "80.2", "75.1", "2.5"} << "70.5" << QString() << QStringList()
+            << QString();
         QTest::newRow("Arabic-Indic decimals open in English")
             << arabic
             << QStringList{"\u0666\u0660\u066B\u0665", "\u0668\u0660\u066B\u0662",
                            "\u0667\u0665\u066B\u0661", "\u0662"}
             << "\u0667\u0660" << english << QStringList{"60.5", "80.2", "75.1", "2"} << "70"
-            << QString() << QStringList();
+            << QString() << QStringList() << QString();
         const QString huge = QStringLiteral("1") + QString(301, '0');
         QTest::newRow("a 302-digit entry stays whole")
             << english << QStringList{huge, "80", "75", "2"} << QString() << english
-            << QStringList{huge, "80", "75", "2"} << QString() << QString() << QStringList();
+            << QStringList{huge, "80", "75", "2"} << QString() << QString() << QStringList()
+            << QString();
         // The screen is what the file keeps: the estimates made from what
         // Calculate read, the boxes and the time as they were changed after.
         QTest::newRow("a time set after Calculate opens beside the estimate it did not make")
             << english << worked << "70" << english << worked << "70"
-            << "03" << QStringList();
+            << "03" << QStringList() << QString();
         QTest::newRow("a box changed after Calculate opens as typed, the estimate as made")
             << english << worked << "70" << english << QStringList{"60", "80", "75", "25"} << "70"
-            << QString() << QStringList{"60", "80", "75", "25"};
+            << QString() << QStringList{"60", "80", "75", "25"} << QString();
+        QTest::newRow("a room changed after the brain's estimate opens as typed, as made")
+            << english << QStringList{"60", "", "", ""} << QString() << english
+            << QStringList{"65", "", "", ""} << QString() << QString() << QStringList{"65"} << "80";
     }
 
     void roundTrip()
@@ -267,8 +276,18 @@ private slots:
         QFETCH(QString, openedMass);
         QFETCH(QString, hourAfter);
         QFETCH(QStringList, boxesAfter);
+        QFETCH(QString, brain);
         QLocale::setDefault(typedIn);
         typeCase(entries, mass);
+        QString brainBefore;
+        if (!brain.isEmpty()) {
+            pressInMain(Qt::Key_B, Qt::ControlModifier);
+            QVERIFY(QTest::qWaitForWindowActive(&brainForm()));
+            typeText(brainForm().txtBrain, brain);
+            QTest::keyClick(brainForm().txtBrain, Qt::Key_Return);
+            brainBefore = brainForm().lblResult->text();
+            QVERIFY(brainBefore.startsWith(QStringLiteral("About")));
+        }
         if (!hourAfter.isEmpty()) {
             const MainControls c = controls(main);
             c.cboHours->setFocus();
@@ -297,6 +316,10 @@ private slots:
         // The Henssge window, opened now, shows the case's choice.
         if (!mass.isEmpty())
             pressInMain(Qt::Key_H, Qt::ControlModifier);
+        if (!brain.isEmpty()) {
+            pressInMain(Qt::Key_B, Qt::ControlModifier);
+            QCOMPARE(brainForm().lblResult->text(), brainBefore);
+        }
         const Shown after = shown(main);
         QCOMPARE(after.boxes, opened);
         QCOMPARE(after.timeFound, before.timeFound);

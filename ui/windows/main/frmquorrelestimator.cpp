@@ -108,27 +108,7 @@ void frmQuorrelEstimator::createMenuBar()
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     // No title's access key may take one of the buttons' (C, L, D, X).
-    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
-    mnuNewCase = file->addAction(QStringLiteral("&New Case"));
-    mnuNewCase->setShortcut(QKeySequence::New);
-    mnuOpenCase = file->addAction(QStringLiteral("&Open Case\u2026"));
-    mnuOpenCase->setShortcut(QKeySequence::Open);
-    mnuSaveCase = file->addAction(QStringLiteral("&Save Case"));
-    mnuSaveCase->setShortcut(QKeySequence::Save);
-    // The case is the program's, whichever window shows it.
-    mnuSaveCase->setShortcutContext(Qt::ApplicationShortcut);
-    mnuSaveCaseAs = file->addAction(QStringLiteral("Save Case &As\u2026"));
-    // Not QKeySequence::SaveAs, which Windows leaves empty.
-    mnuSaveCaseAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    file->addSeparator();
-    mnuExportCaseSheet = file->addAction(QStringLiteral("&Export Case Sheet as PDF\u2026"));
-    mnuPrintCaseSheet = file->addAction(QStringLiteral("&Print Case Sheet\u2026"));
-    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
-    // A sheet records the estimate in the result box: none yet.
-    mnuExportCaseSheet->setEnabled(false);
-    mnuPrintCaseSheet->setEnabled(false);
-    file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    createFileMenu();
     QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
     mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -166,6 +146,32 @@ void frmQuorrelEstimator::createMenuBar()
     menuBar->setGeometry(0, 0, client.width(), bar);
     clientArea->setGeometry(0, bar, client.width(), client.height());
     setFixedSize(client.width(), bar + client.height());
+}
+
+// The case's commands and its sheet's, then Exit.
+void frmQuorrelEstimator::createFileMenu()
+{
+    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
+    mnuNewCase = file->addAction(QStringLiteral("&New Case"));
+    mnuNewCase->setShortcut(QKeySequence::New);
+    mnuOpenCase = file->addAction(QStringLiteral("&Open Case\u2026"));
+    mnuOpenCase->setShortcut(QKeySequence::Open);
+    mnuSaveCase = file->addAction(QStringLiteral("&Save Case"));
+    mnuSaveCase->setShortcut(QKeySequence::Save);
+    // The case is the program's, whichever window shows it.
+    mnuSaveCase->setShortcutContext(Qt::ApplicationShortcut);
+    mnuSaveCaseAs = file->addAction(QStringLiteral("Save Case &As\u2026"));
+    // Not QKeySequence::SaveAs, which Windows leaves empty.
+    mnuSaveCaseAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    file->addSeparator();
+    mnuExportCaseSheet = file->addAction(QStringLiteral("&Export Case Sheet as PDF\u2026"));
+    mnuPrintCaseSheet = file->addAction(QStringLiteral("&Print Case Sheet\u2026"));
+    mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
+    // A sheet records the estimate in the result box: none yet.
+    mnuExportCaseSheet->setEnabled(false);
+    mnuPrintCaseSheet->setEnabled(false);
+    file->addSeparator();
+    mnuExit = file->addAction(QStringLiteral("E&xit"));
 }
 
 void frmQuorrelEstimator::createTimeGroup()

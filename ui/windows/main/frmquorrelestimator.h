@@ -115,6 +115,7 @@ private:
 
     // The constructor's steps, in the order the window is built.
     void createMenuBar();
+    void createFileMenu();
     void createTimeGroup();
     void createEntries();
     void createButtons();
