@@ -21,6 +21,12 @@ double remaining(double t)
 
 double degreeOfCooling(const BrainInput &in)
 {
+    // The typed decimals' differences are exact; only their ratio is
+    // rounded, so a brain typed a hair above the room is a hair above Q = 0,
+    // not Q = 0 refused as a room no colder than the brain.
+    if (in.typed)
+        return (in.typed->brainFahrenheit - in.typed->roomFahrenheit).toDouble() /
+               (Decimal(9896, -2) - in.typed->roomFahrenheit).toDouble();
     return (in.brain - in.ambient) / (kHenssgeStartCelsius - in.ambient);
 }
 
@@ -81,6 +87,11 @@ BrainInput brainInputFromTyped(const BrainTypedEntries &typed)
 
 std::optional<double> brainLimitHours(double hours)
 {
+    // By the hours as the estimate is given, to the minute: a sentence that
+    // says 6 h 30 min never sits on both sides of the table. The hours
+    // themselves are a root of the formula, which no typed decimal pins
+    // exactly to an edge.
+    hours = std::round(hours * 60.0) / 60.0;
     if (hours <= 6.5)
         return 1.5;
     if (hours <= 10.5)

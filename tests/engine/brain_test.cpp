@@ -38,6 +38,8 @@ TEST(BrainNomogram, MeetsThePublishedPointsAndTheWorkedExample)
         {"the worked example: room 60 °F, brain 80 °F", typed("60", "80"), 6.245, 0.001, 1.5,
          false},
         {"98.96 °F is 0 hours", typed("60", "98.96"), 0.0, 0.0, 1.5, false},
+        {"a brain a hair above the room: Q of 2.6e-18, no limits",
+         typed("60", "60.0000000000000001"), 319.925, 0.001, std::nullopt, false},
         {"77 °F is 25 °C, still a studied room", typed("77", "90"), 5.118, 0.001, 1.5, false},
         {"a hair above 77 °F is not", typed("77.0000000000000001", "90"), 5.118, 0.001, 1.5, true},
         {"50 °F is 10 °C, still studied", typed("50", "62"), 12.069, 0.001, 3.5, false},
@@ -55,15 +57,18 @@ TEST(BrainNomogram, MeetsThePublishedPointsAndTheWorkedExample)
     EXPECT_NEAR(typed("60", "80").estimate->q, 0.5133, 0.0001);
 }
 
-TEST(BrainNomogram, LimitsChangeJustPastEachEdge)
+// Decided on the minute the estimate is given to: a hair past an edge is
+// still that minute, the next minute is past it.
+TEST(BrainNomogram, LimitsChangeAtTheMinutePastEachEdge)
 {
-    const double after = 1e-9;
-    EXPECT_EQ(brainLimitHours(6.5), 1.5);
-    EXPECT_EQ(brainLimitHours(6.5 + after), 2.5);
-    EXPECT_EQ(brainLimitHours(10.5), 2.5);
-    EXPECT_EQ(brainLimitHours(10.5 + after), 3.5);
-    EXPECT_EQ(brainLimitHours(13.5), 3.5);
-    EXPECT_EQ(brainLimitHours(13.5 + after), std::nullopt);
+    const double hair = 1e-7, halfMinute = 0.5 / 60.0;
+    EXPECT_EQ(brainLimitHours(6.5 - hair), 1.5);
+    EXPECT_EQ(brainLimitHours(6.5 + hair), 1.5);
+    EXPECT_EQ(brainLimitHours(6.5 + halfMinute + hair), 2.5);
+    EXPECT_EQ(brainLimitHours(10.5 + hair), 2.5);
+    EXPECT_EQ(brainLimitHours(10.5 + halfMinute + hair), 3.5);
+    EXPECT_EQ(brainLimitHours(13.5 + hair), 3.5);
+    EXPECT_EQ(brainLimitHours(13.5 + halfMinute + hair), std::nullopt);
 }
 
 TEST(BrainNomogram, RefusesWhatHasNoCooling)
@@ -76,6 +81,8 @@ TEST(BrainNomogram, RefusesWhatHasNoCooling)
         {"a hair above 98.96 °F: Q above 1", typed("60", "98.9600000000000001"),
          BrainRefusal::BrainAboveStart},
         {"the room as warm as the brain: Q of 0", typed("79.48", "79.48"),
+         BrainRefusal::RoomNotColder},
+        {"a room a hair warmer than the brain", typed("60.0000000000000001", "60"),
          BrainRefusal::RoomNotColder},
         {"a room below absolute zero", typed("-460", "80"), BrainRefusal::RoomBelowAbsoluteZero},
         {"not a number", estimateBrain({std::nan(""), 30.0}), BrainRefusal::NotFinite},

@@ -28,6 +28,14 @@ Result<Decimal> decimal(const QString &typed)
     return localeToDecimal(withAsciiDigits(typed.toStdString(), locale), locale);
 }
 
+// A reading in the words of a refusal: as typed, where the decimals typed
+// decided it, rather than rounded to a double that says otherwise.
+QString shownDegrees(const QString &typed, double value)
+{
+    const std::optional<QString> plain = inPlainDigits(typed, 64);
+    return plain ? degrees(*plain) : typedDegrees(value);
+}
+
 BrainOutcome refused(BrainProblem problem, double room = 0.0, double brain = 0.0)
 {
     return {problem, room, brain, std::nullopt};
@@ -117,8 +125,12 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
     const double brainF = brain->toDouble();
     const BrainInput input = brainInputFromTyped({*room, *brain});
     const BrainResult result = estimateBrain(input);
-    if (result.refusal != BrainRefusal::None)
-        return refused(problemFor(result.refusal), roomF, brainF);
+    if (result.refusal != BrainRefusal::None) {
+        BrainOutcome outcome = refused(problemFor(result.refusal), roomF, brainF);
+        outcome.roomTyped = entries.room;
+        outcome.brainTyped = choice.brain;
+        return outcome;
+    }
     const BrainEstimate &estimate = *result.estimate;
 
     const QString degreesF = kDegreeSign + 'F';
@@ -164,13 +176,14 @@ QString brainRefusalText(const BrainOutcome &outcome)
             .arg(kBrainEntry, typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainAboveStart:
         return QStringLiteral("%1 is %2: the method starts from %3. Enter a reading %4.")
-            .arg(kBrainEntry, typedDegrees(outcome.brain),
+            .arg(kBrainEntry, shownDegrees(outcome.brainTyped, outcome.brain),
                  degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case BrainProblem::RoomNotColder:
         return kRoomEntry + kInMainWindow +
                QStringLiteral(", is %1: the method needs a room colder than the brain. Enter "
                               "a number below %2 (%3).")
-                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.brain), kBrainEntry);
+                   .arg(shownDegrees(outcome.roomTyped, outcome.room),
+                        shownDegrees(outcome.brainTyped, outcome.brain), kBrainEntry);
     }
     return QString();
 }

@@ -37,6 +37,10 @@ struct BrainOutcome {
     double brain = 0.0;
     // The case with the estimate in it.
     std::optional<CaseRecord> record;
+    // As typed: an edge is decided on the decimals typed, which the words
+    // of a refusal then show.
+    QString roomTyped = {};
+    QString brainTyped = {};
 };
 
 // Henssge's brain nomogram for the main window's time found and room as

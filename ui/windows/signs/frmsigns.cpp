@@ -20,6 +20,15 @@ namespace quorrel::ui
 namespace
 {
 
+// A day list has no label of its own. On Linux Qt names a list by its pick,
+// so what the list is for goes in its description too, which a screen
+// reader says as the list takes the keyboard.
+void nameDayList(QComboBox *list, const QString &what)
+{
+    list->setAccessibleName(what);
+    list->setAccessibleDescription(what);
+}
+
 const QString kTitle = QStringLiteral("Signs of Death");
 const QString kNotExamined = QStringLiteral("Not examined");
 // Written when shown, in the locale's digits.
@@ -133,8 +142,8 @@ void frmSigns::createTimes()
     txtLastSeen->setToolTip(format + QStringLiteral(" Empty where it is not known."));
     nameAfter(lblExamined, txtExamined);
     nameAfter(lblLastSeen, txtLastSeen);
-    cboExaminedDay->setAccessibleName(QStringLiteral("Day of the examination"));
-    cboLastSeenDay->setAccessibleName(QStringLiteral("Day of the last sighting"));
+    nameDayList(cboExaminedDay, QStringLiteral("Day of the examination"));
+    nameDayList(cboLastSeenDay, QStringLiteral("Day of the last sighting"));
 }
 
 void frmSigns::createPicks()
@@ -239,8 +248,8 @@ void frmSigns::createProbability()
     txtTo->setToolTip(QStringLiteral("Where the window ends.") + format);
     txtFrom->setAccessibleDescription(txtFrom->toolTip());
     txtTo->setAccessibleDescription(txtTo->toolTip());
-    cboFromDay->setAccessibleName(QStringLiteral("Day the window begins"));
-    cboToDay->setAccessibleName(QStringLiteral("Day the window ends"));
+    nameDayList(cboFromDay, QStringLiteral("Day the window begins"));
+    nameDayList(cboToDay, QStringLiteral("Day the window ends"));
     cmdProbability->setAccessibleDescription(
         QStringLiteral("The probability of death between the two times, from each estimate cut "
                        "to the hours between the last sighting and the discovery"));

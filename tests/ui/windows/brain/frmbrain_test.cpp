@@ -77,13 +77,13 @@ private slots:
             << "Ambient Room Temperature, in the main window, is 80 \u00B0F: the method needs a "
                "room colder than the brain. Enter a number below 80 \u00B0F (Brain temperature)."
             << QStringList() << false;
-        QTest::newRow("Q above 1 refused: above 37.2 \u00B0C")
+        QTest::newRow("Q above 1 refused: a hair above 37.2 \u00B0C, named as typed")
             << "C"
             << "60"
-            << "99"
+            << "98.960000000000000001"
             << "(37.2 \u00B0C)"
-            << "Brain temperature is 99 \u00B0F: the method starts from 37.2 \u00B0C. Enter a "
-               "reading up to 98.96 \u00B0F (37.2 \u00B0C)."
+            << "Brain temperature is 98.960000000000000001 \u00B0F: the method starts from "
+               "37.2 \u00B0C. Enter a reading up to 98.96 \u00B0F (37.2 \u00B0C)."
             << QStringList() << false;
         QTest::newRow("German") << "de_DE"
                                 << "60"
