@@ -273,6 +273,11 @@ void CaseDocument::tellWhatChanged(const CaseFile &file, const QString &name,
     const QStringList changed = changedResults(file, currentCase().record(), explained);
     if (changed.isEmpty())
         return;
+    // The case on screen is no longer the file's, whatever is typed next,
+    // until it is saved.
+    m_savedCase.clear();
+    m_unsaved = true;
+    m_window.widget->setWindowModified(true);
     const QString why =
         file.writtenBy == kThisVersion
             ? QStringLiteral("The file may have been changed outside Quorrel.")

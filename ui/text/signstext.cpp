@@ -345,11 +345,23 @@ QString conditionalSentence(ClockTime foundAt, const InvestigativeBounds &bounds
                             const DistributionSource &source)
 {
     const Result<ConditionalInterval> cut = conditionalWithin(source.estimate, bounds);
-    if (!cut)
+    if (!cut) {
+        // To the second where the minute would be a bound's own, cut away
+        // from the bounds: a time outside them is never shown as inside.
+        const double mean = source.estimate.meanHours;
+        QString mostLikely = moment(foundAt, mean);
+        if (mostLikely == moment(foundAt, bounds.earliestHours) ||
+            mostLikely == moment(foundAt, bounds.latestHours)) {
+            const double seconds = mean * 3600.0;
+            const double away =
+                mean > bounds.earliestHours ? std::ceil(seconds) : std::floor(seconds);
+            mostLikely = momentWithDiscoveryDay(foundAt, -away / 3600.0);
+        }
         return QStringLiteral("%1 within the bounds: does not apply, as its most likely time, "
                               "%2, lies outside the hours between the last sighting alive and "
                               "the discovery (Hubig et al. 2014).")
-            .arg(source.name, moment(foundAt, source.estimate.meanHours));
+            .arg(source.name, mostLikely);
+    }
     QString sentence =
         QStringLiteral("%1 within the bounds: died %2 (%3), median %4; %5 of its distribution "
                        "lies between the last sighting alive and the discovery. This assumes a "

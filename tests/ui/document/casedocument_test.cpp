@@ -670,6 +670,8 @@ private slots:
                  "those saved.\nSaved: \u201CAn older sentence.\u201D\nNow: \u201C" +
                      sentence + "\u201D");
         QCOMPARE(controls(main).txtTimeDead->text(), "7:25:44 PM");
+        // The case on screen is not the file's: saving would change it.
+        QVERIFY(main->isWindowModified());
     }
 
     void unsavedChanges_data()

@@ -92,9 +92,9 @@ void fillDays(QComboBox *days)
     days->setCurrentIndex(days->findData(0));
 }
 
-// Shows a day; one the list does not offer, as a file may give, is added in
-// its place rather than shown as none and read as the day of discovery.
-void showDay(QComboBox *days, std::int64_t day)
+// A day the list does not offer, as a file may give, added in its place;
+// where it is.
+int offerDay(QComboBox *days, std::int64_t day)
 {
     int at = days->findData(int(day));
     if (at < 0) {
@@ -103,7 +103,13 @@ void showDay(QComboBox *days, std::int64_t day)
             ++at;
         days->insertItem(at, dayChoice(day), int(day));
     }
-    days->setCurrentIndex(at);
+    return at;
+}
+
+// Shows a day, rather than none read as the day of discovery.
+void showDay(QComboBox *days, std::int64_t day)
+{
+    days->setCurrentIndex(offerDay(days, day));
 }
 
 } // namespace
@@ -430,6 +436,14 @@ void frmSigns::showCase()
         answers = answers || conditionalWithin(source.estimate, cut->bounds);
     }
     lblConditional->setText(sentences.isEmpty() ? conditionalHint() : sentences.join('\n'));
+    // A window may begin on any day from the last sighting's on, however
+    // long before the lists' own days that was.
+    if (const std::optional<std::int64_t> seen =
+            cut ? minuteFromDiscovery(cut->foundAt, -cut->bounds.earliestHours) : std::nullopt)
+        for (std::int64_t day = *seen / kSecondsPerDay - (*seen < 0 && *seen % kSecondsPerDay);
+             day < kFirstDay; ++day)
+            for (QComboBox *days : {cboFromDay, cboToDay})
+                offerDay(days, day);
     // Its labels stay as they are: greyed, they would not be read at all.
     for (QWidget *asking :
          QList<QWidget *>{txtFrom, cboFromDay, txtTo, cboToDay, cmdProbability, lblProbability})

@@ -360,6 +360,9 @@ private slots:
         QTest::newRow("the most likely time before the sighting: does not apply")
             << kExact << "11:00 AM" << QStringList()
             << QStringList{"does not apply, as its most likely time, 9:40 AM the day before"};
+        QTest::newRow("seen alive the second after the most likely time: named to the second")
+            << kExact << "9:39:42 AM" << QStringList()
+            << QStringList{"does not apply, as its most likely time, 9:39:41 AM the day before"};
         QTest::newRow("uncertain entries: the exact estimate, and said so")
             << kUncertain << "9:00 AM" << QStringList()
             << QStringList{"this uses the exact estimate, as the prudent interval"};
