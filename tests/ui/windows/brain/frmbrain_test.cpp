@@ -81,7 +81,7 @@ private slots:
             << "C"
             << "60"
             << "98.960000000000000001"
-            << "(37.2 \u00B0C)"
+            << "(37.200 \u00B0C)"
             << "Brain temperature is 98.960000000000000001 \u00B0F: the method starts from "
                "37.2 \u00B0C. Enter a reading up to 98.96 \u00B0F (37.2 \u00B0C)."
             << QStringList() << false;
