@@ -11,8 +11,9 @@ namespace
 {
 
 // The rooms the method was studied in, 10 to 25 °C: 50 to 77 °F exactly.
-const Decimal kStudiedFromFahrenheit(50, 0);
-const Decimal kStudiedToFahrenheit(77, 0);
+// Made when asked for, not at start-up.
+constexpr int kStudiedFromFahrenheit = 50;
+constexpr int kStudiedToFahrenheit = 77;
 
 double remaining(double t)
 {
@@ -51,7 +52,8 @@ Edges edgesOf(const BrainInput &in)
         e.brainBelowAbsoluteZero = brain < absoluteZero;
         e.brainAboveStart = brain > Decimal(9896, -2);
         e.roomNotColder = room >= brain;
-        e.roomOutsideStudied = room < kStudiedFromFahrenheit || room > kStudiedToFahrenheit;
+        e.roomOutsideStudied =
+            room < Decimal(kStudiedFromFahrenheit, 0) || room > Decimal(kStudiedToFahrenheit, 0);
         return e;
     }
     e.roomBelowAbsoluteZero = in.ambient < kAbsoluteZeroCelsius;

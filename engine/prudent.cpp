@@ -18,8 +18,13 @@ constexpr std::int64_t kFloorPower = -40000;
 
 // Beside an edge that is itself a short decimal, the points a hair either
 // side stand for the sides: far below any entry's precision, far above a
-// double's step at these magnitudes.
-const Decimal kHair(1, -12);
+// double's step at these magnitudes. Made when first asked for, not at
+// start-up, where it would bring in code the program does not yet need.
+const Decimal &hair()
+{
+    static const Decimal value(1, -12);
+    return value;
+}
 
 Decimal bounded(const Decimal &d)
 {
@@ -42,7 +47,7 @@ std::vector<Decimal> pointsOf(const Range &range, std::initializer_list<Decimal>
     for (const Decimal &edge : edges) {
         if (!(edge > range.from && edge < range.to))
             continue;
-        for (const Decimal &at : {edge - kHair, edge, edge + kHair})
+        for (const Decimal &at : {edge - hair(), edge, edge + hair()})
             if (range.holds(at))
                 points.push_back(at);
     }
@@ -89,7 +94,7 @@ std::vector<Mass> massPoints(Mass from, Mass to, RangeCut &cut)
     std::vector<Mass> masses{from, to};
     const Decimal seventy(70, 0);
     if (Mass{seventy}.units() > from.units() && Mass{seventy}.units() < to.units())
-        for (const Decimal &kg : {seventy - kHair, seventy, seventy + kHair})
+        for (const Decimal &kg : {seventy - hair(), seventy, seventy + hair()})
             if (const Mass at{kg}; at.units() >= from.units() && at.units() <= to.units())
                 masses.push_back(at);
     return masses;
