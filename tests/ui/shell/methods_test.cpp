@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace quorrel;
 using namespace quorrel::ui;
 using namespace quorrel::test;
@@ -67,7 +69,7 @@ class MethodsTest : public QObject
     Q_OBJECT
 
     QPointer<frmQuorrelEstimator> main;
-    MessageWatcher *messages = nullptr;
+    std::unique_ptr<MessageWatcher> messages;
 
 private slots:
     void initTestCase()
@@ -86,7 +88,7 @@ private slots:
                              currentCase().publish(pendulumCase({{"swings", "3"}}));
                          }});
         setUpApplication();
-        messages = new MessageWatcher;
+        messages = std::make_unique<MessageWatcher>();
     }
 
     void aMethodIsAnEntry()
