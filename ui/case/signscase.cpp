@@ -17,10 +17,6 @@ namespace
 const QString kExaminedAt = QStringLiteral("Examined at");
 const QString kLastSeenAt = QStringLiteral("Last seen alive");
 
-// The days a pick offers, before and after the day of discovery.
-constexpr std::int64_t kDaysBefore = 30;
-constexpr std::int64_t kDaysAfter = 30;
-
 CaseEntry momentEntry(const QString &label, std::optional<DayClock> at)
 {
     if (!at)
