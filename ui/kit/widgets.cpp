@@ -2,14 +2,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QToolTip>
@@ -152,9 +155,20 @@ QComboBox *placePickList(QWidget *window, const char *name, QRect geometry,
                          const QString &placeholder)
 {
     auto *list = place<QComboBox>(window, name, geometry);
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
+    // Given its line edit directly: setEditable(true) would also build the
+    // drop-down list at start-up, where it is wanted only when it first
+    // drops down. A model-less completer, one for the window, stands in so
+    // that no default one is built over the items, and none is kept: typing
+    // is never completed.
+    auto *edit = new QLineEdit(list);
+    edit->setPalette(list->palette());
+    static QPointer<QCompleter> standIn;
+    if (!standIn || standIn->parent() != window)
+        standIn = new QCompleter(window);
+    edit->setCompleter(standIn);
+    list->setLineEdit(edit);
     list->setCompleter(nullptr);
+    list->setInsertPolicy(QComboBox::NoInsert);
     showPlaceholder(list, placeholder);
     return list;
 }
