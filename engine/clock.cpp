@@ -50,6 +50,20 @@ bool readField(std::string_view &text, int min, int max, int &value)
     return digits > 0 && value >= min && value <= max;
 }
 
+bool readWholeField(std::string_view text, int min, int max, int &value)
+{
+    return readField(text, min, max, value) && text.empty();
+}
+
+// Hour 1 to 12, in the half of the day picked.
+Result<ClockTime> fromFields(int hour, int minute, int second, Meridiem meridiem)
+{
+    if (meridiem == Meridiem::None)
+        return std::nullopt;
+    const int hour24 = hour % 12 + (meridiem == Meridiem::PM ? 12 : 0);
+    return ClockTime{hour24 * kSecondsPerHour + minute * 60 + second};
+}
+
 bool readLiteral(std::string_view &text, std::string_view literal)
 {
     if (!text.starts_with(literal))
@@ -60,11 +74,11 @@ bool readLiteral(std::string_view &text, std::string_view literal)
 
 } // namespace
 
-Result<std::int16_t> convertToMilitaryTime(std::string_view hourText, std::string_view amPmText,
+Result<std::int16_t> convertToMilitaryTime(std::string_view hourText, Meridiem meridiem,
                                            const NumberLocale &locale)
 {
-    const bool am = amPmText == "AM";
-    if (!am && amPmText != "PM")
+    const bool am = meridiem == Meridiem::AM;
+    if (!am && meridiem != Meridiem::PM)
         return std::int16_t{0};
     const Result<double> hour = localeToDouble(hourText, locale);
     if (!hour)
@@ -91,10 +105,10 @@ Result<std::int32_t> getHoursOrMinutes(std::string_view selector, double hoursSi
 }
 
 Result<ClockTime> buildDeathClockTime(std::string_view hourText, std::string_view minuteText,
-                                      std::string_view secondText, std::string_view amPmText,
+                                      std::string_view secondText, Meridiem meridiem,
                                       double hoursSinceDeath, const NumberLocale &locale)
 {
-    const Result<std::int16_t> hour24 = convertToMilitaryTime(hourText, amPmText, locale);
+    const Result<std::int16_t> hour24 = convertToMilitaryTime(hourText, meridiem, locale);
     if (!hour24)
         return std::nullopt;
     const Result<std::int32_t> h = getHoursOrMinutes("h", hoursSinceDeath);
@@ -146,13 +160,24 @@ Result<ClockTime> parseClockTime(std::string_view text)
         !readField(text, 0, 59, minute) || !readLiteral(text, ":") ||
         !readField(text, 0, 59, second) || !readLiteral(text, " "))
         return std::nullopt;
-    bool pm = false;
+    Meridiem meridiem = Meridiem::None;
     if (text == "PM")
-        pm = true;
-    else if (text != "AM")
+        meridiem = Meridiem::PM;
+    else if (text == "AM")
+        meridiem = Meridiem::AM;
+    return fromFields(hour, minute, second, meridiem);
+}
+
+Result<ClockTime> readPickedTime(std::string_view hourText, std::string_view minuteText,
+                                 std::string_view secondText, Meridiem meridiem)
+{
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    if (!readWholeField(hourText, 1, 12, hour) || !readWholeField(minuteText, 0, 59, minute) ||
+        !readWholeField(secondText, 0, 59, second))
         return std::nullopt;
-    const int hour24 = hour % 12 + (pm ? 12 : 0);
-    return ClockTime{hour24 * kSecondsPerHour + minute * 60 + second};
+    return fromFields(hour, minute, second, meridiem);
 }
 
 } // namespace quorrel

@@ -3,7 +3,7 @@
 // The road of one estimate (estimateTimeOfDeath in estimate.h walks it whole):
 //   texts              -> numbers            localeToDouble (numbers.h)
 //   temperatures       -> hours since death  estimateHoursSinceDeath (cooling.h)
-//   pick texts + hours -> clock time         buildDeathClockTime (clock.h)
+//   picks + hours      -> clock time         buildDeathClockTime (clock.h)
 //   clock time         -> text               formatClockTime (clock.h)
 //   readings + hours   -> how long, how sure judgeEstimate (confidence.h)
 //   readings + hours   -> how it cooled      coolingCurve (curve.h)

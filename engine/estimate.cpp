@@ -36,10 +36,8 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
 
     // The lists may have changed since the time was set: use what they hold
     // now, and only if it still reads as a time of day.
-    std::string joined;
-    joined.append(picks[0]).append(":").append(picks[1]).append(":").append(picks[2]);
-    joined.append(" ").append(picks[3]);
-    const Result<ClockTime> found = parseClockTime(joined);
+    const Result<ClockTime> found =
+        readPickedTime(picks.hour, picks.minute, picks.second, picks.meridiem);
     if (!found)
         return fail(Failure::NotATime);
 
@@ -54,8 +52,8 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     if (!estimate.hoursSinceDeath)
         return fail(Failure::NoEstimate);
 
-    const Result<ClockTime> death = buildDeathClockTime(picks[0], picks[1], picks[2], picks[3],
-                                                        *estimate.hoursSinceDeath, locale);
+    const Result<ClockTime> death = buildDeathClockTime(
+        picks.hour, picks.minute, picks.second, picks.meridiem, *estimate.hoursSinceDeath, locale);
     if (!death)
         return fail(Failure::BeyondTheClock);
     estimate.outcome = Estimate::Outcome::Estimated;

@@ -16,8 +16,14 @@ namespace quorrel
 // The four entries as typed: room temperature, first and second body
 // temperature, hours between the readings.
 using Entries = std::array<std::string_view, 4>;
-// The four pick-list texts: hour, minute, second, AM/PM.
-using Picks = std::array<std::string_view, 4>;
+// The time of discovery as the lists hold it: hour, minute and second as
+// shown or typed, and the half of the day picked.
+struct Picks {
+    std::string_view hour;
+    std::string_view minute;
+    std::string_view second;
+    Meridiem meridiem = Meridiem::None;
+};
 
 struct Estimate {
     enum class Outcome {

@@ -8,6 +8,10 @@ QUORREL_PACKAGES=(
   cmake
   libgtest-dev
   qt6-base-dev
+  # lupdate and lrelease, their CMake functions, and Qt's own translations.
+  qt6-l10n-tools
+  qt6-tools-dev
+  qt6-translations-l10n
   fonts-liberation2
   xvfb
   xauth

@@ -31,6 +31,11 @@ WINDOWS_PACKAGES=(
   # The host's Qt of the same version lends its tools (moc, rcc, uic) to the cross build.
   qt6-base-dev
   qt6-base-dev-tools
+  # The host's lrelease compiles the translations, and Qt's own German strings
+  # ship beside them: the qtbase built here has none.
+  qt6-l10n-tools
+  qt6-tools-dev
+  qt6-translations-l10n
   # GoogleTest's source, built for Windows beside the engine's tests.
   googletest
   wine

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <utility>
 
 using namespace quorrel;
 using namespace quorrel::test;
@@ -20,23 +22,23 @@ TEST(ConvertToMilitaryTime, CountsTwelveAmAsTheEndOfTheDay)
     const struct {
         const char *name;
         const char *hour;
-        const char *amPm;
+        Meridiem amPm;
         NumberLocale locale;
         Result<std::int16_t> expected;
     } rows[] = {
-        {"12 AM counts as hour 24", "12", "AM", kEnglish, 24},
-        {"01 AM", "01", "AM", kEnglish, 1},
-        {"11 AM", "11", "AM", kEnglish, 11},
-        {"12 PM is noon", "12", "PM", kEnglish, 12},
-        {"01 PM", "01", "PM", kEnglish, 13},
-        {"11 PM", "11", "PM", kEnglish, 23},
-        {"placeholder gives 0", "12", "AM / PM", kEnglish, 0},
-        {"lower case is neither AM nor PM", "ab", "am", kEnglish, 0},
-        {"hour not a number with AM", "ab", "AM", kEnglish, std::nullopt},
-        {"empty hour with PM", "", "PM", kEnglish, std::nullopt},
-        {"hour beyond 16 bits", "40000", "AM", kEnglish, std::nullopt},
-        {"PM pushes the hour beyond 16 bits", "32756", "PM", kEnglish, std::nullopt},
-        {"German decimal comma, half to even", "2,5", "AM", kGerman, 2},
+        {"12 AM counts as hour 24", "12", Meridiem::AM, kEnglish, 24},
+        {"01 AM", "01", Meridiem::AM, kEnglish, 1},
+        {"11 AM", "11", Meridiem::AM, kEnglish, 11},
+        {"12 PM is noon", "12", Meridiem::PM, kEnglish, 12},
+        {"01 PM", "01", Meridiem::PM, kEnglish, 13},
+        {"11 PM", "11", Meridiem::PM, kEnglish, 23},
+        {"nothing picked gives 0", "12", Meridiem::None, kEnglish, 0},
+        {"neither does not read the hour", "ab", Meridiem::None, kEnglish, 0},
+        {"hour not a number with AM", "ab", Meridiem::AM, kEnglish, std::nullopt},
+        {"empty hour with PM", "", Meridiem::PM, kEnglish, std::nullopt},
+        {"hour beyond 16 bits", "40000", Meridiem::AM, kEnglish, std::nullopt},
+        {"PM pushes the hour beyond 16 bits", "32756", Meridiem::PM, kEnglish, std::nullopt},
+        {"German decimal comma, half to even", "2,5", Meridiem::AM, kGerman, 2},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -76,25 +78,28 @@ TEST(BuildDeathClockTime, CountsBackFromTheTimeOfDiscovery)
 {
     const struct {
         const char *name;
-        const char *hour, *minute, *second, *amPm;
+        const char *hour, *minute, *second;
+        Meridiem amPm;
         double hours;
         const char *expected; // nullptr: fails
     } rows[] = {
-        {"worked example", "12", "00", "00", "AM", kWorkedHours, "7:25:44 PM"},
-        {"wraps into the previous day", "01", "00", "00", "AM", kWorkedHours, "8:25:44 PM"},
-        {"minutes of discovery", "12", "30", "00", "AM", kWorkedHours, "7:55:44 PM"},
-        {"short estimate past midnight wraps forward", "12", "30", "00", "AM", 10.0 / 60,
+        {"worked example", "12", "00", "00", Meridiem::AM, kWorkedHours, "7:25:44 PM"},
+        {"wraps into the previous day", "01", "00", "00", Meridiem::AM, kWorkedHours, "8:25:44 PM"},
+        {"minutes of discovery", "12", "30", "00", Meridiem::AM, kWorkedHours, "7:55:44 PM"},
+        {"short estimate past midnight wraps forward", "12", "30", "00", Meridiem::AM, 10.0 / 60,
          "12:20:00 AM"},
-        {"one hour between readings", "12", "00", "00", "AM", 2.2855786504631865, "9:42:52 PM"},
-        {"noon", "12", "00", "00", "PM", 1.5, "10:30:00 AM"},
-        {"lower-case am counts as hour 0", "12", "00", "00", "am", 1.0, "11:00:00 PM"},
-        {"estimate of several days shows the time of day only", "06", "00", "00", "PM", 48.0,
-         "6:00:00 PM"},
-        {"40,000 hours overflow the hour", "12", "00", "00", "AM", 40000.0, nullptr},
-        {"typed minutes beyond 16 bits", "12", "99999", "00", "AM", 1.0, nullptr},
-        {"typed seconds beyond the double range", "12", "00", "1e999", "AM", 1.0, nullptr},
-        {"hour not a number", "ab", "00", "00", "PM", 1.0, nullptr},
-        {"estimate beyond 32-bit seconds", "12", "00", "00", "AM", 1e6, nullptr},
+        {"one hour between readings", "12", "00", "00", Meridiem::AM, 2.2855786504631865,
+         "9:42:52 PM"},
+        {"noon", "12", "00", "00", Meridiem::PM, 1.5, "10:30:00 AM"},
+        {"neither AM nor PM counts as hour 0", "12", "00", "00", Meridiem::None, 1.0,
+         "11:00:00 PM"},
+        {"estimate of several days shows the time of day only", "06", "00", "00", Meridiem::PM,
+         48.0, "6:00:00 PM"},
+        {"40,000 hours overflow the hour", "12", "00", "00", Meridiem::AM, 40000.0, nullptr},
+        {"typed minutes beyond 16 bits", "12", "99999", "00", Meridiem::AM, 1.0, nullptr},
+        {"typed seconds beyond the double range", "12", "00", "1e999", Meridiem::AM, 1.0, nullptr},
+        {"hour not a number", "ab", "00", "00", Meridiem::PM, 1.0, nullptr},
+        {"estimate beyond 32-bit seconds", "12", "00", "00", Meridiem::AM, 1e6, nullptr},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
@@ -170,7 +175,8 @@ TEST(ParseClockTime, ReadsOnlyTimesOfDay)
 TEST(ParseClockTime, EveryPickListCombinationRoundTrips)
 {
     int checked = 0;
-    for (const char *amPm : {"AM", "PM"}) {
+    for (const auto &[amPm, meridiem] :
+         {std::pair{"AM", Meridiem::AM}, std::pair{"PM", Meridiem::PM}}) {
         for (int hour = 1; hour <= 12; ++hour) {
             for (int minute = 0; minute < 60; ++minute) {
                 for (int second = 0; second < 60; ++second) {
@@ -184,6 +190,10 @@ TEST(ParseClockTime, EveryPickListCombinationRoundTrips)
                     ASSERT_TRUE(time.has_value()) << pick;
                     ASSERT_EQ(formatClockTime(*time), shown);
                     ASSERT_EQ(parseClockTime(shown), time) << shown;
+                    // The same time as the main window's lists hold it.
+                    ASSERT_EQ(readPickedTime({pick, 2}, {pick + 3, 2}, {pick + 6, 2}, meridiem),
+                              time)
+                        << pick;
                     ++checked;
                 }
             }

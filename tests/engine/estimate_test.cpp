@@ -11,7 +11,7 @@ using namespace quorrel::test;
 
 namespace
 {
-const Picks kMidnight{"12", "00", "00", "AM"};
+const Picks kMidnight{"12", "00", "00", Meridiem::AM};
 } // namespace
 
 TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
@@ -68,7 +68,11 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .failedEntry = 2},
         {.name = "picks that are no time",
          .entries = {"60", "80", "75", "2"},
-         .picks = {"13", "00", "00", "AM"},
+         .picks = {"13", "00", "00", Meridiem::AM},
+         .failure = Estimate::Failure::NotATime},
+        {.name = "a third digit is no time",
+         .entries = {"60", "80", "75", "2"},
+         .picks = {"012", "00", "00", Meridiem::AM},
          .failure = Estimate::Failure::NotATime},
         {.name = "equal readings: the law gives no time",
          .entries = {"60", "80", "80", "2"},
@@ -77,9 +81,9 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .entries = {"60", "80", "79.9999999", "2"},
          .hoursKnown = true,
          .failure = Estimate::Failure::BeyondTheClock},
-        {.name = "lower-case am is no time",
+        {.name = "neither AM nor PM is no time",
          .entries = {"60", "80", "75", "2"},
-         .picks = {"12", "00", "00", "am"}},
+         .picks = {"12", "00", "00", Meridiem::None}},
         {.name = "estimate too long for the clock keeps its hours",
          .entries = {"60", "80", "79.99999", "2"},
          .hoursKnown = true},
@@ -103,7 +107,7 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .curve = true},
         {.name = "single-digit picks",
          .entries = {"60", "80", "75", "2"},
-         .picks = {"1", "5", "9", "PM"},
+         .picks = {"1", "5", "9", Meridiem::PM},
          .outcome = Outcome::Estimated,
          .hoursKnown = true,
          .found = "1:05:09 PM",
@@ -112,7 +116,7 @@ TEST(EstimateTimeOfDeath, WalksTheWholeRoad)
          .curve = true},
         {.name = "decimals and a second reading past midnight",
          .entries = {"68.4", "91.3", "84.25", "3.5"},
-         .picks = {"10", "40", "00", "PM"},
+         .picks = {"10", "40", "00", Meridiem::PM},
          .outcome = Outcome::Estimated,
          .hoursKnown = true,
          .found = "10:40:00 PM",

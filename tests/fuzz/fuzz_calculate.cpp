@@ -49,9 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         field = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
+    // The half of the day as the main window's list gives it: AM, PM or neither.
+    const Meridiem meridiem = fields[7] == "AM"   ? Meridiem::AM
+                              : fields[7] == "PM" ? Meridiem::PM
+                                                  : Meridiem::None;
     const Estimate estimate =
         estimateTimeOfDeath({fields[0], fields[1], fields[2], fields[3]},
-                            {fields[4], fields[5], fields[6], fields[7]}, locale);
+                            {fields[4], fields[5], fields[6], meridiem}, locale);
     if (estimate.hoursSinceDeath &&
         !(std::isfinite(*estimate.hoursSinceDeath) && *estimate.hoursSinceDeath >= 0))
         __builtin_trap();

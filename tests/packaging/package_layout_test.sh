@@ -31,6 +31,7 @@ for size in 32 48 64 128 256; do
   expect "usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-quorrel-case.png"
 done
 expect "usr/share/icons/hicolor/scalable/mimetypes/application-x-quorrel-case.svg"
+expect usr/share/quorrel/translations/quorrel_de.qm
 
 [ -x "$root/usr/bin/quorrel" ] || { echo "quorrel is not executable"; failures=$((failures + 1)); }
 desktop=$root/usr/share/applications/$app_id.desktop

@@ -11,6 +11,9 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <signal.h>
 
@@ -41,10 +44,59 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 void noAction(int) {}
 #endif
 
+// Where the program's translations are: installed beside bin on Linux, in a
+// folder beside the .exe on Windows, and the build tree's, so that the tests
+// and a program run from the build find them.
+QStringList translationFolders()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    return {programDir + QStringLiteral("/../share/quorrel/translations"),
+            programDir + QStringLiteral("/translations"),
+            QStringLiteral(QUORREL_BUILD_TRANSLATIONS)};
+}
+
+// Installs the first copy of the file found in the folders, if any.
+bool installTranslation(const QString &file, const QStringList &folders)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    for (const QString &folder : folders) {
+        if (translator->load(file, folder)) {
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+    }
+    delete translator;
+    return false;
+}
+
+// The first language of the user's list that the program speaks. English, its
+// own, loads nothing at all; German loads the program's words and Qt's own (the
+// buttons of its dialogs). Languages it does not speak are passed over.
+void loadTranslations()
+{
+    const QStringList languages = QLocale::system().uiLanguages();
+    for (const QString &name : languages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::English)
+            return;
+        if (language != QLocale::German)
+            continue;
+        const QStringList ours = translationFolders();
+        // Qt's dialogs in German beside English words of ours would read oddly.
+        if (installTranslation(QStringLiteral("quorrel_de"), ours))
+            installTranslation(QStringLiteral("qtbase_de"),
+                               QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)} +
+                                   ours);
+        return;
+    }
+}
+
 } // namespace
 
 void setUpApplication()
 {
+    // First: the menus and windows made below take their words from it.
+    loadTranslations();
     QApplication::setStyle(new QuorrelStyle);
     QApplication::setFont(windowFont());
     QAccessible::installFactory(accessibleFor);

@@ -3,8 +3,9 @@
 namespace quorrel::ui
 {
 
-// The program-wide set-up, before the first window: the program's style, the
-// windows' font everywhere, and the main window and the converter presented
+// The program-wide set-up, before the first window: the user's language
+// (English, or German where the user's list of languages names it first),
+// the program's style, the windows' font everywhere, and the main window and the converter presented
 // to screen readers as windows.
 void setUpApplication();
 

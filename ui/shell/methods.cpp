@@ -14,12 +14,19 @@
 #include "signscase.h"
 #include "signstext.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace quorrel::ui
 {
 namespace
 {
+
+class MethodMenuWords
+{
+    Q_DECLARE_TR_FUNCTIONS(MethodMenuWords)
+};
 
 // A method: its part of a case, and its window where it has one of its own.
 struct Method {
@@ -35,19 +42,19 @@ QList<Method> methods()
         // Newton's law is the main window's own: it keeps only its result in
         // a file, and Calculate makes it again.
         {CaseMethod{kNewtonKey, kNewtonKey}, std::nullopt},
-        {henssgeCaseMethod(),
-         MethodWindow{kHenssgeKey, QStringLiteral("mnuHenssge"),
-                      QStringLiteral("&Henssge Nomogram\u2026"), QKeySequence(Qt::CTRL | Qt::Key_H),
-                      [](QWidget *) { henssgeForm().present(); }}},
-        {brainCaseMethod(),
-         MethodWindow{kBrainKey, QStringLiteral("mnuBrain"),
-                      QStringLiteral("&Brain Nomogram\u2026"), QKeySequence(Qt::CTRL | Qt::Key_B),
-                      [](QWidget *) { brainForm().present(); }}},
+        {henssgeCaseMethod(), MethodWindow{kHenssgeKey, QStringLiteral("mnuHenssge"),
+                                           MethodMenuWords::tr("&Henssge Nomogram\u2026"),
+                                           QKeySequence(Qt::CTRL | Qt::Key_H),
+                                           [](QWidget *) { henssgeForm().present(); }}},
+        {brainCaseMethod(), MethodWindow{kBrainKey, QStringLiteral("mnuBrain"),
+                                         MethodMenuWords::tr("&Brain Nomogram\u2026"),
+                                         QKeySequence(Qt::CTRL | Qt::Key_B),
+                                         [](QWidget *) { brainForm().present(); }}},
         // Not "&Signs": S is the case sheet's.
-        {signsCaseMethod(),
-         MethodWindow{kSignsKey, QStringLiteral("mnuSigns"),
-                      QStringLiteral("Signs of &Death\u2026"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                      [](QWidget *) { signsForm().present(); }}},
+        {signsCaseMethod(), MethodWindow{kSignsKey, QStringLiteral("mnuSigns"),
+                                         MethodMenuWords::tr("Signs of &Death\u2026"),
+                                         QKeySequence(Qt::CTRL | Qt::Key_D),
+                                         [](QWidget *) { signsForm().present(); }}},
     };
 }
 

@@ -31,7 +31,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +52,14 @@ std::string text(const QComboBox *list)
 std::string text(const QLineEdit *box)
 {
     return box->text().toStdString();
+}
+
+// The AM/PM list's choice: the item its text names, picked or typed; neither
+// for its placeholder or anything else typed over it.
+Meridiem meridiemOf(const QComboBox *list)
+{
+    const int index = list->findText(list->currentText());
+    return index < 0 ? Meridiem::None : static_cast<Meridiem>(list->itemData(index).toInt());
 }
 
 } // namespace
@@ -397,15 +404,15 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
     if (!entries.foundAt) {
         clearTimeFound();
     } else {
-        // "h:mm:ss AM" into the four lists, as if picked.
-        const QString time = QString::fromStdString(formatClockTime(*entries.foundAt));
-        const QStringList parts = time.split(QRegularExpression(QStringLiteral("[: ]")));
-        const QString picks[] = {
-            QStringLiteral("%1").arg(parts.value(0).toInt(), 2, 10, QLatin1Char('0')),
-            parts.value(1), parts.value(2), parts.value(3)};
-        QComboBox *const lists[] = {cboHours, cboMinutes, cboSeconds, cboAMPM};
-        for (int i = 0; i < 4; ++i)
-            lists[i]->setCurrentIndex(lists[i]->findText(picks[i]));
+        // Into the four lists, as if picked: hours 1 to 12, minutes and seconds
+        // from 0, each list in order.
+        const int seconds = entries.foundAt->seconds;
+        const int hour24 = seconds / 3600;
+        cboHours->setCurrentIndex((hour24 + 11) % 12);
+        cboMinutes->setCurrentIndex(seconds / 60 % 60);
+        cboSeconds->setCurrentIndex(seconds % 60);
+        const Meridiem half = hour24 < 12 ? Meridiem::AM : Meridiem::PM;
+        cboAMPM->setCurrentIndex(cboAMPM->findData(static_cast<int>(half)));
         checkCombos();
     }
     txtAmbRoomTemp->setText(entries.room);
@@ -422,6 +429,7 @@ void frmQuorrelEstimator::clearTimeFound()
     showPlaceholder(cboAMPM, kAmPmPlaceholder);
     txtTimeOfDiscovery->clear();
     txtTimeOfDiscovery->hide();
+    m_foundAt.reset();
 }
 
 void frmQuorrelEstimator::cmdClear_Click()
@@ -441,8 +449,7 @@ void frmQuorrelEstimator::publishEntries()
                         txtCorpseTempTwo->text(), txtCorpseTime->text()};
     // The time found as Set Time or Calculate accepted it, not the lists as
     // they stand: they may have changed since.
-    if (!txtTimeOfDiscovery->isHidden())
-        entries.foundAt = parseClockTime(txtTimeOfDiscovery->text().toStdString());
+    entries.foundAt = m_foundAt;
     currentCase().setEntries(entries);
 }
 
@@ -497,12 +504,6 @@ void frmQuorrelEstimator::cmdCalculate_Click()
         showInvalidData();
 }
 
-QString frmQuorrelEstimator::joinedPicks() const
-{
-    return cboHours->currentText() + ':' + cboMinutes->currentText() + ':' +
-           cboSeconds->currentText() + ' ' + cboAMPM->currentText();
-}
-
 frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
 {
     const auto part = [](const QComboBox *list, const QString &placeholder, const char *field) {
@@ -519,9 +520,11 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
                     QMessageBox::Warning);
         return Outcome::ToldUser;
     }
-    const Result<ClockTime> found = parseClockTime(joinedPicks().toStdString());
+    const Result<ClockTime> found =
+        readPickedTime(text(cboHours), text(cboMinutes), text(cboSeconds), meridiemOf(cboAMPM));
     if (!found)
         return Outcome::InvalidData;
+    m_foundAt = *found;
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(*found)));
     txtTimeOfDiscovery->show();
     publishEntries();
@@ -535,10 +538,10 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
 
     const std::string entries[] = {text(txtAmbRoomTemp), text(txtCorpseTemp),
                                    text(txtCorpseTempTwo), text(txtCorpseTime)};
-    const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds), text(cboAMPM)};
-    const Estimate estimate =
-        estimateTimeOfDeath({entries[0], entries[1], entries[2], entries[3]},
-                            {picks[0], picks[1], picks[2], picks[3]}, userNumberLocale());
+    const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds)};
+    const Estimate estimate = estimateTimeOfDeath(
+        {entries[0], entries[1], entries[2], entries[3]},
+        {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale());
     if (estimate.hoursSinceDeath)
         m_hoursSinceDeath = *estimate.hoursSinceDeath;
 
@@ -555,6 +558,7 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     case Estimate::Outcome::Estimated:
         break;
     }
+    m_foundAt = estimate.foundAt;
     txtTimeOfDiscovery->setText(QString::fromStdString(formatClockTime(estimate.foundAt)));
     publishEntries();
     const MethodRecord newton = newtonRecord(estimate, currentCase().entries());

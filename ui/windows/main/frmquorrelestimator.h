@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock.h"
 #include "form.h"
 
 #include <QList>
@@ -135,7 +136,6 @@ private:
     // The time of death in the result box and the sentence that goes with it.
     void showResult(const QString &time, const QString &about);
 
-    QString joinedPicks() const;
     // The case sheet commands follow whether there is an estimate to record.
     void caseChanged();
     // The entries as they stand, for the other windows.
@@ -149,6 +149,9 @@ private:
     void setUpDocument();
 
     double m_hoursSinceDeath = 0.0;
+    // The time of discovery Set Time or Calculate last accepted; none while
+    // its box is hidden.
+    std::optional<ClockTime> m_foundAt;
 };
 
 } // namespace quorrel::ui

@@ -2,6 +2,7 @@
 
 #include "frmquorrelestimator.h"
 
+#include "clock.h"
 #include "widgets.h"
 
 #include <QComboBox>
@@ -30,6 +31,9 @@ void populateTimeCombos(frmQuorrelEstimator &form)
     appendItems(form.cboMinutes, sixty);
     appendItems(form.cboSeconds, sixty);
     appendItems(form.cboAMPM, {QStringLiteral("PM"), QStringLiteral("AM")});
+    // The window reads the half of the day from the item, never its text.
+    form.cboAMPM->setItemData(0, static_cast<int>(Meridiem::PM));
+    form.cboAMPM->setItemData(1, static_cast<int>(Meridiem::AM));
 }
 
 } // namespace quorrel::ui
