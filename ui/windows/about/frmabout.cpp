@@ -19,7 +19,7 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 
 frmAbout::frmAbout()
 {
-    setUpWindow("frmAbout", kProgramCaption, QStringLiteral(":/icons/about.bmp"), kWindowGrey,
+    setUpWindow("frmAbout", programCaption(), QStringLiteral(":/icons/about.bmp"), kWindowGrey,
                 Qt::Dialog);
     setFixedClientSize(5760, 4365);
 
@@ -69,7 +69,7 @@ frmAbout::frmAbout()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(kProgramCaption);
+    setWindowTitle(programCaption());
     lblVersion->setText(QStringLiteral("Version " QUORREL_VERSION));
     lblTitle->setText(QStringLiteral(QUORREL_TITLE));
     QFont arial(QStringLiteral("Arial"));

@@ -59,7 +59,7 @@ std::string text(const QLineEdit *box)
 
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
-    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
+    setUpWindow("frmQuorrelEstimator", programCaption(), QStringLiteral(":/icons/quorrel.bmp"),
                 kWindowGrey);
     setFixedClientSize(5910, 4740);
     createMenuBar();
@@ -80,7 +80,7 @@ void frmQuorrelEstimator::setUpDocument()
 {
     CaseDocument::Window window;
     window.widget = this;
-    window.caption = kProgramCaption;
+    window.caption = programCaption();
     window.ownMethod = kNewtonKey;
     window.clear = [this] { cmdClear_Click(); };
     window.showEntries = [this](const CaseEntries &entries) { showEntries(entries); };
