@@ -184,7 +184,8 @@ void frmSigns::createPicks()
     small.setPointSizeF(7.5);
     int line = 0;
     for (DeathSign sign : signsInOrder()) {
-        auto *name = new QLabel(signName(sign) + ':', rows);
+        //: A sign's label beside its list; %1 is the sign ("Rigor mortis").
+        auto *name = new QLabel(tr("%1:").arg(signName(sign)), rows);
         name->setWordWrap(true);
         auto *pick = new QComboBox(rows);
         pick->setObjectName(QStringLiteral("cboSign%1").arg(cboSigns.size()));
