@@ -10,6 +10,8 @@
 #include "henssgetext.h"
 #include "wording.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quorrel::ui
@@ -18,7 +20,17 @@ namespace
 {
 
 const QString kBrainTemperature = QStringLiteral("brainTemperature");
-const QString kBrainEntry = QStringLiteral("Brain temperature");
+
+class BrainCaseWords
+{
+    Q_DECLARE_TR_FUNCTIONS(BrainCaseWords)
+};
+
+// The window's entry as the refusals name it.
+QString brainEntry()
+{
+    return BrainCaseWords::tr("Brain temperature");
+}
 
 // The entry exactly as typed, so that the method's edges are decided on the
 // decimals the user wrote.
@@ -90,7 +102,8 @@ QString remakeBrain(const QJsonObject &estimatedWith, const NumberLocale &typedI
     const BrainOutcome outcome =
         estimateBrainCase(holder.entries(), brainChoiceIn(estimatedWith, typedIn), holder.record());
     if (!outcome.record)
-        return QStringLiteral("Henssge's brain nomogram: ") + brainRefusalText(outcome);
+        //: %1 is why the estimate cannot be made again from the file.
+        return BrainCaseWords::tr("Henssge's brain nomogram: %1").arg(brainRefusalText(outcome));
     holder.publish(*outcome.record);
     return QString();
 }
@@ -136,8 +149,8 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
     const QString degreesF = kDegreeSign + 'F';
     MethodRecord record =
         brainRecord(foundAt,
-                    {{QStringLiteral("Room temperature"), entries.room, degreesF},
-                     {QStringLiteral("Brain temperature when found"), choice.brain, degreesF}},
+                    {{BrainCaseWords::tr("Room temperature"), entries.room, degreesF},
+                     {BrainCaseWords::tr("Brain temperature when found"), choice.brain, degreesF}},
                     brainMethodResult(input, estimate, roomF, brainF),
                     brainSentence(foundAt, estimate, roomF), {brainDetail(estimate)});
     record.madeWith = brainObject(choice);
@@ -159,31 +172,41 @@ QString brainRefusalText(const BrainOutcome &outcome)
     case BrainProblem::NoTimeFound:
         return noTimeFoundText();
     case BrainProblem::Room:
-        return kRoomEntry + kInMainWindow +
-               QStringLiteral(": enter a number of degrees Fahrenheit below the brain "
-                              "temperature.");
+        //: %1 is the main window's entry as its label names it.
+        return BrainCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
+                                  "below the brain temperature.")
+            .arg(kRoomEntry);
     case BrainProblem::Brain:
-        return kBrainEntry + QStringLiteral(": enter a number of degrees Fahrenheit above the room "
-                                            "temperature, %1.")
-                                 .arg(henssgeReadingRange());
+        //: %1 is the window's entry ("Brain temperature"), %2 the readings the method takes
+        //: ("from 27.8 °C to 37.2 °C").
+        return BrainCaseWords::tr("%1: enter a number of degrees Fahrenheit above the room "
+                                  "temperature, %2.")
+            .arg(brainEntry(), henssgeReadingRange());
     case BrainProblem::RoomBelowAbsoluteZero:
-        return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no temperature can "
-                              "be.")
-            .arg(kRoomEntry, kInMainWindow, typedDegrees(outcome.room),
-                 typedDegrees(kAbsoluteZero));
+        //: %1 is the main window's entry as its label names it, %2 its temperature, %3
+        //: absolute zero in degrees.
+        return BrainCaseWords::tr("%1, in the main window, is %2: below absolute zero (%3), which "
+                                  "no temperature can be.")
+            .arg(kRoomEntry, typedDegrees(outcome.room), typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainBelowAbsoluteZero:
-        return QStringLiteral("%1 is %2: below absolute zero (%3), which no temperature can be.")
-            .arg(kBrainEntry, typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
+        //: %1 is the window's entry ("Brain temperature"), %2 its temperature, %3 absolute
+        //: zero in degrees.
+        return BrainCaseWords::tr("%1 is %2: below absolute zero (%3), which no temperature can "
+                                  "be.")
+            .arg(brainEntry(), typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainAboveStart:
-        return QStringLiteral("%1 is %2: the method starts from %3. Enter a reading %4.")
-            .arg(kBrainEntry, shownDegrees(outcome.brainTyped, outcome.brain),
+        //: %1 is the window's entry ("Brain temperature"), %2 the reading, %3 the temperature
+        //: the method starts from, %4 the readings it takes ("from 27.8 °C to 37.2 °C").
+        return BrainCaseWords::tr("%1 is %2: the method starts from %3. Enter a reading %4.")
+            .arg(brainEntry(), shownDegrees(outcome.brainTyped, outcome.brain),
                  degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case BrainProblem::RoomNotColder:
-        return kRoomEntry + kInMainWindow +
-               QStringLiteral(", is %1: the method needs a room colder than the brain. Enter "
-                              "a number below %2 (%3).")
-                   .arg(shownDegrees(outcome.roomTyped, outcome.room),
-                        shownDegrees(outcome.brainTyped, outcome.brain), kBrainEntry);
+        //: %1 is the main window's room entry as its label names it, %2 the room's
+        //: temperature, %3 the brain's, %4 the window's entry ("Brain temperature").
+        return BrainCaseWords::tr("%1, in the main window, is %2: the method needs a room colder "
+                                  "than the brain. Enter a number below %3 (%4).")
+            .arg(kRoomEntry, shownDegrees(outcome.roomTyped, outcome.room),
+                 shownDegrees(outcome.brainTyped, outcome.brain), brainEntry());
     }
     return QString();
 }

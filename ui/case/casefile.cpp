@@ -6,6 +6,7 @@
 #include "wholefile.h"
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,11 @@ namespace quorrel::ui
 {
 namespace
 {
+
+class CaseFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CaseFileWords)
+};
 
 // The members' names. The first two sort before every other, so that a
 // file written here starts with them and the desktop can tell a case by
@@ -105,7 +111,9 @@ NumberLocale readLocale(FileMembers &members, const QJsonObject &locale, QString
         separators.groupSeparator = group.toStdString();
     if (!zero.isEmpty()) {
         if (!isDigitZero(zero))
-            members.wrongValue(where, QStringLiteral("zeroDigit"), QStringLiteral("a digit zero"));
+            members.wrongValue(where, QStringLiteral("zeroDigit"),
+                               //: What a member of the file should be.
+                               CaseFileWords::tr("a digit zero"));
         separators.zeroDigit = zero.toStdString();
     }
     return separators;
@@ -204,8 +212,10 @@ QString readProblem(const QString &path, const QString &reason)
     // Qt names the file in some reasons; the message names it already.
     QString why = reason;
     if (!path.isEmpty())
-        why.replace(path, QStringLiteral("the file"));
-    return QStringLiteral("could not be read: ") + why;
+        //: Stands for the file's name in a reason the system gave.
+        why.replace(path, CaseFileWords::tr("the file"));
+    //: Follows the file's name; %1 is the reason the system gave.
+    return CaseFileWords::tr("could not be read: %1").arg(why);
 }
 
 QJsonObject entriesObject(const CaseEntries &typed)
@@ -227,7 +237,9 @@ CaseEntries readEntries(FileMembers &members, const QJsonObject &object, const Q
         entries.foundAt = parseClockTime(found.toStdString());
         if (!entries.foundAt)
             members.wrongValue(where, kTimeFound,
-                               QStringLiteral("a time of day such as \"12:00:00 AM\""));
+                               //: What a member of the file should be; the time as the file
+                               //: holds it, in the 12-hour form in every language.
+                               CaseFileWords::tr("a time of day such as \"12:00:00 AM\""));
     }
     entries.room = members.typed(object, kRoom, where);
     entries.body = members.typed(object, kBody, where);
@@ -263,14 +275,16 @@ SavedResult readResult(FileMembers &members, const QJsonObject &result, const QS
         saved.spreadHours = spread.toDouble();
     else if (!spread.isUndefined())
         members.wrong(where, QStringLiteral("spreadHours"),
-                      QStringLiteral("a number or \"unbounded\""), spread);
+                      //: What a member of the file should be; "unbounded" is written as is.
+                      CaseFileWords::tr("a number or \"unbounded\""), spread);
     saved.sentence = members.text(result, QStringLiteral("sentence"), where);
     const QJsonValue notes = result.value(QStringLiteral("notes"));
+    const QString texts = CaseFileWords::tr("a list of texts");
     if (!notes.isUndefined() && !notes.isArray())
-        members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), notes);
+        members.wrong(where, QStringLiteral("notes"), texts, notes);
     for (const QJsonValue &note : notes.toArray()) {
         if (!note.isString())
-            members.wrong(where, QStringLiteral("notes"), QStringLiteral("a list of texts"), note);
+            members.wrong(where, QStringLiteral("notes"), texts, note);
         saved.notes.append(note.toString());
     }
     return saved;
@@ -423,13 +437,13 @@ QJsonObject fromFirstFormat(QJsonObject root, FileMembers &members)
     root.remove(kFormerWindows);
     const QJsonValue results = root.take(kFormerResults);
     if (!results.isUndefined() && !results.isArray())
-        members.wrong(QString(), kFormerResults, QStringLiteral("a list"), results);
+        members.wrong(QString(), kFormerResults, CaseFileWords::tr("a list"), results);
     QJsonObject methods;
     const QJsonArray list = results.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (!list.at(i).isObject()) {
             members.wrong(quoted(kFormerResults), QString::number(i + 1),
-                          QStringLiteral("an object"), list.at(i));
+                          CaseFileWords::tr("an object"), list.at(i));
             break;
         }
         QJsonObject result = list.at(i).toObject();
@@ -593,7 +607,8 @@ QByteArray writeCaseFile(const CaseFile &file)
 CaseFileRead readCaseFile(const QByteArray &bytes)
 {
     if (bytes.size() > kCaseFileMaxBytes)
-        return {std::nullopt, QStringLiteral("is larger than a case file can be (1 MB)")};
+        //: Follows the file's name, as every reason a case file is refused.
+        return {std::nullopt, CaseFileWords::tr("is larger than a case file can be (1 MB)")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -602,14 +617,17 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
         const qsizetype at = error.offset < bytes.size() ? error.offset - 1 : error.offset;
         const auto [line, column] = lineAndColumn(bytes, at);
         return {std::nullopt,
-                QStringLiteral("is not a Quorrel case: it is not JSON (line %1, column %2: %3)")
+                //: Follows the file's name; %3 is the JSON reader's own reason.
+                CaseFileWords::tr("is not a Quorrel case: it is not JSON (line %1, column %2: %3)")
                     .arg(line)
                     .arg(column)
                     .arg(error.errorString())};
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(kFormat) != QJsonValue(kCaseFormatName))
-        return {std::nullopt, QStringLiteral("is not a Quorrel case: it is JSON without %1: %2")
+        //: Follows the file's name; %1 is a member's name and %2 its value, both as the
+        //: file writes them.
+        return {std::nullopt, CaseFileWords::tr("is not a Quorrel case: it is JSON without %1: %2")
                                   .arg(quoted(kFormat), quoted(kCaseFormatName))};
 
     FileMembers members;
@@ -617,16 +635,18 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     const QJsonValue version = root.value(kVersion);
     const double number = version.toDouble();
     if (!version.isDouble() || number < 1 || number != std::floor(number)) {
-        members.wrongValue(QString(), kVersion, QStringLiteral("a whole number from 1"));
+        members.wrongValue(QString(), kVersion, CaseFileWords::tr("a whole number from 1"));
         return {std::nullopt, members.problem};
     }
     file.writtenBy = members.text(root, kWrittenBy, QString());
     if (number > kCaseFormatVersion) {
         const QString by =
-            file.writtenBy.isEmpty() ? QStringLiteral("a later Quorrel") : file.writtenBy;
+            file.writtenBy.isEmpty() ? CaseFileWords::tr("a later Quorrel") : file.writtenBy;
         return {std::nullopt,
-                QStringLiteral("was saved by %1 in case format %2; this Quorrel reads case "
-                               "format %3 and earlier. Open it with a later Quorrel")
+                //: Follows the file's name; %1 is the program that saved it ("Quorrel 2.0.0"
+                //: or "a later Quorrel"), %2 and %3 are format numbers.
+                CaseFileWords::tr("was saved by %1 in case format %2; this Quorrel reads case "
+                                  "format %3 and earlier. Open it with a later Quorrel")
                     .arg(by, QString::number(number, 'f', 0), QString::number(kCaseFormatVersion))};
     }
     // A later minor version only adds what this one keeps unread.
@@ -692,19 +712,23 @@ QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord>
             continue;
         const QString name = saved.name.isEmpty() ? saved.method : saved.name;
         if (!now) {
-            changed.append(QStringLiteral("%1: died %2 when saved, no estimate now.\nSaved: "
-                                          "\u201C%3\u201D")
+            //: %1 is a method's name, %2 the time of death saved, %3 the sentence saved.
+            changed.append(CaseFileWords::tr("%1: died %2 when saved, no estimate now.\nSaved: "
+                                             "\u201C%3\u201D")
                                .arg(name, inLocaleDigits(saved.timeOfDeath), saved.sentence));
             continue;
         }
+        // Each a sentence that follows the method's name.
         const QString what =
             timeNow != saved.timeOfDeath
-                ? QStringLiteral("died %1 when saved, %2 now.")
+                //: %1 is the time of death saved, %2 the one made now.
+                ? CaseFileWords::tr("died %1 when saved, %2 now.")
                       .arg(inLocaleDigits(saved.timeOfDeath), inLocaleDigits(timeNow))
-            : spreadDiffers(saved.spreadHours, now->result.spreadHours)
-                ? QStringLiteral("its interval differs from the one saved.")
-                : QStringLiteral("its hours before discovery differ from those saved.");
-        changed.append(QStringLiteral("%1: %2\nSaved: \u201C%3\u201D\nNow: \u201C%4\u201D")
+                : spreadDiffers(saved.spreadHours, now->result.spreadHours)
+                      ? CaseFileWords::tr("its interval differs from the one saved.")
+                      : CaseFileWords::tr("its hours before discovery differ from those saved.");
+        //: %1 is a method's name, %2 what changed, %3 the sentence saved, %4 the one now.
+        changed.append(CaseFileWords::tr("%1: %2\nSaved: \u201C%3\u201D\nNow: \u201C%4\u201D")
                            .arg(name, what, saved.sentence, now->sentence));
     }
     return changed;
@@ -713,17 +737,21 @@ QStringList changedResults(const CaseFile &file, const std::optional<CaseRecord>
 CaseFileRead loadCaseFile(const QString &path)
 {
     if (path.isEmpty())
-        return {std::nullopt, QStringLiteral("could not be read: no file name was given")};
+        //: Follows "The case file", as every reason a case file is refused.
+        return {std::nullopt, CaseFileWords::tr("could not be read: no file name was given")};
     const QFileInfo info(path);
     if (info.isDir())
-        return {std::nullopt, QStringLiteral("is a folder, not a case file")};
+        //: Follows the file's name, as every reason a case file is refused.
+        return {std::nullopt, CaseFileWords::tr("is a folder, not a case file")};
     // A named pipe would keep the program waiting for a writer, a device
     // for ever.
     if (info.exists() && !info.isFile())
-        return {std::nullopt, QStringLiteral("is a pipe or a device, not a case file")};
+        return {std::nullopt, CaseFileWords::tr("is a pipe or a device, not a case file")};
     if (info.exists() && info.size() > kCaseFileMaxBytes)
-        return {std::nullopt, QStringLiteral("is %1 bytes, larger than a case file can be (1 MB)")
-                                  .arg(wholeNumber(double(info.size())))};
+        //: Follows the file's name; %1 is its size in bytes.
+        return {std::nullopt,
+                CaseFileWords::tr("is %1 bytes, larger than a case file can be (1 MB)")
+                    .arg(wholeNumber(double(info.size())))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, readProblem(path, file.errorString())};
@@ -732,7 +760,7 @@ CaseFileRead loadCaseFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return {std::nullopt, readProblem(path, file.errorString())};
     if (bytes.size() > kCaseFileMaxBytes)
-        return {std::nullopt, QStringLiteral("is larger than a case file can be (1 MB)")};
+        return {std::nullopt, CaseFileWords::tr("is larger than a case file can be (1 MB)")};
     return readCaseFile(bytes);
 }
 
@@ -748,12 +776,15 @@ QString saveCaseFile(const QString &path, const QByteArray &bytes)
                 .sliced(1); // the members, not the braces around them
         const QString cause =
             bytes.size() - theirs.size() > kCaseFileMaxBytes
-                ? QStringLiteral("Shorten the longest entries")
-                : QStringLiteral("%1 bytes of it are what another version of Quorrel or another "
-                                 "program put in the file, which this Quorrel keeps as they came")
+                ? CaseFileWords::tr("Shorten the longest entries")
+                : CaseFileWords::tr("%1 bytes of it are what another version of Quorrel or "
+                                    "another program put in the file, which this Quorrel keeps "
+                                    "as they came")
                       .arg(wholeNumber(double(theirs.size())));
-        return QStringLiteral("it would be %1 bytes, larger than a case file can be (1 MB), and "
-                              "no Quorrel could open it again. %2")
+        //: Why a case could not be saved, after "could not be saved as <file>:"; %1 is its
+        //: size in bytes, %2 a sentence on what to do, without its full stop.
+        return CaseFileWords::tr("it would be %1 bytes, larger than a case file can be (1 MB), "
+                                 "and no Quorrel could open it again. %2")
             .arg(wholeNumber(double(bytes.size())), cause);
     }
     return writeWholeFile(path, bytes);

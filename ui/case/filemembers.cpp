@@ -2,6 +2,8 @@
 
 #include "wording.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,25 +12,31 @@ namespace quorrel::ui
 namespace
 {
 
+class FileMemberWords
+{
+    Q_DECLARE_TR_FUNCTIONS(FileMemberWords)
+};
+
+// What a member of the file is, after "but it is".
 QString typeName(const QJsonValue &value)
 {
     switch (value.type()) {
     case QJsonValue::Null:
-        return QStringLiteral("null");
+        return QStringLiteral("null"); // JSON's own word
     case QJsonValue::Bool:
-        return QStringLiteral("true or false");
+        return FileMemberWords::tr("true or false");
     case QJsonValue::Double:
-        return QStringLiteral("a number");
+        return FileMemberWords::tr("a number");
     case QJsonValue::String:
-        return QStringLiteral("text");
+        return FileMemberWords::tr("text");
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        return FileMemberWords::tr("a list");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return FileMemberWords::tr("an object");
     case QJsonValue::Undefined:
         break;
     }
-    return QStringLiteral("missing");
+    return FileMemberWords::tr("missing");
 }
 
 QString leadingTo(const QString &where)
@@ -54,7 +62,7 @@ QString FileMembers::text(const QJsonObject &object, const QString &name, const 
     if (value.isUndefined())
         return QString();
     if (!value.isString())
-        wrong(where, name, QStringLiteral("text"), value);
+        wrong(where, name, FileMemberWords::tr("text"), value);
     return value.toString();
 }
 
@@ -63,11 +71,12 @@ QString FileMembers::typed(const QJsonObject &object, const QString &name, const
     const QString value = text(object, name, where);
     if (value.size() > kTypedMaxLength)
         wrongValue(where, name,
-                   QStringLiteral("at most %1 characters long, as a box holds")
+                   //: What a member of the file should be; %1 is a number.
+                   FileMemberWords::tr("at most %1 characters long, as a box holds")
                        .arg(wholeNumber(double(kTypedMaxLength))));
     else if (std::any_of(value.begin(), value.end(),
                          [](QChar c) { return c.category() == QChar::Other_Control; }))
-        wrongValue(where, name, QStringLiteral("text without control characters"));
+        wrongValue(where, name, FileMemberWords::tr("text without control characters"));
     return value;
 }
 
@@ -77,7 +86,7 @@ bool FileMembers::flag(const QJsonObject &object, const QString &name, const QSt
     if (value.isUndefined())
         return false;
     if (!value.isBool())
-        wrong(where, name, QStringLiteral("true or false"), value);
+        wrong(where, name, FileMemberWords::tr("true or false"), value);
     return value.toBool();
 }
 
@@ -86,7 +95,7 @@ QJsonObject FileMembers::object(const QJsonObject &parent, const QString &name,
 {
     const QJsonValue value = parent.value(name);
     if (!value.isUndefined() && !value.isObject())
-        wrong(where, name, QStringLiteral("an object"), value);
+        wrong(where, name, FileMemberWords::tr("an object"), value);
     return value.toObject();
 }
 
@@ -94,7 +103,7 @@ double FileMembers::number(const QJsonObject &object, const QString &name, const
 {
     const QJsonValue value = object.value(name);
     if (!value.isDouble())
-        wrong(where, name, QStringLiteral("a number"), value);
+        wrong(where, name, FileMemberWords::tr("a number"), value);
     return value.toDouble();
 }
 
@@ -107,7 +116,7 @@ std::int64_t FileMembers::whole(const QJsonObject &object, const QString &name,
     const double number = value.toDouble();
     if (!value.isDouble() || number != std::floor(number) || number < lowest || number > highest) {
         const QString should =
-            QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
+            FileMemberWords::tr("a whole number from %1 to %2").arg(lowest).arg(highest);
         if (value.isDouble())
             wrongValue(where, name, should);
         else
@@ -121,15 +130,21 @@ void FileMembers::wrong(const QString &where, const QString &name, const QString
                         const QJsonValue &value)
 {
     if (problem.isEmpty())
-        problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3, "
-                                 "but it is %4")
+        //: Follows the file's name. %1 is the way to the member, each name quoted and
+        //: followed by " › ", or nothing; %2 the member's name as the file writes it; %3 what
+        //: it should be ("a number"); %4 what it is ("text").
+        problem = FileMemberWords::tr("is not a case this Quorrel can read: %1\"%2\" should be "
+                                      "%3, but it is %4")
                       .arg(leadingTo(where), name, should, typeName(value));
 }
 
 void FileMembers::wrongValue(const QString &where, const QString &name, const QString &should)
 {
     if (problem.isEmpty())
-        problem = QStringLiteral("is not a case this Quorrel can read: %1\"%2\" should be %3")
+        //: Follows the file's name. %1 is the way to the member, each name quoted and
+        //: followed by " › ", or nothing; %2 the member's name as the file writes it; %3 what
+        //: it should be ("a number").
+        problem = FileMemberWords::tr("is not a case this Quorrel can read: %1\"%2\" should be %3")
                       .arg(leadingTo(where), name, should);
 }
 

@@ -10,6 +10,7 @@
 #include "prudent.h"
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -19,7 +20,10 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kForThisMass = QStringLiteral("(for this body's mass)");
+class HenssgeCaseWords
+{
+    Q_DECLARE_TR_FUNCTIONS(HenssgeCaseWords)
+};
 
 Result<double> number(const QString &typed)
 {
@@ -43,10 +47,6 @@ bool sameBody(const CaseRecord &record, ClockTime foundAt, double room, double b
     return newton && record.foundAt == foundAt && newton->result.ambient == room &&
            newton->result.readings.at(0).temperature == body;
 }
-
-const QString kRoomUncertainty = QStringLiteral("Room temperature uncertain by");
-const QString kMassUncertainty = QStringLiteral("Body mass uncertain by");
-const QString kFactorUncertainty = QStringLiteral("Corrective factor uncertain by");
 
 // A ± as typed, as the sentence writes it: empty is none; otherwise a number
 // of 0 or more, no larger than the entry it qualifies, that written out in
@@ -117,14 +117,17 @@ QString secondReadingCheck(const CaseEntries &entries, const HenssgeInput &input
 
 QString massRange(bool pounds)
 {
-    const QString kg = QStringLiteral("%1 to %2 kg")
+    //: A range of masses: "50 to 150 kg".
+    const QString kg = HenssgeCaseWords::tr("%1 to %2 kg")
                            .arg(typedNumber(kHenssgeMinMassKg), typedNumber(kHenssgeMaxMassKg));
     if (!pounds)
         return kg;
     // Rounded inward, so both ends are accepted as written.
     const double low = std::ceil(kHenssgeMinMassKg / poundsToKilograms(1.0) * 100.0) / 100.0;
     const double high = std::floor(kHenssgeMaxMassKg / poundsToKilograms(1.0) * 100.0) / 100.0;
-    return QStringLiteral("%1 to %2 lb (%3)")
+    //: A range of masses in pounds, then the same in kilograms: "110.24 to 330.69 lb (50 to
+    //: 150 kg)".
+    return HenssgeCaseWords::tr("%1 to %2 lb (%3)")
         .arg(numberWithDecimals(low, 2), numberWithDecimals(high, 2), kg);
 }
 
@@ -139,8 +142,9 @@ QString decimalSignHint(const QString &typed)
         localeToDouble(withAsciiDigits(typed.toStdString(), userNumberLocale()),
                        userNumberLocale()))
         return QString();
-    return QStringLiteral(" Decimals are written with \u201C%1\u201D here, as in %2.")
-        .arg(sign, typedNumber(70.5));
+    //: Follows a refusal; %1 is the locale's decimal sign, %2 a number written with it.
+    return ' ' + HenssgeCaseWords::tr("Decimals are written with \u201C%1\u201D here, as in %2.")
+                     .arg(sign, typedNumber(70.5));
 }
 
 // A ± whose plain digits would not fit in a box (1e-50000) is named as such:
@@ -149,9 +153,10 @@ QString tooLongHint(const QString &typed)
 {
     if (!decimal(typed) || inPlainDigits(typed, kTypedMaxLength))
         return QString();
-    return QStringLiteral(" Written out in plain digits, this one would be longer than the %1 "
-                          "characters a box holds.")
-        .arg(wholeNumber(double(kTypedMaxLength)));
+    //: Follows a refusal of a ±; %1 is a number of characters.
+    return ' ' + HenssgeCaseWords::tr("Written out in plain digits, this one would be longer than "
+                                      "the %1 characters a box holds.")
+                     .arg(wholeNumber(double(kTypedMaxLength)));
 }
 
 // An entry of the main window's, named with where to change it: this window
@@ -160,32 +165,41 @@ QString mainWindowEntryText(const HenssgeOutcome &outcome)
 {
     switch (outcome.problem) {
     case HenssgeProblem::Room:
-        return kRoomEntry + kInMainWindow +
-               QStringLiteral(": enter a number of degrees Fahrenheit below the body "
-                              "temperature.");
+        //: %1 is the main window's entry as its label names it.
+        return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
+                                    "below the body temperature.")
+            .arg(kRoomEntry);
     case HenssgeProblem::Body:
-        return kFirstReadingEntry + kInMainWindow +
-               QStringLiteral(": enter a number of degrees Fahrenheit above the room "
-                              "temperature, ") +
-               henssgeReadingRange() + '.';
+        //: %1 is the main window's entry as its label names it; %2 the readings the method
+        //: takes ("from 27.8 °C to 37.2 °C").
+        return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
+                                    "above the room temperature, %2.")
+            .arg(kFirstReadingEntry, henssgeReadingRange());
     case HenssgeProblem::RoomBelowAbsoluteZero:
     case HenssgeProblem::BodyBelowAbsoluteZero: {
         const bool room = outcome.problem == HenssgeProblem::RoomBelowAbsoluteZero;
-        return QStringLiteral("%1%2, is %3: below absolute zero (%4), which no "
-                              "temperature can be.")
-            .arg(room ? kRoomEntry : kFirstReadingEntry, kInMainWindow,
+        //: %1 is the main window's entry as its label names it, %2 its temperature, %3
+        //: absolute zero in degrees.
+        return HenssgeCaseWords::tr("%1, in the main window, is %2: below absolute zero (%3), "
+                                    "which no temperature can be.")
+            .arg(room ? kRoomEntry : kFirstReadingEntry,
                  typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
     }
     case HenssgeProblem::BodyAboveStart:
-        return kFirstReadingEntry + kInMainWindow +
-               QStringLiteral(", is %1: the method starts from %2. Enter a reading %3.")
-                   .arg(typedDegrees(outcome.body),
-                        degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
+        //: %1 is the main window's entry as its label names it, %2 the reading, %3 the
+        //: temperature the method starts from, %4 the readings it takes ("from 27.8 °C to
+        //: 37.2 °C").
+        return HenssgeCaseWords::tr("%1, in the main window, is %2: the method starts from %3. "
+                                    "Enter a reading %4.")
+            .arg(kFirstReadingEntry, typedDegrees(outcome.body),
+                 degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case HenssgeProblem::RoomNotColder:
-        return kRoomEntry + kInMainWindow +
-               QStringLiteral(", is %1: the method needs a room colder than the body. "
-                              "Enter a number below %2 (%3).")
-                   .arg(typedDegrees(outcome.room), typedDegrees(outcome.body), kFirstReadingEntry);
+        //: %1 is the main window's room entry as its label names it, %2 the room's
+        //: temperature, %3 the body's, %4 the body's entry as its label names it.
+        return HenssgeCaseWords::tr("%1, in the main window, is %2: the method needs a room "
+                                    "colder than the body. Enter a number below %3 (%4).")
+            .arg(kRoomEntry, typedDegrees(outcome.room), typedDegrees(outcome.body),
+                 kFirstReadingEntry);
     default:
         // No entry of the main window's: henssgeRefusalText words it.
         return QString();
@@ -253,16 +267,21 @@ QList<CaseEntry> recordedEntries(const CaseEntries &entries, const HenssgeChoice
     const QString degreesF = kDegreeSign + 'F';
     const QString massUnit = choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
     QList<CaseEntry> recorded{
-        {QStringLiteral("Room temperature"), entries.room, degreesF},
-        {QStringLiteral("Body temperature when found"), entries.body, degreesF},
-        {QStringLiteral("Body mass"), choice.mass, massUnit},
-        {QStringLiteral("Condition"), conditionShown(choice.condition), QString()},
-        {QStringLiteral("Corrective factor"), choice.factor,
-         choice.factorForThisMass ? kForThisMass : QString()}};
+        {HenssgeCaseWords::tr("Room temperature"), entries.room, degreesF},
+        {HenssgeCaseWords::tr("Body temperature when found"), entries.body, degreesF},
+        {HenssgeCaseWords::tr("Body mass"), choice.mass, massUnit},
+        {HenssgeCaseWords::tr("Condition"), conditionShown(choice.condition), QString()},
+        {HenssgeCaseWords::tr("Corrective factor"), choice.factor,
+         //: Written after the corrective factor where it was given for this body.
+         choice.factorForThisMass ? HenssgeCaseWords::tr("(for this body's mass)") : QString()}};
     if (choice.uncertain())
-        recorded += QList<CaseEntry>{{kRoomUncertainty, choice.roomUncertainty, degreesF},
-                                     {kMassUncertainty, choice.massUncertainty, massUnit},
-                                     {kFactorUncertainty, choice.factorUncertainty, QString()}};
+        //: Each followed by the ± typed and its unit.
+        recorded += QList<CaseEntry>{
+            {HenssgeCaseWords::tr("Room temperature uncertain by"), choice.roomUncertainty,
+             degreesF},
+            {HenssgeCaseWords::tr("Body mass uncertain by"), choice.massUncertainty, massUnit},
+            {HenssgeCaseWords::tr("Corrective factor uncertain by"), choice.factorUncertainty,
+             QString()}};
     return recorded;
 }
 
@@ -306,29 +325,37 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     case HenssgeProblem::RoomNotColder:
         return mainWindowEntryText(outcome);
     case HenssgeProblem::Mass:
-        return QStringLiteral("Body mass: enter a number from %1.").arg(massRange(choice.pounds)) +
+        //: %1 is a range of masses ("50 to 150 kg").
+        return HenssgeCaseWords::tr("Body mass: enter a number from %1.")
+                   .arg(massRange(choice.pounds)) +
                decimalSignHint(choice.mass);
     case HenssgeProblem::Factor:
-        return QStringLiteral("Corrective factor: enter a number from %1 to %2.")
+        return HenssgeCaseWords::tr("Corrective factor: enter a number from %1 to %2.")
                    .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
                decimalSignHint(choice.factor);
     case HenssgeProblem::RoomUncertainty:
-        return QStringLiteral("Room temperature uncertain by \u00B1: enter a number of degrees "
-                              "Fahrenheit from 0 to %1, the room's own, or leave it empty.")
+        //: %1 is the room temperature typed, without its sign.
+        return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number of "
+                                    "degrees Fahrenheit from 0 to %1, the room's own, or leave it "
+                                    "empty.")
                    .arg(typedNumber(std::fabs(outcome.room))) +
                tooLongHint(choice.roomUncertainty);
     case HenssgeProblem::MassUncertainty:
-        return QStringLiteral("Body mass uncertain by \u00B1: enter a number of %1 from 0 to the "
-                              "mass itself, or leave it empty.")
-                   .arg(choice.pounds ? QStringLiteral("pounds") : QStringLiteral("kilograms")) +
+        return (choice.pounds ? HenssgeCaseWords::tr("Body mass uncertain by \u00B1: enter a "
+                                                     "number of pounds from 0 to the mass "
+                                                     "itself, or leave it empty.")
+                              : HenssgeCaseWords::tr("Body mass uncertain by \u00B1: enter a "
+                                                     "number of kilograms from 0 to the mass "
+                                                     "itself, or leave it empty.")) +
                decimalSignHint(choice.massUncertainty) + tooLongHint(choice.massUncertainty);
     case HenssgeProblem::FactorUncertainty:
-        return QStringLiteral("Corrective factor uncertain by \u00B1: enter a number from 0 to "
-                              "the factor itself, or leave it empty.") +
+        return HenssgeCaseWords::tr("Corrective factor uncertain by \u00B1: enter a number from "
+                                    "0 to the factor itself, or leave it empty.") +
                decimalSignHint(choice.factorUncertainty) + tooLongHint(choice.factorUncertainty);
     case HenssgeProblem::RoomRangeReachesBody:
-        return QStringLiteral("Room temperature uncertain by \u00B1: the room's range reaches "
-                              "the body's %1. Enter a smaller uncertainty.")
+        //: %1 is the body's temperature.
+        return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: the room's range "
+                                    "reaches the body's %1. Enter a smaller uncertainty.")
             .arg(typedDegrees(outcome.body));
     }
     return QString();

@@ -7,12 +7,19 @@
 #include "henssgetext.h"
 #include "wording.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace quorrel::ui
 {
 namespace
 {
+
+class HenssgeFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(HenssgeFileWords)
+};
 
 const QString kMass = QStringLiteral("mass");
 const QString kMassUnit = QStringLiteral("massUnit");
@@ -28,10 +35,11 @@ const QString kMassPmAside = QStringLiteral("massUncertaintySetAside");
 const QString kFactorPmAside = QStringLiteral("factorUncertaintySetAside");
 
 // The condition's id; the first format kept the row as the pick list showed
-// it ("Dry, naked, still air: 1.0"), which still opens.
+// it ("Dry, naked, still air: 1.0"), which still opens. That format was
+// written in English only, whatever the language shown now.
 QString conditionIdOf(const QString &kept)
 {
-    if (kept == kOtherCondition)
+    if (kept == QStringLiteral("Other\u2026"))
         return kOtherConditionId;
     for (const HenssgeCondition &condition : henssgeConditions())
         if (kept.startsWith(condition.name + QStringLiteral(": ")))
@@ -45,7 +53,9 @@ HenssgeChoice readChoice(FileMembers &members, const QJsonObject &henssge, const
     choice.mass = members.typed(henssge, kMass, where);
     const QString unit = members.text(henssge, kMassUnit, where);
     if (unit != QLatin1String("kg") && unit != QLatin1String("lb") && !unit.isEmpty())
-        members.wrongValue(where, kMassUnit, QStringLiteral("\"kg\" or \"lb\""));
+        //: What a member of the file should be; "kg" and "lb" are written as the file holds
+        //: them.
+        members.wrongValue(where, kMassUnit, HenssgeFileWords::tr("\"kg\" or \"lb\""));
     choice.pounds = unit == QLatin1String("lb");
     choice.condition = members.typed(henssge, kCondition, where);
     choice.factor = members.typed(henssge, kFactor, where);
@@ -65,7 +75,9 @@ QString remakeHenssge(const QJsonObject &estimatedWith, const NumberLocale &type
     const HenssgeChoice choice = henssgeChoiceIn(estimatedWith, typedIn, userNumberLocale());
     const HenssgeOutcome outcome = estimateHenssgeCase(holder.entries(), choice, holder.record());
     if (!outcome.record)
-        return QStringLiteral("Henssge's nomogram: ") + henssgeRefusalText(outcome, choice);
+        //: %1 is why the estimate cannot be made again from the file.
+        return HenssgeFileWords::tr("Henssge's nomogram: %1")
+            .arg(henssgeRefusalText(outcome, choice));
     holder.publish(*outcome.record);
     return QString();
 }

@@ -5,6 +5,7 @@
 #include "signstext.h"
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <vector>
@@ -14,8 +15,10 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kExaminedAt = QStringLiteral("Examined at");
-const QString kLastSeenAt = QStringLiteral("Last seen alive");
+class SignsCaseWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SignsCaseWords)
+};
 
 CaseEntry momentEntry(const QString &label, std::optional<DayClock> at)
 {
@@ -49,8 +52,8 @@ std::optional<MethodRecord> signsMethod(ClockTime foundAt, const SignsChoice &ch
 {
     SignsScene scene{foundAt, hoursFromDiscovery(foundAt, choice.examinedAt)};
     weighOthers(others, scene);
-    QList<CaseEntry> entries{momentEntry(kExaminedAt, choice.examinedAt),
-                             momentEntry(kLastSeenAt, choice.lastSeenAt)};
+    QList<CaseEntry> entries{momentEntry(SignsCaseWords::tr("Examined at"), choice.examinedAt),
+                             momentEntry(SignsCaseWords::tr("Last seen alive"), choice.lastSeenAt)};
     for (std::size_t row : choice.rows) {
         const Result<Evidence> sign = signEvidence(row, scene.examinedHours);
         if (!sign)
@@ -87,7 +90,9 @@ QString signsRefusalText(SignsProblem problem, const SignsChoice &choice,
                          const CaseEntries &entries)
 {
     const auto words = [](DayClock at) {
-        return QString::fromStdString(formatClockTime(at.time)) + ' ' + dayChoice(at.day);
+        //: A moment: %1 is a time of day, %2 its day ("the day before discovery").
+        return SignsCaseWords::tr("%1 %2").arg(QString::fromStdString(formatClockTime(at.time)),
+                                               dayChoice(at.day));
     };
     const QString found =
         entries.foundAt ? QString::fromStdString(formatClockTime(*entries.foundAt)) : QString();
@@ -97,13 +102,15 @@ QString signsRefusalText(SignsProblem problem, const SignsChoice &choice,
     case SignsProblem::NoTimeFound:
         return noTimeFoundText();
     case SignsProblem::ExaminedBeforeDiscovery:
-        return QStringLiteral("The examination, at %1, comes before the body was found, at %2 "
-                              "the day of discovery. Enter a time at or after it.")
+        //: %1 is a time of day with its day, %2 a time of day.
+        return SignsCaseWords::tr("The examination, at %1, comes before the body was found, at "
+                                  "%2 the day of discovery. Enter a time at or after it.")
             .arg(words(choice.examinedAt), found);
     case SignsProblem::SeenAfterDiscovery:
-        return QStringLiteral("The last sighting alive, at %1, comes after the body was found, "
-                              "at %2 the day of discovery. Enter a time before it, or leave it "
-                              "empty.")
+        //: %1 is a time of day with its day, %2 a time of day.
+        return SignsCaseWords::tr("The last sighting alive, at %1, comes after the body was "
+                                  "found, at %2 the day of discovery. Enter a time before it, or "
+                                  "leave it empty.")
             .arg(words(choice.lastSeenAt.value_or(DayClock{})), found);
     }
     return QString();

@@ -7,6 +7,7 @@
 #include "signscase.h"
 #include "signstext.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <span>
@@ -15,6 +16,11 @@ namespace quorrel::ui
 {
 namespace
 {
+
+class SignsFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SignsFileWords)
+};
 
 const QString kExaminedAt = QStringLiteral("examinedAt");
 const QString kExaminedDay = QStringLiteral("examinedDay");
@@ -108,8 +114,9 @@ SignsEntries readSigns(FileMembers &members, const QJsonObject &signs, const QSt
     entries.lastSeenAt = members.typed(signs, kLastSeenAt, where);
     entries.lastSeenDay = members.whole(signs, kLastSeenDay, where, -kFurthestDay, kFurthestDay);
     const QJsonValue findings = signs.value(kFindings);
-    const QString should = QStringLiteral("a list of findings such as {\"sign\": "
-                                          "\"rigorPresent\", \"finding\": \"yes\"}");
+    //: What a member of the file should be; the example is written as the file holds it.
+    const QString should = SignsFileWords::tr("a list of findings such as {\"sign\": "
+                                              "\"rigorPresent\", \"finding\": \"yes\"}");
     if (!findings.isUndefined() && !findings.isArray())
         members.wrong(where, kFindings, should, findings);
     QList<DeathSign> found;
@@ -126,12 +133,12 @@ SignsEntries readSigns(FileMembers &members, const QJsonObject &signs, const QSt
         // better refused than dropped.
         if (!row) {
             members.wrongValue(inFinding, sign + ' ' + what,
-                               QStringLiteral("a sign and finding this Quorrel knows"));
+                               SignsFileWords::tr("a sign and finding this Quorrel knows"));
             break;
         }
         // One finding a sign, as the window takes them.
         if (found.contains(signsOfDeath()[*row].sign)) {
-            members.wrongValue(inFinding, sign, QStringLiteral("given once"));
+            members.wrongValue(inFinding, sign, SignsFileWords::tr("given once"));
             break;
         }
         found.append(signsOfDeath()[*row].sign);
@@ -147,8 +154,10 @@ void checkSigns(FileMembers &members, const QJsonObject &object, const QString &
     // What was combined was made of times of day.
     if (estimated && members.problem.isEmpty() && !signsChoiceFrom(entries))
         members.wrongValue(where, kExaminedAt,
-                           QStringLiteral("a time of day such as \"12:00:00 AM\", and so "
-                                          "should \"lastSeenAt\" where it is given"));
+                           //: What a member of the file should be; the time and the
+                           //: member's name are written as the file holds them.
+                           SignsFileWords::tr("a time of day such as \"12:00:00 AM\", and so "
+                                              "should \"lastSeenAt\" where it is given"));
 }
 
 QString remakeSigns(const QJsonObject &estimatedWith, const NumberLocale &, CaseHolder &holder)
@@ -158,8 +167,9 @@ QString remakeSigns(const QJsonObject &estimatedWith, const NumberLocale &, Case
         return QString();
     const SignsOutcome combined = combineSignsCase(holder.entries(), *choice, holder.record());
     if (!combined.record)
-        return QStringLiteral("The signs of death: ") +
-               signsRefusalText(combined.problem, *choice, holder.entries());
+        //: %1 is why the combination cannot be made again from the file.
+        return SignsFileWords::tr("The signs of death: %1")
+            .arg(signsRefusalText(combined.problem, *choice, holder.entries()));
     holder.publish(*combined.record);
     return QString();
 }

@@ -88,7 +88,9 @@ void CaseDocument::showFile(const QString &path)
     m_window.widget->setWindowModified(false);
     m_window.widget->setWindowTitle(
         path.isEmpty() ? m_window.caption
-                       : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + m_window.caption);
+                       //: A window's caption with its case file: %1 is the file's name, [*]
+                       //: where the mark of unsaved changes goes, %2 the window's caption.
+                       : tr("%1[*] - %2").arg(QFileInfo(path).fileName(), m_window.caption));
 }
 
 bool CaseDocument::changesMayGo()
@@ -138,16 +140,18 @@ bool CaseDocument::saveTo(const QString &path)
 {
     // Another Quorrel may have saved the same file since it was read here.
     if (path == m_path && QFileInfo::exists(path) && bytesOnDisk(path) != m_bytesOnDisk &&
-        !askToReplace(m_window.widget, QStringLiteral("Save Case"),
-                      QStringLiteral("%1 was changed on disk since it was opened or saved here. "
-                                     "Replace it with the case on screen?")
+        !askToReplace(m_window.widget, tr("Save Case"),
+                      //: %1 is the case file's name.
+                      tr("%1 was changed on disk since it was opened or saved here. Replace it "
+                         "with the case on screen?")
                           .arg(QFileInfo(path).fileName())))
         return false;
     const QByteArray bytes = caseOnScreen(kThisVersion, QDateTime::currentDateTime());
     const QString reason = saveCaseFile(path, bytes);
     if (!reason.isEmpty()) {
-        showMessage(m_window.widget, QStringLiteral("Case Not Saved"),
-                    QStringLiteral("The case could not be saved as %1: %2.")
+        showMessage(m_window.widget, tr("Case Not Saved"),
+                    //: %1 is the file's path, %2 why it could not be saved.
+                    tr("The case could not be saved as %1: %2.")
                         .arg(QDir::toNativeSeparators(path), reason),
                     QMessageBox::Critical);
         return false;
@@ -186,10 +190,12 @@ bool CaseDocument::open(const QString &path)
 {
     const CaseFileRead read = loadCaseFile(path);
     if (!read.file) {
-        showMessage(m_window.widget, QStringLiteral("Case Not Opened"),
-                    QStringLiteral("%1 %2.\n\nThe case on screen is as it was.")
-                        .arg(path.isEmpty() ? QStringLiteral("The case file")
-                                            : QDir::toNativeSeparators(path),
+        showMessage(m_window.widget, tr("Case Not Opened"),
+                    //: %1 is the file's path, or "The case file" where none was given; %2
+                    //: what is wrong with it, which follows the name ("is a folder, not a case
+                    //: file").
+                    tr("%1 %2.\n\nThe case on screen is as it was.")
+                        .arg(path.isEmpty() ? tr("The case file") : QDir::toNativeSeparators(path),
                              read.problem),
                     QMessageBox::Critical);
         return false;
@@ -265,9 +271,10 @@ void CaseDocument::tellWhatChanged(const CaseFile &file, const QString &name,
         reasons << reason;
     }
     if (!reasons.isEmpty())
-        showMessage(m_window.widget, QStringLiteral("Estimates Not Made Again"),
-                    QStringLiteral("%1 holds entries these estimates cannot be made from; the "
-                                   "entries are shown as the file holds them.\n\n%2")
+        showMessage(m_window.widget, tr("Estimates Not Made Again"),
+                    //: %1 is the case file's name, %2 the reasons, a paragraph each.
+                    tr("%1 holds entries these estimates cannot be made from; the entries are "
+                       "shown as the file holds them.\n\n%2")
                         .arg(name, reasons.join(QStringLiteral("\n\n"))),
                     QMessageBox::Warning);
     const QStringList changed = changedResults(file, currentCase().record(), explained);
@@ -280,13 +287,15 @@ void CaseDocument::tellWhatChanged(const CaseFile &file, const QString &name,
     m_window.widget->setWindowModified(true);
     const QString why =
         file.writtenBy == kThisVersion
-            ? QStringLiteral("The file may have been changed outside Quorrel.")
-            : QStringLiteral("It was saved by %1; this version of Quorrel shows the new ones.")
-                  .arg(file.writtenBy.isEmpty() ? QStringLiteral("another program")
-                                                : file.writtenBy);
-    showMessage(m_window.widget, QStringLiteral("Estimates Changed"),
-                QStringLiteral("The estimates made again from the entries in %1 differ from "
-                               "those saved with it. %2\n\n%3")
+            ? tr("The file may have been changed outside Quorrel.")
+            //: %1 is the program that saved the file ("Quorrel 1.0.0", or "another program").
+            : tr("It was saved by %1; this version of Quorrel shows the new ones.")
+                  .arg(file.writtenBy.isEmpty() ? tr("another program") : file.writtenBy);
+    showMessage(m_window.widget, tr("Estimates Changed"),
+                //: %1 is the case file's name, %2 a sentence on why, %3 what changed, a
+                //: paragraph each method.
+                tr("The estimates made again from the entries in %1 differ from those saved "
+                   "with it. %2\n\n%3")
                     .arg(name, why, changed.join(QStringLiteral("\n\n"))),
                 QMessageBox::Information);
 }

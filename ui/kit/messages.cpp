@@ -1,9 +1,19 @@
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace quorrel::ui
 {
+namespace
+{
+
+class KitMessageWords
+{
+    Q_DECLARE_TR_FUNCTIONS(KitMessageWords)
+};
+
+} // namespace
 
 void showMessage(QWidget *parent, const QString &title, const QString &text, QMessageBox::Icon icon)
 {
@@ -15,10 +25,11 @@ void showMessage(QWidget *parent, const QString &title, const QString &text, QMe
 UnsavedChanges askAboutUnsavedChanges(QWidget *parent, const QString &fileName)
 {
     QMessageBox box(
-        QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
+        QMessageBox::Warning, KitMessageWords::tr("Unsaved Changes"),
         fileName.isEmpty()
-            ? QStringLiteral("This case holds estimates that are not saved. Save it?")
-            : QStringLiteral("The case in %1 has changes that are not saved. Save them?")
+            ? KitMessageWords::tr("This case holds estimates that are not saved. Save it?")
+            //: %1 is the case file's name.
+            : KitMessageWords::tr("The case in %1 has changes that are not saved. Save them?")
                   .arg(fileName),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
@@ -38,7 +49,7 @@ bool askToReplace(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    QPushButton *replace = box.addButton(KitMessageWords::tr("&Replace"), QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
@@ -21,6 +22,21 @@
 
 namespace quorrel::ui
 {
+namespace
+{
+
+class KitWidgetWords
+{
+    Q_DECLARE_TR_FUNCTIONS(KitWidgetWords)
+};
+
+} // namespace
+
+QString programCaption()
+{
+    //: The main window's caption; " - Halbrook" stays as it is.
+    return KitWidgetWords::tr("Quorrel Estimator - Halbrook");
+}
 
 QFont windowFont(bool bold)
 {

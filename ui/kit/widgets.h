@@ -47,8 +47,9 @@ void showResultLine(QLabel *line, const QString &text);
 
 inline const QColor kWindowGrey(192, 192, 192);
 
-// The caption of the main window, which the About window shares.
-inline const QString kProgramCaption = QStringLiteral("Quorrel Estimator - Halbrook");
+// The caption of the main window, which the About window shares; asked for
+// once a translator may be loaded, never kept from before.
+QString programCaption();
 
 // Creates a control on a window, named and placed (see twips()): every window
 // places its controls this way. The arguments before the parent are the

@@ -5,6 +5,7 @@
 // one arrived.
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,7 +27,9 @@ inline QString writeWholeFile(const QString &path, const QByteArray &bytes)
         const QFileInfo target(path);
         if (target.exists() && !target.isWritable())
             return file.errorString();
-        return QStringLiteral("the folder %1 cannot be written to (%2)")
+        //: Why a file could not be written; %1 is a folder, %2 the system's reason.
+        return QCoreApplication::translate("WholeFileWords",
+                                           "the folder %1 cannot be written to (%2)")
             .arg(QDir::toNativeSeparators(target.absolutePath()), file.errorString());
     }
     const auto failed = [&file] {

@@ -3,6 +3,7 @@
 #include "curvetext.h"
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLineF>
 
@@ -15,6 +16,11 @@ namespace quorrel::ui
 {
 namespace
 {
+
+class CurveLayoutWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CurveLayoutWords)
+};
 
 constexpr double kGap = 4.0;
 constexpr int kMostTimeMarks = 10;
@@ -307,11 +313,14 @@ void markTimes(CurveLayout &layout, Scene &scene)
         // Days apart, a mark says how many days before or after the day of
         // discovery.
         const double day = std::round(s / kSecondsPerDay);
-        const QString text = !daySteps  ? axisClock(static_cast<std::int64_t>(
+        const QString text = !daySteps ? axisClock(static_cast<std::int64_t>(
                                              s - std::floor(s / kSecondsPerDay) * kSecondsPerDay))
-                             : day < 0  ? wholeNumber(-day) + QStringLiteral(" d before")
-                             : day == 0 ? QStringLiteral("day found")
-                                        : wholeNumber(day) + QStringLiteral(" d after");
+                             //: A mark of the time axis: %1 days before the day found.
+                             : day < 0 ? CurveLayoutWords::tr("%1 d before").arg(wholeNumber(-day))
+                             //: A mark of the time axis: the day the body was found.
+                             : day == 0 ? CurveLayoutWords::tr("day found")
+                                        //: A mark of the time axis: %1 days after the day found.
+                                        : CurveLayoutWords::tr("%1 d after").arg(wholeNumber(day));
         layout.timeLines.append(at);
         scene.timeMarks.append({at, text});
     }
@@ -433,7 +442,9 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
                   {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
     if (!scene.methods.isEmpty())
         words.add(QPointF(layout.plot.right(), layout.roomY),
-                  QStringLiteral("room ") + typedDegrees(scene.methods.first()->result.ambient),
+                  //: Beside the room's line on the curve; %1 is its temperature.
+                  CurveLayoutWords::tr("room %1").arg(
+                      typedDegrees(scene.methods.first()->result.ambient)),
                   {Qt::AlignLeft | Qt::AlignTop, Qt::AlignLeft | Qt::AlignBottom});
     const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(scene.tStep))));
     for (qsizetype i = 0; i < scene.temperatures.size(); ++i)
@@ -443,7 +454,8 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
     for (const auto &[at, text] : scene.timeMarks)
         words.add(QPointF(at, layout.plot.bottom() + 2), text, {Qt::AlignBottom});
     for (double at : layout.midnightLines)
-        words.add(QPointF(at, layout.plot.top()), QStringLiteral("midnight"), {Qt::AlignTop});
+        //: Over a line of the curve at midnight.
+        words.add(QPointF(at, layout.plot.top()), CurveLayoutWords::tr("midnight"), {Qt::AlignTop});
     layout.texts = words.texts;
 }
 

@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "nodialoghistory.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -15,7 +16,17 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kFilter = QStringLiteral("Quorrel cases (*.quorrel)");
+class CaseFileCommandWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CaseFileCommandWords)
+};
+
+QString caseFilter()
+{
+    //: A file dialog's filter; %1 is the pattern of the files it shows.
+    return CaseFileCommandWords::tr("Quorrel cases (%1)")
+        .arg(QStringLiteral("*.") + kCaseFileSuffix);
+}
 
 QString chosen(QFileDialog &dialog)
 {
@@ -29,11 +40,13 @@ QString chosen(QFileDialog &dialog)
 QString askCaseFileToOpen(QWidget *parent)
 {
     const NoDialogHistory noHistory;
-    QFileDialog dialog(parent, QStringLiteral("Open Case"));
+    QFileDialog dialog(parent, CaseFileCommandWords::tr("Open Case"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({kFilter, QStringLiteral("All files (*)")});
+    //: A file dialog's filter; %1 is the pattern of the files it shows.
+    dialog.setNameFilters(
+        {caseFilter(), CaseFileCommandWords::tr("All files (%1)").arg(QLatin1Char('*'))});
     dialog.setDirectory(documentsFolder());
     return chosen(dialog);
 }
@@ -44,10 +57,10 @@ QString askCaseFileToSave(QWidget *parent, const QString &current)
     // Qt's own dialog, as for the case sheet: it adds the suffix before it
     // asks whether to replace a file, so the question is about the file
     // that will be written.
-    QFileDialog dialog(parent, QStringLiteral("Save Case As"));
+    QFileDialog dialog(parent, CaseFileCommandWords::tr("Save Case As"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(kFilter);
+    dialog.setNameFilter(caseFilter());
     dialog.setDefaultSuffix(kCaseFileSuffix);
     const QString suggested = current.isEmpty()
                                   ? QDir(documentsFolder())
@@ -65,8 +78,8 @@ QString askCaseFileToSave(QWidget *parent, const QString &current)
     if (name.endsWith('.' + kCaseFileSuffix))
         name.chop(kCaseFileSuffix.size() + 1);
     if (name.trimmed().isEmpty()) {
-        showMessage(parent, QStringLiteral("Case Not Saved"),
-                    QStringLiteral("A case file needs a name: the name given is blank."),
+        showMessage(parent, CaseFileCommandWords::tr("Case Not Saved"),
+                    CaseFileCommandWords::tr("A case file needs a name: the name given is blank."),
                     QMessageBox::Critical);
         return QString();
     }
@@ -75,9 +88,10 @@ QString askCaseFileToSave(QWidget *parent, const QString &current)
     if (QFileInfo(path).suffix() != kCaseFileSuffix) {
         path += '.' + kCaseFileSuffix;
         if (QFileInfo::exists(path) &&
-            !askToReplace(
-                parent, QStringLiteral("Save Case As"),
-                QStringLiteral("%1 already exists. Replace it?").arg(QFileInfo(path).fileName())))
+            !askToReplace(parent, CaseFileCommandWords::tr("Save Case As"),
+                          //: %1 is the file's name.
+                          CaseFileCommandWords::tr("%1 already exists. Replace it?")
+                              .arg(QFileInfo(path).fileName())))
             return QString();
     }
     return path;

@@ -6,6 +6,7 @@
 #include "widgets.h"
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
@@ -31,7 +32,16 @@ namespace
 // is drawn with the same pens as on screen.
 constexpr int kSheetResolution = 96;
 
-const QString kTitle = QStringLiteral("Time of death estimate");
+class CaseSheetWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CaseSheetWords)
+};
+
+// The sheet's title, on its first page, at the foot of each and in the PDF.
+QString sheetTitle()
+{
+    return CaseSheetWords::tr("Time of death estimate");
+}
 
 QFont sheetFont(double points, bool bold = false)
 {
@@ -80,12 +90,15 @@ QString madeAtText(const QDateTime &madeAt)
     const int offset = madeAt.offsetFromUtc();
     const int minutes = std::abs(offset) / 60;
     // The 12-hour form of every other time on the sheet, in its digits.
-    return locale.toString(madeAt.date(), QLocale::LongFormat) + QStringLiteral(", ") +
-           axisClock(madeAt.time().msecsSinceStartOfDay() / 1000) +
-           inLocaleDigits(QStringLiteral(" UTC%1%2:%3")
-                              .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                              .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-                              .arg(minutes % 60, 2, 10, QLatin1Char('0')));
+    //: When the sheet was made: %1 is the date, %2 the time of day, %3 the offset from UTC
+    //: ("UTC+02:00").
+    return CaseSheetWords::tr("%1, %2 %3")
+        .arg(locale.toString(madeAt.date(), QLocale::LongFormat),
+             axisClock(madeAt.time().msecsSinceStartOfDay() / 1000),
+             inLocaleDigits(QStringLiteral("UTC%1%2:%3")
+                                .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                                .arg(minutes % 60, 2, 10, QLatin1Char('0'))));
 }
 
 } // namespace
@@ -278,8 +291,10 @@ private:
     {
         m_painter.setFont(sheetFont(10));
         double y = top;
-        for (const QString &blank : {QStringLiteral("Case:"), QStringLiteral("Examined by:"),
-                                     QStringLiteral("Signature:")}) {
+        //: Blanks to fill in by hand at the sheet's end.
+        for (const QString &blank :
+             {CaseSheetWords::tr("Case:"), CaseSheetWords::tr("Examined by:"),
+              CaseSheetWords::tr("Signature:")}) {
             y += 26;
             m_painter.setPen(Qt::black);
             m_painter.drawText(QPointF(m_body.left(), y), blank);
@@ -301,10 +316,10 @@ private:
         m_painter.drawLine(QPointF(foot.left(), foot.top() - 4),
                            QPointF(foot.right(), foot.top() - 4));
         const QString page =
-            QStringLiteral("Page %1 of %2").arg(wholeNumber(m_page), wholeNumber(m_pages));
+            CaseSheetWords::tr("Page %1 of %2").arg(wholeNumber(m_page), wholeNumber(m_pages));
         m_painter.setFont(font);
         m_painter.setPen(Qt::black);
-        m_painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, kTitle);
+        m_painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, sheetTitle());
         m_painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, page);
     }
 
@@ -333,11 +348,15 @@ QString outsideCombined(const CaseRecord &record, const MethodRecord &method)
             continue;
         const auto end = [&](double hours) {
             const std::optional<std::int64_t> minute = minuteFromDiscovery(record.foundAt, hours);
-            return minute ? minuteClock(*minute) + ' ' + discoveryDayWords(*minute)
+            //: A moment: %1 is a time of day, %2 its day ("the day before discovery").
+            return minute ? CaseSheetWords::tr("%1 %2").arg(minuteClock(*minute),
+                                                            discoveryDayWords(*minute))
                           : momentText(record.foundAt, hours, true);
         };
-        return QStringLiteral("This time of death, %1, lies outside the combined interval, "
-                              "%2 to %3.")
+        //: %1 is a time of death, %2 and %3 the ends of the interval, each a moment with its
+        //: day.
+        return CaseSheetWords::tr("This time of death, %1, lies outside the combined interval, "
+                                  "%2 to %3.")
             .arg(clockText(method.deathAt), end(interval.curveFrom() - *interval.spreadHours),
                  end(interval.curveFrom() + *interval.spreadHours));
     }
@@ -347,15 +366,18 @@ QString outsideCombined(const CaseRecord &record, const MethodRecord &method)
 // Writes the whole sheet; returns how many pages it took.
 int writeSheet(SheetWriter &sheet, const CaseRecord &record, const QDateTime &madeAt)
 {
-    sheet.place(sheet.paragraph(kTitle, sheetFont(18, true), 4));
-    sheet.place(sheet.paragraph(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION ", sheet made ") +
-                                    madeAtText(madeAt),
-                                sheetFont(9), 16));
+    sheet.place(sheet.paragraph(sheetTitle(), sheetFont(18, true), 4));
+    //: %1 is the program and its version ("Quorrel 1.0.0"), %2 when the sheet was made.
+    sheet.place(sheet.paragraph(
+        CaseSheetWords::tr("%1, sheet made %2")
+            .arg(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION), madeAtText(madeAt)),
+        sheetFont(9), 16));
     QList<SheetRow> entries{
-        {QStringLiteral("Time the body was found:"), clockText(record.foundAt)}};
+        {CaseSheetWords::tr("Time the body was found:"), clockText(record.foundAt)}};
     for (const MethodRecord &method : record.methods)
         entries += method.sheetEntries;
-    sheet.group(sheet.paragraph(QStringLiteral("Entries"), sheetFont(11, true), 4),
+    //: The heading over what was typed.
+    sheet.group(sheet.paragraph(CaseSheetWords::tr("Entries"), sheetFont(11, true), 4),
                 sheet.rows(entries));
     // Each method's own sections, in the record's order.
     for (const MethodRecord &method : record.methods) {
@@ -413,7 +435,7 @@ QString writeCaseSheetPdf(const QString &path, const CaseRecord &record, const Q
         writer.setResolution(kSheetResolution);
         writer.setPageLayout(QPageLayout(casePaper(), QPageLayout::Portrait,
                                          QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
-        writer.setTitle(kTitle);
+        writer.setTitle(sheetTitle());
         writer.setCreator(QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION));
         QPainter painter;
         if (!painter.begin(&writer))

@@ -7,6 +7,7 @@
 #include "wholefile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QString>
 
@@ -28,7 +29,7 @@ inline QString writePdfFile(const QString &path, const std::function<bool(QPdfWr
     {
         QPdfWriter writer(&pdf);
         if (!make(writer))
-            return QStringLiteral("the PDF could not be started");
+            return QCoreApplication::translate("PdfFileWords", "the PDF could not be started");
     }
     return writeWholeFile(path, pdf.data());
 }

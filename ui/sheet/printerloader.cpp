@@ -12,6 +12,11 @@ namespace quorrel::ui
 namespace
 {
 
+class PrinterLoaderWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PrinterLoaderWords)
+};
+
 const QString kModuleName = QStringLiteral("quorrel-print");
 
 // What a loader's error says about a file, without the file: Qt's reasons
@@ -36,7 +41,8 @@ QString whatIsWrong(const QString &error, const QString &file)
         if (why.startsWith(file + QStringLiteral(": ")))
             why = why.mid(file.size() + 2);
     }
-    return QStringLiteral("could not be loaded: ") + why;
+    //: Follows the printing module's file name; %1 is the system's reason.
+    return PrinterLoaderWords::tr("could not be loaded: %1").arg(why);
 }
 
 } // namespace
@@ -63,8 +69,10 @@ CaseSheetPrinter *loadCaseSheetPrinter(const QStringList &folders, QString *whyN
         QStringList shownFolders;
         for (const QString &folder : folders)
             shownFolders << QDir::toNativeSeparators(folder);
-        *whyNot = QStringLiteral("the printing module %1 is not in %2")
-                      .arg(kModuleName, shownFolders.join(QStringLiteral(" or ")));
+        //: %1 is the module's file name, %2 the folders looked in.
+        *whyNot = PrinterLoaderWords::tr("the printing module %1 is not in %2")
+                      //: Between the folders the printing module was looked for in.
+                      .arg(kModuleName, shownFolders.join(PrinterLoaderWords::tr(" or ")));
         return nullptr;
     }
     // Read without running any of its code: a module of another kind or
@@ -76,8 +84,9 @@ CaseSheetPrinter *loadCaseSheetPrinter(const QStringList &folders, QString *whyN
     }
     const QString iid = about.value(QStringLiteral("IID")).toString();
     if (iid != QStringLiteral(QuorrelCaseSheetPrinter_iid)) {
-        *whyNot = QStringLiteral("%1 is not the printing module of this version of Quorrel: it "
-                                 "offers %2, not %3")
+        //: %1 is the module's file, %2 and %3 names of plugin interfaces.
+        *whyNot = PrinterLoaderWords::tr("%1 is not the printing module of this version of "
+                                         "Quorrel: it offers %2, not %3")
                       .arg(shown, iid, QStringLiteral(QuorrelCaseSheetPrinter_iid));
         return nullptr;
     }
@@ -88,7 +97,8 @@ CaseSheetPrinter *loadCaseSheetPrinter(const QStringList &folders, QString *whyN
     }
     auto *printer = qobject_cast<CaseSheetPrinter *>(module);
     if (!printer)
-        *whyNot = QStringLiteral("%1 does not print case sheets").arg(shown);
+        //: %1 is the module's file.
+        *whyNot = PrinterLoaderWords::tr("%1 does not print case sheets").arg(shown);
     return printer;
 }
 

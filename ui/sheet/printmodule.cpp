@@ -52,7 +52,7 @@ public:
         printer.setDocName(job.title);
         printer.setCreator(job.creator);
         QPrintDialog dialog(&printer, job.parent);
-        dialog.setWindowTitle(QStringLiteral("Print Case Sheet"));
+        dialog.setWindowTitle(tr("Print Case Sheet"));
         // Qt's own dialog (Linux) has a box for printing to a file, which would
         // start in the working folder: it starts where Save does.
         if (auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename")))

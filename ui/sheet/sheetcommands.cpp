@@ -18,16 +18,31 @@ namespace quorrel::ui
 namespace
 {
 
+class SheetCommandWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SheetCommandWords)
+};
+
+enum class Failed { Saving, PrintingToFile };
+
 // "The case sheet could not be saved as <file>: <reason>."; a reason that
 // names the file itself ("Existing file <file> is not writable") is not
 // preceded by it again.
-QString failedFile(const QString &done, const QString &how, const QString &path,
-                   const QString &reason)
+QString failedFile(Failed failed, const QString &path, const QString &reason)
 {
     const QString file = QDir::toNativeSeparators(path);
+    const bool saving = failed == Failed::Saving;
     if (reason.contains(path) || reason.contains(file))
-        return QStringLiteral("The case sheet could not be %1: %2.").arg(done, reason);
-    return QStringLiteral("The case sheet could not be %1 %2 %3: %4.").arg(done, how, file, reason);
+        //: %1 is the reason, which names the file.
+        return (saving ? SheetCommandWords::tr("The case sheet could not be saved: %1.")
+                       //: %1 is the reason, which names the file.
+                       : SheetCommandWords::tr("The case sheet could not be printed: %1."))
+            .arg(reason);
+    //: %1 is the file's path, %2 the reason.
+    return (saving ? SheetCommandWords::tr("The case sheet could not be saved as %1: %2.")
+                   //: %1 is the file's path, %2 the reason.
+                   : SheetCommandWords::tr("The case sheet could not be printed to %1: %2."))
+        .arg(file, reason);
 }
 
 } // namespace
@@ -41,10 +56,11 @@ void saveCaseSheet(QWidget *parent, const CaseRecord &record)
     // it before it asks whether to replace a file, so the question concerns
     // the file that will be written; a desktop's dialog asks about the name
     // as typed.
-    QFileDialog dialog(parent, QStringLiteral("Save Case Sheet as PDF"));
+    QFileDialog dialog(parent, SheetCommandWords::tr("Save Case Sheet as PDF"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PDF documents (*.pdf)"));
+    //: A file dialog's filter; %1 is the pattern of the files it shows.
+    dialog.setNameFilter(SheetCommandWords::tr("PDF documents (%1)").arg(QStringLiteral("*.pdf")));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString suggested = suggestedCaseSheetPath(madeAt);
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
@@ -56,9 +72,8 @@ void saveCaseSheet(QWidget *parent, const CaseRecord &record)
         return;
     const QString reason = writeCaseSheetPdf(path, record, madeAt);
     if (!reason.isEmpty())
-        showMessage(parent, QStringLiteral("Case Sheet Not Saved"),
-                    failedFile(QStringLiteral("saved"), QStringLiteral("as"), path, reason),
-                    QMessageBox::Critical);
+        showMessage(parent, SheetCommandWords::tr("Case Sheet Not Saved"),
+                    failedFile(Failed::Saving, path, reason), QMessageBox::Critical);
 }
 
 void printCaseSheet(QWidget *parent, const CaseRecord &record)
@@ -69,8 +84,9 @@ void printCaseSheet(QWidget *parent, const CaseRecord &record)
     QString whyNot;
     CaseSheetPrinter *printer = loadCaseSheetPrinter(printModuleFolders(), &whyNot);
     if (!printer) {
-        showMessage(parent, QStringLiteral("Case Sheet Not Printed"),
-                    QStringLiteral("Printing is not available: %1.").arg(whyNot),
+        showMessage(parent, SheetCommandWords::tr("Case Sheet Not Printed"),
+                    //: %1 is why: the printing module is missing or cannot be loaded.
+                    SheetCommandWords::tr("Printing is not available: %1.").arg(whyNot),
                     QMessageBox::Critical);
         return;
     }
@@ -78,7 +94,8 @@ void printCaseSheet(QWidget *parent, const CaseRecord &record)
     PrintJob job;
     job.parent = parent;
     job.paper = casePaper();
-    job.title = QStringLiteral("Time of death estimate");
+    //: The print job's name, as the case sheet's title.
+    job.title = SheetCommandWords::tr("Time of death estimate");
     job.creator = QStringLiteral(QUORREL_TITLE " " QUORREL_VERSION);
     job.suggestedFile = suggestedCaseSheetPath(madeAt);
     job.draw = [&](QPainter &painter, const QRectF &page) {
@@ -87,13 +104,13 @@ void printCaseSheet(QWidget *parent, const CaseRecord &record)
     const PrintResult printed = printer->print(job);
     if (printed.outcome != PrintResult::Outcome::Failed)
         return;
-    showMessage(
-        parent, QStringLiteral("Case Sheet Not Printed"),
-        printed.toFile
-            ? failedFile(QStringLiteral("printed"), QStringLiteral("to"), printed.destination,
-                         printed.reason)
-            : QStringLiteral("The case sheet could not be printed on %1.").arg(printed.destination),
-        QMessageBox::Critical);
+    showMessage(parent, SheetCommandWords::tr("Case Sheet Not Printed"),
+                printed.toFile
+                    ? failedFile(Failed::PrintingToFile, printed.destination, printed.reason)
+                    //: %1 is the printer's name.
+                    : SheetCommandWords::tr("The case sheet could not be printed on %1.")
+                          .arg(printed.destination),
+                QMessageBox::Critical);
 }
 
 } // namespace quorrel::ui

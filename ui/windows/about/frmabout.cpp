@@ -19,7 +19,7 @@ const QString frmAbout::kMailLink = QStringLiteral("mailto:author@quorrel.invali
 
 frmAbout::frmAbout()
 {
-    setUpWindow("frmAbout", kProgramCaption, QStringLiteral(":/icons/about.bmp"), kWindowGrey,
+    setUpWindow("frmAbout", programCaption(), QStringLiteral(":/icons/about.bmp"), kWindowGrey,
                 Qt::Dialog);
     setFixedClientSize(5760, 4365);
 
@@ -31,17 +31,16 @@ frmAbout::frmAbout()
         Line1[i]->setProperty("index", i);
     }
 
-    cmdOK = placeFaceButton(this, "cmdOK", twips(3120, 3960, 1245, 345), QStringLiteral("&OK"));
+    cmdOK = placeFaceButton(this, "cmdOK", twips(3120, 3960, 1245, 345), tr("&OK"));
     picIcon =
         place<PictureBox>(this, "picIcon", QRect(twipsToPixels(240), twipsToPixels(240), 32, 32),
                           QStringLiteral(":/icons/about.bmp"));
     picIcon->setFrameStyle(QFrame::NoFrame);
     lblDisclaimer = place<QLabel>(this, "lblDisclaimer", twips(255, 3945, 2790, 225),
-                                  QStringLiteral("An estimate, not a finding of fact."));
-    lblTitle = place<QLabel>(this, "lblTitle", twips(1050, 240, 3885, 480),
-                             QStringLiteral("Application Title"));
-    lblVersion =
-        place<QLabel>(this, "lblVersion", twips(1050, 780, 3885, 225), QStringLiteral("Version"));
+                                  tr("An estimate, not a finding of fact."));
+    lblTitle =
+        place<QLabel>(this, "lblTitle", twips(1050, 240, 3885, 480), tr("Application Title"));
+    lblVersion = place<QLabel>(this, "lblVersion", twips(1050, 780, 3885, 225), tr("Version"));
     for (QLabel *label : {lblDisclaimer, lblTitle, lblVersion}) {
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);
@@ -53,12 +52,12 @@ frmAbout::frmAbout()
     txtDescription->setTabChangesFocus(true);
     // Enter in the description presses OK, as it does everywhere but on Email Me.
     txtDescription->installEventFilter(this);
-    cmdEmail = placeFaceButton(this, "cmdEmail", twips(4440, 3960, 1245, 345),
-                               QStringLiteral("&Email Me"));
+    cmdEmail = placeFaceButton(this, "cmdEmail", twips(4440, 3960, 1245, 345), tr("&Email Me"));
 
     cmdOK->setDefault(true);
-    txtDescription->setAccessibleName(QStringLiteral("Description"));
-    picIcon->setAccessibleName(QStringLiteral("Information"));
+    txtDescription->setAccessibleName(tr("Description"));
+    //: The name of the window's icon, which shows an information sign.
+    picIcon->setAccessibleName(tr("Information"));
     setTabOrder(cmdOK, txtDescription);
     setTabOrder(txtDescription, cmdEmail);
     cmdOK->setFocus();
@@ -69,8 +68,9 @@ frmAbout::frmAbout()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(kProgramCaption);
-    lblVersion->setText(QStringLiteral("Version " QUORREL_VERSION));
+    setWindowTitle(programCaption());
+    //: %1 is the version number.
+    lblVersion->setText(tr("Version %1").arg(QStringLiteral(QUORREL_VERSION)));
     lblTitle->setText(QStringLiteral(QUORREL_TITLE));
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
@@ -84,31 +84,30 @@ void frmAbout::formatAboutString()
     const QString lineBreak = QStringLiteral("\n");
     const QString paragraphBreak = lineBreak + lineBreak;
     txtDescription->setPlainText(
-        QStringLiteral("Newton's Law of Cooling") + lineBreak + QString(31, QLatin1Char('-')) +
-        lineBreak +
-        QStringLiteral("From experimental observations, the temperature at the surface of an "
-                       "object changes at a rate proportional to the difference between its "
-                       "own temperature and the temperature of its surroundings. A warm body "
-                       "in a cool room therefore loses heat quickly at first and ever more "
-                       "slowly as it nears the room's temperature. This is Newton's law of "
-                       "cooling.") +
+        tr("Newton's Law of Cooling") + lineBreak + QString(31, QLatin1Char('-')) + lineBreak +
+        tr("From experimental observations, the temperature at the surface of an "
+           "object changes at a rate proportional to the difference between its "
+           "own temperature and the temperature of its surroundings. A warm body "
+           "in a cool room therefore loses heat quickly at first and ever more "
+           "slowly as it nears the room's temperature. This is Newton's law of "
+           "cooling.") +
         paragraphBreak +
-        QStringLiteral("Example: a body is discovered in a motel room at midnight. Its "
-                       "temperature is 80F, and the room is held at 60F. Two hours later the "
-                       "body has cooled to 75F. When did death occur, assuming the body was at "
-                       "the normal 98.6F at that moment?") +
+        tr("Example: a body is discovered in a motel room at midnight. Its "
+           "temperature is 80F, and the room is held at 60F. Two hours later the "
+           "body has cooled to 75F. When did death occur, assuming the body was at "
+           "the normal 98.6F at that moment?") +
         paragraphBreak +
-        QStringLiteral("To work out such a case, pick the time the body was found from the "
-                       "hour, minute, second and AM/PM lists and press Set Time. Then enter the "
-                       "room temperature, the body temperature at discovery, the second body "
-                       "temperature and the hours that passed until that second reading, and "
-                       "press Calculate to see the estimated time of death.") +
+        tr("To work out such a case, pick the time the body was found from the "
+           "hour, minute, second and AM/PM lists and press Set Time. Then enter the "
+           "room temperature, the body temperature at discovery, the second body "
+           "temperature and the hours that passed until that second reading, and "
+           "press Calculate to see the estimated time of death.") +
         paragraphBreak +
-        QStringLiteral("For the example, set 12:00 AM (midnight) as the time of discovery, "
-                       "enter 60 as the ambient room temperature, 80 and 75 as the two body "
-                       "temperatures, and 2 as the hours elapsed. Calculate then shows "
-                       "7:25:44 PM: death came about 4 hours and 34 minutes before the body "
-                       "was found. Thank you for using Quorrel.") +
+        tr("For the example, set 12:00 AM (midnight) as the time of discovery, "
+           "enter 60 as the ambient room temperature, 80 and 75 as the two body "
+           "temperatures, and 2 as the hours elapsed. Calculate then shows "
+           "7:25:44 PM: death came about 4 hours and 34 minutes before the body "
+           "was found. Thank you for using Quorrel.") +
         paragraphBreak + QStringLiteral("https://en.wikipedia.org/wiki/Newton%27s_law_of_cooling"));
 }
 

@@ -4,6 +4,7 @@
 #include "braintext.h"
 #include "caseholder.h"
 #include "cooling.h"
+#include "henssge.h"
 #include "messages.h"
 #include "numbers.h"
 #include "widgets.h"
@@ -18,16 +19,19 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kTitle = QStringLiteral("Brain Nomogram");
-const QString kHint = QStringLiteral("Estimate reads the time found and the room temperature "
-                                     "from the main window.");
+QString hint()
+{
+    return frmBrain::tr("Estimate reads the time found and the room temperature from the main "
+                        "window.");
+}
 
 } // namespace
 
 frmBrain::frmBrain()
 {
-    setUpWindow("frmBrain", QStringLiteral("Brain Nomogram - Halbrook"),
-                QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
+    //: The window's caption; " - Halbrook" stays as it is.
+    setUpWindow("frmBrain", tr("Brain Nomogram - Halbrook"), QStringLiteral(":/icons/quorrel.bmp"),
+                kWindowGrey);
     setFixedClientSize(6600, 3720);
     createEntries();
     createResult();
@@ -40,14 +44,14 @@ frmBrain::frmBrain()
 void frmBrain::createEntries()
 {
     lblBrain = place<QLabel>(this, "lblBrain", twips(120, 150, 2760, 255),
-                             QStringLiteral("&Brain temperature when found, \u00B0F:"));
+                             tr("&Brain temperature when found, \u00B0F:"));
     lblBrain->setFont(windowFont(true));
     lblBrain->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtBrain = place<TextBox>(this, "txtBrain", twips(3000, 120, 1095, 285));
     lblCelsius = place<QLabel>(this, "lblCelsius", twips(4200, 150, 1000, 255));
     lblCelsius->setTextFormat(Qt::PlainText);
-    cmdEstimate = placeFaceButton(this, "cmdEstimate", twips(5265, 105, 1215, 335),
-                                  QStringLiteral("&Estimate"));
+    cmdEstimate =
+        placeFaceButton(this, "cmdEstimate", twips(5265, 105, 1215, 335), tr("&Estimate"));
     // Enter in the box estimates, as Calculate does in the main window.
     cmdEstimate->setDefault(true);
 }
@@ -62,7 +66,7 @@ void frmBrain::createResult()
     auto *lines = new QVBoxLayout(area);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));
-    lblReadings = new QLabel(kHint, area);
+    lblReadings = new QLabel(hint(), area);
     lblResult = new QLabel(area);
     lblDetail = new QLabel(area);
     const std::pair<QLabel *, const char *> named[] = {
@@ -77,23 +81,22 @@ void frmBrain::createResult()
     lines->addStretch(1);
     lblResult->hide();
     lblDetail->hide();
-    cmdClose =
-        placeFaceButton(this, "cmdClose", twips(5265, 3240, 1215, 335), QStringLiteral("Close"));
+    cmdClose = placeFaceButton(this, "cmdClose", twips(5265, 3240, 1215, 335), tr("Close"));
 }
 
 void frmBrain::setUpAccessibility()
 {
     nameAfter(lblBrain, txtBrain);
     txtBrain->setAccessibleDescription(
-        QStringLiteral("Degrees Fahrenheit, as the main window's readings; the time found and "
-                       "the room temperature are read from the main window."));
-    lblCelsius->setAccessibleName(QStringLiteral("Brain temperature in degrees Celsius"));
+        tr("Degrees Fahrenheit, as the main window's readings; the time found and the room "
+           "temperature are read from the main window."));
+    lblCelsius->setAccessibleName(tr("Brain temperature in degrees Celsius"));
     cmdEstimate->setAccessibleDescription(
-        QStringLiteral("Estimates the time of death from the brain temperature."));
-    cmdClose->setAccessibleDescription(QStringLiteral("Hides this window."));
-    lblReadings->setAccessibleDescription(QStringLiteral("What the estimate read"));
-    lblResult->setAccessibleDescription(QStringLiteral("The estimate"));
-    lblDetail->setAccessibleDescription(QStringLiteral("How the estimate was made"));
+        tr("Estimates the time of death from the brain temperature."));
+    cmdClose->setAccessibleDescription(tr("Hides this window."));
+    lblReadings->setAccessibleDescription(tr("What the estimate read"));
+    lblResult->setAccessibleDescription(tr("The estimate"));
+    lblDetail->setAccessibleDescription(tr("How the estimate was made"));
 }
 
 void frmBrain::setUpTabOrder()
@@ -141,11 +144,15 @@ void frmBrain::txtBrain_Change()
     const NumberLocale locale = userNumberLocale();
     const Result<double> fahrenheit =
         localeToDouble(withAsciiDigits(txtBrain->text().toStdString(), locale), locale);
-    const bool shown = fahrenheit && std::isfinite(*fahrenheit);
+    if (!fahrenheit || !std::isfinite(*fahrenheit)) {
+        lblCelsius->clear();
+        return;
+    }
     // One decimal more than typed, as every °C beside a °F.
-    const QString both = shown ? fahrenheitAndCelsius(*fahrenheit) : QString();
-    const qsizetype open = both.indexOf(QLatin1Char('('));
-    lblCelsius->setText(open < 0 ? QString() : both.mid(open));
+    const double celsius = fahrenheitToCelsius(*fahrenheit);
+    //: The brain temperature in degrees Celsius, beside the box in °F: "(37.0 °C)".
+    lblCelsius->setText(
+        tr("(%1)").arg(degreesCelsius(numberWithDecimals(celsius, decimalsOf(*fahrenheit) + 1))));
 }
 
 void frmBrain::cmdEstimate_Click()
@@ -154,7 +161,7 @@ void frmBrain::cmdEstimate_Click()
     const BrainOutcome outcome =
         estimateBrainCase(currentCase().entries(), choice, currentCase().record());
     if (outcome.problem != BrainProblem::None) {
-        showMessage(this, kTitle, brainRefusalText(outcome), QMessageBox::Warning);
+        showMessage(this, tr("Brain Nomogram"), brainRefusalText(outcome), QMessageBox::Warning);
         txtBrain->setFocus();
         return;
     }
@@ -177,7 +184,7 @@ void frmBrain::showCase()
     const std::optional<CaseRecord> &record = currentCase().record();
     const MethodRecord *brain = record ? record->method(kBrainKey) : nullptr;
     if (!brain) {
-        showLines(kHint, QString(), QString());
+        showLines(hint(), QString(), QString());
         return;
     }
     showLines(brainReadingsLine(record->foundAt, brain->result.ambient), brain->sentence,

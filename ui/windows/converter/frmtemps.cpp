@@ -16,14 +16,13 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kOutOfRange = QStringLiteral("out of range");
-
 // The converted temperature with its unit, or "out of range" where the
 // double range ends.
 QString shown(const Result<double> &value, QChar unit)
 {
     if (!value)
-        return kOutOfRange;
+        //: In place of a converted temperature the range of numbers cannot hold.
+        return frmTemps::tr("out of range");
     return QString::fromStdString(numberToText(*value, QLocale().decimalPoint().toStdString())) +
            kDegreeSign + unit;
 }
@@ -46,14 +45,14 @@ QString fitted(const QFontMetrics &metrics, int width, const QString &typed, con
 
 frmTemps::frmTemps()
 {
-    setUpWindow("frmTemps", QStringLiteral("Degree Conversions - Halbrook"),
+    //: The window's caption; " - Halbrook" stays as it is.
+    setUpWindow("frmTemps", tr("Degree Conversions - Halbrook"),
                 QStringLiteral(":/icons/converter.bmp"), Qt::white);
     setFixedClientSize(3525, 1980);
 
     // Created bottom-most first.
-    lblConvert = place<QLabel>(
-        this, "lblConvert", twips(0, 0, 2895, 495),
-        QStringLiteral("Convert temperatures between Degrees Celsius and Fahrenheit"));
+    lblConvert = place<QLabel>(this, "lblConvert", twips(0, 0, 2895, 495),
+                               tr("Convert temperatures between Degrees Celsius and Fahrenheit"));
     lblConvert->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblConvert->setWordWrap(true);
     lblConvert->setFont(windowFont(true));
@@ -79,17 +78,18 @@ frmTemps::frmTemps()
     txtInputTemp = place<TextBox>(this, "txtInputTemp", twips(120, 600, 1215, 285));
 
     cboDegrees =
-        placePickList(this, "cboDegrees", twips(1440, 600, 1095, 315), QStringLiteral("Degrees"));
+        //: What the list of scales shows while none is picked.
+        placePickList(this, "cboDegrees", twips(1440, 600, 1095, 315), tr("Degrees"));
 
-    cmdCloseTempsForm = place<QPushButton>(this, "cmdCloseTempsForm", twips(720, 1320, 975, 285),
-                                           QStringLiteral("Close"));
+    cmdCloseTempsForm =
+        place<QPushButton>(this, "cmdCloseTempsForm", twips(720, 1320, 975, 285), tr("Close"));
     // Neither default nor cancel button: Enter in the text box does nothing.
     cmdCloseTempsForm->setAutoDefault(false);
 
     nameAfter(lblConvert, txtInputTemp);
-    cboDegrees->setAccessibleName(QStringLiteral("Scale of the typed temperature"));
+    cboDegrees->setAccessibleName(tr("Scale of the typed temperature"));
     cboDegrees->lineEdit()->setAccessibleName(cboDegrees->accessibleName());
-    Picture1->setAccessibleName(QStringLiteral("Picture of a thermometer"));
+    Picture1->setAccessibleName(tr("Picture of a thermometer"));
     setTabOrder(txtInputTemp, cboDegrees);
     setTabOrder(cboDegrees, cmdCloseTempsForm);
     setTabOrder(cmdCloseTempsForm, Picture1);

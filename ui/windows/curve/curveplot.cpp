@@ -17,7 +17,6 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kPlotName = QStringLiteral("Cooling curve");
 constexpr double kCursorStep = 0.25; // hours
 
 // The latest reading any estimate marks, where End puts the cursor.
@@ -35,7 +34,8 @@ double lastReading(const CaseRecord &record)
 CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(kPlotName);
+    //: The curve's name for a screen reader.
+    setAccessibleName(tr("Cooling curve"));
     setAccessibleDescription(curveSummary(nullptr));
 }
 
@@ -76,7 +76,7 @@ void CurvePlot::caseChanged()
 {
     m_cursor.reset();
     setCursorPoint(QString());
-    setAccessibleName(kPlotName);
+    setAccessibleName(tr("Cooling curve"));
     setAccessibleDescription(curveSummary(record()));
     update();
 }

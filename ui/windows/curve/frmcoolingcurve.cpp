@@ -12,7 +12,8 @@ namespace quorrel::ui
 {
 frmCoolingCurve::frmCoolingCurve()
 {
-    setUpWindow("frmCoolingCurve", QStringLiteral("Cooling Curve - Halbrook"),
+    //: The window's caption; " - Halbrook" stays as it is.
+    setUpWindow("frmCoolingCurve", tr("Cooling Curve - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), QColor());
     // Unlike the fixed windows it can be resized and maximized.
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -21,15 +22,15 @@ frmCoolingCurve::frmCoolingCurve()
 
     picCurve = new CurvePlot(this);
     picCurve->setObjectName(QStringLiteral("picCurve"));
-    cmdSavePdf = new QPushButton(QStringLiteral("&Save as PDF\u2026"), this);
+    cmdSavePdf = new QPushButton(tr("&Save as PDF\u2026"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     cmdSavePdf->setAutoDefault(false);
     cmdSavePdf->setEnabled(false);
-    cmdPrint = new QPushButton(QStringLiteral("&Print\u2026"), this);
+    cmdPrint = new QPushButton(tr("&Print\u2026"), this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
     cmdPrint->setAutoDefault(false);
     cmdPrint->setEnabled(false);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setAutoDefault(false);
 

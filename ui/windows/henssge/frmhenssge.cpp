@@ -27,9 +27,11 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kTitle = QStringLiteral("Henssge Nomogram");
-const QString kHint = QStringLiteral("Estimate reads the time found, the room temperature and the "
-                                     "first body temperature from the main window.");
+QString hint()
+{
+    return frmHenssge::tr("Estimate reads the time found, the room temperature and the first body "
+                          "temperature from the main window.");
+}
 
 Result<double> number(const QString &typed)
 {
@@ -41,7 +43,8 @@ Result<double> number(const QString &typed)
 
 frmHenssge::frmHenssge()
 {
-    setUpWindow("frmHenssge", QStringLiteral("Henssge Nomogram - Halbrook"),
+    //: The window's caption; " - Halbrook" stays as it is.
+    setUpWindow("frmHenssge", tr("Henssge Nomogram - Halbrook"),
                 QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
     setFixedClientSize(7200, 6000);
     createEntries();
@@ -55,12 +58,11 @@ frmHenssge::frmHenssge()
 
 void frmHenssge::createEntries()
 {
-    lblMass =
-        place<QLabel>(this, "lblMass", twips(120, 150, 1920, 255), QStringLiteral("Body &mass:"));
-    lblCondition = place<QLabel>(this, "lblCondition", twips(120, 570, 1920, 255),
-                                 QStringLiteral("C&ondition:"));
-    lblFactor = place<QLabel>(this, "lblFactor", twips(120, 990, 1920, 255),
-                              QStringLiteral("Corrective &factor:"));
+    lblMass = place<QLabel>(this, "lblMass", twips(120, 150, 1920, 255), tr("Body &mass:"));
+    lblCondition =
+        place<QLabel>(this, "lblCondition", twips(120, 570, 1920, 255), tr("C&ondition:"));
+    lblFactor =
+        place<QLabel>(this, "lblFactor", twips(120, 990, 1920, 255), tr("Corrective &factor:"));
     for (QLabel *label : {lblMass, lblCondition, lblFactor}) {
         label->setFont(windowFont(true));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -69,12 +71,11 @@ void frmHenssge::createEntries()
     cboMassUnit = place<QComboBox>(this, "cboMassUnit", twips(3480, 105, 855, 315));
     cboCondition = place<QComboBox>(this, "cboCondition", twips(2160, 540, 4920, 315));
     txtFactor = place<TextBox>(this, "txtFactor", twips(2160, 960, 1215, 285));
-    cmdEstimate = placeFaceButton(this, "cmdEstimate", twips(3480, 945, 1215, 335),
-                                  QStringLiteral("&Estimate"));
+    cmdEstimate =
+        placeFaceButton(this, "cmdEstimate", twips(3480, 945, 1215, 335), tr("&Estimate"));
     // Published rows give a factor already worked out for their body.
-    chkFactorForMass =
-        place<QCheckBox>(this, "chkFactorForMass", twips(2160, 1335, 4920, 255),
-                         QStringLiteral("The factor is already for this &body's mass"));
+    chkFactorForMass = place<QCheckBox>(this, "chkFactorForMass", twips(2160, 1335, 4920, 255),
+                                        tr("The factor is already for this &body's mass"));
     // Enter in any entry estimates, as Calculate does in the main window.
     cmdEstimate->setDefault(true);
 }
@@ -84,17 +85,20 @@ void frmHenssge::createUncertainties()
     // Defaults are offered when the box is ticked, not imposed: each can be
     // typed over or emptied.
     chkUncertain = place<QCheckBox>(this, "chkUncertain", twips(120, 1710, 1920, 255),
-                                    QStringLiteral("&Uncertain by \u00B1"));
+                                    tr("&Uncertain by \u00B1"));
     txtRoomUncertainty = place<TextBox>(this, "txtRoomUncertainty", twips(2160, 1695, 555, 285));
     lblRoomUncertainty = place<QLabel>(this, "lblRoomUncertainty", twips(2760, 1725, 915, 255),
-                                       kDegreeSign + QStringLiteral("F room"));
+                                       //: After the box of the room's ±, in degrees Fahrenheit.
+                                       tr("\u00B0F room"));
     txtMassUncertainty = place<TextBox>(this, "txtMassUncertainty", twips(3720, 1695, 555, 285));
     lblMassUncertainty = place<QLabel>(this, "lblMassUncertainty", twips(4320, 1725, 915, 255),
-                                       QStringLiteral("kg mass"));
+                                       //: After the box of the mass's ±, in kilograms.
+                                       tr("kg mass"));
     txtFactorUncertainty =
         place<TextBox>(this, "txtFactorUncertainty", twips(5280, 1695, 555, 285));
     lblFactorUncertainty = place<QLabel>(this, "lblFactorUncertainty", twips(5880, 1725, 1200, 255),
-                                         QStringLiteral("factor"));
+                                         //: After the box of the corrective factor's ±.
+                                         tr("factor"));
     for (TextBox *box : {txtRoomUncertainty, txtMassUncertainty, txtFactorUncertainty})
         box->setEnabled(false);
 }
@@ -109,7 +113,7 @@ void frmHenssge::createResult()
     auto *lines = new QVBoxLayout(resultArea);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));
-    lblReadings = new QLabel(kHint, resultArea);
+    lblReadings = new QLabel(hint(), resultArea);
     lblResult = new QLabel(resultArea);
     lblDetail = new QLabel(resultArea);
     lblCheck = new QLabel(resultArea);
@@ -130,8 +134,7 @@ void frmHenssge::createResult()
                                                  : LinePrint::Plain);
     for (QLabel *line : {lblResult, lblDetail, lblCheck, lblNewton})
         line->hide();
-    cmdClose =
-        placeFaceButton(this, "cmdClose", twips(5865, 5550, 1215, 335), QStringLiteral("Close"));
+    cmdClose = placeFaceButton(this, "cmdClose", twips(5865, 5550, 1215, 335), tr("Close"));
 }
 
 void frmHenssge::setUpAccessibility()
@@ -139,12 +142,11 @@ void frmHenssge::setUpAccessibility()
     nameAfter(lblMass, txtMass);
     nameAfter(lblCondition, cboCondition);
     nameAfter(lblFactor, txtFactor);
-    cboMassUnit->setAccessibleName(QStringLiteral("Unit of the body mass"));
-    txtRoomUncertainty->setAccessibleName(QStringLiteral("Room temperature uncertain by plus or "
-                                                         "minus, degrees Fahrenheit"));
-    txtMassUncertainty->setAccessibleName(QStringLiteral("Body mass uncertain by plus or minus"));
-    txtFactorUncertainty->setAccessibleName(
-        QStringLiteral("Corrective factor uncertain by plus or minus"));
+    cboMassUnit->setAccessibleName(tr("Unit of the body mass"));
+    txtRoomUncertainty->setAccessibleName(
+        tr("Room temperature uncertain by plus or minus, degrees Fahrenheit"));
+    txtMassUncertainty->setAccessibleName(tr("Body mass uncertain by plus or minus"));
+    txtFactorUncertainty->setAccessibleName(tr("Corrective factor uncertain by plus or minus"));
 }
 
 void frmHenssge::setUpTabOrder()
@@ -183,8 +185,8 @@ void frmHenssge::connectHandlers()
     connect(chkUncertain, &QCheckBox::clicked, this, &frmHenssge::chkUncertain_Click);
     // The mass's ± is in the mass's unit.
     connect(cboMassUnit, &QComboBox::currentIndexChanged, this, [this](int unit) {
-        lblMassUncertainty->setText(unit == 1 ? QStringLiteral("lb mass")
-                                              : QStringLiteral("kg mass"));
+        //: After the box of the mass's ±, in pounds or kilograms.
+        lblMassUncertainty->setText(unit == 1 ? tr("lb mass") : tr("kg mass"));
     });
     // Every change is kept with the case; only the user's marks it edited.
     // Connected after the handlers above, which may change other boxes.
@@ -283,7 +285,7 @@ void frmHenssge::txtFactor_Change()
 
 void frmHenssge::refuse(const QString &text, QWidget *entry)
 {
-    showMessage(this, kTitle, text, QMessageBox::Warning);
+    showMessage(this, tr("Henssge Nomogram"), text, QMessageBox::Warning);
     if (entry)
         entry->setFocus();
 }
@@ -364,15 +366,16 @@ void frmHenssge::showCase()
     const std::optional<CaseRecord> &record = currentCase().record();
     const MethodRecord *henssge = record ? record->method(kHenssgeKey) : nullptr;
     if (!henssge) {
-        showLines(kHint, QString(), QString(), QString(), QString());
+        showLines(hint(), QString(), QString(), QString(), QString());
         return;
     }
     const MethodRecord *newton = record->method(kNewtonKey);
     showLines(readingsLine(record->foundAt, henssge->result.ambient,
                            henssge->result.readings.at(0).temperature),
               henssge->sentence, henssge->notes.value(0), henssge->notes.value(1),
-              newton ? QStringLiteral("Newton's law from both readings: ") +
-                           momentWithDiscoveryDay(record->foundAt, newton->result.curveFrom())
+              //: %1 is a time of death with its day ("7:25:44 PM the day before discovery").
+              newton ? tr("Newton's law from both readings: %1")
+                           .arg(momentWithDiscoveryDay(record->foundAt, newton->result.curveFrom()))
                      : QString());
 }
 

@@ -40,10 +40,36 @@ namespace quorrel::ui
 namespace
 {
 
-const QString kHourPlaceholder = QStringLiteral("Hour");
-const QString kMinutePlaceholder = QStringLiteral("Minute");
-const QString kSecondPlaceholder = QStringLiteral("Second");
-const QString kAmPmPlaceholder = QStringLiteral("AM / PM");
+// The lists' fields as messages and screen readers name them; the first
+// three are also what their lists show while nothing is picked.
+QString hourField()
+{
+    return frmQuorrelEstimator::tr("Hour");
+}
+QString minuteField()
+{
+    return frmQuorrelEstimator::tr("Minute");
+}
+QString secondField()
+{
+    return frmQuorrelEstimator::tr("Second");
+}
+QString amPmField()
+{
+    //: The list of AM and PM, which times show in every language.
+    return frmQuorrelEstimator::tr("AM/PM");
+}
+QString amPmPlaceholder()
+{
+    //: What the list of AM and PM shows while neither is picked.
+    return frmQuorrelEstimator::tr("AM / PM");
+}
+
+// Still showing its placeholder: nothing picked, nothing typed over it.
+bool unpicked(const QComboBox *list)
+{
+    return list->currentIndex() < 0 && !list->lineEdit()->isModified();
+}
 
 std::string text(const QComboBox *list)
 {
@@ -66,7 +92,7 @@ Meridiem meridiemOf(const QComboBox *list)
 
 frmQuorrelEstimator::frmQuorrelEstimator()
 {
-    setUpWindow("frmQuorrelEstimator", kProgramCaption, QStringLiteral(":/icons/quorrel.bmp"),
+    setUpWindow("frmQuorrelEstimator", programCaption(), QStringLiteral(":/icons/quorrel.bmp"),
                 kWindowGrey);
     setFixedClientSize(5910, 4740);
     createMenuBar();
@@ -87,7 +113,7 @@ void frmQuorrelEstimator::setUpDocument()
 {
     CaseDocument::Window window;
     window.widget = this;
-    window.caption = kProgramCaption;
+    window.caption = programCaption();
     window.ownMethod = kNewtonKey;
     window.clear = [this] { cmdClear_Click(); };
     window.showEntries = [this](const CaseEntries &entries) { showEntries(entries); };
@@ -116,8 +142,8 @@ void frmQuorrelEstimator::createMenuBar()
     menuBar->setObjectName(QStringLiteral("menuBar"));
     // No title's access key may take one of the buttons' (C, L, D, X).
     createFileMenu();
-    QMenu *estimate = menuBar->addMenu(QStringLiteral("&Estimate"));
-    mnuCoolingCurve = estimate->addAction(QStringLiteral("&Cooling Curve"));
+    QMenu *estimate = menuBar->addMenu(tr("&Estimate"));
+    mnuCoolingCurve = estimate->addAction(tr("&Cooling Curve"));
     mnuCoolingCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     // Each method with a window of its own, as the program lists them.
     for (const MethodWindow &method : methodWindows()) {
@@ -127,10 +153,10 @@ void frmQuorrelEstimator::createMenuBar()
         connect(item, &QAction::triggered, this,
                 [this, present = method.present] { present(this); });
     }
-    QMenu *tools = menuBar->addMenu(QStringLiteral("&Tools"));
-    mnuDegreeConverter = tools->addAction(QStringLiteral("&Degree Converter"));
-    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuAbout = help->addAction(QStringLiteral("&About Quorrel"));
+    QMenu *tools = menuBar->addMenu(tr("&Tools"));
+    mnuDegreeConverter = tools->addAction(tr("&Degree Converter"));
+    QMenu *help = menuBar->addMenu(tr("&Help"));
+    mnuAbout = help->addAction(tr("&About Quorrel"));
     const std::pair<QAction *, const char *> actions[] = {
         {mnuNewCase, "mnuNewCase"},
         {mnuOpenCase, "mnuOpenCase"},
@@ -158,41 +184,39 @@ void frmQuorrelEstimator::createMenuBar()
 // The case's commands and its sheet's, then Exit.
 void frmQuorrelEstimator::createFileMenu()
 {
-    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
-    mnuNewCase = file->addAction(QStringLiteral("&New Case"));
+    QMenu *file = menuBar->addMenu(tr("&File"));
+    mnuNewCase = file->addAction(tr("&New Case"));
     mnuNewCase->setShortcut(QKeySequence::New);
-    mnuOpenCase = file->addAction(QStringLiteral("&Open Case\u2026"));
+    mnuOpenCase = file->addAction(tr("&Open Case\u2026"));
     mnuOpenCase->setShortcut(QKeySequence::Open);
-    mnuSaveCase = file->addAction(QStringLiteral("&Save Case"));
+    mnuSaveCase = file->addAction(tr("&Save Case"));
     mnuSaveCase->setShortcut(QKeySequence::Save);
     // The case is the program's, whichever window shows it.
     mnuSaveCase->setShortcutContext(Qt::ApplicationShortcut);
-    mnuSaveCaseAs = file->addAction(QStringLiteral("Save Case &As\u2026"));
+    mnuSaveCaseAs = file->addAction(tr("Save Case &As\u2026"));
     // Not QKeySequence::SaveAs, which Windows leaves empty.
     mnuSaveCaseAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    mnuExportCaseSheet = file->addAction(QStringLiteral("&Export Case Sheet as PDF\u2026"));
-    mnuPrintCaseSheet = file->addAction(QStringLiteral("&Print Case Sheet\u2026"));
+    mnuExportCaseSheet = file->addAction(tr("&Export Case Sheet as PDF\u2026"));
+    mnuPrintCaseSheet = file->addAction(tr("&Print Case Sheet\u2026"));
     mnuPrintCaseSheet->setShortcut(QKeySequence::Print);
     // A sheet records the estimate in the result box: none yet.
     mnuExportCaseSheet->setEnabled(false);
     mnuPrintCaseSheet->setEnabled(false);
     file->addSeparator();
-    mnuExit = file->addAction(QStringLiteral("E&xit"));
+    mnuExit = file->addAction(tr("E&xit"));
 }
 
 void frmQuorrelEstimator::createTimeGroup()
 {
     fraTimeFound = place<QGroupBox>(clientArea, "fraTimeFound", twips(120, 120, 5775, 1215),
-                                    QStringLiteral("Please enter the Time the Corpse was found"));
-    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), kHourPlaceholder);
-    cboMinutes =
-        placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), kMinutePlaceholder);
-    cboSeconds =
-        placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), kSecondPlaceholder);
-    cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), kAmPmPlaceholder);
-    cmdSetTime = placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335),
-                                 QStringLiteral("Set Time"));
+                                    tr("Please enter the Time the Corpse was found"));
+    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), hourField());
+    cboMinutes = placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), minuteField());
+    cboSeconds = placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), secondField());
+    cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), amPmPlaceholder());
+    cmdSetTime =
+        placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335), tr("Set Time"));
     txtTimeOfDiscovery =
         place<TextBox>(clientArea, "txtTimeOfDiscovery", twips(360, 960, 2055, 285));
 }
@@ -217,12 +241,11 @@ void frmQuorrelEstimator::createEntries()
 
     // The labels lie over the boxes' left edges.
     lblRoomTemp = place<QLabel>(clientArea, "lblRoomTemp", twips(240, 1560, 2775, 255));
-    lblCorpseTime =
-        place<QLabel>(clientArea, "lblCorpseTime", twips(240, 2880, 2775, 495),
-                      QStringLiteral("Time elapsed of 2nd Corpse Temperature reading (in hours):"));
+    lblCorpseTime = place<QLabel>(clientArea, "lblCorpseTime", twips(240, 2880, 2775, 495),
+                                  tr("Time elapsed of 2nd Corpse Temperature reading (in hours):"));
     lblCorpseTime->setWordWrap(true);
     lblTimeDead = place<QLabel>(clientArea, "lblTimeDead", twips(600, 3720, 2295, 255),
-                                QStringLiteral("Estimated Time Of Death:"));
+                                tr("Estimated Time Of Death:"));
     lblCorpseTemp = place<QLabel>(clientArea, "lblCorpseTemp", twips(0, 2040, 3015, 255));
     lblCorpseTemp2 = place<QLabel>(clientArea, "lblCorpseTemp2", twips(0, 2520, 3015, 255));
     for (QLabel *label : {lblRoomTemp, lblCorpseTime, lblTimeDead, lblCorpseTemp, lblCorpseTemp2}) {
@@ -237,17 +260,13 @@ void frmQuorrelEstimator::createEntries()
 
 void frmQuorrelEstimator::createButtons()
 {
-    cmdCalculate = placeFaceButton(clientArea, "cmdCalculate", twips(120, 4320, 1400, 335),
-                                   QStringLiteral("&Calculate"));
-    cmdClear = placeFaceButton(clientArea, "cmdClear", twips(1560, 4320, 1400, 335),
-                               QStringLiteral("C&lear"));
-    cmdLaunchTempConvert =
-        placeFaceButton(clientArea, "cmdLaunchTempConvert", twips(3000, 4320, 1400, 335),
-                        QStringLiteral("&Degree Converter"));
-    cmdExit = placeFaceButton(clientArea, "cmdExit", twips(4440, 4320, 1400, 335),
-                              QStringLiteral("E&xit"));
-    cmdAbout = placeFaceButton(clientArea, "cmdAbout", twips(4560, 3120, 1095, 335),
-                               QStringLiteral("About"));
+    cmdCalculate =
+        placeFaceButton(clientArea, "cmdCalculate", twips(120, 4320, 1400, 335), tr("&Calculate"));
+    cmdClear = placeFaceButton(clientArea, "cmdClear", twips(1560, 4320, 1400, 335), tr("C&lear"));
+    cmdLaunchTempConvert = placeFaceButton(clientArea, "cmdLaunchTempConvert",
+                                           twips(3000, 4320, 1400, 335), tr("&Degree Converter"));
+    cmdExit = placeFaceButton(clientArea, "cmdExit", twips(4440, 4320, 1400, 335), tr("E&xit"));
+    cmdAbout = placeFaceButton(clientArea, "cmdAbout", twips(4560, 3120, 1095, 335), tr("About"));
     cmdCalculate->setDefault(true);
 }
 
@@ -257,14 +276,16 @@ void frmQuorrelEstimator::setUpAccessibility()
         list->setAccessibleDescription(fraTimeFound->title());
     // A list's own accessible name is its current text on Linux, so its edit
     // field carries the field name too.
-    const std::pair<QComboBox *, const char *> listNames[] = {
-        {cboHours, "Hour"}, {cboMinutes, "Minute"}, {cboSeconds, "Second"}, {cboAMPM, "AM/PM"}};
+    const std::pair<QComboBox *, QString> listNames[] = {{cboHours, hourField()},
+                                                         {cboMinutes, minuteField()},
+                                                         {cboSeconds, secondField()},
+                                                         {cboAMPM, amPmField()}};
     for (const auto &[list, name] : listNames) {
-        list->setAccessibleName(QLatin1String(name));
-        list->lineEdit()->setAccessibleName(QLatin1String(name));
+        list->setAccessibleName(name);
+        list->lineEdit()->setAccessibleName(name);
     }
-    txtTimeOfDiscovery->setAccessibleName(QStringLiteral("Time the Corpse was found"));
-    Picture1->setAccessibleName(QStringLiteral("Picture of a clock and a cooling curve"));
+    txtTimeOfDiscovery->setAccessibleName(tr("Time the Corpse was found"));
+    Picture1->setAccessibleName(tr("Picture of a clock and a cooling curve"));
 }
 
 void frmQuorrelEstimator::setUpTabOrder()
@@ -339,10 +360,12 @@ void frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus()
 
 void frmQuorrelEstimator::Form_Load()
 {
-    const QString unit = ' ' + kDegreeSign + QStringLiteral("F:");
-    lblRoomTemp->setText(kRoomEntry + unit);
-    lblCorpseTemp->setText(kFirstReadingEntry + unit);
-    lblCorpseTemp2->setText(kSecondReadingEntry + unit);
+    // The entries as every message names them, then their unit.
+    //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
+    const QString label = tr("%1 \u00B0F:");
+    lblRoomTemp->setText(label.arg(kRoomEntry));
+    lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
+    lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
     txtTimeDead->setReadOnly(true);
     populateTimeCombos(*this);
     txtTimeOfDiscovery->setReadOnly(true);
@@ -423,10 +446,10 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
 
 void frmQuorrelEstimator::clearTimeFound()
 {
-    showPlaceholder(cboHours, kHourPlaceholder);
-    showPlaceholder(cboMinutes, kMinutePlaceholder);
-    showPlaceholder(cboSeconds, kSecondPlaceholder);
-    showPlaceholder(cboAMPM, kAmPmPlaceholder);
+    showPlaceholder(cboHours, hourField());
+    showPlaceholder(cboMinutes, minuteField());
+    showPlaceholder(cboSeconds, secondField());
+    showPlaceholder(cboAMPM, amPmPlaceholder());
     txtTimeOfDiscovery->clear();
     txtTimeOfDiscovery->hide();
     m_foundAt.reset();
@@ -506,18 +529,20 @@ void frmQuorrelEstimator::cmdCalculate_Click()
 
 frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
 {
-    const auto part = [](const QComboBox *list, const QString &placeholder, const char *field) {
-        return list->currentText() == placeholder ? QString::fromLatin1(field) : QString();
+    const auto part = [](const QComboBox *list, const QString &field) {
+        return unpicked(list) ? field : QString();
     };
-    const QString hour = part(cboHours, kHourPlaceholder, "Hour");
-    const QString minute = part(cboMinutes, kMinutePlaceholder, "Minute");
-    const QString second = part(cboSeconds, kSecondPlaceholder, "Second");
-    const QString amPm = part(cboAMPM, kAmPmPlaceholder, "AM/PM");
+    const QString hour = part(cboHours, hourField());
+    const QString minute = part(cboMinutes, minuteField());
+    const QString second = part(cboSeconds, secondField());
+    const QString amPm = part(cboAMPM, amPmField());
     if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
-        showMessage(this, QStringLiteral("Incomplete Selection"),
-                    QStringLiteral("Please revise the following fields: ") + hour + ' ' + minute +
-                        ' ' + second + ' ' + amPm,
-                    QMessageBox::Warning);
+        showMessage(
+            this, tr("Incomplete Selection"),
+            //: %1 to %4 name the lists left unpicked (Hour, Minute, Second, AM/PM),
+            //: each empty where its list was picked.
+            tr("Please revise the following fields: %1 %2 %3 %4").arg(hour, minute, second, amPm),
+            QMessageBox::Warning);
         return Outcome::ToldUser;
     }
     const Result<ClockTime> found =
@@ -549,8 +574,8 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     case Estimate::Outcome::NoNumbers:
         if (!tellUser)
             return Outcome::ToldUser;
-        showMessage(this, QStringLiteral("Error - Input Type"),
-                    QStringLiteral("Enter numeric values only."), QMessageBox::Information);
+        showMessage(this, tr("Error - Input Type"), tr("Enter numeric values only."),
+                    QMessageBox::Information);
         txtAmbRoomTemp->setFocus();
         return Outcome::ToldUser;
     case Estimate::Outcome::Invalid:
@@ -582,9 +607,9 @@ void frmQuorrelEstimator::showResult(const QString &time, const QString &about)
 
 void frmQuorrelEstimator::showInvalidData()
 {
-    showMessage(this, QStringLiteral("Invalid Data"),
-                QStringLiteral("The data you entered would produce Non-real results.\n"
-                               "Please check your entries."),
+    showMessage(this, tr("Invalid Data"),
+                tr("The data you entered would produce Non-real results.\n"
+                   "Please check your entries."),
                 QMessageBox::Critical);
 }
 

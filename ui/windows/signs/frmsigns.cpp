@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <string_view>
+
 namespace quorrel::ui
 {
 namespace
@@ -29,24 +31,23 @@ void nameDayList(QComboBox *list, const QString &what)
     list->setAccessibleDescription(what);
 }
 
-const QString kTitle = QStringLiteral("Signs of Death");
-const QString kNotExamined = QStringLiteral("Not examined");
 // Written when shown, in the locale's digits.
 QString hint()
 {
-    return QStringLiteral("Combine reads the time found from the main window, and the "
-                          "nomogram's %1 interval where the Henssge window estimated one.")
+    //: %1 is a percentage ("95 %").
+    return frmSigns::tr("Combine reads the time found from the main window, and the nomogram's "
+                        "%1 interval where the Henssge window estimated one.")
         .arg(percent(95));
 }
 // What it takes for the probability within the bounds.
 QString conditionalHint()
 {
-    return QStringLiteral("With a last sighting alive and a nomogram's estimate with %1 limits, "
-                          "Combine also gives the probability of death within the hours from "
-                          "the sighting to the discovery.")
+    //: %1 is a percentage ("95 %").
+    return frmSigns::tr("With a last sighting alive and a nomogram's estimate with %1 limits, "
+                        "Combine also gives the probability of death within the hours from the "
+                        "sighting to the discovery.")
         .arg(percent(95));
 }
-const QString kTimeFormat = QStringLiteral("enter a time of day such as 2:30 AM or 2:30:00 AM");
 
 // The bounds the case's combination was made with, and the distributions
 // cut to them; none where it was made without a last sighting.
@@ -72,18 +73,29 @@ std::optional<CaseBounds> caseBounds()
 // A moment as the messages name it: "10:00:00 AM the day before discovery".
 QString momentWords(DayClock at)
 {
-    return QString::fromStdString(formatClockTime(at.time)) + ' ' + dayChoice(at.day);
+    //: A moment: %1 is a time of day, %2 its day ("the day before discovery").
+    return frmSigns::tr("%1 %2").arg(QString::fromStdString(formatClockTime(at.time)),
+                                     dayChoice(at.day));
 }
 
 // The days a moment may be given on, around the day of discovery.
 constexpr int kFirstDay = -7;
 constexpr int kLastDay = 3;
 
-// Most rows come from one table; a sign whose rows come from elsewhere, or
-// that a later study doubts, says so beside its pick.
-const QString kMainSource =
-    QStringLiteral("Henssge, Althaus, Bolt et al., Int J Legal Med 113:320\u2013331 (2000), "
-                   "Table 1.");
+// Most rows come from one table, cited as the engine cites it; a sign whose
+// rows come from elsewhere, or that a later study doubts, says so beside its
+// pick.
+constexpr std::string_view kMainSource =
+    "Henssge, Althaus, Bolt et al., Int J Legal Med 113:320\u2013331 (2000), Table 1";
+
+// Told by the table, not by its note's words, which a translation changes.
+bool hasNote(DeathSign sign)
+{
+    for (const SignRow &row : signsOfDeath())
+        if (row.sign == sign && (row.source != kMainSource || !row.caveat.empty()))
+            return true;
+    return false;
+}
 
 void fillDays(QComboBox *days)
 {
@@ -116,8 +128,9 @@ void showDay(QComboBox *days, std::int64_t day)
 
 frmSigns::frmSigns()
 {
-    setUpWindow("frmSigns", QStringLiteral("Signs of Death - Halbrook"),
-                QStringLiteral(":/icons/quorrel.bmp"), kWindowGrey);
+    //: The window's caption; " - Halbrook" stays as it is.
+    setUpWindow("frmSigns", tr("Signs of Death - Halbrook"), QStringLiteral(":/icons/quorrel.bmp"),
+                kWindowGrey);
     setFixedClientSize(9600, 10530);
     createTimes();
     createPicks();
@@ -130,10 +143,10 @@ frmSigns::frmSigns()
 
 void frmSigns::createTimes()
 {
-    lblExamined = place<QLabel>(this, "lblExamined", twips(120, 150, 1920, 255),
-                                QStringLiteral("&Examined at:"));
-    lblLastSeen = place<QLabel>(this, "lblLastSeen", twips(120, 570, 1920, 255),
-                                QStringLiteral("&Last seen alive:"));
+    lblExamined =
+        place<QLabel>(this, "lblExamined", twips(120, 150, 1920, 255), tr("&Examined at:"));
+    lblLastSeen =
+        place<QLabel>(this, "lblLastSeen", twips(120, 570, 1920, 255), tr("&Last seen alive:"));
     for (QLabel *label : {lblExamined, lblLastSeen}) {
         label->setFont(windowFont(true));
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -142,21 +155,23 @@ void frmSigns::createTimes()
     cboExaminedDay = place<QComboBox>(this, "cboExaminedDay", twips(3720, 105, 2880, 315));
     txtLastSeen = place<TextBox>(this, "txtLastSeen", twips(2160, 540, 1455, 285));
     cboLastSeenDay = place<QComboBox>(this, "cboLastSeenDay", twips(3720, 525, 2880, 315));
-    txtLastSeen->setPlaceholderText(QStringLiteral("not known"));
-    const QString format = QStringLiteral("A time of day such as 2:30 AM.");
-    txtExamined->setToolTip(format);
-    txtLastSeen->setToolTip(format + QStringLiteral(" Empty where it is not known."));
+    //: Shown in the empty box of the last sighting.
+    txtLastSeen->setPlaceholderText(tr("not known"));
+    txtExamined->setToolTip(tr("A time of day such as 2:30 AM."));
+    txtLastSeen->setToolTip(tr("A time of day such as 2:30 AM. Empty where it is not known."));
     nameAfter(lblExamined, txtExamined);
     nameAfter(lblLastSeen, txtLastSeen);
-    nameDayList(cboExaminedDay, QStringLiteral("Day of the examination"));
-    nameDayList(cboLastSeenDay, QStringLiteral("Day of the last sighting"));
+    nameDayList(cboExaminedDay, tr("Day of the examination"));
+    nameDayList(cboLastSeenDay, tr("Day of the last sighting"));
 }
 
 void frmSigns::createPicks()
 {
-    lblSigns = place<QLabel>(this, "lblSigns", twips(120, 990, 9360, 255),
-                             QStringLiteral("Signs found at the examination (bounds from ") +
-                                 kMainSource.chopped(1) + QStringLiteral(", unless noted):"));
+    lblSigns = place<QLabel>(
+        this, "lblSigns", twips(120, 990, 9360, 255),
+        //: %1 is the publication most bounds come from.
+        tr("Signs found at the examination (bounds from %1, unless noted):")
+            .arg(QString::fromUtf8(kMainSource.data(), qsizetype(kMainSource.size()))));
     lblSigns->setWordWrap(true);
     scrSigns = place<QScrollArea>(this, "scrSigns", twips(120, 1290, 9360, 3600));
     scrSigns->setFocusPolicy(Qt::NoFocus);
@@ -169,11 +184,12 @@ void frmSigns::createPicks()
     small.setPointSizeF(7.5);
     int line = 0;
     for (DeathSign sign : signsInOrder()) {
-        auto *name = new QLabel(signName(sign) + ':', rows);
+        //: A sign's label beside its list; %1 is the sign ("Rigor mortis").
+        auto *name = new QLabel(tr("%1:").arg(signName(sign)), rows);
         name->setWordWrap(true);
         auto *pick = new QComboBox(rows);
         pick->setObjectName(QStringLiteral("cboSign%1").arg(cboSigns.size()));
-        pick->addItem(kNotExamined, -1);
+        pick->addItem(tr("Not examined"), -1);
         const std::span<const SignRow> table = signsOfDeath();
         for (std::size_t row = 0; row < table.size(); ++row)
             if (table[row].sign == sign)
@@ -185,8 +201,11 @@ void frmSigns::createPicks()
         const QString signWords = signName(sign);
         const QString note = signNote(sign);
         const auto sayPick = [pick, signWords, note] {
-            pick->setAccessibleName(signWords + QStringLiteral(": ") + pick->currentText());
-            pick->setAccessibleDescription(pick->currentText() + QStringLiteral(". ") + note);
+            //: A sign's list as a screen reader names it: %1 is the sign, %2 its pick.
+            pick->setAccessibleName(tr("%1: %2").arg(signWords, pick->currentText()));
+            //: A sign's list as a screen reader describes it: %1 is its pick, %2 where the
+            //: sign's bounds come from.
+            pick->setAccessibleDescription(tr("%1. %2").arg(pick->currentText(), note));
         };
         sayPick();
         connect(pick, &QComboBox::currentIndexChanged, pick, sayPick);
@@ -195,7 +214,7 @@ void frmSigns::createPicks()
         grid->addWidget(name, line, 0);
         grid->addWidget(pick, line, 1);
         ++line;
-        if (note != kMainSource) {
+        if (hasNote(sign)) {
             auto *doubt = new QLabel(note, rows);
             doubt->setWordWrap(true);
             doubt->setFont(small);
@@ -206,8 +225,7 @@ void frmSigns::createPicks()
         lblSignNames.append(name);
     }
     scrSigns->setWidget(rows);
-    cmdCombine = placeFaceButton(this, "cmdCombine", twips(120, 5010, 1215, 335),
-                                 QStringLiteral("&Combine"));
+    cmdCombine = placeFaceButton(this, "cmdCombine", twips(120, 5010, 1215, 335), tr("&Combine"));
     cmdCombine->setDefault(true);
 }
 
@@ -232,14 +250,14 @@ void frmSigns::createProbability()
     lblConditional =
         place<QLabel>(this, "lblConditional", twips(120, 7830, 9360, 900), conditionalHint());
     lblBetween = place<QLabel>(this, "lblBetween", twips(120, 8790, 9360, 255),
-                               QStringLiteral("Probability of death &between:"));
+                               tr("Probability of death &between:"));
     txtFrom = place<TextBox>(this, "txtFrom", twips(120, 9090, 1455, 285));
     cboFromDay = place<QComboBox>(this, "cboFromDay", twips(1635, 9075, 2880, 315));
-    lblAnd = place<QLabel>(this, "lblAnd", twips(4575, 9120, 420, 255), QStringLiteral("a&nd"));
+    lblAnd = place<QLabel>(this, "lblAnd", twips(4575, 9120, 420, 255), tr("a&nd"));
     txtTo = place<TextBox>(this, "txtTo", twips(5055, 9090, 1455, 285));
     cboToDay = place<QComboBox>(this, "cboToDay", twips(6570, 9075, 2880, 315));
-    cmdProbability = placeFaceButton(this, "cmdProbability", twips(120, 9510, 1215, 335),
-                                     QStringLiteral("&Probability"));
+    cmdProbability =
+        placeFaceButton(this, "cmdProbability", twips(120, 9510, 1215, 335), tr("&Probability"));
     lblProbability = place<QLabel>(this, "lblProbability", twips(1455, 9510, 8025, 480));
     makeResultLine(lblConditional);
     makeResultLine(lblProbability, LinePrint::Bold);
@@ -247,20 +265,18 @@ void frmSigns::createProbability()
     lblAnd->setFont(windowFont(true));
     nameAfter(lblBetween, txtFrom);
     nameAfter(lblAnd, txtTo);
-    const QString format = QStringLiteral(" A time of day such as 10:00 AM, its day in the list "
-                                          "beside it, between the last sighting and the "
-                                          "discovery.");
-    txtFrom->setToolTip(QStringLiteral("Where the window begins.") + format);
-    txtTo->setToolTip(QStringLiteral("Where the window ends.") + format);
+    txtFrom->setToolTip(tr("Where the window begins. A time of day such as 10:00 AM, its day in "
+                           "the list beside it, between the last sighting and the discovery."));
+    txtTo->setToolTip(tr("Where the window ends. A time of day such as 10:00 AM, its day in the "
+                         "list beside it, between the last sighting and the discovery."));
     txtFrom->setAccessibleDescription(txtFrom->toolTip());
     txtTo->setAccessibleDescription(txtTo->toolTip());
-    nameDayList(cboFromDay, QStringLiteral("Day the window begins"));
-    nameDayList(cboToDay, QStringLiteral("Day the window ends"));
+    nameDayList(cboFromDay, tr("Day the window begins"));
+    nameDayList(cboToDay, tr("Day the window ends"));
     cmdProbability->setAccessibleDescription(
-        QStringLiteral("The probability of death between the two times, from each estimate cut "
-                       "to the hours between the last sighting and the discovery"));
-    cmdClose =
-        placeFaceButton(this, "cmdClose", twips(8265, 10080, 1215, 335), QStringLiteral("Close"));
+        tr("The probability of death between the two times, from each estimate cut to the hours "
+           "between the last sighting and the discovery"));
+    cmdClose = placeFaceButton(this, "cmdClose", twips(8265, 10080, 1215, 335), tr("Close"));
 }
 
 void frmSigns::setUpTabOrder()
@@ -380,22 +396,22 @@ void frmSigns::followFocus(QWidget *now)
 
 void frmSigns::refuse(const QString &text, QWidget *entry)
 {
-    showMessage(this, kTitle, text, QMessageBox::Warning);
+    showMessage(this, tr("Signs of Death"), text, QMessageBox::Warning);
     if (entry)
         entry->setFocus();
 }
 
 void frmSigns::cmdCombine_Click()
 {
-    const QString &format = kTimeFormat;
     const std::optional<ClockTime> examined = clockOf(txtExamined->text());
     if (!examined)
-        return refuse(QStringLiteral("Examined at: ") + format + '.', txtExamined);
+        return refuse(tr("Examined at: enter a time of day such as 2:30 AM or 2:30:00 AM."),
+                      txtExamined);
     const bool seen = !txtLastSeen->text().trimmed().isEmpty();
     const std::optional<ClockTime> lastSeen = clockOf(txtLastSeen->text());
     if (seen && !lastSeen)
-        return refuse(QStringLiteral("Last seen alive: ") + format +
-                          QStringLiteral(", or leave it empty where it is not known."),
+        return refuse(tr("Last seen alive: enter a time of day such as 2:30 AM or 2:30:00 AM, or "
+                         "leave it empty where it is not known."),
                       txtLastSeen);
     const int examinedDay = cboExaminedDay->currentData().toInt();
     const int seenDay = cboLastSeenDay->currentData().toInt();
@@ -457,27 +473,30 @@ void frmSigns::cmdProbability_Click()
         return;
     const std::optional<ClockTime> from = clockOf(txtFrom->text());
     if (!from)
-        return refuse(QStringLiteral("Probability of death between: ") + kTimeFormat + '.',
+        return refuse(tr("Probability of death between: enter a time of day such as 2:30 AM or "
+                         "2:30:00 AM."),
                       txtFrom);
     const std::optional<ClockTime> to = clockOf(txtTo->text());
     if (!to)
-        return refuse(
-            QStringLiteral("Probability of death between \u2026 and: ") + kTimeFormat + '.', txtTo);
+        return refuse(tr("Probability of death between \u2026 and: enter a time of day such as "
+                         "2:30 AM or 2:30:00 AM."),
+                      txtTo);
     const DayClock begins{*from, cboFromDay->currentData().toInt()};
     const DayClock ends{*to, cboToDay->currentData().toInt()};
     // In hours before discovery, as the bounds are.
     const double fromHours = -hoursFromDiscovery(cut->foundAt, begins);
     const double toHours = -hoursFromDiscovery(cut->foundAt, ends);
     if (toHours >= fromHours)
-        return refuse(QStringLiteral("The window, from %1 to %2, ends no later than it begins. "
-                                     "Enter the earlier time first.")
+        //: %1 and %2 are moments, each a time of day with its day.
+        return refuse(tr("The window, from %1 to %2, ends no later than it begins. Enter the "
+                         "earlier time first.")
                           .arg(momentWords(begins), momentWords(ends)),
                       txtFrom);
     if (fromHours > cut->bounds.earliestHours || toHours < cut->bounds.latestHours)
-        return refuse(QStringLiteral("The window, from %1 to %2, reaches outside the hours "
-                                     "between the last sighting alive, at %3, and the "
-                                     "discovery, at %4 the day of discovery. Enter times "
-                                     "within them.")
+        //: %1 to %3 are moments, each a time of day with its day; %4 a time of day.
+        return refuse(tr("The window, from %1 to %2, reaches outside the hours between the last "
+                         "sighting alive, at %3, and the discovery, at %4 the day of discovery. "
+                         "Enter times within them.")
                           .arg(momentWords(begins), momentWords(ends), momentWords(cut->lastSeenAt),
                                QString::fromStdString(formatClockTime(cut->foundAt))),
                       fromHours > cut->bounds.earliestHours ? txtFrom : txtTo);
