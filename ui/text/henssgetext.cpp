@@ -528,13 +528,14 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
         ++decimals;
     const QString expects = degrees(numberWithDecimals(*expected, decimals));
     const QString difference = degrees(numberWithDecimals(std::fabs(off), decimals));
-    //: %1 the time of the second reading; %2 the temperature the method expects; %3 the one
-    //: measured; %4 how far apart they are.
     const QString measuredText = typedDegrees(measured);
     QString text;
+    //: %1 the time of the second reading; %2 the temperature the method expects; %3 the one
+    //: measured.
     if (std::round(std::fabs(off) * std::pow(10, decimals)) == 0)
         text = HenssgeWords::tr("At %1 the method expects %2; %3 was measured")
                    .arg(when, expects, measuredText);
+    //: As above; %4 how far apart the two temperatures are.
     else if (off < 0)
         text = HenssgeWords::tr("At %1 the method expects %2; %3 was measured, %4 lower")
                    .arg(when, expects, measuredText, difference);
