@@ -3,38 +3,45 @@
 #include "henssgetext.h"
 #include "wording.h"
 
+#include <QCoreApplication>
+
 namespace quorrel::ui
 {
 namespace
 {
 
+class BrainWords
+{
+    Q_DECLARE_TR_FUNCTIONS(BrainWords)
+};
+
 // The published limits: hours found up to each bound, and the ± they give.
 constexpr std::pair<double, double> kLimitBands[] = {{6.5, 1.5}, {10.5, 2.5}, {13.5, 3.5}};
 constexpr double kLimitsEnd = 13.5;
 
-QString hoursWords(double hours)
-{
-    return typedNumber(hours) + QStringLiteral(" h");
-}
-
 // "10 to 25 °C", the rooms the method was studied in.
 QString studiedRooms()
 {
-    return QStringLiteral("%1 to %2").arg(typedNumber(10), degreesCelsius(typedNumber(25)));
+    //: A range of temperatures: "10 to 25 °C".
+    return BrainWords::tr("%1 to %2").arg(typedNumber(10), degreesCelsius(typedNumber(25)));
 }
 
 } // namespace
 
 QString brainSentence(ClockTime foundAt, const BrainEstimate &estimate, double roomFahrenheit)
 {
-    QString sentence = nomogramSentence(foundAt, estimate.hoursSinceDeath, estimate.limitHours,
-                                        QStringLiteral("no %1 limits are published beyond %2")
-                                            .arg(percent(95), hoursWords(kLimitsEnd)));
-    if (estimate.roomOutsideStudied)
-        sentence += QStringLiteral(" The room, %1, is outside the %2 the method was studied in: "
-                                   "the estimate and its limits may not hold there.")
-                        .arg(fahrenheitAndCelsius(roomFahrenheit), studiedRooms());
-    return sentence;
+    //: In brackets after the estimate: "no 95 % limits are published beyond 13.5 h".
+    const QString sentence =
+        nomogramSentence(foundAt, estimate.hoursSinceDeath, estimate.limitHours,
+                         BrainWords::tr("no %1 limits are published beyond %2")
+                             .arg(percent(95), typedHours(kLimitsEnd)));
+    if (!estimate.roomOutsideStudied)
+        return sentence;
+    //: %1 the room ("60 °F (15.6 °C)"); %2 the rooms the method was studied in ("10 to 25 °C").
+    return sentence + ' ' +
+           BrainWords::tr("The room, %1, is outside the %2 the method was studied in: the "
+                          "estimate and its limits may not hold there.")
+               .arg(fahrenheitAndCelsius(roomFahrenheit), studiedRooms());
 }
 
 QString brainDetail(const BrainEstimate &estimate)
@@ -44,8 +51,11 @@ QString brainDetail(const BrainEstimate &estimate)
             .arg(typedNumber(1.135), typedNumber(0.127), typedNumber(0.135), typedNumber(1.07));
     QStringList bands;
     for (const auto &[upTo, limit] : kLimitBands)
-        bands << QStringLiteral("%1 up to %2").arg(tenthsOfHours(limit), hoursWords(upTo));
-    return QStringLiteral("Q = %1; %2, from %3 at death. %4 limits %5; none beyond.")
+        //: A limit and the hours it holds up to: "±1.5 h up to 6.5 h".
+        bands << BrainWords::tr("%1 up to %2").arg(tenthsOfHours(limit), typedHours(upTo));
+    //: %1 the value of Q; %2 the formula; %3 the temperature at death; %4 "95 %"; %5 the limits
+    //: and the hours each holds up to.
+    return BrainWords::tr("Q = %1; %2, from %3 at death. %4 limits %5; none beyond.")
         .arg(qText(estimate.q), leftToRight(formula),
              degreesCelsius(typedNumber(kHenssgeStartCelsius)), percent(95),
              bands.join(QStringLiteral(", ")));
@@ -53,7 +63,8 @@ QString brainDetail(const BrainEstimate &estimate)
 
 QString brainReadingsLine(ClockTime foundAt, double roomFahrenheit)
 {
-    return QStringLiteral("Read from the main window: found at %1; room %2.")
+    //: The time the body was found, then the room's temperature.
+    return BrainWords::tr("Read from the main window: found at %1; room %2.")
         .arg(clockText(foundAt), fahrenheitAndCelsius(roomFahrenheit));
 }
 
@@ -61,19 +72,23 @@ MethodRecord brainRecord(ClockTime foundAt, const QList<CaseEntry> &entries,
                          const MethodResult &result, const QString &sentence,
                          const QStringList &notes)
 {
-    const QString brain = QStringLiteral("brain nomogram");
+    //: Names the method in a combination of evidence: "the brain nomogram's 95 % limit".
+    const QString brain = BrainWords::tr("brain nomogram");
     const NomogramLook look{
         kBrainKey,
-        QStringLiteral("Henssge's brain nomogram"),
-        QStringLiteral("Brain"),
-        QStringLiteral("dotted line"),
-        QStringLiteral("Henssge brain nomogram"),
+        BrainWords::tr("Henssge's brain nomogram"),
+        //: The label at its time of death on the curve: "Brain: died 5:45 PM".
+        BrainWords::tr("Brain"),
+        //: How the curve is drawn, named in the curve's summary.
+        BrainWords::tr("dotted line"),
+        //: The heading of its section on the case sheet.
+        BrainWords::tr("Henssge brain nomogram"),
         {Qt::DotLine, false, Qt::FDiagPattern, CurveLook::Mark::Diamond},
         brain,
         brain,
-        QStringLiteral("Henssge's brain nomogram took no part: no %1 limits are published "
+        BrainWords::tr("Henssge's brain nomogram took no part: no %1 limits are published "
                        "beyond %2, so it states no interval to weigh.")
-            .arg(percent(95), hoursWords(kLimitsEnd))};
+            .arg(percent(95), typedHours(kLimitsEnd))};
     return nomogramRecord(look, foundAt, entries, result, sentence, notes);
 }
 

@@ -2,15 +2,26 @@
 
 #include "wording.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace quorrel::ui
 {
+namespace
+{
+
+class CurveWords
+{
+    Q_DECLARE_TR_FUNCTIONS(CurveWords)
+};
+
+} // namespace
 
 QString readingText(ClockTime foundAt, const MarkedPoint &reading, bool withDay)
 {
-    return typedDegrees(reading.temperature) + QStringLiteral(" at ") +
-           momentText(foundAt, reading.hours, withDay);
+    //: A reading: its temperature, then its time ("75 °F at 2:00:00 AM").
+    return CurveWords::tr("%1 at %2")
+        .arg(typedDegrees(reading.temperature), momentText(foundAt, reading.hours, withDay));
 }
 
 bool curvesNamed(const QList<const MethodRecord *> &drawn)
@@ -21,7 +32,7 @@ bool curvesNamed(const QList<const MethodRecord *> &drawn)
 QString curveSummary(const CaseRecord *record)
 {
     if (!record || record->methods.isEmpty())
-        return QStringLiteral("Calculate an estimate to see its curve.");
+        return CurveWords::tr("Calculate an estimate to see its curve.");
     const bool withDay = curveNamesDays(*record);
     const bool named = record->methods.size() > 1 || record->methods.first().namedAlone;
     QString text;
@@ -37,7 +48,8 @@ QString curveSummary(const CaseRecord *record)
     // room to name.
     const QList<const MethodRecord *> drawn = drawnMethods(*record);
     if (!roomNamed && !drawn.isEmpty())
-        text += QStringLiteral(" Room ") + typedDegrees(drawn.first()->result.ambient) + '.';
+        //: The room's temperature, a sentence of its own after the curves'.
+        text += ' ' + CurveWords::tr("Room %1.").arg(typedDegrees(drawn.first()->result.ambient));
     return text;
 }
 
@@ -49,14 +61,20 @@ QString pointOnCurve(const CaseRecord &record, double hours)
     };
     const QString moment = momentText(record.foundAt, hours, curveNamesDays(record));
     if (!curvesNamed(methods))
-        return methods.isEmpty() ? QString()
-                                 : moment + QStringLiteral(", ") + temperature(methods.first());
+        //: A point of the curve: its time, then its temperature ("7:40:44 PM, 95.3 °F").
+        return methods.isEmpty()
+                   ? QString()
+                   : CurveWords::tr("%1, %2").arg(moment, temperature(methods.first()));
     // Each curve that runs at that time, by name.
     QStringList on;
     for (const MethodRecord *method : methods)
         if (hours >= method->result.curveFrom() && hours <= method->result.curveTo)
-            on.append(method->name + ' ' + temperature(method));
-    return on.isEmpty() ? QString() : moment + QStringLiteral(": ") + on.join(QStringLiteral(", "));
+            //: A curve's name and its temperature at a time: "Henssge's nomogram 95.3 °F".
+            on.append(CurveWords::tr("%1 %2").arg(method->name, temperature(method)));
+    //: A time, then each curve's temperature at it ("7:40:44 PM: Newton's law of cooling
+    //: 95.3 °F, Henssge's nomogram 94.1 °F").
+    return on.isEmpty() ? QString()
+                        : CurveWords::tr("%1: %2").arg(moment, on.join(QStringLiteral(", ")));
 }
 
 } // namespace quorrel::ui

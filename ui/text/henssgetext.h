@@ -19,17 +19,22 @@ inline const QString kHenssgeKey = QStringLiteral("henssge-rectal");
 // One row of Henssge's table of corrective factors for a 70 kg body. A row
 // that gives a range leaves the value to the user within it.
 struct HenssgeCondition {
-    QString id;   // "dry-naked-still-air": what a case file keeps, never shown
-    QString name; // "Dry, naked, still air"
+    QString id; // "dry-naked-still-air": what a case file keeps, never shown
+    // "Dry, naked, still air" in English, translated where it is shown; the
+    // first case files kept it so.
+    const char *name = "";
     double factor = 1.0;
     double upTo = 0.0; // the range's top, or 0 for a single factor
 };
 
 // The table's rows, dry before wet; "Other…" is not among them.
 const QList<HenssgeCondition> &henssgeConditions();
-// The pick list's last row, for a factor of the user's own, and its id.
+// The pick list's last row, for a factor of the user's own, as the first
+// case files kept it (in English), and its id.
 inline const QString kOtherCondition = QStringLiteral("Other\u2026");
 inline const QString kOtherConditionId = QStringLiteral("other");
+// That row as the pick list shows it.
+QString otherConditionItem();
 // The id of the pick list's row (the last, or none, is "Other…"), the row of
 // an id, and the row as shown.
 QString conditionIdAt(qsizetype row);

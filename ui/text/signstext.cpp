@@ -3,6 +3,8 @@
 #include "curve.h"
 #include "wording.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,6 +13,12 @@ namespace quorrel::ui
 namespace
 {
 
+class SignsWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SignsWords)
+};
+
+// The words of each sign, in English, translated where they are shown.
 struct SignWords {
     DeathSign sign;
     const char *name; // the pick's name
@@ -20,47 +28,84 @@ struct SignWords {
 };
 
 constexpr SignWords kSignWords[] = {
-    {DeathSign::LividityVisible, "Lividity visible", "lividity visible", "no lividity visible",
-     "lividity"},
-    {DeathSign::LividityConfluent, "Lividity confluent", "lividity confluent",
-     "lividity not confluent", "lividity"},
-    {DeathSign::LividityMaximal, "Lividity at its maximum", "lividity at its maximum",
-     "lividity not at its maximum", "lividity"},
+    {DeathSign::LividityVisible, QT_TRANSLATE_NOOP("SignsWords", "Lividity visible"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity visible"),
+     QT_TRANSLATE_NOOP("SignsWords", "no lividity visible"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
+    {DeathSign::LividityConfluent, QT_TRANSLATE_NOOP("SignsWords", "Lividity confluent"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity confluent"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity not confluent"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
+    {DeathSign::LividityMaximal, QT_TRANSLATE_NOOP("SignsWords", "Lividity at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity not at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
     {DeathSign::LividityVanishesUnderThumbPressure,
-     "Lividity vanishes completely under thumb pressure",
-     "lividity vanishing completely under thumb pressure",
-     "lividity not vanishing completely under thumb pressure", "lividity"},
+     QT_TRANSLATE_NOOP("SignsWords", "Lividity vanishes completely under thumb pressure"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity vanishing completely under thumb pressure"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity not vanishing completely under thumb pressure"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
     {DeathSign::LividityShiftsCompletelyWhenTurned,
-     "Lividity shifts completely when the body is turned",
-     "lividity shifting completely when the body is turned",
-     "lividity not shifting completely when the body is turned", "lividity"},
-    {DeathSign::LividityShiftsInPartWhenTurned, "Lividity shifts in part when the body is turned",
-     "lividity shifting in part when the body is turned",
-     "lividity not shifting even in part when the body is turned", "lividity"},
-    {DeathSign::RigorPresent, "Rigor present", "rigor present", "no rigor", "rigor"},
-    {DeathSign::RigorMaximal, "Rigor at its maximum", "rigor at its maximum",
-     "rigor not at its maximum", "rigor"},
-    {DeathSign::RigorReestablishedAfterBreaking, "Rigor re-established after it was broken",
-     "rigor re-established after it was broken", "rigor not re-established after it was broken",
-     "rigor"},
-    {DeathSign::RigorResolving, "Rigor resolving", "rigor resolving", "rigor not resolving",
-     "rigor"},
-    {DeathSign::RigorResolved, "Rigor resolved", "rigor resolved", "rigor not resolved", "rigor"},
+     QT_TRANSLATE_NOOP("SignsWords", "Lividity shifts completely when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity shifting completely when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity not shifting completely when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
+    {DeathSign::LividityShiftsInPartWhenTurned,
+     QT_TRANSLATE_NOOP("SignsWords", "Lividity shifts in part when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity shifting in part when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity not shifting even in part when the body is turned"),
+     QT_TRANSLATE_NOOP("SignsWords", "lividity")},
+    //: Rigor mortis, in all of these rows.
+    {DeathSign::RigorPresent, QT_TRANSLATE_NOOP("SignsWords", "Rigor present"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor present"), QT_TRANSLATE_NOOP("SignsWords", "no rigor"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor")},
+    {DeathSign::RigorMaximal, QT_TRANSLATE_NOOP("SignsWords", "Rigor at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor not at its maximum"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor")},
+    {DeathSign::RigorReestablishedAfterBreaking,
+     QT_TRANSLATE_NOOP("SignsWords", "Rigor re-established after it was broken"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor re-established after it was broken"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor not re-established after it was broken"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor")},
+    {DeathSign::RigorResolving, QT_TRANSLATE_NOOP("SignsWords", "Rigor resolving"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor resolving"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor not resolving"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor")},
+    {DeathSign::RigorResolved, QT_TRANSLATE_NOOP("SignsWords", "Rigor resolved"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor resolved"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor not resolved"),
+     QT_TRANSLATE_NOOP("SignsWords", "rigor")},
     {DeathSign::MechanicalWholeMuscleContraction,
-     "Mechanical excitability: whole-muscle contraction (Zsako)",
-     "a whole-muscle contraction on a tap (Zsako)", "no whole-muscle contraction on a tap",
-     "muscle tap"},
-    {DeathSign::MechanicalIdiomuscularBulge, "Mechanical excitability: idiomuscular bulge",
-     "an idiomuscular bulge on a tap", "no idiomuscular bulge on a tap", "muscle tap"},
-    {DeathSign::ElectricalEyelid, "Electrical excitability of the eyelid",
-     "the eyelid's electrical reaction", "no electrical reaction of the eyelid", "eyelid"},
-    {DeathSign::ElectricalCornerOfMouth, "Electrical excitability of the corner of the mouth",
-     "an electrical reaction at the corner of the mouth",
-     "no electrical reaction at the corner of the mouth", "mouth"},
-    {DeathSign::IrisTropicamide, "Chemical excitability of the iris: tropicamide",
-     "the iris reacting to tropicamide", "the iris not reacting to tropicamide", "iris"},
-    {DeathSign::IrisAcetylcholine, "Chemical excitability of the iris: acetylcholine",
-     "the iris reacting to acetylcholine", "the iris not reacting to acetylcholine", "iris"},
+     QT_TRANSLATE_NOOP("SignsWords", "Mechanical excitability: whole-muscle contraction (Zsako)"),
+     QT_TRANSLATE_NOOP("SignsWords", "a whole-muscle contraction on a tap (Zsako)"),
+     QT_TRANSLATE_NOOP("SignsWords", "no whole-muscle contraction on a tap"),
+     QT_TRANSLATE_NOOP("SignsWords", "muscle tap")},
+    {DeathSign::MechanicalIdiomuscularBulge,
+     QT_TRANSLATE_NOOP("SignsWords", "Mechanical excitability: idiomuscular bulge"),
+     QT_TRANSLATE_NOOP("SignsWords", "an idiomuscular bulge on a tap"),
+     QT_TRANSLATE_NOOP("SignsWords", "no idiomuscular bulge on a tap"),
+     QT_TRANSLATE_NOOP("SignsWords", "muscle tap")},
+    {DeathSign::ElectricalEyelid,
+     QT_TRANSLATE_NOOP("SignsWords", "Electrical excitability of the eyelid"),
+     QT_TRANSLATE_NOOP("SignsWords", "the eyelid's electrical reaction"),
+     QT_TRANSLATE_NOOP("SignsWords", "no electrical reaction of the eyelid"),
+     QT_TRANSLATE_NOOP("SignsWords", "eyelid")},
+    {DeathSign::ElectricalCornerOfMouth,
+     QT_TRANSLATE_NOOP("SignsWords", "Electrical excitability of the corner of the mouth"),
+     QT_TRANSLATE_NOOP("SignsWords", "an electrical reaction at the corner of the mouth"),
+     QT_TRANSLATE_NOOP("SignsWords", "no electrical reaction at the corner of the mouth"),
+     QT_TRANSLATE_NOOP("SignsWords", "mouth")},
+    {DeathSign::IrisTropicamide,
+     QT_TRANSLATE_NOOP("SignsWords", "Chemical excitability of the iris: tropicamide"),
+     QT_TRANSLATE_NOOP("SignsWords", "the iris reacting to tropicamide"),
+     QT_TRANSLATE_NOOP("SignsWords", "the iris not reacting to tropicamide"),
+     QT_TRANSLATE_NOOP("SignsWords", "iris")},
+    {DeathSign::IrisAcetylcholine,
+     QT_TRANSLATE_NOOP("SignsWords", "Chemical excitability of the iris: acetylcholine"),
+     QT_TRANSLATE_NOOP("SignsWords", "the iris reacting to acetylcholine"),
+     QT_TRANSLATE_NOOP("SignsWords", "the iris not reacting to acetylcholine"),
+     QT_TRANSLATE_NOOP("SignsWords", "iris")},
 };
 
 const SignWords &wordsOf(DeathSign sign)
@@ -76,9 +121,25 @@ QString text(std::string_view view)
     return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
 }
 
-QString hoursText(double hours)
+// A grade inside a sentence: "grade III".
+QString gradeInSentence(SignFinding finding)
 {
-    return typedNumber(hours) + QStringLiteral(" h");
+    switch (finding) {
+    case SignFinding::GradeVI:
+        return SignsWords::tr("grade VI");
+    case SignFinding::GradeV:
+        return SignsWords::tr("grade V");
+    case SignFinding::GradeIV:
+        return SignsWords::tr("grade IV");
+    case SignFinding::GradeIII:
+        return SignsWords::tr("grade III");
+    case SignFinding::GradeII:
+        return SignsWords::tr("grade II");
+    case SignFinding::GradeI:
+        return SignsWords::tr("grade I");
+    default:
+        return QString();
+    }
 }
 
 // The finding in a sentence: "rigor at its maximum", "the eyelid's
@@ -88,15 +149,14 @@ QString findingPhrase(const SignRow &row)
     const SignWords &words = wordsOf(row.sign);
     switch (row.finding) {
     case SignFinding::Yes:
-        return QString::fromUtf8(words.yes);
+        return SignsWords::tr(words.yes);
     case SignFinding::No:
     case SignFinding::NoReaction:
-        return QString::fromUtf8(words.no);
+        return SignsWords::tr(words.no);
     default:
-        // "grade III": the numeral stays upper case.
-        QString grade = findingName(row.finding);
-        grade[0] = grade[0].toLower();
-        return QString::fromUtf8(words.yes) + QStringLiteral(" at ") + grade;
+        //: A finding and its grade: "the eyelid's electrical reaction at grade III".
+        return SignsWords::tr("%1 at %2")
+            .arg(SignsWords::tr(words.yes), gradeInSentence(row.finding));
     }
 }
 
@@ -112,8 +172,7 @@ QString capitalized(QString text)
 QString moment(ClockTime foundAt, double hoursBefore)
 {
     const std::optional<std::int64_t> at = minuteFromDiscovery(foundAt, -hoursBefore);
-    return at ? minuteClock(*at) + ' ' + discoveryDayWords(*at)
-              : momentText(foundAt, -hoursBefore, true);
+    return at ? minuteWithDay(*at) : momentText(foundAt, -hoursBefore, true);
 }
 
 // Two moments, their day named once where they share it.
@@ -123,11 +182,15 @@ QString betweenWords(ClockTime foundAt, double earliest, double latest)
     const std::optional<std::int64_t> to = minuteFromDiscovery(foundAt, -latest);
     // Narrower than a minute: one time, not a span from it to itself.
     if (from && to && *from == *to)
-        return QStringLiteral("at about %1 %2").arg(minuteClock(*from), discoveryDayWords(*from));
-    if (from && to && discoveryDayWords(*from) == discoveryDayWords(*to))
-        return QStringLiteral("between %1 and %2 %3")
+        //: A time and its day: "at about 11:00 AM the day before discovery".
+        return SignsWords::tr("at about %1 %2").arg(minuteClock(*from), discoveryDayWords(*from));
+    //: Two times and the day they share: "between 11:00 AM and 12:28 PM the day before
+    //: discovery".
+    if (from && to && discoveryDay(*from) == discoveryDay(*to))
+        return SignsWords::tr("between %1 and %2 %3")
             .arg(minuteClock(*from), minuteClock(*to), discoveryDayWords(*to));
-    return QStringLiteral("between %1 and %2")
+    //: Two times, each with its day.
+    return SignsWords::tr("between %1 and %2")
         .arg(moment(foundAt, earliest), moment(foundAt, latest));
 }
 
@@ -137,10 +200,11 @@ QString allows(ClockTime foundAt, const Evidence &e)
     if (e.noEarlierThan && e.noLaterThan)
         return betweenWords(foundAt, *e.noEarlierThan, *e.noLaterThan);
     if (e.noEarlierThan)
-        return QStringLiteral("no earlier than ") + moment(foundAt, *e.noEarlierThan);
+        return SignsWords::tr("no earlier than %1").arg(moment(foundAt, *e.noEarlierThan));
     if (e.noLaterThan)
-        return QStringLiteral("no later than ") + moment(foundAt, *e.noLaterThan);
-    return QStringLiteral("any time");
+        return SignsWords::tr("no later than %1").arg(moment(foundAt, *e.noLaterThan));
+    //: What a piece of evidence allows alone: it bounds nothing ("died any time").
+    return SignsWords::tr("any time");
 }
 
 // The interval of another method a piece of evidence is: the scene keeps
@@ -161,7 +225,9 @@ QString pieceName(const SignsScene &scene, std::size_t index)
     switch (e.kind) {
     case EvidenceKind::Sign: {
         const SignRow &row = signsOfDeath()[e.signRow];
-        return QStringLiteral("%1 (%2 before the examination)")
+        //: A finding and the hours it gives: "rigor at its maximum (at least 2 h before the
+        //: examination)".
+        return SignsWords::tr("%1 (%2 before the examination)")
             .arg(findingPhrase(row), boundWords(row));
     }
     case EvidenceKind::Nomogram: {
@@ -169,9 +235,9 @@ QString pieceName(const SignsScene &scene, std::size_t index)
         return scene.weighed.size() > 1 ? weighed.nameAmongOthers : weighed.name;
     }
     case EvidenceKind::LastSeenAlive:
-        return QStringLiteral("the last sighting alive");
+        return SignsWords::tr("the last sighting alive");
     case EvidenceKind::Discovery:
-        return QStringLiteral("the discovery");
+        return SignsWords::tr("the discovery");
     }
     return QString();
 }
@@ -183,15 +249,17 @@ QString pieceHeading(const SignsScene &scene, std::size_t index)
     switch (e.kind) {
     case EvidenceKind::Sign: {
         const SignRow &row = signsOfDeath()[e.signRow];
-        return QStringLiteral("%1, %2 before the examination")
+        //: A finding and the hours it gives: "Rigor at its maximum, at least 2 h before the
+        //: examination".
+        return SignsWords::tr("%1, %2 before the examination")
             .arg(capitalized(findingPhrase(row)), boundWords(row));
     }
     case EvidenceKind::Nomogram:
         return weighedAt(scene, index).heading;
     case EvidenceKind::LastSeenAlive:
-        return QStringLiteral("Last seen alive");
+        return SignsWords::tr("Last seen alive");
     case EvidenceKind::Discovery:
-        return QStringLiteral("Found dead at ") + clockText(scene.foundAt);
+        return SignsWords::tr("Found dead at %1").arg(clockText(scene.foundAt));
     }
     return QString();
 }
@@ -202,15 +270,16 @@ QString pieceTag(const SignsScene &scene, std::size_t index)
     const Evidence &e = scene.evidence.at(index);
     switch (e.kind) {
     case EvidenceKind::Sign:
-        return QString::fromUtf8(wordsOf(signsOfDeath()[e.signRow].sign).tag);
+        return SignsWords::tr(wordsOf(signsOfDeath()[e.signRow].sign).tag);
     case EvidenceKind::Nomogram: {
         const MethodRecord::Weighed &weighed = weighedAt(scene, index);
         return scene.weighed.size() > 1 ? weighed.tagAmongOthers : weighed.tag;
     }
     case EvidenceKind::LastSeenAlive:
-        return QStringLiteral("last seen");
+        //: A few words for the curve's label: what set an end of the interval.
+        return SignsWords::tr("last seen");
     case EvidenceKind::Discovery:
-        return QStringLiteral("found");
+        return SignsWords::tr("found");
     }
     return QString();
 }
@@ -223,8 +292,10 @@ QString endNames(const SignsScene &scene, const IntervalEnd &end)
     for (std::size_t also : end.alsoSetBy)
         names << pieceName(scene, also);
     const QString last = names.takeLast();
-    return names.isEmpty() ? last
-                           : names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    //: The last of a list: "the nomogram's 95 % limit, rigor present and the discovery".
+    return names.isEmpty()
+               ? last
+               : SignsWords::tr("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
 }
 
 QString endTags(const SignsScene &scene, const IntervalEnd &end)
@@ -263,30 +334,30 @@ QList<DeathSign> signsInOrder()
 
 QString signName(DeathSign sign)
 {
-    return QString::fromUtf8(wordsOf(sign).name);
+    return SignsWords::tr(wordsOf(sign).name);
 }
 
 QString findingName(SignFinding finding)
 {
     switch (finding) {
     case SignFinding::Yes:
-        return QStringLiteral("Yes");
+        return SignsWords::tr("Yes");
     case SignFinding::No:
-        return QStringLiteral("No");
+        return SignsWords::tr("No");
     case SignFinding::GradeVI:
-        return QStringLiteral("Grade VI");
+        return SignsWords::tr("Grade VI");
     case SignFinding::GradeV:
-        return QStringLiteral("Grade V");
+        return SignsWords::tr("Grade V");
     case SignFinding::GradeIV:
-        return QStringLiteral("Grade IV");
+        return SignsWords::tr("Grade IV");
     case SignFinding::GradeIII:
-        return QStringLiteral("Grade III");
+        return SignsWords::tr("Grade III");
     case SignFinding::GradeII:
-        return QStringLiteral("Grade II");
+        return SignsWords::tr("Grade II");
     case SignFinding::GradeI:
-        return QStringLiteral("Grade I");
+        return SignsWords::tr("Grade I");
     case SignFinding::NoReaction:
-        return QStringLiteral("No reaction");
+        return SignsWords::tr("No reaction");
     }
     return QString();
 }
@@ -295,18 +366,21 @@ QString boundWords(const SignRow &row)
 {
     switch (row.kind) {
     case SignBoundKind::AtLeast:
-        return QStringLiteral("at least ") + hoursText(row.fromHours);
+        //: Hours since death at the examination: "at least 2 h".
+        return SignsWords::tr("at least %1").arg(typedHours(row.fromHours));
     case SignBoundKind::AtMost:
-        return QStringLiteral("at most ") + hoursText(row.toHours);
+        return SignsWords::tr("at most %1").arg(typedHours(row.toHours));
     case SignBoundKind::Between:
-        return QStringLiteral("%1 to %2").arg(typedNumber(row.fromHours), hoursText(row.toHours));
+        //: Hours since death at the examination: "3.5 to 13 h".
+        return SignsWords::tr("%1 to %2").arg(typedNumber(row.fromHours), typedHours(row.toHours));
     }
     return QString();
 }
 
 QString pickItem(const SignRow &row)
 {
-    return findingName(row.finding) + QStringLiteral(": ") + boundWords(row);
+    //: A finding and the hours it gives: "Yes: at least 2 h".
+    return SignsWords::tr("%1: %2").arg(findingName(row.finding), boundWords(row));
 }
 
 QString signNote(DeathSign sign)
@@ -350,28 +424,35 @@ QString conditionalSentence(ClockTime foundAt, const InvestigativeBounds &bounds
         // from the bounds: a time outside them is never shown as inside.
         const double mean = source.estimate.meanHours;
         QString mostLikely = moment(foundAt, mean);
-        if (mostLikely == moment(foundAt, bounds.earliestHours) ||
-            mostLikely == moment(foundAt, bounds.latestHours)) {
+        const auto minute = [&](double hoursBefore) {
+            return minuteFromDiscovery(foundAt, -hoursBefore);
+        };
+        if (minute(mean) == minute(bounds.earliestHours) ||
+            minute(mean) == minute(bounds.latestHours)) {
             const double seconds = mean * 3600.0;
             const double away =
                 mean > bounds.earliestHours ? std::ceil(seconds) : std::floor(seconds);
             mostLikely = momentWithDiscoveryDay(foundAt, -away / 3600.0);
         }
-        return QStringLiteral("%1 within the bounds: does not apply, as its most likely time, "
+        //: %1 a method ("Henssge's nomogram"); %2 its most likely time of death.
+        return SignsWords::tr("%1 within the bounds: does not apply, as its most likely time, "
                               "%2, lies outside the hours between the last sighting alive and "
                               "the discovery (Hubig et al. 2014).")
             .arg(source.name, mostLikely);
     }
     QString sentence =
-        QStringLiteral("%1 within the bounds: died %2 (%3), median %4; %5 of its distribution "
+        //: %1 a method; %2 when it says death came within the bounds; %3 "95 %"; %4 the median
+        //: time; %5 a share ("34 %"); %6 the standard deviation in hours.
+        SignsWords::tr("%1 within the bounds: died %2 (%3), median %4; %5 of its distribution "
                        "lies between the last sighting alive and the discovery. This assumes a "
                        "normal error, its SD half the %3 limit (%6).")
             .arg(source.name, betweenWords(foundAt, cut->earliestHours, cut->latestHours),
                  percent(95), moment(foundAt, cut->medianHours),
-                 percent(std::round(cut->shareWithin * 100.0)), hoursText(source.estimate.sdHours));
+                 percent(std::round(cut->shareWithin * 100.0)),
+                 typedHours(source.estimate.sdHours));
     if (source.prudent)
-        sentence += QStringLiteral(" Its entries are uncertain: this uses the exact estimate, as "
-                                   "the prudent interval is no distribution.");
+        sentence += ' ' + SignsWords::tr("Its entries are uncertain: this uses the exact estimate, "
+                                         "as the prudent interval is no distribution.");
     return sentence;
 }
 
@@ -382,7 +463,9 @@ QString probabilitySentence(ClockTime foundAt, const InvestigativeBounds &bounds
         conditionalProbabilityBetween(source.estimate, bounds, fromHours, toHours);
     if (!p)
         return QString();
-    return QStringLiteral("Probability of death %1: %2 (%3, within the bounds).")
+    //: %1 when ("between 10:00 AM and 11:00 AM the day before discovery"); %2 a share ("34 %");
+    //: %3 the method.
+    return SignsWords::tr("Probability of death %1: %2 (%3, within the bounds).")
         .arg(betweenWords(foundAt, std::max(fromHours, toHours), std::min(fromHours, toHours)),
              percent(std::round(*p * 100.0)), source.name);
 }
@@ -398,7 +481,9 @@ QString signsSentence(const SignsScene &scene)
     if (contradiction) {
         const Evidence &early = scene.evidence.at(contradiction->noEarlierThan);
         const Evidence &late = scene.evidence.at(contradiction->noLaterThan);
-        return QStringLiteral("The evidence contradicts itself: %1 puts death no earlier than %2, "
+        //: %1 and %3 two pieces of evidence ("rigor at its maximum (at least 2 h before the
+        //: examination)"), %2 and %4 the times each puts death before or after.
+        return SignsWords::tr("The evidence contradicts itself: %1 puts death no earlier than %2, "
                               "but %3 puts it no later than %4. No interval can be given: check "
                               "the findings, the times and the temperatures.")
             .arg(pieceName(scene, contradiction->noEarlierThan),
@@ -407,13 +492,14 @@ QString signsSentence(const SignsScene &scene)
                  moment(scene.foundAt, *late.noLaterThan));
     }
     if (const auto ends = bothEnds(scene))
-        return QStringLiteral("Died %1. Earliest: %2; latest: %3.")
+        //: %1 when ("between …"); %2 and %3 what set the earliest and the latest end.
+        return SignsWords::tr("Died %1. Earliest: %2; latest: %3.")
             .arg(betweenWords(scene.foundAt, ends->first.hoursBeforeDiscovery,
                               ends->second.hoursBeforeDiscovery),
                  endNames(scene, ends->first), endNames(scene, ends->second));
     // The discovery always bounds the latest; nothing may bound the earliest.
     const IntervalEnd latest = *scene.result.interval->latest;
-    return QStringLiteral("Died no later than %1, set by %2; nothing entered bounds how early.")
+    return SignsWords::tr("Died no later than %1, set by %2; nothing entered bounds how early.")
         .arg(moment(scene.foundAt, latest.hoursBeforeDiscovery), endNames(scene, latest));
 }
 
@@ -422,19 +508,22 @@ QStringList evidenceLines(const SignsScene &scene)
     const std::optional<CompoundInterval> &interval = scene.result.interval;
     QStringList lines;
     for (std::size_t i = 0; i < scene.evidence.size(); ++i) {
-        QString line = pieceHeading(scene, i) + QStringLiteral(": died ") +
-                       allows(scene.foundAt, scene.evidence.at(i)) + '.';
+        //: A piece of evidence, then what it allows alone: "Last seen alive: died no earlier
+        //: than 11:00 AM the day before discovery."
+        QString line =
+            SignsWords::tr("%1: died %2.")
+                .arg(pieceHeading(scene, i), allows(scene.foundAt, scene.evidence.at(i)));
         const bool earliest = interval && sets(interval->earliest, i);
         const bool latest = interval && sets(interval->latest, i);
         if (earliest && latest)
-            line += QStringLiteral(" Sets both ends.");
+            line += ' ' + SignsWords::tr("Sets both ends.");
         else if (earliest)
-            line += QStringLiteral(" Sets the earliest.");
+            line += ' ' + SignsWords::tr("Sets the earliest.");
         else if (latest)
-            line += QStringLiteral(" Sets the latest.");
+            line += ' ' + SignsWords::tr("Sets the latest.");
         const std::optional<Contradiction> &contradiction = scene.result.contradiction;
         if (contradiction && (contradiction->noEarlierThan == i || contradiction->noLaterThan == i))
-            line += QStringLiteral(" Contradicted.");
+            line += ' ' + SignsWords::tr("Contradicted.");
         lines.append(line);
     }
     lines += scene.notWeighed;
@@ -452,7 +541,8 @@ QString endOnAxis(ClockTime foundAt, double hoursBefore, bool withDay)
     if (!minute)
         return momentText(foundAt, -hoursBefore, true);
     const std::int64_t day = dayFromDiscovery(foundAt, -hoursBefore).value_or(0);
-    return withDay && day != 0 ? minuteClock(*minute) + QStringLiteral(", ") + dayWords(day)
+    //: A time of day and its day: "4:15 PM, the day before".
+    return withDay && day != 0 ? SignsWords::tr("%1, %2").arg(minuteClock(*minute), dayWords(day))
                                : minuteClock(*minute);
 }
 
@@ -470,7 +560,9 @@ std::function<QString(ClockTime, bool, bool)> combinedLabel(const SignsScene &sc
     const QString earliestTag = endTags(scene, ends->first);
     const QString latestTag = endTags(scene, ends->second);
     return [=](ClockTime, bool withDay, bool) {
-        return QStringLiteral("Combined: %1 (%2) to %3 (%4)")
+        //: The label at the combined interval: each end with what set it ("Combined: 4:15 PM
+        //: (rigor) to 7:15 PM (nomogram)").
+        return SignsWords::tr("Combined: %1 (%2) to %3 (%4)")
             .arg(endOnAxis(foundAt, earliest, withDay), earliestTag,
                  endOnAxis(foundAt, latest, withDay), latestTag);
     };
@@ -483,20 +575,21 @@ SheetSection signsSection(const SignsScene &scene, const QString &sentence,
                           const QStringList &lines)
 {
     const ClockTime foundAt = scene.foundAt;
-    SheetSection section{QStringLiteral("Signs of death")};
-    section.rows.append({QStringLiteral("Examined at:"), moment(foundAt, -scene.examinedHours)});
+    SheetSection section{SignsWords::tr("Signs of death")};
+    section.rows.append({SignsWords::tr("Examined at:"), moment(foundAt, -scene.examinedHours)});
     for (const Evidence &e : scene.evidence) {
         if (e.kind != EvidenceKind::Sign)
             continue;
         const SignRow &row = signsOfDeath()[e.signRow];
-        QString value = pickItem(row) + QStringLiteral(" (") + text(row.source) + ')';
+        //: A finding and the publication it comes from: "Yes: at least 2 h (Henssge et al.…)".
+        QString value = SignsWords::tr("%1 (%2)").arg(pickItem(row), text(row.source));
         if (!row.caveat.empty())
             value += ' ' + text(row.caveat);
         section.rows.append({signName(row.sign) + ':', value});
     }
-    section.rows.append({QStringLiteral("Last seen alive:"),
+    section.rows.append({SignsWords::tr("Last seen alive:"),
                          scene.lastSeenHours ? moment(foundAt, -*scene.lastSeenHours)
-                                             : QStringLiteral("not entered")});
+                                             : SignsWords::tr("not entered")});
     section.paragraphs = QStringList{sentence};
     if (scene.lastSeenHours)
         for (const DistributionSource &source : scene.distributions)
@@ -522,7 +615,7 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     const QStringList lines = evidenceLines(scene);
     MethodRecord record{
         kSignsKey,
-        QStringLiteral("Signs of death, combined"),
+        SignsWords::tr("Signs of death, combined"),
         entries,
         result,
         clockTimeAfter(scene.foundAt, -result.hoursSinceDeath).value_or(scene.foundAt),
@@ -537,8 +630,9 @@ MethodRecord signsRecord(const SignsScene &scene, const QList<CaseEntry> &entrie
     record.combinesOthers = true;
     record.deathLabel = combinedLabel(scene);
     record.inWords = [sentence](ClockTime, bool, bool) {
-        return QStringLiteral("Signs of death combined, cross-hatched between brackets: ") +
-               sentence;
+        //: In the curve's summary; %1 the combination's sentence.
+        return SignsWords::tr("Signs of death combined, cross-hatched between brackets: %1")
+            .arg(sentence);
     };
     record.sheet = {signsSection(scene, sentence, lines)};
     return record;

@@ -4,6 +4,7 @@
 #include "curve.h"
 #include "henssge.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <charconv>
@@ -14,6 +15,11 @@ namespace quorrel::ui
 {
 namespace
 {
+
+class Wording
+{
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+};
 
 // The shortest decimal that reads back as the value: plain digits where a
 // person would write them, an exponent only for the very large or small.
@@ -58,17 +64,66 @@ std::int64_t dayOf(std::int64_t seconds)
     return seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds - 1) / kSecondsPerDay) - 1;
 }
 
+// A time of day and the day it falls on: "9:40 AM the day before discovery".
+QString onDay(const QString &clock, const QString &day)
+{
+    //: A time of day, then the day it falls on: "9:40 AM the day before discovery".
+    return Wording::tr("%1 %2").arg(clock, day);
+}
+
+// "20 min" from a number already written.
+QString minutesText(const QString &number)
+{
+    //: Minutes, as in "20 min".
+    return Wording::tr("%1 min").arg(number);
+}
+
 } // namespace
 
-QString plural(double count, const char *one, const char *many)
+TranslatedText::operator QString() const
 {
-    return wholeNumber(count) + ' ' + QLatin1String(count == 1 ? one : many);
+    return Wording::tr(m_source);
+}
+
+QString operator+(const TranslatedText &a, const TranslatedText &b)
+{
+    return QString(a) + QString(b);
+}
+
+QString operator+(const TranslatedText &a, const QString &b)
+{
+    return QString(a) + b;
+}
+
+QString operator+(const QString &a, const TranslatedText &b)
+{
+    return a + QString(b);
+}
+
+int numerus(double count)
+{
+    const double whole = std::fabs(count);
+    if (!(whole < 1e9))
+        return std::isfinite(whole) ? static_cast<int>(std::fmod(whole, 1e6)) + 1000000 : 1000000;
+    return static_cast<int>(whole);
+}
+
+QString pluralForm(double count, const QString &one, const QString &many)
+{
+    return count == 1 ? one : many;
+}
+
+QString typedHours(double hours)
+{
+    //: Hours, as in "2.5 h".
+    return Wording::tr("%1 h").arg(typedNumber(hours));
 }
 
 QString noTimeFoundText()
 {
-    return QStringLiteral("No time of discovery is set: in the main window, pick the hour, minute, "
-                          "second and AM/PM the corpse was found, then press Set Time.");
+    //: "Set Time" is the main window's button of that name.
+    return Wording::tr("No time of discovery is set: in the main window, pick the hour, minute, "
+                       "second and AM/PM the corpse was found, then press Set Time.");
 }
 
 NumberLocale userNumberLocale()
@@ -215,16 +270,42 @@ std::optional<std::int64_t> dayFromDiscovery(ClockTime foundAt, double hours)
     return dayOf(std::int64_t{foundAt.seconds} + *seconds);
 }
 
+namespace
+{
+
+// A moment beyond the clock's range, in days and hours from discovery: "41
+// days 3 h after discovery".
+QString farMoment(double hours)
+{
+    const double whole = std::fabs(hours);
+    const double days = std::floor(whole / 24.0);
+    const int n = numerus(days);
+    const QString text =
+        hours < 0 ? pluralForm(days, Wording::tr("%1 day %2 h before discovery", nullptr, n),
+                               Wording::tr("%1 days %2 h before discovery", nullptr, n))
+                  : pluralForm(days, Wording::tr("%1 day %2 h after discovery", nullptr, n),
+                               Wording::tr("%1 days %2 h after discovery", nullptr, n));
+    return text.arg(wholeNumber(days), wholeNumber(std::floor(std::fmod(whole, 24.0))));
+}
+
+} // namespace
+
 QString dayWords(std::int64_t day)
 {
     if (day == 0)
         return QString();
+    //: The day of a time, before the day the body was found: "7:00 PM, the day before".
     if (day == -1)
-        return QStringLiteral("the day before");
+        return Wording::tr("the day before");
     if (day == 1)
-        return QStringLiteral("the day after");
-    return plural(static_cast<double>(day < 0 ? -day : day), "day", "days") +
-           (day < 0 ? QStringLiteral(" before") : QStringLiteral(" after"));
+        return Wording::tr("the day after");
+    // Two days or more each side.
+    const double days = static_cast<double>(day < 0 ? -day : day);
+    const int n = numerus(days);
+    //: Two or more days before the day the body was found: "7:00 PM, 3 days before".
+    return (day < 0 ? Wording::tr("%1 days before", nullptr, n)
+                    : Wording::tr("%1 days after", nullptr, n))
+        .arg(wholeNumber(days));
 }
 
 QString momentText(ClockTime foundAt, double hours, bool withDay)
@@ -233,19 +314,13 @@ QString momentText(ClockTime foundAt, double hours, bool withDay)
     if (!at) {
         // Beyond the clock: days and hours from discovery say where it lies,
         // in doubles, which hold any typed span.
-        const double whole = std::fabs(hours);
-        return plural(std::floor(whole / 24.0), "day", "days") + ' ' +
-               wholeNumber(std::floor(std::fmod(whole, 24.0))) + QStringLiteral(" h ") +
-               (hours < 0 ? QStringLiteral("before") : QStringLiteral("after")) +
-               QStringLiteral(" discovery");
+        return farMoment(hours);
     }
-    QString text = clockText(*at);
-    if (withDay) {
-        const QString day = dayWords(dayFromDiscovery(foundAt, hours).value_or(0));
-        if (!day.isEmpty())
-            text += QStringLiteral(", ") + day;
-    }
-    return text;
+    const QString text = clockText(*at);
+    const QString day =
+        withDay ? dayWords(dayFromDiscovery(foundAt, hours).value_or(0)) : QString();
+    //: A time of day and its day: "4:00:00 PM, 41 days after".
+    return day.isEmpty() ? text : Wording::tr("%1, %2").arg(text, day);
 }
 
 QString momentWithDiscoveryDay(ClockTime foundAt, double hours)
@@ -253,7 +328,7 @@ QString momentWithDiscoveryDay(ClockTime foundAt, double hours)
     const std::optional<std::int64_t> day = dayFromDiscovery(foundAt, hours);
     if (!day)
         return momentText(foundAt, hours, true);
-    return momentText(foundAt, hours, false) + ' ' + discoveryDayWords(*day * kSecondsPerDay);
+    return onDay(momentText(foundAt, hours, false), discoveryDayWords(*day * kSecondsPerDay));
 }
 
 std::optional<std::int64_t> minuteFromDiscovery(ClockTime foundAt, double hours)
@@ -275,8 +350,27 @@ QString discoveryDayWords(std::int64_t secondsFromMidnight)
 {
     const std::int64_t day = dayOf(secondsFromMidnight);
     if (day == 0)
-        return QStringLiteral("the day of discovery");
-    return dayWords(day) + QStringLiteral(" discovery");
+        return Wording::tr("the day of discovery");
+    if (day == -1)
+        return Wording::tr("the day before discovery");
+    if (day == 1)
+        return Wording::tr("the day after discovery");
+    // Two days or more each side.
+    const double days = static_cast<double>(day < 0 ? -day : day);
+    const int n = numerus(days);
+    return (day < 0 ? Wording::tr("%1 days before discovery", nullptr, n)
+                    : Wording::tr("%1 days after discovery", nullptr, n))
+        .arg(wholeNumber(days));
+}
+
+std::int64_t discoveryDay(std::int64_t secondsFromMidnight)
+{
+    return dayOf(secondsFromMidnight);
+}
+
+QString minuteWithDay(std::int64_t secondsFromMidnight)
+{
+    return onDay(minuteClock(secondsFromMidnight), discoveryDayWords(secondsFromMidnight));
 }
 
 QString spanWords(double hours)
@@ -285,33 +379,42 @@ QString spanWords(double hours)
     const double days = std::floor(minutes / (24.0 * 60.0));
     const double hoursLeft = std::floor((minutes - days * 24.0 * 60.0) / 60.0);
     const double minutesLeft = minutes - days * 24.0 * 60.0 - hoursLeft * 60.0;
-    QString text;
-    if (days > 0)
-        text = plural(static_cast<std::int64_t>(days), "day", "days") + ' ';
-    if (days > 0 || hoursLeft > 0)
-        text += wholeNumber(hoursLeft) + QStringLiteral(" h ");
-    return text + wholeNumber(minutesLeft) + QStringLiteral(" min");
+    if (days > 0) {
+        const int n = numerus(days);
+        //: A span: days, hours, minutes.
+        return pluralForm(days, Wording::tr("%1 day %2 h %3 min", nullptr, n),
+                          Wording::tr("%1 days %2 h %3 min", nullptr, n))
+            .arg(wholeNumber(days), wholeNumber(hoursLeft), wholeNumber(minutesLeft));
+    }
+    if (hoursLeft > 0)
+        //: A span: hours, minutes.
+        return Wording::tr("%1 h %2 min").arg(wholeNumber(hoursLeft), wholeNumber(minutesLeft));
+    return minutesText(wholeNumber(minutesLeft));
 }
 
 QString tenthsOfHours(double hours)
 {
-    return QStringLiteral("\u00B1") + numberWithDecimals(hours, 1) + QStringLiteral(" h");
+    return QStringLiteral("\u00B1") + Wording::tr("%1 h").arg(numberWithDecimals(hours, 1));
 }
 
 QString spreadLabel(std::optional<double> spreadHours)
 {
     if (!spreadHours)
-        return QStringLiteral("spread unbounded");
+        //: How far a thermometer's error moves the time of death: without bound.
+        return Wording::tr("spread unbounded");
     const double minutes = *spreadHours * 60.0;
     const QString pm = QStringLiteral("\u00B1");
     // Under half a minute the sentence says "less than a minute".
     if (minutes < 0.5)
-        return pm + QStringLiteral("<1 min");
+        //: Less than one minute, as in "±<1 min".
+        return pm + Wording::tr("<1 min");
     if (minutes < 59.5)
-        return pm + wholeNumber(minutes) + QStringLiteral(" min");
+        return pm + minutesText(wholeNumber(minutes));
     if (*spreadHours < 47.5)
-        return pm + wholeNumber(*spreadHours) + QStringLiteral(" h");
-    return pm + wholeNumber(*spreadHours / 24.0) + QStringLiteral(" days");
+        return pm + Wording::tr("%1 h").arg(wholeNumber(*spreadHours));
+    // Two days or more.
+    const double days = std::round(*spreadHours / 24.0);
+    return pm + Wording::tr("%1 days", nullptr, numerus(days)).arg(wholeNumber(days));
 }
 
 QString plusMinus(const QString &value, const QString &uncertainty)

@@ -5,6 +5,7 @@
 #include "method.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
@@ -20,14 +21,33 @@ namespace quorrel::ui
 // The program's own numbers and texts use U+00B0.
 inline const QString kDegreeSign = QStringLiteral("\u00B0");
 
+// A fixed text shown as it stands, translated each time it is used: a
+// translation is loaded after the program's constants are made.
+class TranslatedText
+{
+public:
+    constexpr explicit TranslatedText(const char *source) : m_source(source) {}
+    operator QString() const;
+
+private:
+    const char *m_source;
+};
+QString operator+(const TranslatedText &a, const TranslatedText &b);
+QString operator+(const TranslatedText &a, const QString &b);
+QString operator+(const QString &a, const TranslatedText &b);
+
 // The main window's entries as its labels name them, for every message that
 // names one.
-inline const QString kRoomEntry = QStringLiteral("Ambient Room Temperature");
-inline const QString kFirstReadingEntry = QStringLiteral("Corpse Temperature reading 1");
-inline const QString kSecondReadingEntry = QStringLiteral("Corpse Temperature reading 2");
+inline constexpr TranslatedText kRoomEntry{
+    QT_TRANSLATE_NOOP("Wording", "Ambient Room Temperature")};
+inline constexpr TranslatedText kFirstReadingEntry{
+    QT_TRANSLATE_NOOP("Wording", "Corpse Temperature reading 1")};
+inline constexpr TranslatedText kSecondReadingEntry{
+    QT_TRANSLATE_NOOP("Wording", "Corpse Temperature reading 2")};
 // Where a method's window names one of them: it reads them, the main window
 // holds them.
-inline const QString kInMainWindow = QStringLiteral(", in the main window");
+//: Follows the name of an entry: "Ambient Room Temperature, in the main window".
+inline constexpr TranslatedText kInMainWindow{QT_TRANSLATE_NOOP("Wording", ", in the main window")};
 
 // What every method's window says while the main window has no time found:
 // each estimate counts back from it.
@@ -55,8 +75,15 @@ QString percent(double value);
 // A whole number, rounded, with the locale's group separators.
 QString wholeNumber(double value);
 
-// A count and its noun: "1 day", "3 days".
-QString plural(double count, const char *one, const char *many);
+// The count a translation's plural forms are chosen by: the count itself
+// where an int holds it, else one with the same last six digits, all that
+// any language's rule looks at.
+int numerus(double count);
+// A count's template in English's form for it, `one` for 1 and `many` for
+// any other; both are numerus messages translated for numerus(count).
+QString pluralForm(double count, const QString &one, const QString &many);
+// "2.5 h": hours as typed.
+QString typedHours(double hours);
 
 // "79.9 °F" from a number already written.
 QString degrees(const QString &number);
@@ -97,6 +124,11 @@ QString minuteClock(std::int64_t secondsFromMidnight);
 // The day of such a moment: "the day of discovery", "the day before
 // discovery", "2 days after discovery".
 QString discoveryDayWords(std::int64_t secondsFromMidnight);
+// The day such a moment falls on, counted from the day of discovery (0), to
+// tell whether two moments share their day.
+std::int64_t discoveryDay(std::int64_t secondsFromMidnight);
+// "9:40 AM the day before discovery": such a moment with its day.
+QString minuteWithDay(std::int64_t secondsFromMidnight);
 // A span of hours rounded to the minute: "14 h 20 min", "1 day 2 h 5 min",
 // "20 min".
 QString spanWords(double hours);

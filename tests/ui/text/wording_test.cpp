@@ -1,10 +1,13 @@
 #include "cooling.h"
 #include "estimate.h"
+#include "henssgetext.h"
 #include "newtontext.h"
+#include "signstext.h"
 #include "wording.h"
 
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -23,6 +26,18 @@ QString methodFor(double ambient, double first, double second, double elapsed)
     return newtonMethodText(newtonResult(
         r, hours, judgeEstimate(ambient, first, second, elapsed, hours), coolingCurve(r, hours)));
 }
+
+// Brackets every text it is asked for, so that words which bypass the
+// translator show outside any brackets.
+class Bracketing : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return '[' + QString::fromUtf8(source) + ']';
+    }
+};
 
 } // namespace
 
@@ -141,6 +156,38 @@ private slots:
 
     // In German the sheet and the curve write the same decimal comma; in
     // Arabic the formula stays left to right inside the sentence.
+    // Every word reaches the translator: what is left outside brackets is
+    // numbers, signs, units and AM/PM.
+    void wordsGoThroughTheTranslator()
+    {
+        Bracketing bracketing;
+        QCoreApplication::installTranslator(&bracketing);
+        QStringList texts{methodFor(60, 80, 75, 2),
+                          momentText(ClockTime{0}, -30, true),
+                          momentText(ClockTime{0}, -1e6, true),
+                          spanWords(30),
+                          spanWords(0.5),
+                          spreadLabel(100.0),
+                          spreadLabel(std::nullopt),
+                          noTimeFoundText(),
+                          kRoomEntry + kInMainWindow,
+                          conditionShown(kOtherConditionId),
+                          henssgeReadingRange()};
+        for (const HenssgeCondition &condition : henssgeConditions())
+            texts << conditionItem(condition);
+        for (const SignRow &row : signsOfDeath())
+            texts << signName(row.sign) + pickItem(row);
+        QCoreApplication::removeTranslator(&bracketing);
+        const QRegularExpression innermost(QStringLiteral("\\[[^\\[\\]]*\\]"));
+        const QRegularExpression words(QStringLiteral("[A-Za-z]{2,}"));
+        for (QString text : texts) {
+            while (text.contains(innermost))
+                text.remove(innermost);
+            text.remove(QRegularExpression(QStringLiteral("\\b(AM|PM)\\b")));
+            QVERIFY2(!text.contains(words), qPrintable(text));
+        }
+    }
+
     void methodInOtherLocales()
     {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
