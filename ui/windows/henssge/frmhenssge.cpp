@@ -219,7 +219,7 @@ void frmHenssge::Form_Load()
     cboMassUnit->addItems({QStringLiteral("kg"), QStringLiteral("lb")});
     for (const HenssgeCondition &condition : henssgeConditions())
         cboCondition->addItem(conditionItem(condition));
-    cboCondition->addItem(kOtherCondition);
+    cboCondition->addItem(otherConditionItem());
     // Loaded again after its close box, it shows what the case holds.
     showChoice();
     showCase();

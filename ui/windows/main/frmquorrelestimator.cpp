@@ -66,9 +66,11 @@ QString amPmPlaceholder()
 }
 
 // Still showing its placeholder: nothing picked, nothing typed over it.
-bool unpicked(const QComboBox *list)
+// Still showing the placeholder it was given. Not the edit's modified flag:
+// a screen reader's client sets the text without typing it.
+bool unpicked(const QComboBox *list, const QString &placeholder)
 {
-    return list->currentIndex() < 0 && !list->lineEdit()->isModified();
+    return list->currentIndex() < 0 && list->currentText() == placeholder;
 }
 
 std::string text(const QComboBox *list)
@@ -529,13 +531,13 @@ void frmQuorrelEstimator::cmdCalculate_Click()
 
 frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
 {
-    const auto part = [](const QComboBox *list, const QString &field) {
-        return unpicked(list) ? field : QString();
+    const auto part = [](const QComboBox *list, const QString &placeholder, const QString &field) {
+        return unpicked(list, placeholder) ? field : QString();
     };
-    const QString hour = part(cboHours, hourField());
-    const QString minute = part(cboMinutes, minuteField());
-    const QString second = part(cboSeconds, secondField());
-    const QString amPm = part(cboAMPM, amPmField());
+    const QString hour = part(cboHours, hourField(), hourField());
+    const QString minute = part(cboMinutes, minuteField(), minuteField());
+    const QString second = part(cboSeconds, secondField(), secondField());
+    const QString amPm = part(cboAMPM, amPmPlaceholder(), amPmField());
     if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
         showMessage(
             this, tr("Incomplete Selection"),
