@@ -364,7 +364,7 @@ void frmQuorrelEstimator::Form_Load()
 {
     // The entries as every message names them, then their unit.
     //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
-    const QString label = tr("%1 \u00B0F:");
+    const QString label = tr("%1 \u00B0" "F:");
     lblRoomTemp->setText(label.arg(kRoomEntry));
     lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
     lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
