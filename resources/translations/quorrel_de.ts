@@ -438,116 +438,116 @@ Now: “%4”</source>
     <message>
         <source>%1 to %2 kg</source>
         <extracomment>A range of masses: &quot;50 to 150 kg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 kg</translation>
     </message>
     <message>
         <source>%1 to %2 lb (%3)</source>
         <extracomment>A range of masses in pounds, then the same in kilograms: &quot;110.24 to 330.69 lb (50 to 150 kg)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 lb (%3)</translation>
     </message>
     <message>
         <source>Decimals are written with “%1” here, as in %2.</source>
         <extracomment>Follows a refusal; %1 is the locale&apos;s decimal sign, %2 a number written with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalzahlen werden hier mit „%1“ geschrieben, wie in %2.</translation>
     </message>
     <message>
         <source>Written out in plain digits, this one would be longer than the %1 characters a box holds.</source>
         <extracomment>Follows a refusal of a ±; %1 is a number of characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In Ziffern ausgeschrieben wäre diese Zahl länger als die %1 Zeichen, die ein Feld fasst.</translation>
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit below the body temperature.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Fahrenheit unter der Körpertemperatur ein.</translation>
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit above the room temperature, %2.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it; %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Fahrenheit über der Umgebungstemperatur und %2 ein.</translation>
     </message>
     <message>
         <source>%1, in the main window, is %2: below absolute zero (%3), which no temperature can be.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it, %2 its temperature, %3 absolute zero in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster ist %2: unter dem absoluten Nullpunkt (%3), den keine Temperatur unterschreiten kann.</translation>
     </message>
     <message>
         <source>%1, in the main window, is %2: the method starts from %3. Enter a reading %4.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it, %2 the reading, %3 the temperature the method starts from, %4 the readings it takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster ist %2: Die Methode beginnt bei %3. Geben Sie einen Messwert %4 ein.</translation>
     </message>
     <message>
         <source>%1, in the main window, is %2: the method needs a room colder than the body. Enter a number below %3 (%4).</source>
         <extracomment>%1 is the main window&apos;s room entry as its label names it, %2 the room&apos;s temperature, %3 the body&apos;s, %4 the body&apos;s entry as its label names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster ist %2: Die Methode setzt eine Umgebung voraus, die kälter als der Leichnam ist. Geben Sie eine Zahl unter %3 (%4) ein.</translation>
     </message>
     <message>
         <source>Room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Body temperature when found</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpertemperatur bei Auffindung</translation>
     </message>
     <message>
         <source>Body mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpergewicht</translation>
     </message>
     <message>
         <source>Condition</source>
-        <translation type="unfinished"></translation>
+        <translation>Bedingung</translation>
     </message>
     <message>
         <source>Corrective factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrekturfaktor</translation>
     </message>
     <message>
         <source>(for this body&apos;s mass)</source>
         <extracomment>Written after the corrective factor where it was given for this body.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(für dieses Körpergewicht)</translation>
     </message>
     <message>
         <source>Room temperature uncertain by</source>
         <extracomment>Each followed by the ± typed and its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit der Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Body mass uncertain by</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Körpergewichts</translation>
     </message>
     <message>
         <source>Corrective factor uncertain by</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Korrekturfaktors</translation>
     </message>
     <message>
         <source>Body mass: enter a number from %1.</source>
         <extracomment>%1 is a range of masses (&quot;50 to 150 kg&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Körpergewicht: Geben Sie eine Zahl von %1 ein.</translation>
     </message>
     <message>
         <source>Corrective factor: enter a number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrekturfaktor: Geben Sie eine Zahl von %1 bis %2 ein.</translation>
     </message>
     <message>
         <source>Room temperature uncertain by ±: enter a number of degrees Fahrenheit from 0 to %1, the room&apos;s own, or leave it empty.</source>
         <extracomment>%1 is the room temperature typed, without its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit der Umgebungstemperatur (±): Geben Sie eine Gradzahl in Fahrenheit von 0 bis %1 (die Umgebungstemperatur selbst) ein, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>Body mass uncertain by ±: enter a number of pounds from 0 to the mass itself, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Körpergewichts (±): Geben Sie eine Zahl in Pfund von 0 bis zum Körpergewicht selbst ein, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>Body mass uncertain by ±: enter a number of kilograms from 0 to the mass itself, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Körpergewichts (±): Geben Sie eine Zahl in Kilogramm von 0 bis zum Körpergewicht selbst ein, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>Corrective factor uncertain by ±: enter a number from 0 to the factor itself, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Korrekturfaktors (±): Geben Sie eine Zahl von 0 bis zum Faktor selbst ein, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>
         <source>Room temperature uncertain by ±: the room&apos;s range reaches the body&apos;s %1. Enter a smaller uncertainty.</source>
         <extracomment>%1 is the body&apos;s temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit der Umgebungstemperatur (±): Der Bereich der Umgebungstemperatur reicht bis an die Körpertemperatur von %1. Geben Sie eine kleinere Unsicherheit ein.</translation>
     </message>
 </context>
 <context>
@@ -555,12 +555,12 @@ Now: “%4”</source>
     <message>
         <source>&quot;kg&quot; or &quot;lb&quot;</source>
         <extracomment>What a member of the file should be; &quot;kg&quot; and &quot;lb&quot; are written as the file holds them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„kg“ oder „lb“</translation>
     </message>
     <message>
         <source>Henssge&apos;s nomogram: %1</source>
         <extracomment>%1 is why the estimate cannot be made again from the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm: %1</translation>
     </message>
 </context>
 <context>
@@ -568,347 +568,347 @@ Now: “%4”</source>
     <message>
         <source>%1 limits</source>
         <extracomment>%1 is &quot;95 %&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Toleranzgrenzen</translation>
     </message>
     <message>
         <source>%1 limits %2</source>
         <extracomment>%1 is &quot;95 %&quot;; %2 the limit: &quot;±2.8 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Toleranzgrenzen %2</translation>
     </message>
     <message>
         <source>no %1 limits</source>
         <extracomment>%1 is &quot;95 %&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine %1-Toleranzgrenzen</translation>
     </message>
     <message>
         <source>%5 %1: the band %2 ≥ Q &gt; %3, %4.</source>
         <extracomment>%5 &quot;95 % limits&quot;, %1 the limit (&quot;±2.8 h&quot;), %2 and %3 the band&apos;s bounds, %4 which factors (&quot;with any factor&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%5 %1: Bereich %2 ≥ Q &gt; %3, %4.</translation>
     </message>
     <message>
         <source>with any factor</source>
-        <translation type="unfinished"></translation>
+        <translation>bei jedem Faktor</translation>
     </message>
     <message>
         <source>with factor %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bei Faktor %1</translation>
     </message>
     <message>
         <source>with a factor other than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>bei einem Faktor ungleich %1</translation>
     </message>
     <message>
         <source>No %2: none are published for Q ≤ %1.</source>
         <extracomment>%2 &quot;95 % limits&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine %2: Für Q ≤ %1 sind keine veröffentlicht.</translation>
     </message>
     <message>
         <source>No %3: above %1 they are published only for Q &gt; %2.</source>
         <extracomment>%3 &quot;95 % limits&quot;; %1 a room temperature (&quot;23.2 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine %3: Oberhalb von %1 sind sie nur für Q &gt; %2 veröffentlicht.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A time of day and its day: &quot;9:40 AM, the day before&quot;.
 ----------
 A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%5, %6: from %1 at about %2 (%3) to %4, when the body was found.</source>
         <extracomment>%5 the method (&quot;Henssge&apos;s nomogram&quot;), %6 how its curve is drawn (&quot;dashed line&quot;), %1 the temperature at death, %2 the time of death, %3 its limits, %4 the reading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%5, %6: von %1 gegen %2 (%3) bis %4 bei der Auffindung.</translation>
     </message>
     <message>
         <source>(cut to %1 to %2, what the nomogram accepts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(begrenzt auf %1 bis %2, den Bereich des Nomogramms)</translation>
     </message>
     <message>
         <source>(cut at %1, the least the nomogram accepts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(begrenzt auf %1, das Minimum des Nomogramms)</translation>
     </message>
     <message>
         <source>(cut at %1, the most the nomogram accepts)</source>
-        <translation type="unfinished"></translation>
+        <translation>(begrenzt auf %1, das Maximum des Nomogramms)</translation>
     </message>
     <message>
         <source>With the room at %1%2, the mass at %3%4 and the factor at %5%6</source>
         <extracomment>%1, %3 and %5 the room, mass and factor with their ± (&quot;60 ± 1.8 °F&quot;); %2, %4 and %6 say where a range was cut, each beginning with a space, or are empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei einer Umgebungstemperatur von %1%2, einem Körpergewicht von %3%4 und einem Korrekturfaktor von %5%6</translation>
     </message>
     <message>
         <source>(cut at absolute zero, %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(begrenzt auf den absoluten Nullpunkt, %1)</translation>
     </message>
     <message>
         <source>%3: died %1 (%2)</source>
         <extracomment>The label at the time of death on the curve: &quot;Henssge: died 9:40 AM (±2.8 h)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%3: Tod um %1 (%2)</translation>
     </message>
     <message>
         <source>the %1&apos;s %2 limit</source>
         <extracomment>What set an end of the combined interval: &quot;the nomogram&apos;s 95 % limit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2-Toleranzgrenze laut %1</translation>
     </message>
     <message>
         <source>Henssge&apos;s nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm</translation>
     </message>
     <message>
         <source>Henssge</source>
         <extracomment>The label at its time of death on the curve: &quot;Henssge: died 9:40 AM&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Henssge</translation>
     </message>
     <message>
         <source>dashed line</source>
         <extracomment>How the curve is drawn, named in the curve&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gestrichelte Linie</translation>
     </message>
     <message>
         <source>Henssge nomogram</source>
         <extracomment>The heading of its section on the case sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm</translation>
     </message>
     <message>
         <source>nomogram</source>
         <extracomment>Names the method in a combination of evidence: &quot;the nomogram&apos;s 95 % limit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nomogramm</translation>
     </message>
     <message>
         <source>rectal nomogram</source>
         <extracomment>As &quot;nomogram&quot;, where the brain nomogram is weighed too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rektaltemperatur-Nomogramm</translation>
     </message>
     <message>
         <source>Henssge&apos;s nomogram took no part: no %1 limits are published for its estimate, so it states no interval to weigh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Henssge-Nomogramm ist nicht eingeflossen: Für seine Schätzung sind keine %1-Toleranzgrenzen veröffentlicht, daher gibt es kein Intervall zum Abwägen an.</translation>
     </message>
     <message>
         <source>the nomogram&apos;s prudent limit</source>
-        <translation type="unfinished"></translation>
+        <translation>vorsichtige Grenze laut Nomogramm</translation>
     </message>
     <message>
         <source>the rectal nomogram&apos;s prudent limit</source>
-        <translation type="unfinished"></translation>
+        <translation>vorsichtige Grenze laut Rektaltemperatur-Nomogramm</translation>
     </message>
     <message>
         <source>Henssge&apos;s nomogram, prudent interval over the uncertain entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm, vorsichtiges Intervall über die unsicheren Eingaben</translation>
     </message>
     <message>
         <source>Dry, naked, moving air</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, unbekleidet, bewegte Luft</translation>
     </message>
     <message>
         <source>Dry, 1–2 thin layers, moving air</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, 1–2 dünne Lagen, bewegte Luft</translation>
     </message>
     <message>
         <source>Dry, naked, still air</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, unbekleidet, ruhende Luft</translation>
     </message>
     <message>
         <source>Dry, 1–2 thin layers, still air</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, 1–2 dünne Lagen, ruhende Luft</translation>
     </message>
     <message>
         <source>Dry, 2–3 thin layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, 2–3 dünne Lagen</translation>
     </message>
     <message>
         <source>Dry, 1–2 thicker layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, 1–2 dickere Lagen</translation>
     </message>
     <message>
         <source>Dry, 3–4 thin layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, 3–4 dünne Lagen</translation>
     </message>
     <message>
         <source>Dry, more thin or thick layers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, mehr dünne oder dicke Lagen</translation>
     </message>
     <message>
         <source>Dry, thick bedspread and clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, dicke Bettdecke und Kleidung</translation>
     </message>
     <message>
         <source>Dry, excessive covering</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocken, sehr starke Bedeckung</translation>
     </message>
     <message>
         <source>Wet, naked, flowing water</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, unbekleidet, fließendes Wasser</translation>
     </message>
     <message>
         <source>Wet, naked, still water</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, unbekleidet, stehendes Wasser</translation>
     </message>
     <message>
         <source>Wet, naked, moving air</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, unbekleidet, bewegte Luft</translation>
     </message>
     <message>
         <source>Wet, 1–2 thin layers, moving air</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, 1–2 dünne Lagen, bewegte Luft</translation>
     </message>
     <message>
         <source>Wet, 2 or more thick layers, moving air</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, 2 oder mehr dicke Lagen, bewegte Luft</translation>
     </message>
     <message>
         <source>Wet, 2 thicker layers, still air</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, 2 dickere Lagen, ruhende Luft</translation>
     </message>
     <message>
         <source>Wet, more than 2 layers, still air</source>
-        <translation type="unfinished"></translation>
+        <translation>Nass, mehr als 2 Lagen, ruhende Luft</translation>
     </message>
     <message>
         <source>Other…</source>
         <extracomment>The last row of the list of conditions, for a factor of the user&apos;s own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Andere…</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of corrective factors: &quot;1.4 to 1.8&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A condition of the body and its corrective factor: &quot;Dry, naked, still air: 1.0&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the method gives no %1 limits here</source>
         <extracomment>In brackets after the estimate; %1 is &quot;95 %&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Methode gibt hier keine %1-Toleranzgrenzen an</translation>
     </message>
     <message>
         <source>At the time of the reading</source>
         <extracomment>The estimate, beginning a sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zum Zeitpunkt der Messung</translation>
     </message>
     <message>
         <source>About %1 before the body was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwa %1 vor der Auffindung</translation>
     </message>
     <message>
         <source>%1 (%2): died most likely about %3 %4.</source>
         <extracomment>%1 &quot;About 14 h 20 min before the body was found&quot;; %2 why there are no limits; %3 the most likely time of death; %4 its day (&quot;the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): Tod am wahrscheinlichsten gegen %3 %4.</translation>
     </message>
     <message>
         <source>%1 (%2 limits %3): died between %4 and %5 %6, most likely about %7.</source>
         <extracomment>%1 &quot;About 14 h 20 min before the body was found&quot;; %2 &quot;95 %&quot;; %3 the limit (&quot;±2.8 h&quot;); %4 and %5 the earliest and latest time of death, %6 their day; %7 the most likely time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2-Toleranzgrenzen %3): Tod zwischen %4 und %5 %6, am wahrscheinlichsten gegen %7.</translation>
     </message>
     <message>
         <source>%1 (%2 limits %3): died between %4 and %5, most likely about %6.</source>
         <extracomment>As the sentence before it, each time with its day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2-Toleranzgrenzen %3): Tod zwischen %4 und %5, am wahrscheinlichsten gegen %6.</translation>
     </message>
     <message>
         <source>%1, the method publishes no %2 limits anywhere in these ranges: no prudent interval can be given.</source>
         <extracomment>%1 &quot;With the room at 60 ± 1.8 °F, the mass at … and the factor at …&quot;; %2 &quot;95 %&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 veröffentlicht die Methode in diesen Bereichen nirgends %2-Toleranzgrenzen: Es kann kein vorsichtiges Intervall angegeben werden.</translation>
     </message>
     <message>
         <source>%1, part of these ranges lies beyond the nomogram, where the body would not cool: the prudent interval has no earliest end. Died no later than %2 before the body was found, %3.</source>
         <extracomment>%1 the ranges, as above; %2 a span (&quot;8 h 26 min&quot;); %3 the latest time of death with its day (&quot;3:34 PM the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt ein Teil dieser Bereiche außerhalb des Nomogramms, wo der Leichnam nicht abkühlen würde: Das vorsichtige Intervall hat kein frühestes Ende. Tod spätestens %2 vor der Auffindung, um %3.</translation>
     </message>
     <message>
         <source>%1 and %2 %3</source>
         <extracomment>Two times of death and their day: &quot;2:19 AM and 3:34 PM the day before discovery&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 %3</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>Two times of death, each with its day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, the prudent interval is %2 to %3 before the body was found: died between %4.</source>
         <extracomment>%1 the ranges, as above; %2 and %3 the interval&apos;s ends as spans before discovery (&quot;8 h 26 min&quot;); %4 the two times of death.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 beträgt das vorsichtige Intervall %2 bis %3 vor der Auffindung: Tod zwischen %4.</translation>
     </message>
     <message>
         <source>Part of the range has no published %1 limits: there the estimate itself was taken as both.</source>
         <extracomment>%1 &quot;95 %&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Für einen Teil des Bereichs sind keine %1-Toleranzgrenzen veröffentlicht: Dort wurde die Schätzung selbst als beide Grenzen genommen.</translation>
     </message>
     <message>
         <source>Q = %1; room above %2, so %3.</source>
         <extracomment>%1 the value of Q; %2 a room temperature (&quot;23.2 °C&quot;); %3 the formula.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Q = %1; Umgebungstemperatur über %2, daher %3.</translation>
     </message>
     <message>
         <source>Q = %1; room up to %2, so %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Q = %1; Umgebungstemperatur bis %2, daher %3.</translation>
     </message>
     <message>
         <source>Factor %1 chosen for %4 kg, used as %2 for %3.</source>
         <extracomment>%1 the factor chosen for a body of %4 kg; %2 the factor used for this body&apos;s mass %3.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faktor %1 gewählt für %4 kg, für %3 verwendet als %2.</translation>
     </message>
     <message>
         <source>With %1 as chosen the estimate would be %2.</source>
         <extracomment>%1 the factor chosen; %2 a span (&quot;14 h 20 min&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem gewählten Faktor %1 ergäbe die Schätzung %2.</translation>
     </message>
     <message>
         <source>Factor %1 as given, already for this body&apos;s mass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor %1 wie angegeben, bereits für dieses Körpergewicht.</translation>
     </message>
     <message>
         <source>Factor %1 as chosen: below %2 it is used for any mass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor %1 wie gewählt: Unter %2 gilt er für jedes Körpergewicht.</translation>
     </message>
     <message>
         <source>Factor %1 as chosen, for a body of %2 kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor %1 wie gewählt, für %2 kg Körpergewicht.</translation>
     </message>
     <message>
         <source>The second reading, at %1, comes before the death the method gives: the method cannot check it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zweite Messung um %1 liegt vor dem Tod, den die Methode ergibt: Die Methode kann sie nicht prüfen.</translation>
     </message>
     <message>
         <source>At %1 the method expects %2; %3 was measured</source>
         <extracomment>%1 the time of the second reading; %2 the temperature the method expects; %3 the one measured.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 erwartet die Methode %2; gemessen wurden %3</translation>
     </message>
     <message>
         <source>At %1 the method expects %2; %3 was measured, %4 lower</source>
         <extracomment>As above; %4 how far apart the two temperatures are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 erwartet die Methode %2; gemessen wurden %3, %4 weniger</translation>
     </message>
     <message>
         <source>At %1 the method expects %2; %3 was measured, %4 higher</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 erwartet die Methode %2; gemessen wurden %3, %4 mehr</translation>
     </message>
     <message>
         <source>%1: within the %2 a thermometer&apos;s error allows.</source>
         <extracomment>%1 what was expected and measured, as above; %2 a thermometer&apos;s error (&quot;0.2 °F&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: innerhalb der %2, die der Fehler eines Thermometers zulässt.</translation>
     </message>
     <message>
         <source>%1: more than the %2 a thermometer&apos;s error allows; the body cooled faster than the method expects for %3 with factor %4.</source>
         <extracomment>%1 and %2 as above; %3 the body&apos;s mass (&quot;70 kg&quot;); %4 the factor used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als die %2, die der Fehler eines Thermometers zulässt; der Leichnam kühlte schneller ab, als die Methode für %3 mit Faktor %4 erwartet.</translation>
     </message>
     <message>
         <source>%1: more than the %2 a thermometer&apos;s error allows; the body cooled more slowly than the method expects for %3 with factor %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als die %2, die der Fehler eines Thermometers zulässt; der Leichnam kühlte langsamer ab, als die Methode für %3 mit Faktor %4 erwartet.</translation>
     </message>
     <message>
         <source>up to %1 (%2)</source>
         <extracomment>The readings Henssge&apos;s nomograms take: &quot;up to 98.96 °F (37.2 °C)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bis %1 (%2)</translation>
     </message>
     <message>
         <source>Read from the main window: found at %1; room %2; body %3.</source>
         <extracomment>The time the body was found, then the room&apos;s and the body&apos;s temperatures.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Hauptfenster gelesen: aufgefunden um %1; Umgebungstemperatur %2; Körpertemperatur %3.</translation>
     </message>
 </context>
 <context>
@@ -1216,26 +1216,26 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <name>SignsCaseWords</name>
     <message>
         <source>Examined at</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersucht um</translation>
     </message>
     <message>
         <source>Last seen alive</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt lebend gesehen</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A moment: %1 is a time of day, %2 its day (&quot;the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>The examination, at %1, comes before the body was found, at %2 the day of discovery. Enter a time at or after it.</source>
         <extracomment>%1 is a time of day with its day, %2 a time of day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Untersuchung um %1 liegt vor der Auffindung des Leichnams um %2 am Tag der Auffindung. Geben Sie einen Zeitpunkt ab der Auffindung ein.</translation>
     </message>
     <message>
         <source>The last sighting alive, at %1, comes after the body was found, at %2 the day of discovery. Enter a time before it, or leave it empty.</source>
         <extracomment>%1 is a time of day with its day, %2 a time of day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Lebendsichtung um %1 liegt nach der Auffindung des Leichnams um %2 am Tag der Auffindung. Geben Sie einen Zeitpunkt davor ein, oder lassen Sie das Feld leer.</translation>
     </message>
 </context>
 <context>
@@ -1243,503 +1243,503 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>a list of findings such as {&quot;sign&quot;: &quot;rigorPresent&quot;, &quot;finding&quot;: &quot;yes&quot;}</source>
         <extracomment>What a member of the file should be; the example is written as the file holds it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Befunden wie {"sign": "rigorPresent", "finding": "yes"}</translation>
     </message>
     <message>
         <source>a sign and finding this Quorrel knows</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kombination aus Zeichen und Befund, die diese Quorrel-Version kennt</translation>
     </message>
     <message>
         <source>given once</source>
-        <translation type="unfinished"></translation>
+        <translation>nur einmal angegeben</translation>
     </message>
     <message>
         <source>a time of day such as &quot;12:00:00 AM&quot;, and so should &quot;lastSeenAt&quot; where it is given</source>
         <extracomment>What a member of the file should be; the time and the member&apos;s name are written as the file holds them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Uhrzeit wie „12:00:00 AM“ (ebenso „lastSeenAt“, wo angegeben)</translation>
     </message>
     <message>
         <source>The signs of death: %1</source>
         <extracomment>%1 is why the combination cannot be made again from the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen: %1</translation>
     </message>
 </context>
 <context>
     <name>SignsWords</name>
     <message>
         <source>Lividity visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke sichtbar</translation>
     </message>
     <message>
         <source>lividity visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke sichtbar</translation>
     </message>
     <message>
         <source>no lividity visible</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Totenflecke sichtbar</translation>
     </message>
     <message>
         <source>lividity</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke</translation>
     </message>
     <message>
         <source>Lividity confluent</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke konfluierend</translation>
     </message>
     <message>
         <source>lividity confluent</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke konfluierend</translation>
     </message>
     <message>
         <source>lividity not confluent</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke nicht konfluierend</translation>
     </message>
     <message>
         <source>Lividity at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke maximal ausgeprägt</translation>
     </message>
     <message>
         <source>lividity at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke maximal ausgeprägt</translation>
     </message>
     <message>
         <source>lividity not at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke nicht maximal ausgeprägt</translation>
     </message>
     <message>
         <source>Lividity vanishes completely under thumb pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke auf Daumendruck vollständig wegdrückbar</translation>
     </message>
     <message>
         <source>lividity vanishing completely under thumb pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke auf Daumendruck vollständig wegdrückbar</translation>
     </message>
     <message>
         <source>lividity not vanishing completely under thumb pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke auf Daumendruck nicht vollständig wegdrückbar</translation>
     </message>
     <message>
         <source>Lividity shifts completely when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke vollständig umlagerbar</translation>
     </message>
     <message>
         <source>lividity shifting completely when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke vollständig umlagerbar</translation>
     </message>
     <message>
         <source>lividity not shifting completely when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke nicht vollständig umlagerbar</translation>
     </message>
     <message>
         <source>Lividity shifts in part when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke teilweise umlagerbar</translation>
     </message>
     <message>
         <source>lividity shifting in part when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke teilweise umlagerbar</translation>
     </message>
     <message>
         <source>lividity not shifting even in part when the body is turned</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenflecke nicht einmal teilweise umlagerbar</translation>
     </message>
     <message>
         <source>Rigor present</source>
         <extracomment>Rigor mortis, in all of these rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre vorhanden</translation>
     </message>
     <message>
         <source>rigor present</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre vorhanden</translation>
     </message>
     <message>
         <source>no rigor</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Totenstarre</translation>
     </message>
     <message>
         <source>rigor</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre</translation>
     </message>
     <message>
         <source>Rigor at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre maximal ausgeprägt</translation>
     </message>
     <message>
         <source>rigor at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre maximal ausgeprägt</translation>
     </message>
     <message>
         <source>rigor not at its maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nicht maximal ausgeprägt</translation>
     </message>
     <message>
         <source>Rigor re-established after it was broken</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nach Brechen wieder eingetreten</translation>
     </message>
     <message>
         <source>rigor re-established after it was broken</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nach Brechen wieder eingetreten</translation>
     </message>
     <message>
         <source>rigor not re-established after it was broken</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nach Brechen nicht wieder eingetreten</translation>
     </message>
     <message>
         <source>Rigor resolving</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre in Lösung</translation>
     </message>
     <message>
         <source>rigor resolving</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre in Lösung</translation>
     </message>
     <message>
         <source>rigor not resolving</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nicht in Lösung</translation>
     </message>
     <message>
         <source>Rigor resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre gelöst</translation>
     </message>
     <message>
         <source>rigor resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre gelöst</translation>
     </message>
     <message>
         <source>rigor not resolved</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenstarre nicht gelöst</translation>
     </message>
     <message>
         <source>Mechanical excitability: whole-muscle contraction (Zsako)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanische Erregbarkeit: Kontraktion des ganzen Muskels (Zsako)</translation>
     </message>
     <message>
         <source>a whole-muscle contraction on a tap (Zsako)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontraktion des ganzen Muskels beim Beklopfen (Zsako)</translation>
     </message>
     <message>
         <source>no whole-muscle contraction on a tap</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kontraktion des ganzen Muskels beim Beklopfen</translation>
     </message>
     <message>
         <source>muscle tap</source>
-        <translation type="unfinished"></translation>
+        <translation>Beklopfen</translation>
     </message>
     <message>
         <source>Mechanical excitability: idiomuscular bulge</source>
-        <translation type="unfinished"></translation>
+        <translation>Mechanische Erregbarkeit: idiomuskulärer Wulst</translation>
     </message>
     <message>
         <source>an idiomuscular bulge on a tap</source>
-        <translation type="unfinished"></translation>
+        <translation>idiomuskulärer Wulst beim Beklopfen</translation>
     </message>
     <message>
         <source>no idiomuscular bulge on a tap</source>
-        <translation type="unfinished"></translation>
+        <translation>kein idiomuskulärer Wulst beim Beklopfen</translation>
     </message>
     <message>
         <source>Electrical excitability of the eyelid</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Erregbarkeit am Augenlid</translation>
     </message>
     <message>
         <source>the eyelid&apos;s electrical reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>elektrische Reaktion am Augenlid</translation>
     </message>
     <message>
         <source>no electrical reaction of the eyelid</source>
-        <translation type="unfinished"></translation>
+        <translation>keine elektrische Reaktion am Augenlid</translation>
     </message>
     <message>
         <source>eyelid</source>
-        <translation type="unfinished"></translation>
+        <translation>Augenlid</translation>
     </message>
     <message>
         <source>Electrical excitability of the corner of the mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektrische Erregbarkeit am Mundwinkel</translation>
     </message>
     <message>
         <source>an electrical reaction at the corner of the mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>elektrische Reaktion am Mundwinkel</translation>
     </message>
     <message>
         <source>no electrical reaction at the corner of the mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>keine elektrische Reaktion am Mundwinkel</translation>
     </message>
     <message>
         <source>mouth</source>
-        <translation type="unfinished"></translation>
+        <translation>Mundwinkel</translation>
     </message>
     <message>
         <source>Chemical excitability of the iris: tropicamide</source>
-        <translation type="unfinished"></translation>
+        <translation>Pharmakologische Erregbarkeit der Iris: Tropicamid</translation>
     </message>
     <message>
         <source>the iris reacting to tropicamide</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktion der Iris auf Tropicamid</translation>
     </message>
     <message>
         <source>the iris not reacting to tropicamide</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Reaktion der Iris auf Tropicamid</translation>
     </message>
     <message>
         <source>iris</source>
-        <translation type="unfinished"></translation>
+        <translation>Iris</translation>
     </message>
     <message>
         <source>Chemical excitability of the iris: acetylcholine</source>
-        <translation type="unfinished"></translation>
+        <translation>Pharmakologische Erregbarkeit der Iris: Acetylcholin</translation>
     </message>
     <message>
         <source>the iris reacting to acetylcholine</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktion der Iris auf Acetylcholin</translation>
     </message>
     <message>
         <source>the iris not reacting to acetylcholine</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Reaktion der Iris auf Acetylcholin</translation>
     </message>
     <message>
         <source>grade VI</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad VI</translation>
     </message>
     <message>
         <source>grade V</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad V</translation>
     </message>
     <message>
         <source>grade IV</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad IV</translation>
     </message>
     <message>
         <source>grade III</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad III</translation>
     </message>
     <message>
         <source>grade II</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad II</translation>
     </message>
     <message>
         <source>grade I</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad I</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>A finding and its grade: &quot;the eyelid&apos;s electrical reaction at grade III&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>at about %1 %2</source>
         <extracomment>A time and its day: &quot;at about 11:00 AM the day before discovery&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gegen %1 %2</translation>
     </message>
     <message>
         <source>between %1 and %2 %3</source>
         <extracomment>Two times and the day they share: &quot;between 11:00 AM and 12:28 PM the day before discovery&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zwischen %1 und %2 %3</translation>
     </message>
     <message>
         <source>between %1 and %2</source>
         <extracomment>Two times, each with its day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zwischen %1 und %2</translation>
     </message>
     <message>
         <source>no earlier than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vor %1</translation>
     </message>
     <message>
         <source>no later than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht nach %1</translation>
     </message>
     <message>
         <source>any time</source>
         <extracomment>What a piece of evidence allows alone: it bounds nothing (&quot;died any time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zu beliebiger Zeit</translation>
     </message>
     <message>
         <source>%1 (%2 before the examination)</source>
         <extracomment>A finding and the hours it gives: &quot;rigor at its maximum (at least 2 h before the examination)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 vor der Untersuchung)</translation>
     </message>
     <message>
         <source>the last sighting alive</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Lebendsichtung</translation>
     </message>
     <message>
         <source>the discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffindung</translation>
     </message>
     <message>
         <source>%1, %2 before the examination</source>
         <extracomment>A finding and the hours it gives: &quot;Rigor at its maximum, at least 2 h before the examination&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 vor der Untersuchung</translation>
     </message>
     <message>
         <source>Last seen alive</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt lebend gesehen</translation>
     </message>
     <message>
         <source>Found dead at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot aufgefunden um %1</translation>
     </message>
     <message>
         <source>last seen</source>
         <extracomment>A few words for the curve&apos;s label: what set an end of the interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt gesehen</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>aufgefunden</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last of a list: &quot;the nomogram&apos;s 95 % limit, rigor present and the discovery&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Grade VI</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad VI</translation>
     </message>
     <message>
         <source>Grade V</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad V</translation>
     </message>
     <message>
         <source>Grade IV</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad IV</translation>
     </message>
     <message>
         <source>Grade III</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad III</translation>
     </message>
     <message>
         <source>Grade II</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad II</translation>
     </message>
     <message>
         <source>Grade I</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad I</translation>
     </message>
     <message>
         <source>No reaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Reaktion</translation>
     </message>
     <message>
         <source>at least %1</source>
         <extracomment>Hours since death at the examination: &quot;at least 2 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mindestens %1</translation>
     </message>
     <message>
         <source>at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>Hours since death at the examination: &quot;3.5 to 13 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A finding and the hours it gives: &quot;Yes: at least 2 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 within the bounds: does not apply, as its most likely time, %2, lies outside the hours between the last sighting alive and the discovery (Hubig et al. 2014).</source>
         <extracomment>%1 a method (&quot;Henssge&apos;s nomogram&quot;); %2 its most likely time of death.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 innerhalb der Ermittlungsgrenzen: entfällt, da der wahrscheinlichste Zeitpunkt, %2, außerhalb der Zeit zwischen der letzten Lebendsichtung und der Auffindung liegt (Hubig et al. 2014).</translation>
     </message>
     <message>
         <source>%1 within the bounds: died %2 (%3), median %4; %5 of its distribution lies between the last sighting alive and the discovery. This assumes a normal error, its SD half the %3 limit (%6).</source>
         <extracomment>%1 a method; %2 when it says death came within the bounds; %3 &quot;95 %&quot;; %4 the median time; %5 a share (&quot;34 %&quot;); %6 the standard deviation in hours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 innerhalb der Ermittlungsgrenzen: Tod %2 (%3), Median %4; %5 der Verteilung liegen zwischen der letzten Lebendsichtung und der Auffindung. Vorausgesetzt ist ein normalverteilter Fehler mit einer Standardabweichung von der Hälfte der %3-Toleranzgrenze (%6).</translation>
     </message>
     <message>
         <source>Its entries are uncertain: this uses the exact estimate, as the prudent interval is no distribution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingaben sind unsicher: Hier wird die genaue Schätzung verwendet, da das vorsichtige Intervall keine Verteilung ist.</translation>
     </message>
     <message>
         <source>Probability of death %1: %2 (%3, within the bounds).</source>
         <extracomment>%1 when (&quot;between 10:00 AM and 11:00 AM the day before discovery&quot;); %2 a share (&quot;34 %&quot;); %3 the method.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeit des Todes %1: %2 (%3, innerhalb der Ermittlungsgrenzen).</translation>
     </message>
     <message>
         <source>The evidence contradicts itself: %1 puts death no earlier than %2, but %3 puts it no later than %4. No interval can be given: check the findings, the times and the temperatures.</source>
         <extracomment>%1 and %3 two pieces of evidence (&quot;rigor at its maximum (at least 2 h before the examination)&quot;), %2 and %4 the times each puts death before or after.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Befunde widersprechen sich: Tod nicht vor %2 (%1), aber nicht nach %4 (%3). Es kann kein Intervall angegeben werden: Prüfen Sie die Befunde, die Zeiten und die Temperaturen.</translation>
     </message>
     <message>
         <source>Died %1. Earliest: %2; latest: %3.</source>
         <extracomment>%1 when (&quot;between …&quot;); %2 and %3 what set the earliest and the latest end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tod %1. Frühestes Ende: %2; spätestes Ende: %3.</translation>
     </message>
     <message>
         <source>Died no later than %1, set by %2; nothing entered bounds how early.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tod nicht nach %1, begrenzt durch %2; keine Eingabe begrenzt den frühesten Zeitpunkt.</translation>
     </message>
     <message>
         <source>%1: died %2.</source>
         <extracomment>A piece of evidence, then what it allows alone: &quot;Last seen alive: died no earlier than 11:00 AM the day before discovery.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tod %2.</translation>
     </message>
     <message>
         <source>Sets both ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt beide Enden.</translation>
     </message>
     <message>
         <source>Sets the earliest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das früheste Ende.</translation>
     </message>
     <message>
         <source>Sets the latest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt das späteste Ende.</translation>
     </message>
     <message>
         <source>Contradicted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht im Widerspruch.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A time of day and its day: &quot;4:15 PM, the day before&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Combined: %1 (%2) to %3 (%4)</source>
         <extracomment>The label at the combined interval: each end with what set it (&quot;Combined: 4:15 PM (rigor) to 7:15 PM (nomogram)&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kombiniert: %1 (%2) bis %3 (%4)</translation>
     </message>
     <message>
         <source>Signs of death</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen</translation>
     </message>
     <message>
         <source>Examined at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersucht um:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A finding and the publication it comes from: &quot;Yes: at least 2 h (Henssge et al.…)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Last seen alive:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt lebend gesehen:</translation>
     </message>
     <message>
         <source>not entered</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht eingegeben</translation>
     </message>
     <message>
         <source>Signs of death, combined</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen, kombiniert</translation>
     </message>
     <message>
         <source>Signs of death combined, cross-hatched between brackets: %1</source>
         <extracomment>In the curve&apos;s summary; %1 the combination&apos;s sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen kombiniert, kreuzschraffiert zwischen Klammern: %1</translation>
     </message>
 </context>
 <context>
@@ -2141,85 +2141,85 @@ The case on screen is as it was.</source>
     <name>quorrel::ui::frmHenssge</name>
     <message>
         <source>Estimate reads the time found, the room temperature and the first body temperature from the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Schätzen“ liest die Auffindezeit, die Umgebungstemperatur und die erste Körpertemperatur aus dem Hauptfenster.</translation>
     </message>
     <message>
         <source>Henssge Nomogram - Halbrook</source>
         <extracomment>The window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm - Halbrook</translation>
     </message>
     <message>
         <source>Body &amp;mass:</source>
-        <translation type="unfinished"></translation>
+        <translation>Körper&amp;gewicht:</translation>
     </message>
     <message>
         <source>C&amp;ondition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bedingung:</translation>
     </message>
     <message>
         <source>Corrective &amp;factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Korrekturfaktor:</translation>
     </message>
     <message>
         <source>&amp;Estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schätzen</translation>
     </message>
     <message>
         <source>The factor is already for this &amp;body&apos;s mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Der &amp;Faktor gilt bereits für dieses Körpergewicht</translation>
     </message>
     <message>
         <source>&amp;Uncertain by ±</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unsicherheit ±</translation>
     </message>
     <message>
         <source>ଏ room</source>
         <extracomment>After the box of the room&apos;s ±, in degrees Fahrenheit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>°F Umgebung</translation>
     </message>
     <message>
         <source>kg mass</source>
         <extracomment>After the box of the mass&apos;s ±, in kilograms.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kg Gewicht</translation>
     </message>
     <message>
         <source>factor</source>
         <extracomment>After the box of the corrective factor&apos;s ±.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faktor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Unit of the body mass</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit des Körpergewichts</translation>
     </message>
     <message>
         <source>Room temperature uncertain by plus or minus, degrees Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit der Umgebungstemperatur, plus oder minus, Grad Fahrenheit</translation>
     </message>
     <message>
         <source>Body mass uncertain by plus or minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Körpergewichts, plus oder minus</translation>
     </message>
     <message>
         <source>Corrective factor uncertain by plus or minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsicherheit des Korrekturfaktors, plus oder minus</translation>
     </message>
     <message>
         <source>lb mass</source>
         <extracomment>After the box of the mass&apos;s ±, in pounds or kilograms.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lb Gewicht</translation>
     </message>
     <message>
         <source>Henssge Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Henssge-Nomogramm</translation>
     </message>
     <message>
         <source>Newton&apos;s law from both readings: %1</source>
         <extracomment>%1 is a time of death with its day (&quot;7:25:44 PM the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz aus beiden Messungen: %1</translation>
     </message>
 </context>
 <context>
@@ -2375,145 +2375,145 @@ Please check your entries.</source>
     <message>
         <source>Combine reads the time found from the main window, and the nomogram&apos;s %1 interval where the Henssge window estimated one.</source>
         <extracomment>%1 is a percentage (&quot;95 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„Kombinieren“ liest die Auffindezeit aus dem Hauptfenster und das %1-Intervall des Nomogramms, sofern im Henssge-Fenster eines geschätzt wurde.</translation>
     </message>
     <message>
         <source>With a last sighting alive and a nomogram&apos;s estimate with %1 limits, Combine also gives the probability of death within the hours from the sighting to the discovery.</source>
         <extracomment>%1 is a percentage (&quot;95 %&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer letzten Lebendsichtung und einer Nomogramm-Schätzung mit %1-Toleranzgrenzen gibt „Kombinieren“ auch die Wahrscheinlichkeit des Todes in der Zeit von der Sichtung bis zur Auffindung an.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A moment: %1 is a time of day, %2 its day (&quot;the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Signs of Death - Halbrook</source>
         <extracomment>The window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen - Halbrook</translation>
     </message>
     <message>
         <source>&amp;Examined at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untersucht um:</translation>
     </message>
     <message>
         <source>&amp;Last seen alive:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt lebend gesehen:</translation>
     </message>
     <message>
         <source>not known</source>
         <extracomment>Shown in the empty box of the last sighting.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>A time of day such as 2:30 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Uhrzeit wie 2:30 AM.</translation>
     </message>
     <message>
         <source>A time of day such as 2:30 AM. Empty where it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Uhrzeit wie 2:30 AM. Leer, wenn unbekannt.</translation>
     </message>
     <message>
         <source>Day of the examination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Untersuchung</translation>
     </message>
     <message>
         <source>Day of the last sighting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der letzten Lebendsichtung</translation>
     </message>
     <message>
         <source>Signs found at the examination (bounds from %1, unless noted):</source>
         <extracomment>%1 is the publication most bounds come from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befunde bei der Untersuchung (Grenzen nach %1, wo nicht anders vermerkt):</translation>
     </message>
     <message>
         <source>%1:</source>
         <extracomment>A sign&apos;s label beside its list; %1 is the sign (&quot;Rigor mortis&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
     <message>
         <source>Not examined</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht untersucht</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A sign&apos;s list as a screen reader names it: %1 is the sign, %2 its pick.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A sign&apos;s list as a screen reader describes it: %1 is its pick, %2 where the sign&apos;s bounds come from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>&amp;Combine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kombinieren</translation>
     </message>
     <message>
         <source>Probability of death &amp;between:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wahrscheinlichkeit des Todes zwischen:</translation>
     </message>
     <message>
         <source>a&amp;nd</source>
-        <translation type="unfinished"></translation>
+        <translation>u&amp;nd</translation>
     </message>
     <message>
         <source>&amp;Probability</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>Where the window begins. A time of day such as 10:00 AM, its day in the list beside it, between the last sighting and the discovery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn des Zeitfensters. Eine Uhrzeit wie 10:00 AM, ihr Tag in der Liste daneben, zwischen der letzten Lebendsichtung und der Auffindung.</translation>
     </message>
     <message>
         <source>Where the window ends. A time of day such as 10:00 AM, its day in the list beside it, between the last sighting and the discovery.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende des Zeitfensters. Eine Uhrzeit wie 10:00 AM, ihr Tag in der Liste daneben, zwischen der letzten Lebendsichtung und der Auffindung.</translation>
     </message>
     <message>
         <source>Day the window begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag, an dem das Zeitfenster beginnt</translation>
     </message>
     <message>
         <source>Day the window ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag, an dem das Zeitfenster endet</translation>
     </message>
     <message>
         <source>The probability of death between the two times, from each estimate cut to the hours between the last sighting and the discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wahrscheinlichkeit des Todes zwischen den beiden Zeitpunkten, aus jeder Schätzung, beschränkt auf die Zeit zwischen der letzten Lebendsichtung und der Auffindung</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Signs of Death</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichenerscheinungen</translation>
     </message>
     <message>
         <source>Examined at: enter a time of day such as 2:30 AM or 2:30:00 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersucht um: Geben Sie eine Uhrzeit wie 2:30 AM oder 2:30:00 AM ein.</translation>
     </message>
     <message>
         <source>Last seen alive: enter a time of day such as 2:30 AM or 2:30:00 AM, or leave it empty where it is not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt lebend gesehen: Geben Sie eine Uhrzeit wie 2:30 AM oder 2:30:00 AM ein, oder lassen Sie das Feld leer, wenn sie unbekannt ist.</translation>
     </message>
     <message>
         <source>Probability of death between: enter a time of day such as 2:30 AM or 2:30:00 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeit des Todes zwischen: Geben Sie eine Uhrzeit wie 2:30 AM oder 2:30:00 AM ein.</translation>
     </message>
     <message>
         <source>Probability of death between … and: enter a time of day such as 2:30 AM or 2:30:00 AM.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahrscheinlichkeit des Todes zwischen … und: Geben Sie eine Uhrzeit wie 2:30 AM oder 2:30:00 AM ein.</translation>
     </message>
     <message>
         <source>The window, from %1 to %2, ends no later than it begins. Enter the earlier time first.</source>
         <extracomment>%1 and %2 are moments, each a time of day with its day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitfenster von %1 bis %2 endet nicht nach seinem Beginn. Geben Sie zuerst den früheren Zeitpunkt ein.</translation>
     </message>
     <message>
         <source>The window, from %1 to %2, reaches outside the hours between the last sighting alive, at %3, and the discovery, at %4 the day of discovery. Enter times within them.</source>
         <extracomment>%1 to %3 are moments, each a time of day with its day; %4 a time of day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeitfenster von %1 bis %2 reicht über die Zeit zwischen der letzten Lebendsichtung um %3 und der Auffindung um %4 am Tag der Auffindung hinaus. Geben Sie Zeitpunkte innerhalb dieser Zeit ein.</translation>
     </message>
 </context>
 <context>
