@@ -5,50 +5,50 @@
     <name>BrainCaseWords</name>
     <message>
         <source>Brain temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur</translation>
     </message>
     <message>
         <source>Henssge&apos;s brain nomogram: %1</source>
         <extracomment>%1 is why the estimate cannot be made again from the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm nach Henssge: %1</translation>
     </message>
     <message>
         <source>Room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Brain temperature when found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur bei Auffindung</translation>
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit below the brain temperature.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster: Geben Sie eine Zahl in Grad Fahrenheit unter der Hirntemperatur ein.</translation>
     </message>
     <message>
         <source>%1: enter a number of degrees Fahrenheit above the room temperature, %2.</source>
         <extracomment>%1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Geben Sie eine Zahl in Grad Fahrenheit über der Umgebungstemperatur und %2 ein.</translation>
     </message>
     <message>
         <source>%1, in the main window, is %2: below absolute zero (%3), which no temperature can be.</source>
         <extracomment>%1 is the main window&apos;s entry as its label names it, %2 its temperature, %3 absolute zero in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster ist %2: unter dem absoluten Nullpunkt (%3), den keine Temperatur unterschreiten kann.</translation>
     </message>
     <message>
         <source>%1 is %2: below absolute zero (%3), which no temperature can be.</source>
         <extracomment>%1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 its temperature, %3 absolute zero in degrees.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2: unter dem absoluten Nullpunkt (%3), den keine Temperatur unterschreiten kann.</translation>
     </message>
     <message>
         <source>%1 is %2: the method starts from %3. Enter a reading %4.</source>
         <extracomment>%1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 the reading, %3 the temperature the method starts from, %4 the readings it takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2: Die Methode geht von %3 aus. Geben Sie einen Messwert %4 ein.</translation>
     </message>
     <message>
         <source>%1, in the main window, is %2: the method needs a room colder than the brain. Enter a number below %3 (%4).</source>
         <extracomment>%1 is the main window&apos;s room entry as its label names it, %2 the room&apos;s temperature, %3 the brain&apos;s, %4 the window&apos;s entry (&quot;Brain temperature&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Hauptfenster ist %2: Die Methode braucht eine Umgebung, die kälter ist als das Gehirn. Geben Sie eine Zahl unter %3 ein (%4).</translation>
     </message>
 </context>
 <context>
@@ -56,60 +56,60 @@
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of temperatures: &quot;10 to 25 °C&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>no %1 limits are published beyond %2</source>
         <extracomment>In brackets after the estimate: &quot;no 95 % limits are published beyond 13.5 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jenseits von %2 sind keine %1-Toleranzgrenzen veröffentlicht</translation>
     </message>
     <message>
         <source>The room, %1, is outside the %2 the method was studied in: the estimate and its limits may not hold there.</source>
         <extracomment>%1 the room (&quot;60 °F (15.6 °C)&quot;); %2 the rooms the method was studied in (&quot;10 to 25 °C&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Umgebungstemperatur, %1, liegt außerhalb des Bereichs %2, in dem die Methode untersucht wurde: Die Schätzung und ihre Grenzen gelten dort möglicherweise nicht.</translation>
     </message>
     <message>
         <source>%1 up to %2</source>
         <extracomment>A limit and the hours it holds up to: &quot;±1.5 h up to 6.5 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bis %2)</translation>
     </message>
     <message>
         <source>Q = %1; %2, from %3 at death. %4 limits %5; none beyond.</source>
         <extracomment>%1 the value of Q; %2 the formula; %3 the temperature at death; %4 &quot;95 %&quot;; %5 the limits and the hours each holds up to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Q = %1; %2, ausgehend von %3 beim Tod. %4-Toleranzgrenzen %5; darüber hinaus keine.</translation>
     </message>
     <message>
         <source>Read from the main window: found at %1; room %2.</source>
         <extracomment>The time the body was found, then the room&apos;s temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Hauptfenster gelesen: aufgefunden um %1; Umgebung %2.</translation>
     </message>
     <message>
         <source>brain nomogram</source>
         <extracomment>Names the method in a combination of evidence: &quot;the brain nomogram&apos;s 95 % limit&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm</translation>
     </message>
     <message>
         <source>Henssge&apos;s brain nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm nach Henssge</translation>
     </message>
     <message>
         <source>Brain</source>
         <extracomment>The label at its time of death on the curve: &quot;Brain: died 5:45 PM&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirn</translation>
     </message>
     <message>
         <source>dotted line</source>
         <extracomment>How the curve is drawn, named in the curve&apos;s summary.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gepunktete Linie</translation>
     </message>
     <message>
         <source>Henssge brain nomogram</source>
         <extracomment>The heading of its section on the case sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm nach Henssge</translation>
     </message>
     <message>
         <source>Henssge&apos;s brain nomogram took no part: no %1 limits are published beyond %2, so it states no interval to weigh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Hirntemperatur-Nomogramm nach Henssge wurde nicht einbezogen: Jenseits von %2 sind keine %1-Toleranzgrenzen veröffentlicht, daher liefert es kein Intervall zum Gewichten.</translation>
     </message>
 </context>
 <context>
@@ -117,33 +117,33 @@
     <message>
         <source>Quorrel cases (%1)</source>
         <extracomment>A file dialog&apos;s filter; %1 is the pattern of the files it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel-Fälle (%1)</translation>
     </message>
     <message>
         <source>Open Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall öffnen</translation>
     </message>
     <message>
         <source>All files (%1)</source>
         <extracomment>A file dialog&apos;s filter; %1 is the pattern of the files it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (%1)</translation>
     </message>
     <message>
         <source>Save Case As</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall speichern unter</translation>
     </message>
     <message>
         <source>Case Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall nicht gespeichert</translation>
     </message>
     <message>
         <source>A case file needs a name: the name given is blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Falldatei braucht einen Namen: Der angegebene Name ist leer.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden. Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -151,177 +151,180 @@
     <message>
         <source>a digit zero</source>
         <extracomment>What a member of the file should be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Ziffer Null</translation>
     </message>
     <message>
         <source>the file</source>
         <extracomment>Stands for the file&apos;s name in a reason the system gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei</translation>
     </message>
     <message>
         <source>could not be read: %1</source>
         <extracomment>Follows the file&apos;s name; %1 is the reason the system gave.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>a time of day such as &quot;12:00:00 AM&quot;</source>
         <extracomment>What a member of the file should be; the time as the file holds it, in the 12-hour form in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Uhrzeit wie &quot;12:00:00 AM&quot;</translation>
     </message>
     <message>
         <source>a number or &quot;unbounded&quot;</source>
         <extracomment>What a member of the file should be; &quot;unbounded&quot; is written as is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl oder &quot;unbounded&quot;</translation>
     </message>
     <message>
         <source>a list of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste von Texten</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt</translation>
     </message>
     <message>
         <source>is larger than a case file can be (1 MB)</source>
         <extracomment>Follows the file&apos;s name, as every reason a case file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist größer, als eine Falldatei sein darf (1 MB)</translation>
     </message>
     <message>
         <source>is not a Quorrel case: it is not JSON (line %1, column %2: %3)</source>
         <extracomment>Follows the file&apos;s name; %3 is the JSON reader&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Quorrel-Fall: kein JSON (Zeile %1, Spalte %2: %3)</translation>
     </message>
     <message>
         <source>is not a Quorrel case: it is JSON without %1: %2</source>
         <extracomment>Follows the file&apos;s name; %1 is a member&apos;s name and %2 its value, both as the file writes them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Quorrel-Fall: JSON ohne %1: %2</translation>
     </message>
     <message>
         <source>a whole number from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl ab 1</translation>
     </message>
     <message>
         <source>a later Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>einem neueren Quorrel</translation>
     </message>
     <message>
         <source>was saved by %1 in case format %2; this Quorrel reads case format %3 and earlier. Open it with a later Quorrel</source>
         <extracomment>Follows the file&apos;s name; %1 is the program that saved it (&quot;Quorrel 2.0.0&quot; or &quot;a later Quorrel&quot;), %2 and %3 are format numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>wurde von %1 im Fallformat %2 gespeichert; dieses Quorrel liest Fallformat %3 und älter. Öffnen Sie die Datei mit einem neueren Quorrel</translation>
     </message>
     <message>
         <source>%1: died %2 when saved, no estimate now.
 Saved: “%3”</source>
         <extracomment>%1 is a method&apos;s name, %2 the time of death saved, %3 the sentence saved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: beim Speichern Tod um %2, jetzt keine Schätzung.
+Gespeichert: „%3“</translation>
     </message>
     <message>
         <source>died %1 when saved, %2 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Speichern Tod um %1, jetzt um %2.</translation>
     </message>
     <message>
         <source>its interval differs from the one saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Intervall weicht vom gespeicherten ab.</translation>
     </message>
     <message>
         <source>its hours before discovery differ from those saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Stunden vor der Auffindung weichen von den gespeicherten ab.</translation>
     </message>
     <message>
         <source>%1: %2
 Saved: “%3”
 Now: “%4”</source>
         <extracomment>%1 is a method&apos;s name, %2 what changed, %3 the sentence saved, %4 the one now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Gespeichert: „%3“
+Jetzt: „%4“</translation>
     </message>
     <message>
         <source>could not be read: no file name was given</source>
         <extracomment>Follows &quot;The case file&quot;, as every reason a case file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht gelesen werden: kein Dateiname angegeben</translation>
     </message>
     <message>
         <source>is a folder, not a case file</source>
         <extracomment>Follows the file&apos;s name, as every reason a case file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner, keine Falldatei</translation>
     </message>
     <message>
         <source>is a pipe or a device, not a case file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist eine Pipe oder ein Gerät, keine Falldatei</translation>
     </message>
     <message>
         <source>is %1 bytes, larger than a case file can be (1 MB)</source>
         <extracomment>Follows the file&apos;s name; %1 is its size in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist %1 Byte groß und damit größer, als eine Falldatei sein darf (1 MB)</translation>
     </message>
     <message>
         <source>Shorten the longest entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzen Sie die längsten Eingaben</translation>
     </message>
     <message>
         <source>%1 bytes of it are what another version of Quorrel or another program put in the file, which this Quorrel keeps as they came</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte davon stammen von einer anderen Quorrel-Version oder einem anderen Programm; dieses Quorrel bewahrt sie unverändert</translation>
     </message>
     <message>
         <source>it would be %1 bytes, larger than a case file can be (1 MB), and no Quorrel could open it again. %2</source>
         <extracomment>Why a case could not be saved, after &quot;could not be saved as &lt;file&gt;:&quot;; %1 is its size in bytes, %2 a sentence on what to do, without its full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wäre %1 Byte groß und damit größer, als eine Falldatei sein darf (1 MB), und kein Quorrel könnte sie wieder öffnen. %2</translation>
     </message>
 </context>
 <context>
     <name>CaseSheetWords</name>
     <message>
         <source>Time of death estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Schätzung des Todeszeitpunkts</translation>
     </message>
     <message>
         <source>%1, %2 %3</source>
         <extracomment>When the sheet was made: %1 is the date, %2 the time of day, %3 the offset from UTC (&quot;UTC+02:00&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3</translation>
     </message>
     <message>
         <source>Case:</source>
         <extracomment>Blanks to fill in by hand at the sheet&apos;s end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fall:</translation>
     </message>
     <message>
         <source>Examined by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untersucht von:</translation>
     </message>
     <message>
         <source>Signature:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift:</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A moment: %1 is a time of day, %2 its day (&quot;the day before discovery&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>This time of death, %1, lies outside the combined interval, %2 to %3.</source>
         <extracomment>%1 is a time of death, %2 and %3 the ends of the interval, each a moment with its day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Todeszeitpunkt, %1, liegt außerhalb des kombinierten Intervalls, %2 bis %3.</translation>
     </message>
     <message>
         <source>%1, sheet made %2</source>
         <extracomment>%1 is the program and its version (&quot;Quorrel 1.0.0&quot;), %2 when the sheet was made.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, Fallblatt erstellt am %2</translation>
     </message>
     <message>
         <source>Time the body was found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffindezeit des Leichnams:</translation>
     </message>
     <message>
         <source>Entries</source>
         <extracomment>The heading over what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eingaben</translation>
     </message>
 </context>
 <context>
@@ -329,26 +332,26 @@ Now: “%4”</source>
     <message>
         <source>%1 d before</source>
         <extracomment>A mark of the time axis: %1 days before the day found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 d vorher</translation>
     </message>
     <message>
         <source>day found</source>
         <extracomment>A mark of the time axis: the day the body was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auffindetag</translation>
     </message>
     <message>
         <source>%1 d after</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 d danach</translation>
     </message>
     <message>
         <source>room %1</source>
         <extracomment>Beside the room&apos;s line on the curve; %1 is its temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umgebung %1</translation>
     </message>
     <message>
         <source>midnight</source>
         <extracomment>Over a line of the curve at midnight.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mitternacht</translation>
     </message>
 </context>
 <context>
@@ -356,81 +359,81 @@ Now: “%4”</source>
     <message>
         <source>%1 at %2</source>
         <extracomment>A reading: its temperature, then its time (&quot;75 °F at 2:00:00 AM&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2</translation>
     </message>
     <message>
         <source>Calculate an estimate to see its curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen Sie eine Schätzung, um ihre Kurve zu sehen.</translation>
     </message>
     <message>
         <source>Room %1.</source>
         <extracomment>The room&apos;s temperature, a sentence of its own after the curves&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umgebung %1.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A point of the curve: its time, then its temperature (&quot;7:40:44 PM, 95.3 °F&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A curve&apos;s name and its temperature at a time: &quot;Henssge&apos;s nomogram 95.3 °F&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A time, then each curve&apos;s temperature at it (&quot;7:40:44 PM: Newton&apos;s law of cooling 95.3 °F, Henssge&apos;s nomogram 94.1 °F&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileMemberWords</name>
     <message>
         <source>true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true oder false</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zahl</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Liste</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Objekt</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>at most %1 characters long, as a box holds</source>
         <extracomment>What a member of the file should be; %1 is a number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Text mit höchstens %1 Zeichen (so viel fasst ein Eingabefeld)</translation>
     </message>
     <message>
         <source>text without control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Text ohne Steuerzeichen</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
         <source>is not a case this Quorrel can read: %1&quot;%2&quot; should be %3, but it is %4</source>
         <extracomment>Follows the file&apos;s name. %1 is the way to the member, each name quoted and followed by &quot; › &quot;, or nothing; %2 the member&apos;s name as the file writes it; %3 what it should be (&quot;a number&quot;); %4 what it is (&quot;text&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Fall, den dieses Quorrel lesen kann: %1&quot;%2&quot; sollte %3 sein, ist aber %4</translation>
     </message>
     <message>
         <source>is not a case this Quorrel can read: %1&quot;%2&quot; should be %3</source>
         <extracomment>Follows the file&apos;s name. %1 is the way to the member, each name quoted and followed by &quot; › &quot;, or nothing; %2 the member&apos;s name as the file writes it; %3 what it should be (&quot;a number&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Fall, den dieses Quorrel lesen kann: %1&quot;%2&quot; sollte %3 sein</translation>
     </message>
 </context>
 <context>
@@ -915,19 +918,19 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <name>KitMessageWords</name>
     <message>
         <source>Unsaved Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>This case holds estimates that are not saved. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Fall enthält Schätzungen, die nicht gespeichert sind. Fall speichern?</translation>
     </message>
     <message>
         <source>The case in %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Fall in %1 hat Änderungen, die nicht gespeichert sind. Änderungen speichern?</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
 </context>
 <context>
@@ -935,22 +938,22 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>Quorrel Estimator - Halbrook</source>
         <extracomment>The main window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorrel-Schätzer - Halbrook</translation>
     </message>
 </context>
 <context>
     <name>MethodMenuWords</name>
     <message>
         <source>&amp;Henssge Nomogram…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Henssge-Nomogramm…</translation>
     </message>
     <message>
         <source>&amp;Brain Nomogram…</source>
-        <translation type="unfinished"></translation>
+        <translation>H&amp;irntemperatur-Nomogramm…</translation>
     </message>
     <message>
         <source>Signs of &amp;Death…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leichenerscheinungen…</translation>
     </message>
 </context>
 <context>
@@ -958,179 +961,179 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>each reading off by %1 could move this by more than the whole time before the body was found</source>
         <extracomment>%1 is a thermometer&apos;s resolution: &quot;0.1 °F&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>weicht jede Messung um %1 ab, könnte sich dies um mehr als die ganze Zeit bis zur Auffindung des Leichnams verschieben</translation>
     </message>
     <message>
         <source>each reading off by %1 moves this by less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht jede Messung um %1 ab, verschiebt sich dies um weniger als eine Minute</translation>
     </message>
     <message>
         <source>each reading off by %1 moves this by up to %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht jede Messung um %1 ab, verschiebt sich dies um bis zu %2 min</translation>
     </message>
     <message>
         <source>each reading off by %1 moves this by up to %2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht jede Messung um %1 ab, verschiebt sich dies um bis zu %2 h</translation>
     </message>
     <message numerus="yes">
         <source>each reading off by %1 moves this by up to %2 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>weicht jede Messung um %1 ab, verschiebt sich dies um bis zu %2 Tag</numerusform>
+            <numerusform>weicht jede Messung um %1 ab, verschiebt sich dies um bis zu %2 Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Doubtful: the room temperature is below absolute zero (%1), which no temperature can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die Umgebungstemperatur liegt unter dem absoluten Nullpunkt (%1), den keine Temperatur unterschreiten kann</translation>
     </message>
     <message>
         <source>Doubtful: the first reading is below absolute zero (%1), which no temperature can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die erste Messung liegt unter dem absoluten Nullpunkt (%1), den keine Temperatur unterschreiten kann</translation>
     </message>
     <message>
         <source>Doubtful: the second reading is below absolute zero (%1), which no temperature can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die zweite Messung liegt unter dem absoluten Nullpunkt (%1), den keine Temperatur unterschreiten kann</translation>
     </message>
     <message>
         <source>Doubtful: the hours between the readings are negative</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die Stunden zwischen den Messungen sind negativ</translation>
     </message>
     <message>
         <source>Doubtful: the room is warmer than the body, which was not cooling toward it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die Umgebung ist wärmer als der Leichnam, der sich also nicht auf sie hin abkühlte</translation>
     </message>
     <message>
         <source>Doubtful: the first reading is above %1, which by the law the body would reach only after it was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die erste Messung liegt über %1, die der Leichnam nach dem Gesetz erst nach seiner Auffindung erreicht hätte</translation>
     </message>
     <message>
         <source>Doubtful: the second reading is farther from the room temperature than the first, so the body was not cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweifelhaft: Die zweite Messung liegt weiter von der Umgebungstemperatur entfernt als die erste, der Leichnam kühlte sich also nicht ab</translation>
     </message>
     <message>
         <source>%1, when the body was found, and %2; room %3</source>
         <extracomment>The two readings (&quot;75 °F at 2:00:00 AM&quot;), then the room&apos;s temperature.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, bei der Auffindung, und %2; Umgebung %3</translation>
     </message>
     <message>
         <source>Newton&apos;s law, no curve: %1. %2.</source>
         <extracomment>%1 says why the estimate is doubtful; %2 the readings and the room.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz, keine Kurve: %1. %2.</translation>
     </message>
     <message>
         <source>No curve: %1. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kurve: %1. %2.</translation>
     </message>
     <message>
         <source>Newton&apos;s law, solid line: from %1 at %2, to %3</source>
         <extracomment>The curve from the temperature at death (%1) at the time of death (%2) through the readings (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz, durchgezogene Linie: von %1 um %2, bis %3</translation>
     </message>
     <message>
         <source>Newton&apos;s law, solid line: from %1 at %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz, durchgezogene Linie: von %1 um %2 bis %3</translation>
     </message>
     <message>
         <source>From %1 at %2, to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 um %2, bis %3</translation>
     </message>
     <message>
         <source>From %1 at %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 um %2 bis %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 day %2 h %3 min %4 s before the body was found at %5</source>
         <extracomment>Days, hours, minutes and seconds, then the time the body was found.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h %3 min %4 s vor der Auffindung des Leichnams um %5</numerusform>
+            <numerusform>%1 Tage %2 h %3 min %4 s vor der Auffindung des Leichnams um %5</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days %2 h %3 min %4 s before the body was found at %5</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h %3 min %4 s vor der Auffindung des Leichnams um %5</numerusform>
+            <numerusform>%1 Tage %2 h %3 min %4 s vor der Auffindung des Leichnams um %5</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min %3 s before the body was found at %4</source>
         <extracomment>Hours, minutes and seconds, then the time the body was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min %3 s vor der Auffindung des Leichnams um %4</translation>
     </message>
     <message>
         <source>a reading off by %1 could make the estimate undefined</source>
         <extracomment>%1 is a thermometer&apos;s resolution: &quot;0.1 °F&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>weicht eine Messung um %1 ab, könnte die Schätzung unbestimmt werden</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <extracomment>How long before discovery, then how far a reading&apos;s error moves it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>By Newton&apos;s law of cooling, a body&apos;s excess of temperature over the room shrinks by the same fraction in every equal span of time. Here the excess fell from %1 to %2 in %3 hours; at that pace it was %4 (%5 less the room&apos;s %6) t hours before the first reading, where %7. These readings make the estimate doubtful, as the result says.</source>
         <extracomment>%1 and %2 the excess over the room at the readings, %3 the hours between them, %4 the excess at death, %5 the temperature at death, %6 the room&apos;s; %7 the formula for t.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Newtonschen Abkühlungsgesetz nimmt der Temperaturüberschuss eines Körpers über die Umgebung in jedem gleich langen Zeitabschnitt um denselben Bruchteil ab. Hier fiel der Überschuss in %3 Stunden von %1 auf %2; in diesem Tempo betrug er t Stunden vor der ersten Messung %4 (%5 abzüglich der Umgebungstemperatur von %6), wobei %7. Diese Messungen machen die Schätzung zweifelhaft, wie das Ergebnis angibt.</translation>
     </message>
     <message>
         <source>By Newton&apos;s law of cooling, a body&apos;s excess of temperature over the room shrinks by the same fraction in every equal span of time. Here the excess fell from %1 to %2 in %3 hours; at that pace it was %4 (%5 less the room&apos;s %6) t hours before the first reading, where %7 hours. The time of discovery less these hours is the time of death.</source>
         <extracomment>As the sentence before it, %7 the formula with its result in hours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Newtonschen Abkühlungsgesetz nimmt der Temperaturüberschuss eines Körpers über die Umgebung in jedem gleich langen Zeitabschnitt um denselben Bruchteil ab. Hier fiel der Überschuss in %3 Stunden von %1 auf %2; in diesem Tempo betrug er t Stunden vor der ersten Messung %4 (%5 abzüglich der Umgebungstemperatur von %6), wobei %7 Stunden. Die Auffindezeit abzüglich dieser Stunden ist der Todeszeitpunkt.</translation>
     </message>
     <message>
         <source>Newton&apos;s law of cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz</translation>
     </message>
     <message>
         <source>Room temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Body temperature when found</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpertemperatur bei Auffindung</translation>
     </message>
     <message>
         <source>Second body temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpertemperatur (Messung 2)</translation>
     </message>
     <message>
         <source>Hours between the two readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden zwischen den beiden Messungen</translation>
     </message>
     <message>
         <source>hours</source>
         <extracomment>The unit after a number of hours as typed: &quot;3 hours&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Newton: died %1 (%2)</source>
         <extracomment>The label at the time of death on the curve: &quot;died 7:25:44 PM (±14 min)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Newton: Tod %1 (%2)</translation>
     </message>
     <message>
         <source>died %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tod %1 (%2)</translation>
     </message>
     <message>
         <source>Result</source>
         <extracomment>Headings of the case sheet&apos;s sections.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Estimated time of death:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzter Todeszeitpunkt:</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode</translation>
     </message>
 </context>
 <context>
     <name>PdfFileWords</name>
     <message>
         <source>the PDF could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -1138,26 +1141,26 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>could not be loaded: %1</source>
         <extracomment>Follows the printing module&apos;s file name; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht geladen werden: %1</translation>
     </message>
     <message>
         <source>the printing module %1 is not in %2</source>
         <extracomment>%1 is the module&apos;s file name, %2 the folders looked in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Druckmodul %1 ist nicht in %2</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>%1 is not the printing module of this version of Quorrel: it offers %2, not %3</source>
         <extracomment>%1 is the module&apos;s file, %2 and %3 names of plugin interfaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht das Druckmodul dieser Quorrel-Version: Es bietet %2, nicht %3</translation>
     </message>
     <message>
         <source>%1 does not print case sheets</source>
         <extracomment>%1 is the module&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 druckt keine Fallblätter</translation>
     </message>
 </context>
 <context>
@@ -1165,51 +1168,51 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>The case sheet could not be saved: %1.</source>
         <extracomment>%1 is the reason, which names the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Fallblatt konnte nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>The case sheet could not be printed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fallblatt konnte nicht gedruckt werden: %1.</translation>
     </message>
     <message>
         <source>The case sheet could not be saved as %1: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Fallblatt konnte nicht als %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>The case sheet could not be printed to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fallblatt konnte nicht in %1 gedruckt werden: %2.</translation>
     </message>
     <message>
         <source>Save Case Sheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt als PDF speichern</translation>
     </message>
     <message>
         <source>PDF documents (%1)</source>
         <extracomment>A file dialog&apos;s filter; %1 is the pattern of the files it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (%1)</translation>
     </message>
     <message>
         <source>Case Sheet Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt nicht gespeichert</translation>
     </message>
     <message>
         <source>Case Sheet Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt nicht gedruckt</translation>
     </message>
     <message>
         <source>Printing is not available: %1.</source>
         <extracomment>%1 is why: the printing module is missing or cannot be loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken ist nicht verfügbar: %1.</translation>
     </message>
     <message>
         <source>Time of death estimate</source>
         <extracomment>The print job&apos;s name, as the case sheet&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schätzung des Todeszeitpunkts</translation>
     </message>
     <message>
         <source>The case sheet could not be printed on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fallblatt konnte nicht auf %1 gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -1747,7 +1750,7 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>the folder %1 cannot be written to (%2)</source>
         <extracomment>Why a file could not be written; %1 is a folder, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in den Ordner %1 kann nicht geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -1755,240 +1758,246 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>%1 %2</source>
         <extracomment>A time of day, then the day it falls on: &quot;9:40 AM the day before discovery&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 min</source>
         <extracomment>Minutes, as in &quot;20 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h</source>
         <extracomment>Hours, as in &quot;2.5 h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h</translation>
     </message>
     <message>
         <source>No time of discovery is set: in the main window, pick the hour, minute, second and AM/PM the corpse was found, then press Set Time.</source>
         <extracomment>&quot;Set Time&quot; is the main window&apos;s button of that name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Auffindezeit gesetzt: Wählen Sie im Hauptfenster Stunde, Minute, Sekunde und AM/PM der Auffindung des Leichnams und drücken Sie dann „Zeit setzen“.</translation>
     </message>
     <message numerus="yes">
         <source>%1 day %2 h before discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h vor der Auffindung</numerusform>
+            <numerusform>%1 Tage %2 h vor der Auffindung</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days %2 h before discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h vor der Auffindung</numerusform>
+            <numerusform>%1 Tage %2 h vor der Auffindung</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 day %2 h after discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h nach der Auffindung</numerusform>
+            <numerusform>%1 Tage %2 h nach der Auffindung</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days %2 h after discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h nach der Auffindung</numerusform>
+            <numerusform>%1 Tage %2 h nach der Auffindung</numerusform>
         </translation>
     </message>
     <message>
         <source>the day before</source>
         <extracomment>The day of a time, before the day the body was found: &quot;7:00 PM, the day before&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>am Tag davor</translation>
     </message>
     <message>
         <source>the day after</source>
-        <translation type="unfinished"></translation>
+        <translation>am Tag danach</translation>
     </message>
     <message numerus="yes">
         <source>%1 days before</source>
         <extracomment>Two or more days before the day the body was found: &quot;7:00 PM, 3 days before&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag davor</numerusform>
+            <numerusform>%1 Tage davor</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days after</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag danach</numerusform>
+            <numerusform>%1 Tage danach</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A time of day and its day: &quot;4:00:00 PM, 41 days after&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>the day of discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>am Tag der Auffindung</translation>
     </message>
     <message>
         <source>the day before discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>am Tag vor der Auffindung</translation>
     </message>
     <message>
         <source>the day after discovery</source>
-        <translation type="unfinished"></translation>
+        <translation>am Tag nach der Auffindung</translation>
     </message>
     <message numerus="yes">
         <source>%1 days before discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag vor der Auffindung</numerusform>
+            <numerusform>%1 Tage vor der Auffindung</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days after discovery</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag nach der Auffindung</numerusform>
+            <numerusform>%1 Tage nach der Auffindung</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 day %2 h %3 min</source>
         <extracomment>A span: days, hours, minutes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h %3 min</numerusform>
+            <numerusform>%1 Tage %2 h %3 min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days %2 h %3 min</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag %2 h %3 min</numerusform>
+            <numerusform>%1 Tage %2 h %3 min</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>A span: hours, minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>spread unbounded</source>
         <extracomment>How far a thermometer&apos;s error moves the time of death: without bound.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Streuung unbegrenzt</translation>
     </message>
     <message>
         <source>&lt;1 min</source>
         <extracomment>Less than one minute, as in &quot;±&lt;1 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;1 min</translation>
     </message>
     <message numerus="yes">
         <source>%1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Tag</numerusform>
+            <numerusform>%1 Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Ambient Room Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebungstemperatur</translation>
     </message>
     <message>
         <source>Corpse Temperature reading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpertemperatur (Messung 1)</translation>
     </message>
     <message>
         <source>Corpse Temperature reading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Körpertemperatur (Messung 2)</translation>
     </message>
     <message>
         <source>, in the main window</source>
         <extracomment>Follows the name of an entry: &quot;Ambient Room Temperature, in the main window&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, im Hauptfenster</translation>
     </message>
 </context>
 <context>
     <name>quorrel::ui::CaseDocument</name>
     <message>
         <source>%1[*] - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - %2</translation>
     </message>
     <message>
         <source>Save Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall speichern</translation>
     </message>
     <message>
         <source>%1 was changed on disk since it was opened or saved here. Replace it with the case on screen?</source>
         <extracomment>%1 is the case file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde seit dem Öffnen oder Speichern hier auf dem Datenträger geändert. Durch den angezeigten Fall ersetzen?</translation>
     </message>
     <message>
         <source>Case Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall nicht gespeichert</translation>
     </message>
     <message>
         <source>The case could not be saved as %1: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 why it could not be saved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Fall konnte nicht als %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Case Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall nicht geöffnet</translation>
     </message>
     <message>
         <source>%1 %2.
 
 The case on screen is as it was.</source>
         <extracomment>%1 is the file&apos;s path, or &quot;The case file&quot; where none was given; %2 what is wrong with it, which follows the name (&quot;is a folder, not a case file&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2.
+
+Der angezeigte Fall bleibt unverändert.</translation>
     </message>
     <message>
         <source>The case file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Falldatei</translation>
     </message>
     <message>
         <source>Estimates Not Made Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schätzungen nicht neu berechnet</translation>
     </message>
     <message>
         <source>%1 holds entries these estimates cannot be made from; the entries are shown as the file holds them.
 
 %2</source>
         <extracomment>%1 is the case file&apos;s name, %2 the reasons, a paragraph each.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält Eingaben, aus denen diese Schätzungen nicht berechnet werden können; die Eingaben werden so angezeigt, wie die Datei sie enthält.
+
+%2</translation>
     </message>
     <message>
         <source>The file may have been changed outside Quorrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde möglicherweise außerhalb von Quorrel geändert.</translation>
     </message>
     <message>
         <source>It was saved by %1; this version of Quorrel shows the new ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurde von %1 gespeichert; diese Version von Quorrel zeigt die neuen Schätzungen.</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>einem anderen Programm</translation>
     </message>
     <message>
         <source>Estimates Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schätzungen geändert</translation>
     </message>
     <message>
         <source>The estimates made again from the entries in %1 differ from those saved with it. %2
 
 %3</source>
         <extracomment>%1 is the case file&apos;s name, %2 a sentence on why, %3 what changed, a paragraph each method.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die aus den Eingaben in %1 neu berechneten Schätzungen weichen von den damit gespeicherten ab. %2
+
+%3</translation>
     </message>
 </context>
 <context>
     <name>quorrel::ui::CaseSheetPrinterModule</name>
     <message>
         <source>Print Case Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt drucken</translation>
     </message>
 </context>
 <context>
@@ -1996,125 +2005,125 @@ The case on screen is as it was.</source>
     <message>
         <source>Cooling curve</source>
         <extracomment>The curve&apos;s name for a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abkühlungskurve</translation>
     </message>
 </context>
 <context>
     <name>quorrel::ui::frmAbout</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>An estimate, not a finding of fact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schätzung, kein Befund.</translation>
     </message>
     <message>
         <source>Application Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungstitel</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>&amp;Email Me</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail an mich</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Information</source>
         <extracomment>The name of the window&apos;s icon, which shows an information sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Newton&apos;s Law of Cooling</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtonsches Abkühlungsgesetz</translation>
     </message>
     <message>
         <source>From experimental observations, the temperature at the surface of an object changes at a rate proportional to the difference between its own temperature and the temperature of its surroundings. A warm body in a cool room therefore loses heat quickly at first and ever more slowly as it nears the room&apos;s temperature. This is Newton&apos;s law of cooling.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach experimentellen Beobachtungen ändert sich die Temperatur an der Oberfläche eines Körpers mit einer Rate, die proportional zur Differenz zwischen seiner eigenen Temperatur und der Temperatur seiner Umgebung ist. Ein warmer Körper in einem kühlen Raum verliert daher anfangs schnell Wärme und dann immer langsamer, je mehr er sich der Umgebungstemperatur nähert. Das ist das Newtonsche Abkühlungsgesetz.</translation>
     </message>
     <message>
         <source>Example: a body is discovered in a motel room at midnight. Its temperature is 80F, and the room is held at 60F. Two hours later the body has cooled to 75F. When did death occur, assuming the body was at the normal 98.6F at that moment?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel: Ein Leichnam wird um Mitternacht in einem Motelzimmer aufgefunden. Seine Temperatur beträgt 80F, das Zimmer wird auf 60F gehalten. Zwei Stunden später ist der Leichnam auf 75F abgekühlt. Wann trat der Tod ein, wenn der Leichnam in diesem Moment die normalen 98,6F hatte?</translation>
     </message>
     <message>
         <source>To work out such a case, pick the time the body was found from the hour, minute, second and AM/PM lists and press Set Time. Then enter the room temperature, the body temperature at discovery, the second body temperature and the hours that passed until that second reading, and press Calculate to see the estimated time of death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um einen solchen Fall zu berechnen, wählen Sie die Auffindezeit des Leichnams in den Listen für Stunde, Minute, Sekunde und AM/PM und drücken Sie „Zeit setzen“. Geben Sie dann die Umgebungstemperatur, die Körpertemperatur bei der Auffindung, die zweite Körpertemperatur und die bis zur zweiten Messung vergangenen Stunden ein und drücken Sie „Berechnen“, um den geschätzten Todeszeitpunkt zu sehen.</translation>
     </message>
     <message>
         <source>For the example, set 12:00 AM (midnight) as the time of discovery, enter 60 as the ambient room temperature, 80 and 75 as the two body temperatures, and 2 as the hours elapsed. Calculate then shows 7:25:44 PM: death came about 4 hours and 34 minutes before the body was found. Thank you for using Quorrel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie für das Beispiel 12:00 AM (Mitternacht) als Auffindezeit, geben Sie 60 als Umgebungstemperatur, 80 und 75 als die beiden Körpertemperaturen und 2 als vergangene Stunden ein. „Berechnen“ zeigt dann 7:25:44 PM: Der Tod trat etwa 4 Stunden und 34 Minuten vor der Auffindung des Leichnams ein. Vielen Dank, dass Sie Quorrel verwenden.</translation>
     </message>
 </context>
 <context>
     <name>quorrel::ui::frmBrain</name>
     <message>
         <source>Estimate reads the time found and the room temperature from the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Schätzen“ liest die Auffindezeit und die Umgebungstemperatur aus dem Hauptfenster.</translation>
     </message>
     <message>
         <source>Brain Nomogram - Halbrook</source>
         <extracomment>The window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm - Halbrook</translation>
     </message>
     <message>
         <source>&amp;Brain temperature when found, ଏ:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hirntemperatur bei Auffindung, °F:</translation>
     </message>
     <message>
         <source>&amp;Estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schätzen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Degrees Fahrenheit, as the main window&apos;s readings; the time found and the room temperature are read from the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad Fahrenheit wie die Messungen im Hauptfenster; Auffindezeit und Umgebungstemperatur werden aus dem Hauptfenster gelesen.</translation>
     </message>
     <message>
         <source>Brain temperature in degrees Celsius</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur in Grad Celsius</translation>
     </message>
     <message>
         <source>Estimates the time of death from the brain temperature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schätzt den Todeszeitpunkt aus der Hirntemperatur.</translation>
     </message>
     <message>
         <source>Hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blendet dieses Fenster aus.</translation>
     </message>
     <message>
         <source>What the estimate read</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Schätzung gelesen hat</translation>
     </message>
     <message>
         <source>The estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schätzung</translation>
     </message>
     <message>
         <source>How the estimate was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Schätzung entstand</translation>
     </message>
     <message>
         <source>(%1)</source>
         <extracomment>The brain temperature in degrees Celsius, beside the box in °F: &quot;(37.0 °C)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>Brain Nomogram</source>
-        <translation type="unfinished"></translation>
+        <translation>Hirntemperatur-Nomogramm</translation>
     </message>
 </context>
 <context>
@@ -2122,19 +2131,19 @@ The case on screen is as it was.</source>
     <message>
         <source>Cooling Curve - Halbrook</source>
         <extracomment>The window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abkühlungskurve - Halbrook</translation>
     </message>
     <message>
         <source>&amp;Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2226,148 +2235,149 @@ The case on screen is as it was.</source>
     <name>quorrel::ui::frmQuorrelEstimator</name>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde</translation>
     </message>
     <message>
         <source>AM/PM</source>
         <extracomment>The list of AM and PM, which times show in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM</translation>
     </message>
     <message>
         <source>AM / PM</source>
         <extracomment>What the list of AM and PM shows while neither is picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM / PM</translation>
     </message>
     <message>
         <source>&amp;Estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schätzen</translation>
     </message>
     <message>
         <source>&amp;Cooling Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abkühlungskurve</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Degree Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umrechner</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Quorrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Quorrel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Case</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Fall</translation>
     </message>
     <message>
         <source>&amp;Open Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Save Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall &amp;speichern</translation>
     </message>
     <message>
         <source>Save Case &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fall speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Export Case Sheet as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt als &amp;PDF exportieren…</translation>
     </message>
     <message>
         <source>&amp;Print Case Sheet…</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallblatt &amp;drucken…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;enden</translation>
     </message>
     <message>
         <source>Please enter the Time the Corpse was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Auffindezeit des Leichnams eingeben</translation>
     </message>
     <message>
         <source>Set Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit setzen</translation>
     </message>
     <message>
         <source>Time elapsed of 2nd Corpse Temperature reading (in hours):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis zur 2. Messung der Körpertemperatur (in Stunden):</translation>
     </message>
     <message>
         <source>Estimated Time Of Death:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzter Todeszeitpunkt:</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berechnen</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Time the Corpse was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Auffindezeit des Leichnams</translation>
     </message>
     <message>
         <source>Picture of a clock and a cooling curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einer Uhr und einer Abkühlungskurve</translation>
     </message>
     <message>
         <source>%1 ଏ:</source>
         <extracomment>A label: %1 is an entry&apos;s name (&quot;Ambient Room Temperature&quot;), then its unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 °F:</translation>
     </message>
     <message>
         <source>Incomplete Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Unvollständige Auswahl</translation>
     </message>
     <message>
         <source>Please revise the following fields: %1 %2 %3 %4</source>
         <extracomment>%1 to %4 name the lists left unpicked (Hour, Minute, Second, AM/PM), each empty where its list was picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie folgende Felder: %1 %2 %3 %4</translation>
     </message>
     <message>
         <source>Error - Input Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler - Eingabetyp</translation>
     </message>
     <message>
         <source>Enter numeric values only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie nur Zahlen ein.</translation>
     </message>
     <message>
         <source>Invalid Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Daten</translation>
     </message>
     <message>
         <source>The data you entered would produce Non-real results.
 Please check your entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingegebenen Daten würden keine reellen Ergebnisse liefern.
+Bitte prüfen Sie Ihre Eingaben.</translation>
     </message>
 </context>
 <context>
@@ -2521,33 +2531,33 @@ Please check your entries.</source>
     <message>
         <source>out of range</source>
         <extracomment>In place of a converted temperature the range of numbers cannot hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>Degree Conversions - Halbrook</source>
         <extracomment>The window&apos;s caption; &quot; - Halbrook&quot; stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturumrechnung - Halbrook</translation>
     </message>
     <message>
         <source>Convert temperatures between Degrees Celsius and Fahrenheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperaturen zwischen Grad Celsius und Fahrenheit umrechnen</translation>
     </message>
     <message>
         <source>Degrees</source>
         <extracomment>What the list of scales shows while none is picked.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grad</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Scale of the typed temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala der eingegebenen Temperatur</translation>
     </message>
     <message>
         <source>Picture of a thermometer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild eines Thermometers</translation>
     </message>
 </context>
 </TS>
