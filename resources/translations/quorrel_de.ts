@@ -1246,7 +1246,7 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     <message>
         <source>a list of findings such as {&quot;sign&quot;: &quot;rigorPresent&quot;, &quot;finding&quot;: &quot;yes&quot;}</source>
         <extracomment>What a member of the file should be; the example is written as the file holds it.</extracomment>
-        <translation>eine Liste von Befunden wie {"sign": "rigorPresent", "finding": "yes"}</translation>
+        <translation>eine Liste von Befunden wie {&quot;sign&quot;: &quot;rigorPresent&quot;, &quot;finding&quot;: &quot;yes&quot;}</translation>
     </message>
     <message>
         <source>a sign and finding this Quorrel knows</source>
@@ -1744,6 +1744,18 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
         <extracomment>In the curve&apos;s summary; %1 the combination&apos;s sentence.</extracomment>
         <translation>Leichenerscheinungen kombiniert, kreuzschraffiert zwischen Klammern: %1</translation>
     </message>
+    <message>
+        <source>Re-establishment was seen up to 20 h after death in about half of 67 sudden deaths (Crostack et al., Int J Legal Med 2017).</source>
+        <translation>Eine Wiederbildung der Totenstarre wurde bei etwa der Hälfte von 67 plötzlichen Todesfällen bis 20 h nach dem Tod beobachtet (Crostack et al., Int J Legal Med 2017).</translation>
+    </message>
+    <message>
+        <source>The iris tests were judged unreliable (Koehler et al., Int J Legal Med 2018).</source>
+        <translation>Die pharmakologische Erregbarkeit der Iris wurde als unzuverlässig beurteilt (Koehler et al., Int J Legal Med 2018).</translation>
+    </message>
+    <message>
+        <source>The grades do not hold after a long illness (the times come out too long), or after fatal hypothermia or with a haematoma of the eyelid (too short).</source>
+        <translation>Die Grade gelten nicht nach langer Krankheit (die Zeiten fallen zu lang aus), nach tödlicher Unterkühlung oder bei einem Hämatom des Augenlids (zu kurz).</translation>
+    </message>
 </context>
 <context>
     <name>WholeFileWords</name>
@@ -2077,10 +2089,6 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <translation>Hirntemperatur-Nomogramm - Halbrook</translation>
     </message>
     <message>
-        <source>&amp;Brain temperature when found, ଏ:</source>
-        <translation>&amp;Hirntemperatur bei Auffindung, °F:</translation>
-    </message>
-    <message>
         <source>&amp;Estimate</source>
         <translation>&amp;Schätzen</translation>
     </message>
@@ -2124,6 +2132,10 @@ Der angezeigte Fall bleibt unverändert.</translation>
     <message>
         <source>Brain Nomogram</source>
         <translation>Hirntemperatur-Nomogramm</translation>
+    </message>
+    <message>
+        <source>&amp;Brain temperature when found, °F:</source>
+        <translation>&amp;Hirntemperatur bei Auffindung, °F:</translation>
     </message>
 </context>
 <context>
@@ -2182,11 +2194,6 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <translation>&amp;Unsicherheit ±</translation>
     </message>
     <message>
-        <source>ଏ room</source>
-        <extracomment>After the box of the room&apos;s ±, in degrees Fahrenheit.</extracomment>
-        <translation>°F Umgebung</translation>
-    </message>
-    <message>
         <source>kg mass</source>
         <extracomment>After the box of the mass&apos;s ±, in kilograms.</extracomment>
         <translation>kg Gewicht</translation>
@@ -2229,6 +2236,11 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <source>Newton&apos;s law from both readings: %1</source>
         <extracomment>%1 is a time of death with its day (&quot;7:25:44 PM the day before discovery&quot;).</extracomment>
         <translation>Newtonsches Abkühlungsgesetz aus beiden Messungen: %1</translation>
+    </message>
+    <message>
+        <source>°F room</source>
+        <extracomment>After the box of the room&apos;s ±, in degrees Fahrenheit.</extracomment>
+        <translation>°F Umgebung</translation>
     </message>
 </context>
 <context>
@@ -2348,11 +2360,6 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <translation>Bild einer Uhr und einer Abkühlungskurve</translation>
     </message>
     <message>
-        <source>%1 ଏ:</source>
-        <extracomment>A label: %1 is an entry&apos;s name (&quot;Ambient Room Temperature&quot;), then its unit.</extracomment>
-        <translation>%1 °F:</translation>
-    </message>
-    <message>
         <source>Incomplete Selection</source>
         <translation>Unvollständige Auswahl</translation>
     </message>
@@ -2378,6 +2385,26 @@ Der angezeigte Fall bleibt unverändert.</translation>
 Please check your entries.</source>
         <translation>Die eingegebenen Daten würden keine reellen Ergebnisse liefern.
 Bitte prüfen Sie Ihre Eingaben.</translation>
+    </message>
+    <message>
+        <source>%1 °F:</source>
+        <extracomment>A label: %1 is an entry&apos;s name (&quot;Ambient Room Temperature&quot;), then its unit.</extracomment>
+        <translation>%1 °F:</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <comment>what the hour list shows while none is picked</comment>
+        <translation>Std.</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <comment>what the minute list shows while none is picked</comment>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <comment>what the second list shows while none is picked</comment>
+        <translation>Sek.</translation>
     </message>
 </context>
 <context>

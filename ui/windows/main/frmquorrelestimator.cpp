@@ -40,8 +40,7 @@ namespace quorrel::ui
 namespace
 {
 
-// The lists' fields as messages and screen readers name them; the first
-// three are also what their lists show while nothing is picked.
+// The lists' fields as messages and screen readers name them.
 QString hourField()
 {
     return frmQuorrelEstimator::tr("Hour");
@@ -58,6 +57,20 @@ QString amPmField()
 {
     //: The list of AM and PM, which times show in every language.
     return frmQuorrelEstimator::tr("AM/PM");
+}
+// What the lists show while nothing is picked: the fields' names in English,
+// shortened where a language's names are wider than the lists.
+QString hourPlaceholder()
+{
+    return frmQuorrelEstimator::tr("Hour", "what the hour list shows while none is picked");
+}
+QString minutePlaceholder()
+{
+    return frmQuorrelEstimator::tr("Minute", "what the minute list shows while none is picked");
+}
+QString secondPlaceholder()
+{
+    return frmQuorrelEstimator::tr("Second", "what the second list shows while none is picked");
 }
 QString amPmPlaceholder()
 {
@@ -213,9 +226,11 @@ void frmQuorrelEstimator::createTimeGroup()
 {
     fraTimeFound = place<QGroupBox>(clientArea, "fraTimeFound", twips(120, 120, 5775, 1215),
                                     tr("Please enter the Time the Corpse was found"));
-    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), hourField());
-    cboMinutes = placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), minuteField());
-    cboSeconds = placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), secondField());
+    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), hourPlaceholder());
+    cboMinutes =
+        placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), minutePlaceholder());
+    cboSeconds =
+        placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), secondPlaceholder());
     cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), amPmPlaceholder());
     cmdSetTime =
         placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335), tr("Set Time"));
@@ -364,7 +379,8 @@ void frmQuorrelEstimator::Form_Load()
 {
     // The entries as every message names them, then their unit.
     //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
-    const QString label = tr("%1 \u00B0" "F:");
+    const QString label = tr("%1 \u00B0"
+                             "F:");
     lblRoomTemp->setText(label.arg(kRoomEntry));
     lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
     lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
@@ -448,9 +464,9 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
 
 void frmQuorrelEstimator::clearTimeFound()
 {
-    showPlaceholder(cboHours, hourField());
-    showPlaceholder(cboMinutes, minuteField());
-    showPlaceholder(cboSeconds, secondField());
+    showPlaceholder(cboHours, hourPlaceholder());
+    showPlaceholder(cboMinutes, minutePlaceholder());
+    showPlaceholder(cboSeconds, secondPlaceholder());
     showPlaceholder(cboAMPM, amPmPlaceholder());
     txtTimeOfDiscovery->clear();
     txtTimeOfDiscovery->hide();
@@ -534,9 +550,9 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
     const auto part = [](const QComboBox *list, const QString &placeholder, const QString &field) {
         return unpicked(list, placeholder) ? field : QString();
     };
-    const QString hour = part(cboHours, hourField(), hourField());
-    const QString minute = part(cboMinutes, minuteField(), minuteField());
-    const QString second = part(cboSeconds, secondField(), secondField());
+    const QString hour = part(cboHours, hourPlaceholder(), hourField());
+    const QString minute = part(cboMinutes, minutePlaceholder(), minuteField());
+    const QString second = part(cboSeconds, secondPlaceholder(), secondField());
     const QString amPm = part(cboAMPM, amPmPlaceholder(), amPmField());
     if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
         showMessage(
