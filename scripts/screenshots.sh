@@ -27,10 +27,11 @@ find_window() {
 }
 
 # Starts the program and types the worked example as a person would; sets wid.
+# The main window is the first one shown, whatever its caption's language.
 start_with_worked_example() {
   "$binary" &
   pid=$!
-  wid=$(find_window '^Quorrel Estimator - Halbrook$')
+  wid=$(find_window ' - Halbrook$')
   xdotool windowfocus --sync "$wid"
   xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
   xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
@@ -181,7 +182,13 @@ sleep 0.5
 xdotool key Escape
 xdotool windowfocus --sync "$wid"
 shoot_curve docs/cooling-curve-signs-alone.png
-echo "wrote docs/main-window.png, docs/main-window-2x.png, docs/cooling-curve.png," \
+kill "$pid" 2>/dev/null || true
+wait "$pid" || true
+
+# In German, as a desktop whose first language is German starts it.
+LANGUAGE=de HOME=$sheet start_with_worked_example
+import -window "$wid" docs/main-window-de.png
+echo "wrote docs/main-window.png, docs/main-window-de.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
   "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
   "docs/signs-window.png, docs/cooling-curve-signs.png, docs/signs-probability.png," \

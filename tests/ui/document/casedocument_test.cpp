@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 using namespace quorrel;
 using namespace quorrel::ui;
@@ -343,20 +344,22 @@ private slots:
         QTest::addColumn<bool>("thenExact");
         QTest::addColumn<QLocale>("openedIn");
         QTest::addColumn<QStringList>("openedUncertainBy");
+        // Typed in the German program, its condition the third.
+        QTest::addColumn<bool>("inGerman");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         const QLocale german(QLocale::German, QLocale::Germany);
         QTest::newRow("estimated and combined, entries uncertain")
             << english << true << QStringList{"1.8", "3", "0.1"} << false << english
-            << QStringList{"1.8", "3", "0.1"};
+            << QStringList{"1.8", "3", "0.1"} << false;
         QTest::newRow("typed but never estimated nor combined")
             << english << false << QStringList{"2", "5", "0.2"} << false << english
-            << QStringList{"2", "5", "0.2"};
-        QTest::newRow("uncertainties typed in German open in English")
+            << QStringList{"2", "5", "0.2"} << false;
+        QTest::newRow("typed in German open in English, findings and condition in English")
             << german << true << QStringList{"1,5", "2,5", "0,15"} << false << english
-            << QStringList{"1.5", "2.5", "0.15"};
+            << QStringList{"1.5", "2.5", "0.15"} << true;
         QTest::newRow("uncertainties typed, then the entries taken as exact")
             << german << true << QStringList{"1,5", "2,5", "0,15"} << true << english
-            << QStringList{"1.5", "2.5", "0.15"};
+            << QStringList{"1.5", "2.5", "0.15"} << false;
     }
     void toolWindowsRoundTrip()
     {
@@ -366,6 +369,13 @@ private slots:
         QFETCH(bool, thenExact);
         QFETCH(QLocale, openedIn);
         QFETCH(QStringList, openedUncertainBy);
+        QFETCH(bool, inGerman);
+        QTranslator translator;
+        if (inGerman) {
+            QVERIFY(translator.load(QStringLiteral("quorrel_de"),
+                                    QStringLiteral(QUORREL_TRANSLATIONS_DIR)));
+            QCoreApplication::installTranslator(&translator);
+        }
         QLocale::setDefault(typedIn);
         typeCase({"60", "80", "75", "2"}, QString());
         pressInMain(Qt::Key_H, Qt::ControlModifier);
@@ -373,6 +383,8 @@ private slots:
         QVERIFY(henssge && QTest::qWaitForWindowActive(henssge));
         henssge->txtMass->setFocus();
         QTest::keyClicks(henssge->txtMass, "70");
+        if (inGerman)
+            henssge->cboCondition->setCurrentIndex(2);
         QTest::mouseClick(henssge->chkUncertain, Qt::LeftButton);
         TextBox *pm[] = {henssge->txtRoomUncertainty, henssge->txtMassUncertainty,
                          henssge->txtFactorUncertainty};
@@ -404,6 +416,7 @@ private slots:
         const QStringList before = toolWindowsShown();
         QFile::remove(path("tools.quorrel"));
         saveAs(path("tools.quorrel"));
+        QCoreApplication::removeTranslator(&translator);
 
         restart(openedIn);
         QVERIFY(main->openCase(path("tools.quorrel")));
@@ -422,6 +435,12 @@ private slots:
             QCOMPARE(after, before);
         QCOMPARE(after.at(8).isEmpty(), !estimated);
         QCOMPARE(after.contains(QStringLiteral("Rigor at its maximum: Yes: at least 2 h")), true);
+        QCOMPARE(before.contains(QStringLiteral("Rigor at its maximum: Yes: at least 2 h")),
+                 !inGerman);
+        if (inGerman) {
+            QCOMPARE(after.at(2), loadedHenssgeForm()->cboCondition->itemText(2));
+            QCOMPARE_NE(before.at(2), after.at(2));
+        }
         QCOMPARE(after.last().startsWith(QStringLiteral("Died between")), estimated);
         // A new case empties them again, the ± too.
         pressInMain(Qt::Key_N, Qt::ControlModifier);
