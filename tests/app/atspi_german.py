@@ -9,6 +9,8 @@ import sys
 import time
 
 import pyatspi
+
+from atspi_tools import application, wait_for
 from gi.repository import GLib
 
 # Words that are the same in both languages: names, symbols, the words of
@@ -20,16 +22,6 @@ SAME_IN_BOTH = {"Quorrel", "Halbrook", "Henssge", "Newton", "AM", "PM", "kg", "l
 CAPTIONS = {pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX,
             pyatspi.ROLE_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG,
             pyatspi.ROLE_PANEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST_ITEM}
-
-
-def wait_for(what, find, seconds=60.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} not found through AT-SPI")
 
 
 def application():

@@ -9,17 +9,9 @@ import time
 
 import pyatspi
 
+from atspi_tools import application, wait_for
+
 EXPECTED = "7:25:44 PM"
-
-
-def wait_for(what, find, seconds=60.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} not found through AT-SPI")
 
 
 def application():
