@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs Orca, the screen reader itself, beside the real program on a virtual
 # display, in a session bus and an accessibility bus of their own, and checks
-# what Orca says while the worked example is done by keyboard alone.
+# what Orca says while the worked example is done by keyboard alone, or while
+# the script named second drives the program.
 set -euo pipefail
 binary=$1
+script=${2:-orca_worked_example.py}
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ "${2:-}" != --inside ]; then
+if [ "${3:-}" != --inside ]; then
   # Orca refuses to start beside another Orca of the same user, and with
   # --replace it would kill it: the screen reader of the person running the
   # tests, or the last run's Orca, still exiting. In a PID namespace of its own
@@ -29,7 +31,8 @@ if [ "${2:-}" != --inside ]; then
     # reaps. Those lines would bury the reason of a failure at the end of
     # the log.
     with_own_display 1024x768x24 "${isolate[@]}" dbus-run-session -- \
-      bash "$0" "$binary" --inside 2> >(grep --line-buffered -v 'ignoring unknown child process' >&2)
+      bash "$0" "$binary" "$script" --inside \
+      2> >(grep --line-buffered -v 'ignoring unknown child process' >&2)
   }
   status=0
   run_once || status=$?
@@ -51,8 +54,13 @@ pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
   # The speech server Orca started (its socket lies in our folder) would
-  # outlive it.
+  # outlive it. It writes its log into the folder as it exits: the folder can
+  # only go once it is gone.
   pkill -f -- "speech-dispatcher.*$scratch" 2>/dev/null || true
+  for _ in {1..50}; do
+    pgrep -f -- "speech-dispatcher.*$scratch" >/dev/null || break
+    sleep 0.1
+  done
   # QUORREL_ORCA_LOG=FILE keeps Orca's whole debug log for a look afterwards.
   [ -n "${QUORREL_ORCA_LOG:-}" ] && cp "$scratch/orca.log" "$QUORREL_ORCA_LOG"
   rm -rf "$scratch"
@@ -83,4 +91,4 @@ script -q -f -c "orca --debug-file=/dev/tty" "$scratch/orca.log" \
 pids+=($!)
 
 # Debian's python, whatever python3 is first on PATH.
-/usr/bin/python3 "$here/orca_worked_example.py" "$binary" "$scratch/orca.log" "$scratch/orca.out"
+/usr/bin/python3 "$here/$script" "$binary" "$scratch/orca.log" "$scratch/orca.out"
