@@ -164,6 +164,21 @@ xdotool windowactivate --sync "$opened" 2>/dev/null || xdotool windowfocus --syn
 xdotool key alt+F4
 wait_for 30 bash -c "! kill -0 $started 2>/dev/null" || fail "the opened case did not close"
 
+echo "-- in German, as a user whose Windows speaks German starts it"
+for file in translations/quorrel_de.qm translations/qtbase_de.qm; do
+  [ -f "$installed/$file" ] || fail "$file was not installed"
+done
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine 'C:\Program Files\Quorrel\quorrel.exe' \
+  >"$work/quorrel-de.log" 2>&1 &
+german=$!
+# "Quorrel-Schätzer - Halbrook": the umlaut is left to the pattern's dots.
+wid=$(find_window '^Quorrel-Sch.*tzer - Halbrook$' 120) ||
+  fail "no German main window: $(xdotool search --onlyvisible --name Halbrook getwindowname %@ 2>&1)"
+echo "   shown: $(xdotool getwindowname "$wid")"
+xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid"
+xdotool key alt+F4
+wait_for 30 bash -c "! kill -0 $german 2>/dev/null" || fail "the German program did not close"
+
 echo "-- silent uninstall"
 wine 'C:\Program Files\Quorrel\uninstall.exe' /S
 # The uninstaller copies itself away and returns at once.
@@ -174,4 +189,4 @@ wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is 
 wine reg query 'HKLM\Software\Classes\.quorrel' >/dev/null 2>&1 && fail "the .quorrel association is left"
 leftover=$(find "$programs" -maxdepth 1 -iname '*quorrel*')
 [ -z "$leftover" ] || fail "left in Program Files: $leftover"
-echo "PASS: installed, worked example 7:25:44 PM beside Henssge's, a case opened by its file, uninstalled with nothing left"
+echo "PASS: installed, worked example 7:25:44 PM beside Henssge's, a case opened by its file, German where Windows speaks it, uninstalled with nothing left"
