@@ -25,7 +25,7 @@ namespace quorrel::ui
 // The format's major version: a reader opens no later one. Its minor
 // version: a reader opens a later one, keeping what it does not know.
 inline constexpr int kCaseFormatVersion = 2;
-inline constexpr int kCaseFormatMinor = 0;
+inline constexpr int kCaseFormatMinor = 1;
 inline const QString kCaseFormatName = QStringLiteral("quorrel-case");
 inline const QString kCaseFileSuffix = QStringLiteral("quorrel");
 // No case comes near it; anything larger is refused before it is read, and

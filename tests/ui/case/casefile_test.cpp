@@ -185,6 +185,10 @@ private slots:
         madeEarlier.estimatedFrom = madeEarlier.entries;
         madeEarlier.entries.hoursBetween = QStringLiteral("25");
         QTest::newRow("entries changed after the estimates were made") << madeEarlier;
+        CaseFile celsius = madeEarlier;
+        celsius.entries.unit = TemperatureUnit::Celsius;
+        celsius.estimatedFrom->unit = TemperatureUnit::Celsius;
+        QTest::newRow("typed in \u00B0C, the estimates' entries too") << celsius;
         CaseFile scene = workedExample();
         HenssgeChoice uncertain = kWorkedChoice;
         uncertain.roomUncertainty = QStringLiteral("1.8");
@@ -304,6 +308,12 @@ private slots:
             << json(badTime)
             << "is not a case this Quorrel can read: \"entries\" \u203A \"timeFound\" should be "
                "a time of day such as \"12:00:00 AM\"";
+        QJsonObject kelvin = workedObject();
+        kelvin.insert(QStringLiteral("temperatureUnit"), QStringLiteral("K"));
+        QTest::newRow("a temperature unit Quorrel has not")
+            << json(kelvin)
+            << "is not a case this Quorrel can read: \"temperatureUnit\" should be \"F\" or "
+               "\"C\"";
         CaseFile stones = workedExample();
         stones.methods[kHenssgeKey].estimatedWith.insert(QStringLiteral("massUnit"),
                                                          QStringLiteral("st"));
