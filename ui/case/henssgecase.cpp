@@ -264,7 +264,7 @@ std::optional<double> estimateAsChosen(const HenssgeInput &input, const HenssgeE
 // The entries as the record lists them, with their ± where they were given.
 QList<CaseEntry> recordedEntries(const CaseEntries &entries, const HenssgeChoice &choice)
 {
-    const QString degreesF = kDegreeSign + 'F';
+    const QString degreesF = degreeUnit();
     const QString massUnit = choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
     QList<CaseEntry> recorded{
         {HenssgeCaseWords::tr("Room temperature"), entries.room, degreesF},
@@ -361,9 +361,10 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     return QString();
 }
 
-HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoice &choice,
+HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const HenssgeChoice &choice,
                                    const std::optional<CaseRecord> &current)
 {
+    const CaseEntries entries = entriesInFahrenheit(typedEntries);
     if (!entries.foundAt)
         return refused(HenssgeProblem::NoTimeFound);
     const ClockTime foundAt = *entries.foundAt;
@@ -403,12 +404,13 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         henssgeDetail(estimate, mass, choice.factorForThisMass, estimateAsChosen(input, estimate));
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
     MethodRecord henssge = henssgeRecord(
-        foundAt, recordedEntries(entries, choice),
+        foundAt, recordedEntries(typedEntries, choice),
         henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
         check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudent.hours);
     henssge.madeWith = madeWithObject(choice);
     // The second reading only checks the estimate; it did not make it.
-    henssge.mainEntries = CaseEntries{foundAt, entries.room, entries.body, QString(), QString()};
+    henssge.mainEntries = CaseEntries{foundAt,   typedEntries.room, typedEntries.body,
+                                      QString(), QString(),         typedEntries.unit};
 
     CaseRecord joined =
         joinsNewton(current, entries, roomF, bodyF) ? *current : CaseRecord{foundAt, {}};

@@ -449,8 +449,7 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
     const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(scene.tStep))));
     for (qsizetype i = 0; i < scene.temperatures.size(); ++i)
         words.add(QPointF(layout.plot.left(), layout.temperatureLines.at(i)),
-                  degrees(numberWithDecimals(scene.temperatures.at(i), tDecimals)),
-                  {Qt::AlignLeft});
+                  shownDegrees(scene.temperatures.at(i), tDecimals), {Qt::AlignLeft});
     for (const auto &[at, text] : scene.timeMarks)
         words.add(QPointF(at, layout.plot.bottom() + 2), text, {Qt::AlignBottom});
     for (double at : layout.midnightLines)

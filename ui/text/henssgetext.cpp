@@ -526,8 +526,8 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
                std::round(kAgreesWithin * std::pow(10, decimals)) &&
            !agrees)
         ++decimals;
-    const QString expects = degrees(numberWithDecimals(*expected, decimals));
-    const QString difference = degrees(numberWithDecimals(std::fabs(off), decimals));
+    const QString expects = shownDegrees(*expected, decimals);
+    const QString difference = shownDifference(std::fabs(off), decimals);
     const QString measuredText = typedDegrees(measured);
     QString text;
     //: %1 the time of the second reading; %2 the temperature the method expects; %3 the one
@@ -542,7 +542,7 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
     else
         text = HenssgeWords::tr("At %1 the method expects %2; %3 was measured, %4 higher")
                    .arg(when, expects, measuredText, difference);
-    const QString error = typedDegrees(kAgreesWithin);
+    const QString error = shownDifference(kAgreesWithin, decimalsOf(kAgreesWithin));
     //: %1 what was expected and measured, as above; %2 a thermometer's error ("0.2 °F").
     if (agrees)
         return HenssgeWords::tr("%1: within the %2 a thermometer's error allows.").arg(text, error);
@@ -559,9 +559,11 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 QString henssgeReadingRange()
 {
     //: The readings Henssge's nomograms take: "up to 98.96 °F (37.2 °C)".
-    return HenssgeWords::tr("up to %1 (%2)")
-        .arg(typedDegrees(kHenssgeStartFahrenheit),
-             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
+    const QString fahrenheit = degreesFahrenheit(typedNumber(kHenssgeStartFahrenheit));
+    const QString celsius = degreesCelsius(typedNumber(kHenssgeStartCelsius));
+    return shownTemperatureUnit() == TemperatureUnit::Celsius
+               ? HenssgeWords::tr("up to %1 (%2)").arg(celsius, fahrenheit)
+               : HenssgeWords::tr("up to %1 (%2)").arg(fahrenheit, celsius);
 }
 
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit)

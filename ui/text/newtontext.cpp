@@ -145,7 +145,7 @@ QString estimateSentence(const Estimate &estimate)
     const Confidence &confidence = *estimate.confidence;
     if (confidence.doubt != Confidence::Doubt::None)
         return doubtWords(confidence.doubt);
-    const QString off = degrees(typedNumber(kReadingResolution));
+    const QString off = degreesFahrenheit(typedNumber(kReadingResolution));
     const QString spread =
         confidence.spreadMinutes
             ? spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off)
@@ -162,7 +162,7 @@ QString newtonMethodText(const MethodResult &result)
     const MarkedPoint second = result.readings.at(1);
     // A difference carries as many decimals as the readings it comes from.
     const auto less = [](double a, double b) {
-        return numberWithDecimals(a - b, std::max(decimalsOf(a), decimalsOf(b)));
+        return differenceNumber(a - b, std::max(decimalsOf(a), decimalsOf(b)));
     };
     const QString firstExcess = less(first.temperature, room);
     const QString secondExcess = less(second.temperature, room);
@@ -205,7 +205,7 @@ QString newtonMethodText(const MethodResult &result)
 MethodRecord newtonRecord(const Estimate &estimate, const CaseEntries &typed)
 {
     const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
-    const QString degreesF = kDegreeSign + 'F';
+    const QString degreesF = degreeUnit();
     MethodRecord record{kNewtonKey,
                         NewtonWords::tr("Newton's law of cooling"),
                         {{NewtonWords::tr("Room temperature"), typed.room, degreesF},

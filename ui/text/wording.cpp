@@ -2,6 +2,7 @@
 
 #include "cooling.h"
 #include "curve.h"
+#include "decimal.h"
 #include "henssge.h"
 
 #include <QCoreApplication>
@@ -209,14 +210,123 @@ QString wholeNumber(double value)
     return QLocale().toString(value, 'g', 3);
 }
 
-QString degrees(const QString &number)
+namespace
 {
-    return number + ' ' + kDegreeSign + 'F';
+TemperatureUnit g_shownUnit = TemperatureUnit::Fahrenheit;
+
+bool inCelsius()
+{
+    return g_shownUnit == TemperatureUnit::Celsius;
+}
+} // namespace
+
+void showTemperaturesIn(TemperatureUnit unit)
+{
+    g_shownUnit = unit;
 }
 
-QString typedDegrees(double value)
+TemperatureUnit shownTemperatureUnit()
 {
-    return degrees(typedNumber(value));
+    return g_shownUnit;
+}
+
+QString degreeUnit()
+{
+    return kDegreeSign + (inCelsius() ? 'C' : 'F');
+}
+
+QString fahrenheitTyped(const QString &celsius)
+{
+    const NumberLocale locale = userNumberLocale();
+    const std::string ascii = withAsciiDigits(celsius.trimmed().toStdString(), locale);
+    const Result<Decimal> value = localeToDecimal(ascii, locale);
+    if (!value)
+        return celsius;
+    // 18 times the value, a power of ten lower, is 1.8 times it.
+    const std::string times18 = (*value * 18u).toText();
+    const bool negative = times18.front() == '-';
+    const std::size_t e = times18.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(times18.substr(e + 1));
+    const std::string digits = times18.substr(negative, e == std::string::npos ? e : e - negative);
+    const Decimal fahrenheit = Decimal::fromDigits(negative, digits, exponent - 1) + Decimal(32, 0);
+    const QString exact = localized(fahrenheit.toText());
+    return inPlainDigits(exact, 64).value_or(exact);
+}
+
+CelsiusTyped celsiusTyped(const QString &fahrenheit)
+{
+    const NumberLocale locale = userNumberLocale();
+    const std::string ascii = withAsciiDigits(fahrenheit.trimmed().toStdString(), locale);
+    const Result<Decimal> value = localeToDecimal(ascii, locale);
+    if (!value)
+        return {fahrenheit};
+    // Five ninths of the excess over 32: its digits divided by 9 where they
+    // divide evenly, in a long division.
+    const std::string times5 = ((*value - Decimal(32, 0)) * 5u).toText();
+    const bool negative = times5.front() == '-';
+    const std::size_t e = times5.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(times5.substr(e + 1));
+    const std::string digits = times5.substr(negative, e == std::string::npos ? e : e - negative);
+    std::string quotient;
+    int carry = 0;
+    for (const char digit : digits) {
+        carry = carry * 10 + (digit - '0');
+        quotient.push_back(char('0' + carry / 9));
+        carry %= 9;
+    }
+    if (carry != 0 || digits.size() > 64)
+        return {numberWithDecimals(fahrenheitToCelsius(value->toDouble()), 4), true};
+    const QString exact = localized(Decimal::fromDigits(negative, quotient, exponent).toText());
+    return {inPlainDigits(exact, 64).value_or(exact)};
+}
+
+CaseEntries entriesInFahrenheit(const CaseEntries &entries)
+{
+    if (entries.unit == TemperatureUnit::Fahrenheit)
+        return entries;
+    CaseEntries fahrenheit = entries;
+    for (QString *typed : {&fahrenheit.room, &fahrenheit.body, &fahrenheit.secondBody})
+        *typed = fahrenheitTyped(*typed);
+    fahrenheit.unit = TemperatureUnit::Fahrenheit;
+    return fahrenheit;
+}
+
+QString degrees(const QString &number)
+{
+    return number + ' ' + degreeUnit();
+}
+
+QString typedDegrees(double fahrenheit)
+{
+    if (!inCelsius())
+        return degrees(typedNumber(fahrenheit));
+    // Rounded to the decimals of the °F and written shortest: exact where the
+    // °F came from a °C typed, which has no more decimals than its °F.
+    const QString rounded =
+        numberWithDecimals(fahrenheitToCelsius(fahrenheit), decimalsOf(fahrenheit));
+    return degrees(typedNumber(QLocale().toDouble(rounded)));
+}
+
+QString shownDegrees(double fahrenheit, int decimals)
+{
+    return degrees(
+        numberWithDecimals(inCelsius() ? fahrenheitToCelsius(fahrenheit) : fahrenheit, decimals));
+}
+
+QString differenceNumber(double fahrenheitDegrees, int decimals)
+{
+    return inCelsius() ? numberWithDecimals(fahrenheitDegrees * 5.0 / 9.0, decimals + 1)
+                       : numberWithDecimals(fahrenheitDegrees, decimals);
+}
+
+QString shownDifference(double fahrenheitDegrees, int decimals)
+{
+    return degrees(differenceNumber(fahrenheitDegrees, decimals));
+}
+
+QString degreesFahrenheit(const QString &number)
+{
+    return number + ' ' + kDegreeSign + 'F';
 }
 
 QString degreesCelsius(const QString &number)
@@ -226,6 +336,10 @@ QString degreesCelsius(const QString &number)
 
 QString fahrenheitAndCelsius(double fahrenheit)
 {
+    // A case in °C gives its own unit first, and the °F it was read as after.
+    if (inCelsius())
+        return typedDegrees(fahrenheit) + QStringLiteral(" (") + typedNumber(fahrenheit) + ' ' +
+               kDegreeSign + 'F' + ')';
     const double celsius = fahrenheitToCelsius(fahrenheit);
     return typedDegrees(fahrenheit) + QStringLiteral(" (") +
            degreesCelsius(numberWithDecimals(celsius, decimalsOf(fahrenheit) + 1)) + ')';
