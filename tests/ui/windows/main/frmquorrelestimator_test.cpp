@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QWhatsThis>
@@ -96,7 +97,12 @@ private slots:
 
     void init() { start(); }
 
-    void cleanup() { finish(); }
+    void cleanup()
+    {
+        // A unit chosen in a test is no default for the next.
+        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
+        finish();
+    }
 
     void controlsLieWhereTheLayoutPutsThem_data()
     {
@@ -616,6 +622,13 @@ private slots:
         QTest::newRow("a spread in days")
             << QStringList{"55", "62.3", "61.5", "20"} << "4:03:24 AM"
             << "12 days 19 h 56 min 36 s" + found + each + "moves this by up to 5 days";
+        // Typed in \u00B0C, the same body as in \u00B0F to the second.
+        QTest::newRow("a body typed in \u00B0F")
+            << QStringList{"59", "80.6", "76.1", "2"} << "6:48:39 PM"
+            << "5 h 11 min 21 s" + found + each + "moves this by up to 18 min";
+        QTest::newRow("the same body typed in \u00B0C")
+            << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << "6:48:39 PM"
+            << "5 h 11 min 21 s" + found + each + "moves this by up to 18 min";
         QTest::newRow("the body warmed")
             << QStringList{"60", "75", "80", "2"} << "5:25:44 PM"
             << "Doubtful: the second reading is farther from the room temperature than the "
@@ -634,7 +647,10 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, sentence);
         setTime(kMidnight);
-        enter(entries);
+        QAction *celsius = form->findChild<QAction *>(QStringLiteral("mnuCelsius"));
+        if (entries.size() > 4)
+            celsius->trigger();
+        enter(entries.mid(0, 4));
         click(controls(form).cmdCalculate);
         QCOMPARE(controls(form).txtTimeDead->text(), time);
         QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
@@ -661,6 +677,7 @@ private slots:
         QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
         // Clear takes both away.
         click(controls(form).cmdClear);
+
         QCOMPARE(controls(form).txtTimeDead->toolTip(), "");
         QCOMPARE(QAccessible::queryAccessibleInterface(controls(form).txtTimeDead)
                      ->text(QAccessible::Description),
