@@ -14,14 +14,9 @@ constexpr std::string_view kHenssge2000Madea1990 =
     "Madea & Henssge, Forensic Sci Int 47:207\u2013227 (1990)";
 constexpr std::string_view kMallach1964 = "Mallach (1964)";
 
-constexpr std::string_view kRigorLate =
-    "Re-establishment was seen up to 20 h after death in about half of 67 sudden deaths "
-    "(Crostack et al., Int J Legal Med 2017).";
-constexpr std::string_view kIrisUnreliable =
-    "The iris tests were judged unreliable (Koehler et al., Int J Legal Med 2018).";
-constexpr std::string_view kGradesDoNotHold =
-    "The grades do not hold after a long illness (the times come out too long), or after fatal "
-    "hypothermia or with a haematoma of the eyelid (too short).";
+constexpr SignCaveat kRigorLate = SignCaveat::RigorLate;
+constexpr SignCaveat kIrisUnreliable = SignCaveat::IrisUnreliable;
+constexpr SignCaveat kGradesDoNotHold = SignCaveat::GradesDoNotHold;
 
 using S = DeathSign;
 using F = SignFinding;

@@ -54,6 +54,19 @@ enum class SignBoundKind {
     Between, // fromHours <= hours <= toHours
 };
 
+// A published doubt about a row, shown beside it; it never changes the
+// number. The windows word it.
+enum class SignCaveat {
+    None,
+    // Re-establishment of rigor was seen up to 20 h (Crostack et al. 2017).
+    RigorLate,
+    // The iris tests were judged unreliable (Koehler et al. 2018).
+    IrisUnreliable,
+    // The eyelid's grades do not hold after a long illness, fatal hypothermia
+    // or with a haematoma of the eyelid.
+    GradesDoNotHold,
+};
+
 struct SignRow {
     DeathSign sign;
     SignFinding finding;
@@ -62,9 +75,7 @@ struct SignRow {
     double toHours = 0.0;   // for AtMost and Between
     // The publication the number comes from, cited as it is to be shown.
     std::string_view source;
-    // A published doubt about the row, shown beside it; it never changes the
-    // number. Empty where there is none.
-    std::string_view caveat;
+    SignCaveat caveat = SignCaveat::None;
 };
 
 // Every row, in the order a window lists them.

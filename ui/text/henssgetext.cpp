@@ -558,12 +558,12 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 
 QString henssgeReadingRange()
 {
-    //: The readings Henssge's nomograms take: "up to 98.96 °F (37.2 °C)".
     const QString fahrenheit = degreesFahrenheit(typedNumber(kHenssgeStartFahrenheit));
     const QString celsius = degreesCelsius(typedNumber(kHenssgeStartCelsius));
-    return shownTemperatureUnit() == TemperatureUnit::Celsius
-               ? HenssgeWords::tr("up to %1 (%2)").arg(celsius, fahrenheit)
-               : HenssgeWords::tr("up to %1 (%2)").arg(fahrenheit, celsius);
+    //: The readings Henssge's nomograms take: "up to 98.96 °F (37.2 °C)"; the case's unit first.
+    const QString range = HenssgeWords::tr("up to %1 (%2)");
+    return shownTemperatureUnit() == TemperatureUnit::Celsius ? range.arg(celsius, fahrenheit)
+                                                              : range.arg(fahrenheit, celsius);
 }
 
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit)

@@ -383,6 +383,25 @@ QString pickItem(const SignRow &row)
     return SignsWords::tr("%1: %2").arg(findingName(row.finding), boundWords(row));
 }
 
+QString caveatText(SignCaveat caveat)
+{
+    switch (caveat) {
+    case SignCaveat::None:
+        break;
+    case SignCaveat::RigorLate:
+        return SignsWords::tr("Re-establishment was seen up to 20 h after death in about half of "
+                              "67 sudden deaths (Crostack et al., Int J Legal Med 2017).");
+    case SignCaveat::IrisUnreliable:
+        return SignsWords::tr(
+            "The iris tests were judged unreliable (Koehler et al., Int J Legal Med 2018).");
+    case SignCaveat::GradesDoNotHold:
+        return SignsWords::tr("The grades do not hold after a long illness (the times come out "
+                              "too long), or after fatal hypothermia or with a haematoma of the "
+                              "eyelid (too short).");
+    }
+    return QString();
+}
+
 QString signNote(DeathSign sign)
 {
     QStringList sources;
@@ -397,8 +416,8 @@ QString signNote(DeathSign sign)
             sources.removeIf([&](const QString &known) { return source.contains(known); });
             sources.append(source);
         }
-        if (!row.caveat.empty() && !caveats.contains(text(row.caveat)))
-            caveats.append(text(row.caveat));
+        if (row.caveat != SignCaveat::None && !caveats.contains(caveatText(row.caveat)))
+            caveats.append(caveatText(row.caveat));
     }
     QString note = sources.join(QStringLiteral("; ")) + '.';
     if (!caveats.isEmpty())
@@ -583,8 +602,8 @@ SheetSection signsSection(const SignsScene &scene, const QString &sentence,
         const SignRow &row = signsOfDeath()[e.signRow];
         //: A finding and the publication it comes from: "Yes: at least 2 h (Henssge et al.…)".
         QString value = SignsWords::tr("%1 (%2)").arg(pickItem(row), text(row.source));
-        if (!row.caveat.empty())
-            value += ' ' + text(row.caveat);
+        if (row.caveat != SignCaveat::None)
+            value += ' ' + caveatText(row.caveat);
         section.rows.append({signName(row.sign) + ':', value});
     }
     section.rows.append({SignsWords::tr("Last seen alive:"),

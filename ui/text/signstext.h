@@ -33,6 +33,8 @@ QString findingName(SignFinding finding);
 QString boundWords(const SignRow &row);
 // A pick's item: "Yes: at least 2 h".
 QString pickItem(const SignRow &row);
+// A published doubt about a row, in words.
+QString caveatText(SignCaveat caveat);
 // The publications behind a sign's rows and any published doubt about them,
 // to be shown beside its pick.
 QString signNote(DeathSign sign);

@@ -44,7 +44,7 @@ frmBrain::frmBrain()
 void frmBrain::createEntries()
 {
     lblBrain = place<QLabel>(this, "lblBrain", twips(120, 150, 2760, 255),
-                             tr("&Brain temperature when found, \u00B0F:"));
+                             tr("&Brain temperature when found, \u00B0" "F:"));
     lblBrain->setFont(windowFont(true));
     lblBrain->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtBrain = place<TextBox>(this, "txtBrain", twips(3000, 120, 1095, 285));

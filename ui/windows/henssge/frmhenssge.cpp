@@ -89,7 +89,7 @@ void frmHenssge::createUncertainties()
     txtRoomUncertainty = place<TextBox>(this, "txtRoomUncertainty", twips(2160, 1695, 555, 285));
     lblRoomUncertainty = place<QLabel>(this, "lblRoomUncertainty", twips(2760, 1725, 915, 255),
                                        //: After the box of the room's ±, in degrees Fahrenheit.
-                                       tr("\u00B0F room"));
+                                       tr("\u00B0" "F room"));
     txtMassUncertainty = place<TextBox>(this, "txtMassUncertainty", twips(3720, 1695, 555, 285));
     lblMassUncertainty = place<QLabel>(this, "lblMassUncertainty", twips(4320, 1725, 915, 255),
                                        //: After the box of the mass's ±, in kilograms.

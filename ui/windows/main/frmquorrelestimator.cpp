@@ -41,8 +41,7 @@ namespace quorrel::ui
 namespace
 {
 
-// The lists' fields as messages and screen readers name them; the first
-// three are also what their lists show while nothing is picked.
+// The lists' fields as messages and screen readers name them.
 QString hourField()
 {
     return frmQuorrelEstimator::tr("Hour");
@@ -59,6 +58,20 @@ QString amPmField()
 {
     //: The list of AM and PM, which times show in every language.
     return frmQuorrelEstimator::tr("AM/PM");
+}
+// What the lists show while nothing is picked: the fields' names in English,
+// shortened where a language's names are wider than the lists.
+QString hourPlaceholder()
+{
+    return frmQuorrelEstimator::tr("Hour", "what the hour list shows while none is picked");
+}
+QString minutePlaceholder()
+{
+    return frmQuorrelEstimator::tr("Minute", "what the minute list shows while none is picked");
+}
+QString secondPlaceholder()
+{
+    return frmQuorrelEstimator::tr("Second", "what the second list shows while none is picked");
 }
 QString amPmPlaceholder()
 {
@@ -227,9 +240,11 @@ void frmQuorrelEstimator::createTimeGroup()
 {
     fraTimeFound = place<QGroupBox>(clientArea, "fraTimeFound", twips(120, 120, 5775, 1215),
                                     tr("Please enter the Time the Corpse was found"));
-    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), hourField());
-    cboMinutes = placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), minuteField());
-    cboSeconds = placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), secondField());
+    cboHours = placePickList(clientArea, "cboHours", twips(360, 480, 855, 315), hourPlaceholder());
+    cboMinutes =
+        placePickList(clientArea, "cboMinutes", twips(1200, 480, 855, 315), minutePlaceholder());
+    cboSeconds =
+        placePickList(clientArea, "cboSeconds", twips(2040, 480, 975, 315), secondPlaceholder());
     cboAMPM = placePickList(clientArea, "cboAMPM", twips(3000, 480, 1095, 315), amPmPlaceholder());
     cmdSetTime =
         placeFaceButton(clientArea, "cmdSetTime", twips(4200, 480, 975, 335), tr("Set Time"));
@@ -459,9 +474,9 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
 
 void frmQuorrelEstimator::clearTimeFound()
 {
-    showPlaceholder(cboHours, hourField());
-    showPlaceholder(cboMinutes, minuteField());
-    showPlaceholder(cboSeconds, secondField());
+    showPlaceholder(cboHours, hourPlaceholder());
+    showPlaceholder(cboMinutes, minutePlaceholder());
+    showPlaceholder(cboSeconds, secondPlaceholder());
     showPlaceholder(cboAMPM, amPmPlaceholder());
     txtTimeOfDiscovery->clear();
     txtTimeOfDiscovery->hide();
@@ -546,9 +561,9 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::checkCombos()
     const auto part = [](const QComboBox *list, const QString &placeholder, const QString &field) {
         return unpicked(list, placeholder) ? field : QString();
     };
-    const QString hour = part(cboHours, hourField(), hourField());
-    const QString minute = part(cboMinutes, minuteField(), minuteField());
-    const QString second = part(cboSeconds, secondField(), secondField());
+    const QString hour = part(cboHours, hourPlaceholder(), hourField());
+    const QString minute = part(cboMinutes, minutePlaceholder(), minuteField());
+    const QString second = part(cboSeconds, secondPlaceholder(), secondField());
     const QString amPm = part(cboAMPM, amPmPlaceholder(), amPmField());
     if (!hour.isEmpty() || !minute.isEmpty() || !second.isEmpty() || !amPm.isEmpty()) {
         showMessage(
@@ -620,7 +635,12 @@ void frmQuorrelEstimator::showUnit(bool celsius)
     showTemperaturesIn(celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit);
     // The entries as every message names them, then their unit.
     //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
-    const QString label = celsius ? tr("%1 \u00B0C:") : tr("%1 \u00B0F:");
+    const QString inCelsius = tr("%1 \u00B0"
+                                 "C:");
+    //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
+    const QString inFahrenheit = tr("%1 \u00B0"
+                                    "F:");
+    const QString label = celsius ? inCelsius : inFahrenheit;
     lblRoomTemp->setText(label.arg(kRoomEntry));
     lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
     lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
@@ -648,7 +668,9 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
             celsius ? CelsiusTyped{fahrenheitTyped(before)} : celsiusTyped(before);
         if (converted.rounded)
             //: An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.
-            rounded << tr("%1: %2 \u00B0F is %3 \u00B0C to four decimals.")
+            rounded << tr("%1: %2 \u00B0"
+                          "F is %3 \u00B0"
+                          "C to four decimals.")
                            .arg(name, before, converted.text);
         box->setText(converted.text);
     }
@@ -661,11 +683,14 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
     // so the estimates stay as the exact readings made them.
     if (hadEstimate && rounded.isEmpty())
         calculate(false);
-    QString text = celsius ? tr("The typed temperatures were converted to \u00B0C.")
-                           : tr("The typed temperatures were converted to \u00B0F.");
+    QString text = celsius ? tr("The typed temperatures were converted to \u00B0"
+                                "C.")
+                           : tr("The typed temperatures were converted to \u00B0"
+                                "F.");
     if (!rounded.isEmpty())
         text += '\n' + rounded.join('\n') + '\n' +
-                tr("The estimates shown stay as the readings typed in \u00B0F made them.");
+                tr("The estimates shown stay as the readings typed in \u00B0"
+                   "F made them.");
     showMessage(this, tr("Temperatures in Another Unit"), text, QMessageBox::Information);
 }
 

@@ -92,7 +92,7 @@ constexpr std::string_view kMainSource =
 bool hasNote(DeathSign sign)
 {
     for (const SignRow &row : signsOfDeath())
-        if (row.sign == sign && (row.source != kMainSource || !row.caveat.empty()))
+        if (row.sign == sign && (row.source != kMainSource || row.caveat != SignCaveat::None))
             return true;
     return false;
 }
