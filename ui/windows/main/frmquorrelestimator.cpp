@@ -665,7 +665,7 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
             continue;
         const QString before = box->text();
         const CelsiusTyped converted =
-            celsius ? CelsiusTyped{fahrenheitTyped(before)} : celsiusTyped(before);
+            celsius ? celsiusTyped(before) : CelsiusTyped{fahrenheitTyped(before)};
         if (converted.rounded)
             //: An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.
             rounded << tr("%1: %2 \u00B0"

@@ -97,7 +97,12 @@ private slots:
         });
     }
 
-    void initTestCase() { setUpApplication(); } // the program's own style and font
+    void initTestCase()
+    {
+        setUpApplication(); // the program's own style and font
+        // A unit left chosen by an earlier run is no default for this one.
+        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
+    }
 
     void init() { start(); }
 
@@ -706,6 +711,52 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(controls(form).txtTimeDead)
                      ->text(QAccessible::Description),
                  "");
+    }
+
+    // Switching the unit converts what is typed and says so; a rounded °C is
+    // named, and the estimate stays as the exact °F made it.
+    void switchingTheUnitConvertsTheEntries_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("converted");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("time");
+        const QString d = QStringLiteral("\u00B0");
+        QTest::newRow("exact both ways")
+            << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
+            << "The typed temperatures were converted to " + d + "C."
+            << "6:48:39 PM";
+        QTest::newRow("one rounded")
+            << QStringList{"59", "80.6", "75"} << QStringList{"15", "27", "23.8889"}
+            << "The typed temperatures were converted to " + d +
+                   "C.\nCorpse Temperature "
+                   "reading 2: 75 " +
+                   d + "F is 23.8889 " + d +
+                   "C to four decimals.\nThe "
+                   "estimates shown stay as the readings typed in " +
+                   d + "F made them."
+            << "7:57:38 PM";
+    }
+    void switchingTheUnitConvertsTheEntries()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, converted);
+        QFETCH(QString, message);
+        QFETCH(QString, time);
+        setTime(kMidnight);
+        enter(typed + QStringList{"2"});
+        click(controls(form).cmdCalculate);
+        QAction *celsius = form->findChild<QAction *>(QStringLiteral("mnuCelsius"));
+        celsius->trigger();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(entry(i)->text(), converted[i]);
+        QCOMPARE(controls(form).lblRoomTemp->text(), "Ambient Room Temperature \u00B0C:");
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].text, message);
+        QCOMPARE(controls(form).txtTimeDead->text(), time);
+        celsius->trigger();
+        QCOMPARE(entry(0)->text(), typed[0]);
+        QCOMPARE(messages->seen.size(), 2);
     }
 
     // After Set Time the lists can still be changed: Calculate computes from
