@@ -557,6 +557,11 @@ Jetzt: „%4“</translation>
         <extracomment>%1 is the body&apos;s temperature.</extracomment>
         <translation>Unsicherheit der Umgebungstemperatur (±): Der Bereich der Umgebungstemperatur reicht bis an die Körpertemperatur von %1. Geben Sie eine kleinere Unsicherheit ein.</translation>
     </message>
+    <message>
+        <source>Room temperature uncertain by ±: enter a number of degrees Celsius from 0 to %1, or leave it empty.</source>
+        <extracomment>%1 is the most, the room&apos;s own distance from -17.7778 °C (0 °F).</extracomment>
+        <translation>Unsicherheit der Umgebungstemperatur (±): Geben Sie eine Gradzahl in Celsius von 0 bis %1 ein, oder lassen Sie das Feld leer.</translation>
+    </message>
 </context>
 <context>
     <name>HenssgeFileWords</name>
@@ -2131,7 +2136,7 @@ Der angezeigte Fall bleibt unverändert.</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <extracomment>The brain temperature in degrees Celsius, beside the box in °F: &quot;(37.0 °C)&quot;.</extracomment>
+        <extracomment>The brain temperature in the other unit, beside the box: &quot;(37.0 °C)&quot; beside °F, or &quot;(98.6 °F)&quot; beside °C.</extracomment>
         <translation>(%1)</translation>
     </message>
     <message>
@@ -2141,6 +2146,18 @@ Der angezeigte Fall bleibt unverändert.</translation>
     <message>
         <source>&amp;Brain temperature when found, °F:</source>
         <translation>&amp;Hirntemperatur bei Auffindung, °F:</translation>
+    </message>
+    <message>
+        <source>&amp;Brain temperature when found, °C:</source>
+        <translation>&amp;Hirntemperatur bei Auffindung, °C:</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius, as the main window&apos;s readings; the time found and the room temperature are read from the main window.</source>
+        <translation>Grad Celsius wie die Messungen im Hauptfenster; Auffindezeit und Umgebungstemperatur werden aus dem Hauptfenster gelesen.</translation>
+    </message>
+    <message>
+        <source>Brain temperature in degrees Fahrenheit</source>
+        <translation>Hirntemperatur in Grad Fahrenheit</translation>
     </message>
 </context>
 <context>
@@ -2246,6 +2263,15 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <source>°F room</source>
         <extracomment>After the box of the room&apos;s ±, in degrees Fahrenheit.</extracomment>
         <translation>°F Umgebung</translation>
+    </message>
+    <message>
+        <source>°C room</source>
+        <extracomment>After the box of the room&apos;s ±, in degrees Celsius.</extracomment>
+        <translation>°C Umgebung</translation>
+    </message>
+    <message>
+        <source>Room temperature uncertain by plus or minus, degrees Celsius</source>
+        <translation>Unsicherheit der Umgebungstemperatur, plus oder minus, Grad Celsius</translation>
     </message>
 </context>
 <context>

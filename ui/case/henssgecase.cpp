@@ -334,6 +334,12 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
                    .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
                decimalSignHint(choice.factor);
     case HenssgeProblem::RoomUncertainty:
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the most, the room's own distance from -17.7778 °C (0 °F).
+            return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number "
+                                        "of degrees Celsius from 0 to %1, or leave it empty.")
+                       .arg(shownDegreesTyped(typedNumber(std::fabs(outcome.room)))) +
+                   tooLongHint(choice.roomUncertainty);
         //: %1 is the room temperature typed, without its sign.
         return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number of "
                                     "degrees Fahrenheit from 0 to %1, the room's own, or leave it "
@@ -394,7 +400,11 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const Henssg
     QString sentence = henssgeSentence(foundAt, estimate);
     PrudentPart prudent;
     if (choice.uncertain()) {
-        prudent = prudentPart(foundAt, choice, typed, input);
+        // The room's ± in °F, as the room the nomogram reads.
+        HenssgeChoice inFahrenheit = choice;
+        if (typedEntries.unit == TemperatureUnit::Celsius)
+            inFahrenheit.roomUncertainty = fahrenheitDegreesTyped(choice.roomUncertainty);
+        prudent = prudentPart(foundAt, inFahrenheit, typed, input);
         if (prudent.problem != HenssgeProblem::None)
             return refused(prudent.problem, roomF, bodyF);
         sentence += ' ' + prudent.sentence;

@@ -150,7 +150,7 @@ QString prudentRanges(const Uncertain &room, const UncertainMass &mass, const Un
     //: %1, %3 and %5 the room, mass and factor with their ± ("60 ± 1.8 °F"); %2, %4 and %6
     //: say where a range was cut, each beginning with a space, or are empty.
     return HenssgeWords::tr("With the room at %1%2, the mass at %3%4 and the factor at %5%6")
-        .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+        .arg(pm(typedTemperature(room.value), shownDegreesTyped(room.plusMinus), degreeUnit()),
              room.cut.below ? ' ' + HenssgeWords::tr("(cut at absolute zero, %1)")
                                         .arg(typedDegrees(kAbsoluteZeroFahrenheit))
                             : QString(),

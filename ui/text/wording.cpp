@@ -10,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace quorrel::ui
@@ -235,49 +236,92 @@ QString degreeUnit()
     return kDegreeSign + (inCelsius() ? 'C' : 'F');
 }
 
-QString fahrenheitTyped(const QString &celsius)
+namespace
+{
+std::optional<Decimal> typedDecimal(const QString &text)
 {
     const NumberLocale locale = userNumberLocale();
-    const std::string ascii = withAsciiDigits(celsius.trimmed().toStdString(), locale);
-    const Result<Decimal> value = localeToDecimal(ascii, locale);
-    if (!value)
-        return celsius;
-    // 18 times the value, a power of ten lower, is 1.8 times it.
-    const std::string times18 = (*value * 18u).toText();
-    const bool negative = times18.front() == '-';
-    const std::size_t e = times18.find('e');
-    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(times18.substr(e + 1));
-    const std::string digits = times18.substr(negative, e == std::string::npos ? e : e - negative);
-    const Decimal fahrenheit = Decimal::fromDigits(negative, digits, exponent - 1) + Decimal(32, 0);
-    const QString exact = localized(fahrenheit.toText());
+    const Result<Decimal> value =
+        localeToDecimal(withAsciiDigits(text.trimmed().toStdString(), locale), locale);
+    return value ? std::optional(*value) : std::nullopt;
+}
+
+QString typedText(const Decimal &value)
+{
+    const QString exact = localized(value.toText());
     return inPlainDigits(exact, 64).value_or(exact);
 }
 
-CelsiusTyped celsiusTyped(const QString &fahrenheit)
+// The sign, the digits and the power of ten of a decimal's text.
+struct DecimalParts {
+    bool negative;
+    std::string digits;
+    std::int64_t exponent;
+};
+DecimalParts partsOf(const Decimal &value)
 {
-    const NumberLocale locale = userNumberLocale();
-    const std::string ascii = withAsciiDigits(fahrenheit.trimmed().toStdString(), locale);
-    const Result<Decimal> value = localeToDecimal(ascii, locale);
-    if (!value)
-        return {fahrenheit};
-    // Five ninths of the excess over 32: its digits divided by 9 where they
-    // divide evenly, in a long division.
-    const std::string times5 = ((*value - Decimal(32, 0)) * 5u).toText();
-    const bool negative = times5.front() == '-';
-    const std::size_t e = times5.find('e');
-    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(times5.substr(e + 1));
-    const std::string digits = times5.substr(negative, e == std::string::npos ? e : e - negative);
+    const std::string text = value.toText();
+    const bool negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(text.substr(e + 1));
+    return {negative, text.substr(negative, e == std::string::npos ? e : e - negative), exponent};
+}
+
+// 18 times the value, a power of ten lower: exact, as every ×1.8 is.
+Decimal nineFifths(const Decimal &value)
+{
+    const DecimalParts parts = partsOf(value * 18u);
+    return Decimal::fromDigits(parts.negative, parts.digits, parts.exponent - 1);
+}
+
+// Five ninths of the value: its digits times 5 divided by 9 in a long
+// division, where they divide evenly.
+std::optional<Decimal> fiveNinths(const Decimal &value)
+{
+    const DecimalParts parts = partsOf(value * 5u);
     std::string quotient;
     int carry = 0;
-    for (const char digit : digits) {
+    for (const char digit : parts.digits) {
         carry = carry * 10 + (digit - '0');
         quotient.push_back(char('0' + carry / 9));
         carry %= 9;
     }
-    if (carry != 0 || digits.size() > 64)
-        return {numberWithDecimals(fahrenheitToCelsius(value->toDouble()), 4), true};
-    const QString exact = localized(Decimal::fromDigits(negative, quotient, exponent).toText());
-    return {inPlainDigits(exact, 64).value_or(exact)};
+    if (carry != 0 || parts.digits.size() > 64)
+        return std::nullopt;
+    return Decimal::fromDigits(parts.negative, quotient, parts.exponent);
+}
+} // namespace
+
+QString fahrenheitTyped(const QString &celsius)
+{
+    const std::optional<Decimal> value = typedDecimal(celsius);
+    return value ? typedText(nineFifths(*value) + Decimal(32, 0)) : celsius;
+}
+
+CelsiusTyped celsiusTyped(const QString &fahrenheit)
+{
+    const std::optional<Decimal> value = typedDecimal(fahrenheit);
+    if (!value)
+        return {fahrenheit};
+    if (const std::optional<Decimal> celsius = fiveNinths(*value - Decimal(32, 0)))
+        return {typedText(*celsius)};
+    return {numberWithDecimals(fahrenheitToCelsius(value->toDouble()), 4), true};
+}
+
+QString fahrenheitDegreesTyped(const QString &celsiusDegrees)
+{
+    const std::optional<Decimal> value = typedDecimal(celsiusDegrees);
+    return value ? typedText(nineFifths(*value)) : celsiusDegrees;
+}
+
+CelsiusTyped celsiusDegreesTyped(const QString &fahrenheitDegrees)
+{
+    const std::optional<Decimal> value = typedDecimal(fahrenheitDegrees);
+    if (!value)
+        return {fahrenheitDegrees};
+    if (const std::optional<Decimal> celsius = fiveNinths(*value))
+        return {typedText(*celsius)};
+    return {numberWithDecimals(value->toDouble() * 5.0 / 9.0, 4), true};
 }
 
 CaseEntries entriesInFahrenheit(const CaseEntries &entries)
@@ -296,15 +340,25 @@ QString degrees(const QString &number)
     return number + ' ' + degreeUnit();
 }
 
-QString typedDegrees(double fahrenheit)
+QString typedTemperature(double fahrenheit)
 {
     if (!inCelsius())
-        return degrees(typedNumber(fahrenheit));
+        return typedNumber(fahrenheit);
     // Rounded to the decimals of the °F and written shortest: exact where the
     // °F came from a °C typed, which has no more decimals than its °F.
     const QString rounded =
         numberWithDecimals(fahrenheitToCelsius(fahrenheit), decimalsOf(fahrenheit));
-    return degrees(typedNumber(QLocale().toDouble(rounded)));
+    return typedNumber(QLocale().toDouble(rounded));
+}
+
+QString typedDegrees(double fahrenheit)
+{
+    return degrees(typedTemperature(fahrenheit));
+}
+
+QString shownDegreesTyped(const QString &fahrenheitDegrees)
+{
+    return inCelsius() ? celsiusDegreesTyped(fahrenheitDegrees).text : fahrenheitDegrees;
 }
 
 QString shownDegrees(double fahrenheit, int decimals)

@@ -104,6 +104,10 @@ struct CelsiusTyped {
     bool rounded = false;
 };
 CelsiusTyped celsiusTyped(const QString &fahrenheit);
+// The same for a number of degrees, a ± or a difference: no 32 added or
+// taken away.
+QString fahrenheitDegreesTyped(const QString &celsiusDegrees);
+CelsiusTyped celsiusDegreesTyped(const QString &fahrenheitDegrees);
 
 // The entries with their temperatures in °F, for the methods to read; as
 // they are where the case is typed in °F.
@@ -115,6 +119,11 @@ QString degrees(const QString &number);
 // decimals as the °F has, which is exact for a temperature typed in °C
 // ("73.76 °F" is "23.2 °C").
 QString typedDegrees(double fahrenheit);
+// The same without its unit.
+QString typedTemperature(double fahrenheit);
+// A number of °F degrees as typed (a ±), in the case's unit: exact for one
+// that came from °C typed.
+QString shownDegreesTyped(const QString &fahrenheitDegrees);
 // A temperature worked out in °F, in the case's unit to `decimals`.
 QString shownDegrees(double fahrenheit, int decimals);
 // A difference of temperatures in °F, in the case's unit: to `decimals` in

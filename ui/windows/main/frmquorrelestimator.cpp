@@ -141,6 +141,7 @@ void frmQuorrelEstimator::setUpDocument()
     window.clear = [this] {
         cmdClear_Click();
         showUnit(celsiusByDefault());
+        publishEntries();
     };
     window.showEntries = [this](const CaseEntries &entries) { showEntries(entries); };
     // Newton's law is this window's own: Calculate makes it again.

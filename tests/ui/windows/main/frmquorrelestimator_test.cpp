@@ -106,12 +106,7 @@ private slots:
 
     void init() { start(); }
 
-    void cleanup()
-    {
-        // A unit chosen in a test is no default for the next.
-        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
-        finish();
-    }
+    void cleanup() { finish(); }
 
     void controlsLieWhereTheLayoutPutsThem_data()
     {
