@@ -592,8 +592,18 @@ CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QD
     return file;
 }
 
+namespace
+{
+std::pair<int, int> formatFor(TemperatureUnit unit)
+{
+    return unit == TemperatureUnit::Celsius ? std::pair(kCaseFormatVersion, 0)
+                                            : std::pair(kFahrenheitFormatVersion, kCaseFormatMinor);
+}
+} // namespace
+
 QByteArray writeCaseFile(const CaseFile &file)
 {
+    const auto [version, minor] = formatFor(file.entries.unit);
     QJsonObject methods;
     for (auto it = file.methods.begin(); it != file.methods.end(); ++it) {
         QJsonObject part;
@@ -607,8 +617,8 @@ QByteArray writeCaseFile(const CaseFile &file)
     }
     QJsonObject root{
         {kFormat, kCaseFormatName},
-        {kVersion, file.formatVersion},
-        {kMinor, file.formatMinor},
+        {kVersion, version},
+        {kMinor, minor},
         {kWrittenBy, file.writtenBy},
         {kSavedAt, file.savedAt},
         {kLocale, localeObject(file)},
@@ -672,13 +682,12 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
                     .arg(by, QString::number(number, 'f', 0), QString::number(kCaseFormatVersion))};
     }
     // A later minor version only adds what this one keeps unread.
-    file.formatVersion = kCaseFormatVersion;
-    file.formatMinor = kCaseFormatMinor;
     members.whole(root, kMinor, QString(), 0, INT_MAX);
     const QJsonObject current = number < 2 ? fromFirstFormat(root, members) : root;
     readMembers(members, current, file);
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
+    std::tie(file.formatVersion, file.formatMinor) = formatFor(file.entries.unit);
     file.later = unknownIn(current, QString());
     return {file, QString()};
 }

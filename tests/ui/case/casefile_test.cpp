@@ -237,7 +237,10 @@ private slots:
         QCOMPARE(read.problem, QString());
         QVERIFY(read.file);
         const CaseFile &back = *read.file;
-        QCOMPARE(back.formatVersion, 2);
+        // °C as a major a Quorrel without it refuses, °F as one it reads.
+        QCOMPARE(QJsonDocument::fromJson(bytes)["caseFormatVersion"].toInt(),
+                 file.entries.unit == TemperatureUnit::Celsius ? 3 : 2);
+        QCOMPARE(back.formatVersion, file.entries.unit == TemperatureUnit::Celsius ? 3 : 2);
         QCOMPARE(back.writtenBy, file.writtenBy);
         QCOMPARE(back.savedAt, file.savedAt);
         QCOMPARE(back.localeName, file.localeName);
@@ -280,11 +283,11 @@ private slots:
             << json(other)
             << "is not a Quorrel case: it is JSON without \"caseFormat\": \"quorrel-case\"";
         QJsonObject newer = workedObject();
-        newer.insert(QStringLiteral("caseFormatVersion"), 3);
-        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 3.0.0"));
+        newer.insert(QStringLiteral("caseFormatVersion"), 4);
+        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 4.0.0"));
         QTest::newRow("a newer major format version")
             << json(newer)
-            << "was saved by Quorrel 3.0.0 in case format 3; this Quorrel reads case format 2 and "
+            << "was saved by Quorrel 4.0.0 in case format 4; this Quorrel reads case format 3 and "
                "earlier. Open it with a later Quorrel";
         QJsonObject fraction = workedObject();
         fraction.insert(QStringLiteral("caseFormatVersion"), 1.5);
