@@ -250,6 +250,10 @@ CaseMethod brainCaseMethod()
     };
     method.remake = remakeBrain;
     method.follow = brainFollowing;
+    method.convert = [](QJsonObject object, bool celsius, QList<RoundedEntry> &rounded) {
+        convertMember(object, kBrainTemperature, brainEntry(), celsius, false, rounded);
+        return object;
+    };
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,
                             CaseHolder &holder) {
         holder.replaceWindowEntries(kBrainKey, entries.isEmpty()

@@ -653,6 +653,15 @@ void frmQuorrelEstimator::mnuCelsius_Click(bool checked)
     convertEntries(checked);
 }
 
+QString frmQuorrelEstimator::roundedLine(const RoundedEntry &entry)
+{
+    //: An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.
+    return tr("%1: %2 \u00B0"
+              "F is %3 \u00B0"
+              "C to four decimals.")
+        .arg(entry.name, entry.before, entry.after);
+}
+
 void frmQuorrelEstimator::convertEntries(bool celsius)
 {
     QStringList rounded;
@@ -668,17 +677,17 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
         const CelsiusTyped converted =
             celsius ? celsiusTyped(before) : CelsiusTyped{fahrenheitTyped(before)};
         if (converted.rounded)
-            //: An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.
-            rounded << tr("%1: %2 \u00B0"
-                          "F is %3 \u00B0"
-                          "C to four decimals.")
-                           .arg(name, before, converted.text);
+            rounded << roundedLine({name, before, converted.text});
         box->setText(converted.text);
     }
+    // What the methods' windows and estimates keep turns with the entries;
+    // an open window turns its own boxes when the unit is published.
+    for (const RoundedEntry &kept : convertKeptTemperatures(currentCase(), celsius))
+        rounded << roundedLine(kept);
     const bool hadEstimate = !txtTimeDead->text().isEmpty();
     showUnit(celsius);
     publishEntries();
-    if (!typed)
+    if (!typed && rounded.isEmpty())
         return;
     // Exact readings make the same estimate again; rounded ones would not,
     // so the estimates stay as the exact readings made them.

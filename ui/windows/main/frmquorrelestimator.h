@@ -22,6 +22,7 @@ class Line;
 class PictureBox;
 class TextBox;
 struct CaseEntries;
+struct RoundedEntry;
 
 // The main window: the time of discovery, the four entries and the estimate.
 class CaseDocument;
@@ -156,6 +157,7 @@ private:
     void showUnit(bool celsius);
     // The typed temperatures turned to the other unit, and the user told.
     void convertEntries(bool celsius);
+    QString roundedLine(const RoundedEntry &entry);
 
     double m_hoursSinceDeath = 0.0;
     // The time of discovery Set Time or Calculate last accepted; none while

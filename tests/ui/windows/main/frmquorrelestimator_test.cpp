@@ -716,11 +716,17 @@ private slots:
         QTest::addColumn<QStringList>("converted");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("time");
+        // The Henssge window's room ± typed, then the window closed; as reopened.
+        QTest::addColumn<QStringList>("roomPm");
         const QString d = QStringLiteral("\u00B0");
         QTest::newRow("exact both ways")
             << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
             << "The typed temperatures were converted to " + d + "C."
-            << "6:48:39 PM";
+            << "6:48:39 PM" << QStringList();
+        QTest::newRow("a closed window's \u00B1")
+            << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
+            << "The typed temperatures were converted to " + d + "C."
+            << "6:48:39 PM" << QStringList{"1.8", "1"};
         QTest::newRow("one rounded")
             << QStringList{"59", "80.6", "75"} << QStringList{"15", "27", "23.8889"}
             << "The typed temperatures were converted to " + d +
@@ -730,7 +736,7 @@ private slots:
                    "C to four decimals.\nThe "
                    "estimates shown stay as the readings typed in " +
                    d + "F made them."
-            << "7:57:38 PM";
+            << "7:57:38 PM" << QStringList();
     }
     void switchingTheUnitConvertsTheEntries()
     {
@@ -738,11 +744,23 @@ private slots:
         QFETCH(QStringList, converted);
         QFETCH(QString, message);
         QFETCH(QString, time);
+        QFETCH(QStringList, roomPm);
         setTime(kMidnight);
         enter(typed + QStringList{"2"});
         click(controls(form).cmdCalculate);
+        if (!roomPm.isEmpty()) {
+            henssgeForm().present();
+            henssgeForm().chkUncertain->click();
+            henssgeForm().txtRoomUncertainty->setText(roomPm[0]);
+            henssgeForm().close();
+            QTRY_VERIFY(!loadedHenssgeForm());
+        }
         QAction *celsius = form->findChild<QAction *>(QStringLiteral("mnuCelsius"));
         celsius->trigger();
+        if (!roomPm.isEmpty()) {
+            henssgeForm().present();
+            QCOMPARE(henssgeForm().txtRoomUncertainty->text(), roomPm[1]);
+        }
         for (int i = 0; i < 3; ++i)
             QCOMPARE(entry(i)->text(), converted[i]);
         QCOMPARE(controls(form).lblRoomTemp->text(), "Ambient Room Temperature \u00B0C:");
