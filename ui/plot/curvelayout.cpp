@@ -438,7 +438,7 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
                   beside, true);
     for (qsizetype i = 0; i < scene.methods.size(); ++i)
         words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
-                  typedDegrees(scene.methods.at(i)->result.startTemperature),
+                  startDegrees(scene.methods.at(i)->result.startTemperature),
                   {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
     if (!scene.methods.isEmpty())
         words.add(QPointF(layout.plot.right(), layout.roomY),

@@ -118,7 +118,7 @@ QString nomogramInWords(const NomogramLook &nomogram, ClockTime foundAt, const M
     //: %5 the method ("Henssge's nomogram"), %6 how its curve is drawn ("dashed line"), %1
     //: the temperature at death, %2 the time of death, %3 its limits, %4 the reading.
     return HenssgeWords::tr("%5, %6: from %1 at about %2 (%3) to %4, when the body was found.")
-        .arg(typedDegrees(result.startTemperature), died, limits,
+        .arg(startDegrees(result.startTemperature), died, limits,
              readingText(foundAt, result.readings.at(0), false), nomogram.name, nomogram.line);
 }
 

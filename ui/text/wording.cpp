@@ -356,6 +356,14 @@ QString typedDegrees(double fahrenheit)
     return degrees(typedTemperature(fahrenheit));
 }
 
+QString startDegrees(double fahrenheit)
+{
+    if (!inCelsius())
+        return typedDegrees(fahrenheit);
+    const double celsius = QLocale().toDouble(typedTemperature(fahrenheit));
+    return degrees(numberWithDecimals(celsius, std::max(1, decimalsOf(celsius))));
+}
+
 QString shownDegreesTyped(const QString &fahrenheitDegrees)
 {
     return inCelsius() ? celsiusDegreesTyped(fahrenheitDegrees).text : fahrenheitDegrees;

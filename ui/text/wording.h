@@ -121,6 +121,9 @@ QString degrees(const QString &number);
 QString typedDegrees(double fahrenheit);
 // The same without its unit.
 QString typedTemperature(double fahrenheit);
+// The temperature a method's curve starts from, to at least one decimal as
+// physiology writes it: "98.6 °F", "37.0 °C".
+QString startDegrees(double fahrenheit);
 // A number of °F degrees as typed (a ±), in the case's unit: exact for one
 // that came from °C typed.
 QString shownDegreesTyped(const QString &fahrenheitDegrees);
