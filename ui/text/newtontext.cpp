@@ -145,7 +145,10 @@ QString estimateSentence(const Estimate &estimate)
     const Confidence &confidence = *estimate.confidence;
     if (confidence.doubt != Confidence::Doubt::None)
         return doubtWords(confidence.doubt);
-    const QString off = degreesFahrenheit(typedNumber(kReadingResolution));
+    // A case in °C is read to a tenth of a °C, as the estimate's spread was.
+    const QString off = shownTemperatureUnit() == TemperatureUnit::Celsius
+                            ? degreesCelsius(typedNumber(0.1))
+                            : degreesFahrenheit(typedNumber(kReadingResolution));
     const QString spread =
         confidence.spreadMinutes
             ? spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off)

@@ -598,10 +598,11 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     const CaseEntries fahrenheit = entriesInFahrenheit(currentCase().entries());
     const std::string inF[] = {fahrenheit.room.toStdString(), fahrenheit.body.toStdString(),
                                fahrenheit.secondBody.toStdString()};
-    const Estimate estimate = estimateTimeOfDeath(
-        {m_celsius ? inF[0] : entries[0], m_celsius ? inF[1] : entries[1],
-         m_celsius ? inF[2] : entries[2], entries[3]},
-        {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale());
+    const Estimate estimate =
+        estimateTimeOfDeath({m_celsius ? inF[0] : entries[0], m_celsius ? inF[1] : entries[1],
+                             m_celsius ? inF[2] : entries[2], entries[3]},
+                            {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale(),
+                            m_celsius ? kCelsiusReadingResolution : kReadingResolution);
     if (estimate.hoursSinceDeath)
         m_hoursSinceDeath = *estimate.hoursSinceDeath;
 

@@ -650,9 +650,11 @@ private slots:
         QTest::newRow("a body typed in \u00B0F")
             << QStringList{"59", "80.6", "76.1", "2"} << "6:48:39 PM"
             << "5 h 11 min 21 s" + found + each + "moves this by up to 18 min";
+        // Read to a tenth of a °C, 0.18 °F: a wider spread, said in °C.
         QTest::newRow("the same body typed in \u00B0C")
             << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << "6:48:39 PM"
-            << "5 h 11 min 21 s" + found + each + "moves this by up to 18 min";
+            << "5 h 11 min 21 s" + found + "each reading off by 0.1 " + d + "C " +
+                   "moves this by up to 33 min";
         QTest::newRow("the body warmed")
             << QStringList{"60", "75", "80", "2"} << "5:25:44 PM"
             << "Doubtful: the second reading is farther from the room temperature than the "
