@@ -575,6 +575,11 @@ Jetzt: „%4“</translation>
         <extracomment>%1 is why the estimate cannot be made again from the file.</extracomment>
         <translation>Henssge-Nomogramm: %1</translation>
     </message>
+    <message>
+        <source>Room temperature uncertain by ±</source>
+        <extracomment>Names the ± in a list of values converted to the other unit.</extracomment>
+        <translation>Unsicherheit der Umgebungstemperatur (±)</translation>
+    </message>
 </context>
 <context>
     <name>HenssgeWords</name>
