@@ -47,11 +47,12 @@ double movedReading(double reading, double step)
     return value;
 }
 
-// Every combination of the three temperatures moved by -0.1, 0 or +0.1 °F.
+// Every combination of the three temperatures moved by -0.1, 0 or +0.1 °F
+// (or the resolution given).
 std::optional<double> spreadMinutes(double ambient, double first, double second, double elapsed,
-                                    double hoursSinceDeath)
+                                    double hoursSinceDeath, double resolution)
 {
-    const double steps[] = {-kReadingResolution, 0.0, kReadingResolution};
+    const double steps[] = {-resolution, 0.0, resolution};
     double widest = 0.0;
     for (double a : steps)
         for (double f : steps)
@@ -69,7 +70,7 @@ std::optional<double> spreadMinutes(double ambient, double first, double second,
 } // namespace
 
 Result<Confidence> judgeEstimate(double ambient, double first, double second, double elapsed,
-                                 double hoursSinceDeath)
+                                 double hoursSinceDeath, double resolution)
 {
     const Result<std::int32_t> h = getHoursOrMinutes("h", hoursSinceDeath);
     const Result<std::int32_t> m = getHoursOrMinutes("m", hoursSinceDeath);
@@ -82,7 +83,8 @@ Result<Confidence> judgeEstimate(double ambient, double first, double second, do
     confidence.hours = *h % 24;
     confidence.minutes = *m;
     confidence.seconds = *s;
-    confidence.spreadMinutes = spreadMinutes(ambient, first, second, elapsed, hoursSinceDeath);
+    confidence.spreadMinutes =
+        spreadMinutes(ambient, first, second, elapsed, hoursSinceDeath, resolution);
     return confidence;
 }
 

@@ -38,15 +38,18 @@ struct Confidence {
     std::optional<double> spreadMinutes;
 };
 
-// A thermometer's resolution, in °F.
+// A thermometer's resolution, in °F; one reading in tenths of a °C moves by
+// 0.18 °F.
 inline constexpr double kReadingResolution = 0.1;
+inline constexpr double kCelsiusReadingResolution = 0.18;
 
 // The reading that makes an estimate from these readings doubtful, if any.
 Confidence::Doubt doubtAbout(double ambient, double first, double second, double elapsed);
 
 // Judges an estimate made from these readings (see estimateHoursSinceDeath).
 // Fails only where hoursSinceDeath does not fit the clock's 32-bit seconds.
+// The spread is for readings off by `resolution` °F.
 Result<Confidence> judgeEstimate(double ambient, double first, double second, double elapsed,
-                                 double hoursSinceDeath);
+                                 double hoursSinceDeath, double resolution = kReadingResolution);
 
 } // namespace quorrel

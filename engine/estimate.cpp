@@ -7,7 +7,8 @@
 namespace quorrel
 {
 
-Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const NumberLocale &locale)
+Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const NumberLocale &locale,
+                             double resolution)
 {
     Estimate estimate;
     // Only "nothing at all entered" is told apart: every entry's leading number
@@ -59,8 +60,8 @@ Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const N
     estimate.outcome = Estimate::Outcome::Estimated;
     estimate.foundAt = *found;
     estimate.deathAt = *death;
-    estimate.confidence =
-        judgeEstimate(values[0], values[1], values[2], values[3], *estimate.hoursSinceDeath);
+    estimate.confidence = judgeEstimate(values[0], values[1], values[2], values[3],
+                                        *estimate.hoursSinceDeath, resolution);
     estimate.readings = {values[0], values[1], values[2], values[3]};
     estimate.curve = coolingCurve(estimate.readings, *estimate.hoursSinceDeath);
     estimate.result = newtonResult(estimate.readings, *estimate.hoursSinceDeath,

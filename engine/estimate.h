@@ -67,7 +67,7 @@ MethodResult newtonResult(const Readings &readings, double hoursSinceDeath,
 // The whole road of one Calculate once the time of discovery is set: the
 // check that something numeric was entered, the picks read as a time of day,
 // the entries read in the user's locale, the estimate and the clock time.
-Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks,
-                             const NumberLocale &locale);
+Estimate estimateTimeOfDeath(const Entries &entries, const Picks &picks, const NumberLocale &locale,
+                             double resolution = kReadingResolution);
 
 } // namespace quorrel

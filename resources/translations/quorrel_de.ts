@@ -273,6 +273,11 @@ Jetzt: „%4“</translation>
         <extracomment>Why a case could not be saved, after &quot;could not be saved as &lt;file&gt;:&quot;; %1 is its size in bytes, %2 a sentence on what to do, without its full stop.</extracomment>
         <translation>die Datei wäre %1 Byte groß und damit größer, als eine Falldatei sein darf (1 MB), und kein Quorrel könnte sie wieder öffnen. %2</translation>
     </message>
+    <message>
+        <source>&quot;F&quot; or &quot;C&quot;</source>
+        <extracomment>What a member of the file should be; &quot;F&quot; and &quot;C&quot; are written as is.</extracomment>
+        <translation>„F“ oder „C“</translation>
+    </message>
 </context>
 <context>
     <name>CaseSheetWords</name>
@@ -552,6 +557,11 @@ Jetzt: „%4“</translation>
         <extracomment>%1 is the body&apos;s temperature.</extracomment>
         <translation>Unsicherheit der Umgebungstemperatur (±): Der Bereich der Umgebungstemperatur reicht bis an die Körpertemperatur von %1. Geben Sie eine kleinere Unsicherheit ein.</translation>
     </message>
+    <message>
+        <source>Room temperature uncertain by ±: enter a number of degrees Celsius from 0 to %1, or leave it empty.</source>
+        <extracomment>%1 is the most, the room&apos;s own distance from -17.7778 °C (0 °F).</extracomment>
+        <translation>Unsicherheit der Umgebungstemperatur (±): Geben Sie eine Gradzahl in Celsius von 0 bis %1 ein, oder lassen Sie das Feld leer.</translation>
+    </message>
 </context>
 <context>
     <name>HenssgeFileWords</name>
@@ -564,6 +574,11 @@ Jetzt: „%4“</translation>
         <source>Henssge&apos;s nomogram: %1</source>
         <extracomment>%1 is why the estimate cannot be made again from the file.</extracomment>
         <translation>Henssge-Nomogramm: %1</translation>
+    </message>
+    <message>
+        <source>Room temperature uncertain by ±</source>
+        <extracomment>Names the ± in a list of values converted to the other unit.</extracomment>
+        <translation>Unsicherheit der Umgebungstemperatur (±)</translation>
     </message>
 </context>
 <context>
@@ -905,7 +920,7 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
     </message>
     <message>
         <source>up to %1 (%2)</source>
-        <extracomment>The readings Henssge&apos;s nomograms take: &quot;up to 98.96 °F (37.2 °C)&quot;.</extracomment>
+        <extracomment>The readings Henssge&apos;s nomograms take: &quot;up to 98.96 °F (37.2 °C)&quot;; the case&apos;s unit first.</extracomment>
         <translation>bis %1 (%2)</translation>
     </message>
     <message>
@@ -2126,7 +2141,7 @@ Der angezeigte Fall bleibt unverändert.</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <extracomment>The brain temperature in degrees Celsius, beside the box in °F: &quot;(37.0 °C)&quot;.</extracomment>
+        <extracomment>The brain temperature in the other unit, beside the box: &quot;(37.0 °C)&quot; beside °F, or &quot;(98.6 °F)&quot; beside °C.</extracomment>
         <translation>(%1)</translation>
     </message>
     <message>
@@ -2136,6 +2151,18 @@ Der angezeigte Fall bleibt unverändert.</translation>
     <message>
         <source>&amp;Brain temperature when found, °F:</source>
         <translation>&amp;Hirntemperatur bei Auffindung, °F:</translation>
+    </message>
+    <message>
+        <source>&amp;Brain temperature when found, °C:</source>
+        <translation>&amp;Hirntemperatur bei Auffindung, °C:</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius, as the main window&apos;s readings; the time found and the room temperature are read from the main window.</source>
+        <translation>Grad Celsius wie die Messungen im Hauptfenster; Auffindezeit und Umgebungstemperatur werden aus dem Hauptfenster gelesen.</translation>
+    </message>
+    <message>
+        <source>Brain temperature in degrees Fahrenheit</source>
+        <translation>Hirntemperatur in Grad Fahrenheit</translation>
     </message>
 </context>
 <context>
@@ -2241,6 +2268,15 @@ Der angezeigte Fall bleibt unverändert.</translation>
         <source>°F room</source>
         <extracomment>After the box of the room&apos;s ±, in degrees Fahrenheit.</extracomment>
         <translation>°F Umgebung</translation>
+    </message>
+    <message>
+        <source>°C room</source>
+        <extracomment>After the box of the room&apos;s ±, in degrees Celsius.</extracomment>
+        <translation>°C Umgebung</translation>
+    </message>
+    <message>
+        <source>Room temperature uncertain by plus or minus, degrees Celsius</source>
+        <translation>Unsicherheit der Umgebungstemperatur, plus oder minus, Grad Celsius</translation>
     </message>
 </context>
 <context>
@@ -2405,6 +2441,36 @@ Bitte prüfen Sie Ihre Eingaben.</translation>
         <source>Second</source>
         <comment>what the second list shows while none is picked</comment>
         <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Temperatures in °&amp;C</source>
+        <translation>Temperaturen in °&amp;C</translation>
+    </message>
+    <message>
+        <source>%1 °C:</source>
+        <extracomment>A label: %1 is an entry&apos;s name (&quot;Ambient Room Temperature&quot;), then its unit.</extracomment>
+        <translation>%1 °C:</translation>
+    </message>
+    <message>
+        <source>%1: %2 °F is %3 °C to four decimals.</source>
+        <extracomment>An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.</extracomment>
+        <translation>%1: %2 °F sind auf vier Dezimalstellen %3 °C.</translation>
+    </message>
+    <message>
+        <source>The typed temperatures were converted to °C.</source>
+        <translation>Die eingegebenen Temperaturen wurden in °C umgerechnet.</translation>
+    </message>
+    <message>
+        <source>The typed temperatures were converted to °F.</source>
+        <translation>Die eingegebenen Temperaturen wurden in °F umgerechnet.</translation>
+    </message>
+    <message>
+        <source>The estimates shown stay as the readings typed in °F made them.</source>
+        <translation>Die angezeigten Schätzungen bleiben, wie die in °F eingegebenen Messwerte sie ergeben haben.</translation>
+    </message>
+    <message>
+        <source>Temperatures in Another Unit</source>
+        <translation>Temperaturen in einer anderen Einheit</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,11 @@ if [ "${3:-}" != --inside ]; then
   exit
 fi
 
+# Settings of its own: a unit chosen on this machine is no default here.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+
 # Debian's python, where python3-pyatspi lives, whatever python3 is first on PATH.
 if [ "$script" != atspi_worked_example.py ]; then
   exec /usr/bin/python3 "$here/$script" "$binary"
@@ -19,5 +24,5 @@ fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$binary" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+trap 'kill $pid 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 /usr/bin/python3 "$here/atspi_worked_example.py"

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +49,7 @@ struct MainControls {
     QAction *mnuExit = find<QAction>(window, "mnuExit");
     QAction *mnuDegreeConverter = find<QAction>(window, "mnuDegreeConverter");
     QAction *mnuAbout = find<QAction>(window, "mnuAbout");
+    QAction *mnuCelsius = find<QAction>(window, "mnuCelsius");
     QComboBox *cboHours = find<QComboBox>(window, "cboHours");
     QComboBox *cboMinutes = find<QComboBox>(window, "cboMinutes");
     QComboBox *cboSeconds = find<QComboBox>(window, "cboSeconds");
@@ -233,6 +235,8 @@ protected:
     }
     void finish()
     {
+        // A unit chosen in a test is no default for the next.
+        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
         delete messages;
         messages = nullptr;
         unloadAllWindows(form);

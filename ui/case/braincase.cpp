@@ -122,9 +122,13 @@ std::optional<CaseRecord> brainFollowing(const CaseRecord &calculated, const Cas
 
 } // namespace
 
-BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &choice,
+BrainOutcome estimateBrainCase(const CaseEntries &typedEntries, const BrainChoice &typedChoice,
                                const std::optional<CaseRecord> &current)
 {
+    const CaseEntries entries = entriesInFahrenheit(typedEntries);
+    BrainChoice choice = typedChoice;
+    if (typedEntries.unit == TemperatureUnit::Celsius)
+        choice.brain = fahrenheitTyped(typedChoice.brain);
     if (!entries.foundAt)
         return refused(BrainProblem::NoTimeFound);
     const ClockTime foundAt = *entries.foundAt;
@@ -140,21 +144,22 @@ BrainOutcome estimateBrainCase(const CaseEntries &entries, const BrainChoice &ch
     const BrainResult result = estimateBrain(input);
     if (result.refusal != BrainRefusal::None) {
         BrainOutcome outcome = refused(problemFor(result.refusal), roomF, brainF);
-        outcome.roomTyped = entries.room;
-        outcome.brainTyped = choice.brain;
+        outcome.roomTyped = typedEntries.room;
+        outcome.brainTyped = typedChoice.brain;
         return outcome;
     }
     const BrainEstimate &estimate = *result.estimate;
 
-    const QString degreesF = kDegreeSign + 'F';
+    const QString unit = degreeUnit();
     MethodRecord record =
         brainRecord(foundAt,
-                    {{BrainCaseWords::tr("Room temperature"), entries.room, degreesF},
-                     {BrainCaseWords::tr("Brain temperature when found"), choice.brain, degreesF}},
+                    {{BrainCaseWords::tr("Room temperature"), typedEntries.room, unit},
+                     {BrainCaseWords::tr("Brain temperature when found"), typedChoice.brain, unit}},
                     brainMethodResult(input, estimate, roomF, brainF),
                     brainSentence(foundAt, estimate, roomF), {brainDetail(estimate)});
-    record.madeWith = brainObject(choice);
-    record.mainEntries = CaseEntries{foundAt, entries.room, QString(), QString(), QString()};
+    record.madeWith = brainObject(typedChoice);
+    record.mainEntries =
+        CaseEntries{foundAt, typedEntries.room, QString(), QString(), QString(), typedEntries.unit};
     CaseRecord joined =
         current && sameScene(*current, foundAt, roomF) ? *current : CaseRecord{foundAt, {}};
     joined.methods.removeIf([](const MethodRecord &method) { return method.key == kBrainKey; });
@@ -245,6 +250,10 @@ CaseMethod brainCaseMethod()
     };
     method.remake = remakeBrain;
     method.follow = brainFollowing;
+    method.convert = [](QJsonObject object, bool celsius, QList<RoundedEntry> &rounded) {
+        convertMember(object, kBrainTemperature, brainEntry(), celsius, false, rounded);
+        return object;
+    };
     method.showEntries = [](const QJsonObject &entries, const NumberLocale &typedIn,
                             CaseHolder &holder) {
         holder.replaceWindowEntries(kBrainKey, entries.isEmpty()

@@ -42,6 +42,11 @@ const QString kWrittenBy = QStringLiteral("writtenBy");
 const QString kSavedAt = QStringLiteral("savedAt");
 const QString kLocale = QStringLiteral("locale");
 const QString kEntries = QStringLiteral("entries");
+// The unit of every temperature the case holds: "C", or "F" as a file
+// without it was typed in.
+const QString kUnit = QStringLiteral("temperatureUnit");
+const QString kFahrenheit = QStringLiteral("F");
+const QString kCelsius = QStringLiteral("C");
 const QString kEstimatedFrom = QStringLiteral("estimatedFrom");
 const QString kMethods = QStringLiteral("methods");
 const QString kEstimatedWith = QStringLiteral("estimatedWith");
@@ -315,8 +320,8 @@ std::optional<QStringList> knownInMethod(const QStringList &path)
 std::optional<QStringList> knownMembers(const QString &path)
 {
     if (path.isEmpty())
-        return QStringList{kFormat, kVersion, kMinor,         kWrittenBy, kSavedAt,
-                           kLocale, kEntries, kEstimatedFrom, kMethods};
+        return QStringList{kFormat, kVersion, kMinor,   kWrittenBy,     kSavedAt,
+                           kLocale, kUnit,    kEntries, kEstimatedFrom, kMethods};
     if (path == kLocale)
         return QStringList{QStringLiteral("name"), QStringLiteral("decimalPoint"),
                            QStringLiteral("groupSeparator"), QStringLiteral("zeroDigit")};
@@ -494,6 +499,18 @@ MethodPart readPart(FileMembers &members, const CaseMethod &method, const QJsonO
     return read;
 }
 
+TemperatureUnit readUnit(FileMembers &members, const QJsonObject &root)
+{
+    const QString unit = members.text(root, kUnit, QString());
+    if (unit == kCelsius)
+        return TemperatureUnit::Celsius;
+    if (!unit.isEmpty() && unit != kFahrenheit)
+        members.wrongValue(QString(), kUnit,
+                           //: What a member of the file should be; "F" and "C" are written as is.
+                           CaseFileWords::tr("\"F\" or \"C\""));
+    return TemperatureUnit::Fahrenheit;
+}
+
 // What a case of this format holds, read into `file`, the first fault
 // found named in `members`.
 void readMembers(FileMembers &members, const QJsonObject &current, CaseFile &file)
@@ -503,9 +520,12 @@ void readMembers(FileMembers &members, const QJsonObject &current, CaseFile &fil
         readLocale(members, members.object(current, kLocale, QString()), &file.localeName);
     file.entries =
         readEntries(members, members.object(current, kEntries, QString()), quoted(kEntries));
-    if (current.contains(kEstimatedFrom))
+    file.entries.unit = readUnit(members, current);
+    if (current.contains(kEstimatedFrom)) {
         file.estimatedFrom = readEntries(
             members, members.object(current, kEstimatedFrom, QString()), quoted(kEstimatedFrom));
+        file.estimatedFrom->unit = file.entries.unit;
+    }
     const QJsonObject methods = members.object(current, kMethods, QString());
     for (const CaseMethod &method : caseMethods())
         if (methods.contains(method.key) && members.problem.isEmpty())
@@ -572,8 +592,18 @@ CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QD
     return file;
 }
 
+namespace
+{
+std::pair<int, int> formatFor(TemperatureUnit unit)
+{
+    return unit == TemperatureUnit::Celsius ? std::pair(kCaseFormatVersion, 0)
+                                            : std::pair(kFahrenheitFormatVersion, kCaseFormatMinor);
+}
+} // namespace
+
 QByteArray writeCaseFile(const CaseFile &file)
 {
+    const auto [version, minor] = formatFor(file.entries.unit);
     QJsonObject methods;
     for (auto it = file.methods.begin(); it != file.methods.end(); ++it) {
         QJsonObject part;
@@ -585,14 +615,16 @@ QByteArray writeCaseFile(const CaseFile &file)
             part.insert(kResult, resultObject(*it->result));
         methods.insert(it.key(), part);
     }
-    QJsonObject root{{kFormat, kCaseFormatName},
-                     {kVersion, file.formatVersion},
-                     {kMinor, file.formatMinor},
-                     {kWrittenBy, file.writtenBy},
-                     {kSavedAt, file.savedAt},
-                     {kLocale, localeObject(file)},
-                     {kEntries, entriesObject(file.entries)},
-                     {kMethods, methods}};
+    QJsonObject root{
+        {kFormat, kCaseFormatName},
+        {kVersion, version},
+        {kMinor, minor},
+        {kWrittenBy, file.writtenBy},
+        {kSavedAt, file.savedAt},
+        {kLocale, localeObject(file)},
+        {kUnit, file.entries.unit == TemperatureUnit::Celsius ? kCelsius : kFahrenheit},
+        {kEntries, entriesObject(file.entries)},
+        {kMethods, methods}};
     if (file.estimatedFrom)
         root.insert(kEstimatedFrom, entriesObject(*file.estimatedFrom));
     const QJsonDocument document(withUnknown(root, file.later, QString()));
@@ -650,13 +682,12 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
                     .arg(by, QString::number(number, 'f', 0), QString::number(kCaseFormatVersion))};
     }
     // A later minor version only adds what this one keeps unread.
-    file.formatVersion = kCaseFormatVersion;
-    file.formatMinor = kCaseFormatMinor;
     members.whole(root, kMinor, QString(), 0, INT_MAX);
     const QJsonObject current = number < 2 ? fromFirstFormat(root, members) : root;
     readMembers(members, current, file);
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
+    std::tie(file.formatVersion, file.formatMinor) = formatFor(file.entries.unit);
     file.later = unknownIn(current, QString());
     return {file, QString()};
 }

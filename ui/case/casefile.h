@@ -24,8 +24,12 @@ namespace quorrel::ui
 
 // The format's major version: a reader opens no later one. Its minor
 // version: a reader opens a later one, keeping what it does not know.
-inline constexpr int kCaseFormatVersion = 2;
-inline constexpr int kCaseFormatMinor = 0;
+// A case in °F is written as format 2.1, which a Quorrel without °C reads
+// as it always did; a case in °C as format 3, which such a Quorrel refuses
+// by name: it would take its temperatures for °F without a word.
+inline constexpr int kCaseFormatVersion = 3;
+inline constexpr int kFahrenheitFormatVersion = 2;
+inline constexpr int kCaseFormatMinor = 1;
 inline const QString kCaseFormatName = QStringLiteral("quorrel-case");
 inline const QString kCaseFileSuffix = QStringLiteral("quorrel");
 // No case comes near it; anything larger is refused before it is read, and
@@ -55,7 +59,8 @@ struct MethodPart {
 };
 
 struct CaseFile {
-    int formatVersion = kCaseFormatVersion;
+    // As written: set from the unit of the entries.
+    int formatVersion = kFahrenheitFormatVersion;
     int formatMinor = kCaseFormatMinor;
     QString writtenBy; // "Quorrel 1.0.0"
     QString savedAt;   // ISO 8601 with the offset from UTC

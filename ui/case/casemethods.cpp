@@ -1,5 +1,8 @@
 #include "casemethods.h"
 
+#include "caseholder.h"
+#include "wording.h"
+
 namespace quorrel::ui
 {
 namespace
@@ -39,6 +42,47 @@ CaseRecord followCalculate(CaseRecord calculated, const std::optional<CaseRecord
             if (std::optional<CaseRecord> joined = method.follow(calculated, *before, entries))
                 calculated = std::move(*joined);
     return calculated;
+}
+
+void convertMember(QJsonObject &object, const QString &member, const QString &name, bool celsius,
+                   bool degrees, QList<RoundedEntry> &rounded)
+{
+    const QString before = object.value(member).toString();
+    if (before.isEmpty())
+        return;
+    CelsiusTyped after{degrees ? fahrenheitDegreesTyped(before) : fahrenheitTyped(before)};
+    if (celsius)
+        after = degrees ? celsiusDegreesTyped(before) : celsiusTyped(before);
+    if (after.rounded)
+        rounded.append({name, before, after.text});
+    object.insert(member, after.text);
+}
+
+QList<RoundedEntry> convertKeptTemperatures(CaseHolder &holder, bool celsius)
+{
+    QList<RoundedEntry> rounded;
+    std::optional<CaseRecord> record = holder.record();
+    bool madeWithChanged = false;
+    for (const CaseMethod &method : methods()) {
+        if (!method.convert)
+            continue;
+        const QJsonObject kept = holder.windowEntries(method.key);
+        if (!kept.isEmpty())
+            holder.setWindowEntries(method.key, method.convert(kept, celsius, rounded), false);
+        if (!record)
+            continue;
+        // A value kept by the window and the choice alike is named once.
+        QList<RoundedEntry> named;
+        for (MethodRecord &made : record->methods)
+            if (made.key == method.key && !made.madeWith.isEmpty()) {
+                made.madeWith =
+                    method.convert(made.madeWith, celsius, kept.isEmpty() ? rounded : named);
+                madeWithChanged = true;
+            }
+    }
+    if (madeWithChanged)
+        holder.publish(*record);
+    return rounded;
 }
 
 void addCaseMethod(const CaseMethod &method)

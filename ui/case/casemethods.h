@@ -17,6 +17,14 @@ namespace quorrel::ui
 
 class CaseHolder;
 
+// A temperature a switch of unit gave only to four decimals: its name, as it
+// was and as it is now.
+struct RoundedEntry {
+    QString name;
+    QString before;
+    QString after;
+};
+
 // A method's part of a case: in the case file, its own member of "methods",
 // named by its key, with what its estimate was made with ("estimatedWith")
 // and what its window's boxes held ("window"), each an object only it reads;
@@ -53,7 +61,23 @@ struct CaseMethod {
     // estimate was made with where the file has none), or none.
     std::function<void(const QJsonObject &entries, const NumberLocale &typedIn, CaseHolder &)>
         showEntries = {};
+    // Its object (what an estimate was made with, or what its window held)
+    // with its temperatures in °C (`celsius`) or °F, each rounded one added
+    // to `rounded`.
+    std::function<QJsonObject(const QJsonObject &object, bool celsius,
+                              QList<RoundedEntry> &rounded)>
+        convert = {};
 };
+
+// One member of such an object in the other unit: a temperature, or a number
+// of degrees (`degrees`, a ±), named `name` where it is rounded.
+void convertMember(QJsonObject &object, const QString &member, const QString &name, bool celsius,
+                   bool degrees, QList<RoundedEntry> &rounded);
+
+// What the case keeps for its methods' windows and what its estimates were
+// made with, in the unit switched to, so that a window shown later and an
+// estimate made again read them in the case's unit.
+QList<RoundedEntry> convertKeptTemperatures(CaseHolder &holder, bool celsius);
 
 // The methods the program's set-up gave, in the order their estimates are
 // made again: each after those it may weigh.

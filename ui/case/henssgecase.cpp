@@ -264,7 +264,7 @@ std::optional<double> estimateAsChosen(const HenssgeInput &input, const HenssgeE
 // The entries as the record lists them, with their ± where they were given.
 QList<CaseEntry> recordedEntries(const CaseEntries &entries, const HenssgeChoice &choice)
 {
-    const QString degreesF = kDegreeSign + 'F';
+    const QString degreesF = degreeUnit();
     const QString massUnit = choice.pounds ? QStringLiteral("lb") : QStringLiteral("kg");
     QList<CaseEntry> recorded{
         {HenssgeCaseWords::tr("Room temperature"), entries.room, degreesF},
@@ -334,6 +334,12 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
                    .arg(factorText(kHenssgeMinFactor), factorText(kHenssgeMaxFactor)) +
                decimalSignHint(choice.factor);
     case HenssgeProblem::RoomUncertainty:
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the most, the room's own distance from -17.7778 °C (0 °F).
+            return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number "
+                                        "of degrees Celsius from 0 to %1, or leave it empty.")
+                       .arg(shownDegreesTyped(typedNumber(std::fabs(outcome.room)))) +
+                   tooLongHint(choice.roomUncertainty);
         //: %1 is the room temperature typed, without its sign.
         return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number of "
                                     "degrees Fahrenheit from 0 to %1, the room's own, or leave it "
@@ -361,9 +367,10 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
     return QString();
 }
 
-HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoice &choice,
+HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const HenssgeChoice &choice,
                                    const std::optional<CaseRecord> &current)
 {
+    const CaseEntries entries = entriesInFahrenheit(typedEntries);
     if (!entries.foundAt)
         return refused(HenssgeProblem::NoTimeFound);
     const ClockTime foundAt = *entries.foundAt;
@@ -393,7 +400,11 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
     QString sentence = henssgeSentence(foundAt, estimate);
     PrudentPart prudent;
     if (choice.uncertain()) {
-        prudent = prudentPart(foundAt, choice, typed, input);
+        // The room's ± in °F, as the room the nomogram reads.
+        HenssgeChoice inFahrenheit = choice;
+        if (typedEntries.unit == TemperatureUnit::Celsius)
+            inFahrenheit.roomUncertainty = fahrenheitDegreesTyped(choice.roomUncertainty);
+        prudent = prudentPart(foundAt, inFahrenheit, typed, input);
         if (prudent.problem != HenssgeProblem::None)
             return refused(prudent.problem, roomF, bodyF);
         sentence += ' ' + prudent.sentence;
@@ -403,12 +414,13 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &entries, const HenssgeChoi
         henssgeDetail(estimate, mass, choice.factorForThisMass, estimateAsChosen(input, estimate));
     const double lastReading = check.isEmpty() ? 0.0 : *number(entries.hoursBetween);
     MethodRecord henssge = henssgeRecord(
-        foundAt, recordedEntries(entries, choice),
+        foundAt, recordedEntries(typedEntries, choice),
         henssgeMethodResult(input, estimate, roomF, bodyF, lastReading), sentence,
         check.isEmpty() ? QStringList{detail} : QStringList{detail, check}, prudent.hours);
     henssge.madeWith = madeWithObject(choice);
     // The second reading only checks the estimate; it did not make it.
-    henssge.mainEntries = CaseEntries{foundAt, entries.room, entries.body, QString(), QString()};
+    henssge.mainEntries = CaseEntries{foundAt,   typedEntries.room, typedEntries.body,
+                                      QString(), QString(),         typedEntries.unit};
 
     CaseRecord joined =
         joinsNewton(current, entries, roomF, bodyF) ? *current : CaseRecord{foundAt, {}};

@@ -155,6 +155,14 @@ CaseMethod henssgeCaseMethod()
                                                      : henssgeObject(henssgeChoiceIn(
                                                            entries, typedIn, userNumberLocale())));
     };
+    // The room's ± is a number of degrees, as estimated or as set aside.
+    method.convert = [](QJsonObject object, bool celsius, QList<RoundedEntry> &rounded) {
+        //: Names the ± in a list of values converted to the other unit.
+        const QString name = HenssgeFileWords::tr("Room temperature uncertain by \u00B1");
+        for (const QString &member : {kRoomPm, kRoomPmAside})
+            convertMember(object, member, name, celsius, true, rounded);
+        return object;
+    };
     return method;
 }
 

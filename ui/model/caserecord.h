@@ -24,6 +24,10 @@ struct CaseEntry {
     QString unit;  // "°F", "hours"
 };
 
+// The unit a case's temperatures are typed and shown in. The methods work
+// in °F: a °C entry is turned into the same °F exactly before they read it.
+enum class TemperatureUnit { Fahrenheit, Celsius };
+
 // The main window's entries as they stand: the time found as Set Time (or
 // Calculate) accepted it, none while it is not set, and the four boxes as
 // typed. Published on every edit, so that other windows never read the main
@@ -34,6 +38,7 @@ struct CaseEntries {
     QString body;
     QString secondBody;
     QString hoursBetween;
+    TemperatureUnit unit = TemperatureUnit::Fahrenheit;
     bool operator==(const CaseEntries &) const = default;
 };
 

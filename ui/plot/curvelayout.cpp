@@ -1,6 +1,7 @@
 #include "curvelayout.h"
 
 #include "curvetext.h"
+#include "henssge.h"
 #include "wording.h"
 
 #include <QCoreApplication>
@@ -226,9 +227,10 @@ struct Scene {
     QList<const MethodRecord *> methods;
     QList<const MethodRecord *> intervals; // records with no curve
     QFontMetricsF metrics;
-    std::pair<double, double> span;   // the curves' hours, from death to end
-    QList<MarkedPoint> readings = {}; // each reading once
-    QList<double> temperatures = {};  // of the temperature lines
+    std::pair<double, double> span;       // the curves' hours, from death to end
+    QList<MarkedPoint> readings = {};     // each reading once
+    QList<double> temperatures = {};      // of the temperature lines, in °F
+    QList<double> shownTemperatures = {}; // the same in the case's unit
     double tStep = 1.0;
     QList<std::pair<double, QString>> timeMarks = {};
 };
@@ -279,17 +281,26 @@ void scaleTimes(CurveLayout &layout, const Scene &scene)
     layout.to = scene.methods.isEmpty() ? viewTo + span * 0.04 : viewTo;
 }
 
-// Temperature lines at round steps, a few lines of text apart.
+// Temperature lines at round steps of the case's unit, a few lines of text
+// apart: in °C whole or half degrees, not °F steps named in °C.
 void markTemperatures(CurveLayout &layout, Scene &scene)
 {
+    const bool celsius = shownTemperatureUnit() == TemperatureUnit::Celsius;
+    const auto shown = [celsius](double f) { return celsius ? fahrenheitToCelsius(f) : f; };
+    const double low = shown(layout.low);
+    const double high = shown(layout.high);
     const double line = scene.metrics.height();
-    scene.tStep =
-        niceStep(layout.high - layout.low, std::max(1.0, layout.plot.height() / (line * 1.8)));
+    scene.tStep = niceStep(high - low, std::max(1.0, layout.plot.height() / (line * 1.8)));
+    if (celsius)
+        scene.tStep = scene.tStep < 1.0 ? 0.5 : scene.tStep;
     // Counted, not stepped: at magnitudes where adding one step to a double
     // changes nothing, a stepping loop would never end.
-    const double firstT = std::ceil(layout.low / scene.tStep);
-    for (int i = 0; i < 64 && (firstT + i) * scene.tStep <= layout.high; ++i)
-        scene.temperatures.append((firstT + i) * scene.tStep);
+    const double firstT = std::ceil(low / scene.tStep);
+    for (int i = 0; i < 64 && (firstT + i) * scene.tStep <= high; ++i) {
+        const double t = (firstT + i) * scene.tStep;
+        scene.shownTemperatures.append(t);
+        scene.temperatures.append(celsius ? celsiusToFahrenheit(t) : t);
+    }
     for (double t : scene.temperatures)
         layout.temperatureLines.append(layout.y(t));
 }
@@ -438,7 +449,7 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
                   beside, true);
     for (qsizetype i = 0; i < scene.methods.size(); ++i)
         words.add(QPointF(layout.plot.right(), layout.curves.at(i).startY),
-                  typedDegrees(scene.methods.at(i)->result.startTemperature),
+                  startDegrees(scene.methods.at(i)->result.startTemperature),
                   {Qt::AlignLeft | Qt::AlignBottom, Qt::AlignLeft | Qt::AlignTop});
     if (!scene.methods.isEmpty())
         words.add(QPointF(layout.plot.right(), layout.roomY),
@@ -449,7 +460,7 @@ void placeWords(CurveLayout &layout, const Scene &scene, const QFont &font,
     const int tDecimals = std::max(0, -static_cast<int>(std::floor(std::log10(scene.tStep))));
     for (qsizetype i = 0; i < scene.temperatures.size(); ++i)
         words.add(QPointF(layout.plot.left(), layout.temperatureLines.at(i)),
-                  degrees(numberWithDecimals(scene.temperatures.at(i), tDecimals)),
+                  degrees(numberWithDecimals(scene.shownTemperatures.at(i), tDecimals)),
                   {Qt::AlignLeft});
     for (const auto &[at, text] : scene.timeMarks)
         words.add(QPointF(at, layout.plot.bottom() + 2), text, {Qt::AlignBottom});

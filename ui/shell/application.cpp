@@ -11,6 +11,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -95,6 +96,10 @@ void loadTranslations()
 
 void setUpApplication()
 {
+    // Before any QSettings: the settings file is ~/.config/Quorrel/quorrel.conf,
+    // not one under "Unknown Organization".
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("quorrel"));
     // First: the menus and windows made below take their words from it.
     loadTranslations();
     QApplication::setStyle(new QuorrelStyle);

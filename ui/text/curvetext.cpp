@@ -57,7 +57,7 @@ QString pointOnCurve(const CaseRecord &record, double hours)
 {
     const QList<const MethodRecord *> methods = drawnMethods(record);
     const auto temperature = [&](const MethodRecord *method) {
-        return degrees(numberWithDecimals(method->result.temperatureAt(hours), 1));
+        return shownDegrees(method->result.temperatureAt(hours), 1);
     };
     const QString moment = momentText(record.foundAt, hours, curveNamesDays(record));
     if (!curvesNamed(methods))

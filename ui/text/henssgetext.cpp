@@ -118,7 +118,7 @@ QString nomogramInWords(const NomogramLook &nomogram, ClockTime foundAt, const M
     //: %5 the method ("Henssge's nomogram"), %6 how its curve is drawn ("dashed line"), %1
     //: the temperature at death, %2 the time of death, %3 its limits, %4 the reading.
     return HenssgeWords::tr("%5, %6: from %1 at about %2 (%3) to %4, when the body was found.")
-        .arg(typedDegrees(result.startTemperature), died, limits,
+        .arg(startDegrees(result.startTemperature), died, limits,
              readingText(foundAt, result.readings.at(0), false), nomogram.name, nomogram.line);
 }
 
@@ -150,7 +150,7 @@ QString prudentRanges(const Uncertain &room, const UncertainMass &mass, const Un
     //: %1, %3 and %5 the room, mass and factor with their ± ("60 ± 1.8 °F"); %2, %4 and %6
     //: say where a range was cut, each beginning with a space, or are empty.
     return HenssgeWords::tr("With the room at %1%2, the mass at %3%4 and the factor at %5%6")
-        .arg(pm(typedNumber(room.value), room.plusMinus, kDegreeSign + 'F'),
+        .arg(pm(typedTemperature(room.value), shownDegreesTyped(room.plusMinus), degreeUnit()),
              room.cut.below ? ' ' + HenssgeWords::tr("(cut at absolute zero, %1)")
                                         .arg(typedDegrees(kAbsoluteZeroFahrenheit))
                             : QString(),
@@ -526,8 +526,8 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
                std::round(kAgreesWithin * std::pow(10, decimals)) &&
            !agrees)
         ++decimals;
-    const QString expects = degrees(numberWithDecimals(*expected, decimals));
-    const QString difference = degrees(numberWithDecimals(std::fabs(off), decimals));
+    const QString expects = shownDegrees(*expected, decimals);
+    const QString difference = shownDifference(std::fabs(off), decimals);
     const QString measuredText = typedDegrees(measured);
     QString text;
     //: %1 the time of the second reading; %2 the temperature the method expects; %3 the one
@@ -542,7 +542,7 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
     else
         text = HenssgeWords::tr("At %1 the method expects %2; %3 was measured, %4 higher")
                    .arg(when, expects, measuredText, difference);
-    const QString error = typedDegrees(kAgreesWithin);
+    const QString error = shownDifference(kAgreesWithin, decimalsOf(kAgreesWithin));
     //: %1 what was expected and measured, as above; %2 a thermometer's error ("0.2 °F").
     if (agrees)
         return HenssgeWords::tr("%1: within the %2 a thermometer's error allows.").arg(text, error);
@@ -558,10 +558,12 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
 
 QString henssgeReadingRange()
 {
-    //: The readings Henssge's nomograms take: "up to 98.96 °F (37.2 °C)".
-    return HenssgeWords::tr("up to %1 (%2)")
-        .arg(typedDegrees(kHenssgeStartFahrenheit),
-             degreesCelsius(typedNumber(kHenssgeStartCelsius)));
+    const QString fahrenheit = degreesFahrenheit(typedNumber(kHenssgeStartFahrenheit));
+    const QString celsius = degreesCelsius(typedNumber(kHenssgeStartCelsius));
+    //: The readings Henssge's nomograms take: "up to 98.96 °F (37.2 °C)"; the case's unit first.
+    const QString range = HenssgeWords::tr("up to %1 (%2)");
+    return shownTemperatureUnit() == TemperatureUnit::Celsius ? range.arg(celsius, fahrenheit)
+                                                              : range.arg(fahrenheit, celsius);
 }
 
 QString readingsLine(ClockTime foundAt, double roomFahrenheit, double bodyFahrenheit)

@@ -70,7 +70,7 @@ QString doubtWords(Confidence::Doubt doubt)
     case Confidence::Doubt::FirstAboveNormal:
         return NewtonWords::tr("Doubtful: the first reading is above %1, which by the law the "
                                "body would reach only after it was found")
-            .arg(typedDegrees(kNormalBodyTemperature));
+            .arg(startDegrees(kNormalBodyTemperature));
     case Confidence::Doubt::SecondFarther:
         return NewtonWords::tr("Doubtful: the second reading is farther from the room temperature "
                                "than the first, so the body was not cooling");
@@ -101,7 +101,7 @@ QString newtonInWords(const QString &sentence, const MethodResult &result, Clock
             .arg(sentence, readings);
     // A death named with its day is set off like the readings' days.
     const bool dayNamed = withDay && dayFromDiscovery(foundAt, result.curveFrom()).value_or(1) != 0;
-    const QString start = typedDegrees(result.startTemperature);
+    const QString start = startDegrees(result.startTemperature);
     const QString died = momentText(foundAt, result.curveFrom(), withDay);
     //: The curve from the temperature at death (%1) at the time of death (%2) through the
     //: readings (%3).
@@ -145,7 +145,10 @@ QString estimateSentence(const Estimate &estimate)
     const Confidence &confidence = *estimate.confidence;
     if (confidence.doubt != Confidence::Doubt::None)
         return doubtWords(confidence.doubt);
-    const QString off = degrees(typedNumber(kReadingResolution));
+    // A case in °C is read to a tenth of a °C, as the estimate's spread was.
+    const QString off = shownTemperatureUnit() == TemperatureUnit::Celsius
+                            ? degreesCelsius(typedNumber(0.1))
+                            : degreesFahrenheit(typedNumber(kReadingResolution));
     const QString spread =
         confidence.spreadMinutes
             ? spreadWords(*confidence.spreadMinutes, *estimate.hoursSinceDeath, off)
@@ -162,7 +165,7 @@ QString newtonMethodText(const MethodResult &result)
     const MarkedPoint second = result.readings.at(1);
     // A difference carries as many decimals as the readings it comes from.
     const auto less = [](double a, double b) {
-        return numberWithDecimals(a - b, std::max(decimalsOf(a), decimalsOf(b)));
+        return differenceNumber(a - b, std::max(decimalsOf(a), decimalsOf(b)));
     };
     const QString firstExcess = less(first.temperature, room);
     const QString secondExcess = less(second.temperature, room);
@@ -185,7 +188,7 @@ QString newtonMethodText(const MethodResult &result)
                    "%6) t hours before the first reading, where %7. These readings make the "
                    "estimate doubtful, as the result says.")
             .arg(degrees(firstExcess), degrees(secondExcess), elapsed, degrees(normalExcess),
-                 typedDegrees(result.startTemperature), typedDegrees(room), leftToRight(formula));
+                 startDegrees(result.startTemperature), typedDegrees(room), leftToRight(formula));
     // Six significant digits from an hour up, five decimals below it, never
     // an exponent: the formula gives this number.
     const double hours = result.hoursSinceDeath;
@@ -199,13 +202,13 @@ QString newtonMethodText(const MethodResult &result)
                "hours before the first reading, where %7 hours. The time of discovery less "
                "these hours is the time of death.")
         .arg(degrees(firstExcess), degrees(secondExcess), elapsed, degrees(normalExcess),
-             typedDegrees(result.startTemperature), typedDegrees(room), leftToRight(formula));
+             startDegrees(result.startTemperature), typedDegrees(room), leftToRight(formula));
 }
 
 MethodRecord newtonRecord(const Estimate &estimate, const CaseEntries &typed)
 {
     const QString about = estimate.confidence ? estimateSentence(estimate) : QString();
-    const QString degreesF = kDegreeSign + 'F';
+    const QString degreesF = degreeUnit();
     MethodRecord record{kNewtonKey,
                         NewtonWords::tr("Newton's law of cooling"),
                         {{NewtonWords::tr("Room temperature"), typed.room, degreesF},

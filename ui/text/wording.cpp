@@ -2,6 +2,7 @@
 
 #include "cooling.h"
 #include "curve.h"
+#include "decimal.h"
 #include "henssge.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace quorrel::ui
@@ -209,14 +211,184 @@ QString wholeNumber(double value)
     return QLocale().toString(value, 'g', 3);
 }
 
-QString degrees(const QString &number)
+namespace
 {
-    return number + ' ' + kDegreeSign + 'F';
+TemperatureUnit g_shownUnit = TemperatureUnit::Fahrenheit;
+
+bool inCelsius()
+{
+    return g_shownUnit == TemperatureUnit::Celsius;
+}
+} // namespace
+
+void showTemperaturesIn(TemperatureUnit unit)
+{
+    g_shownUnit = unit;
 }
 
-QString typedDegrees(double value)
+TemperatureUnit shownTemperatureUnit()
 {
-    return degrees(typedNumber(value));
+    return g_shownUnit;
+}
+
+QString degreeUnit()
+{
+    return kDegreeSign + (inCelsius() ? 'C' : 'F');
+}
+
+namespace
+{
+std::optional<Decimal> typedDecimal(const QString &text)
+{
+    const NumberLocale locale = userNumberLocale();
+    const Result<Decimal> value =
+        localeToDecimal(withAsciiDigits(text.trimmed().toStdString(), locale), locale);
+    return value ? std::optional(*value) : std::nullopt;
+}
+
+QString typedText(const Decimal &value)
+{
+    const QString exact = localized(value.toText());
+    return inPlainDigits(exact, 64).value_or(exact);
+}
+
+// The sign, the digits and the power of ten of a decimal's text.
+struct DecimalParts {
+    bool negative;
+    std::string digits;
+    std::int64_t exponent;
+};
+DecimalParts partsOf(const Decimal &value)
+{
+    const std::string text = value.toText();
+    const bool negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(text.substr(e + 1));
+    return {negative, text.substr(negative, e == std::string::npos ? e : e - negative), exponent};
+}
+
+// 18 times the value, a power of ten lower: exact, as every ×1.8 is.
+Decimal nineFifths(const Decimal &value)
+{
+    const DecimalParts parts = partsOf(value * 18u);
+    return Decimal::fromDigits(parts.negative, parts.digits, parts.exponent - 1);
+}
+
+// Five ninths of the value: its digits times 5 divided by 9 in a long
+// division, where they divide evenly.
+std::optional<Decimal> fiveNinths(const Decimal &value)
+{
+    const DecimalParts parts = partsOf(value * 5u);
+    std::string quotient;
+    int carry = 0;
+    for (const char digit : parts.digits) {
+        carry = carry * 10 + (digit - '0');
+        quotient.push_back(char('0' + carry / 9));
+        carry %= 9;
+    }
+    if (carry != 0 || parts.digits.size() > 64)
+        return std::nullopt;
+    return Decimal::fromDigits(parts.negative, quotient, parts.exponent);
+}
+} // namespace
+
+QString fahrenheitTyped(const QString &celsius)
+{
+    const std::optional<Decimal> value = typedDecimal(celsius);
+    return value ? typedText(nineFifths(*value) + Decimal(32, 0)) : celsius;
+}
+
+CelsiusTyped celsiusTyped(const QString &fahrenheit)
+{
+    const std::optional<Decimal> value = typedDecimal(fahrenheit);
+    if (!value)
+        return {fahrenheit};
+    if (const std::optional<Decimal> celsius = fiveNinths(*value - Decimal(32, 0)))
+        return {typedText(*celsius)};
+    return {numberWithDecimals(fahrenheitToCelsius(value->toDouble()), 4), true};
+}
+
+QString fahrenheitDegreesTyped(const QString &celsiusDegrees)
+{
+    const std::optional<Decimal> value = typedDecimal(celsiusDegrees);
+    return value ? typedText(nineFifths(*value)) : celsiusDegrees;
+}
+
+CelsiusTyped celsiusDegreesTyped(const QString &fahrenheitDegrees)
+{
+    const std::optional<Decimal> value = typedDecimal(fahrenheitDegrees);
+    if (!value)
+        return {fahrenheitDegrees};
+    if (const std::optional<Decimal> celsius = fiveNinths(*value))
+        return {typedText(*celsius)};
+    return {numberWithDecimals(value->toDouble() * 5.0 / 9.0, 4), true};
+}
+
+CaseEntries entriesInFahrenheit(const CaseEntries &entries)
+{
+    if (entries.unit == TemperatureUnit::Fahrenheit)
+        return entries;
+    CaseEntries fahrenheit = entries;
+    for (QString *typed : {&fahrenheit.room, &fahrenheit.body, &fahrenheit.secondBody})
+        *typed = fahrenheitTyped(*typed);
+    fahrenheit.unit = TemperatureUnit::Fahrenheit;
+    return fahrenheit;
+}
+
+QString degrees(const QString &number)
+{
+    return number + ' ' + degreeUnit();
+}
+
+QString typedTemperature(double fahrenheit)
+{
+    if (!inCelsius())
+        return typedNumber(fahrenheit);
+    // Rounded to the decimals of the °F and written shortest: exact where the
+    // °F came from a °C typed, which has no more decimals than its °F.
+    const QString rounded =
+        numberWithDecimals(fahrenheitToCelsius(fahrenheit), decimalsOf(fahrenheit));
+    return typedNumber(QLocale().toDouble(rounded));
+}
+
+QString typedDegrees(double fahrenheit)
+{
+    return degrees(typedTemperature(fahrenheit));
+}
+
+QString startDegrees(double fahrenheit)
+{
+    if (!inCelsius())
+        return typedDegrees(fahrenheit);
+    const double celsius = QLocale().toDouble(typedTemperature(fahrenheit));
+    return degrees(numberWithDecimals(celsius, std::max(1, decimalsOf(celsius))));
+}
+
+QString shownDegreesTyped(const QString &fahrenheitDegrees)
+{
+    return inCelsius() ? celsiusDegreesTyped(fahrenheitDegrees).text : fahrenheitDegrees;
+}
+
+QString shownDegrees(double fahrenheit, int decimals)
+{
+    return degrees(
+        numberWithDecimals(inCelsius() ? fahrenheitToCelsius(fahrenheit) : fahrenheit, decimals));
+}
+
+QString differenceNumber(double fahrenheitDegrees, int decimals)
+{
+    return inCelsius() ? numberWithDecimals(fahrenheitDegrees * 5.0 / 9.0, decimals + 1)
+                       : numberWithDecimals(fahrenheitDegrees, decimals);
+}
+
+QString shownDifference(double fahrenheitDegrees, int decimals)
+{
+    return degrees(differenceNumber(fahrenheitDegrees, decimals));
+}
+
+QString degreesFahrenheit(const QString &number)
+{
+    return number + ' ' + kDegreeSign + 'F';
 }
 
 QString degreesCelsius(const QString &number)
@@ -226,6 +398,10 @@ QString degreesCelsius(const QString &number)
 
 QString fahrenheitAndCelsius(double fahrenheit)
 {
+    // A case in °C gives its own unit first, and the °F it was read as after.
+    if (inCelsius())
+        return typedDegrees(fahrenheit) + QStringLiteral(" (") + typedNumber(fahrenheit) + ' ' +
+               kDegreeSign + 'F' + ')';
     const double celsius = fahrenheitToCelsius(fahrenheit);
     return typedDegrees(fahrenheit) + QStringLiteral(" (") +
            degreesCelsius(numberWithDecimals(celsius, decimalsOf(fahrenheit) + 1)) + ')';

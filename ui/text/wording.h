@@ -1,5 +1,6 @@
 #pragma once
 
+#include "caserecord.h"
 #include "clock.h"
 #include "estimate.h"
 #include "method.h"
@@ -85,14 +86,62 @@ QString pluralForm(double count, const QString &one, const QString &many);
 // "2.5 h": hours as typed.
 QString typedHours(double hours);
 
+// The unit every temperature is written in: the case's. The methods hand
+// over °F, and a temperature is turned into °C only to be written.
+void showTemperaturesIn(TemperatureUnit unit);
+TemperatureUnit shownTemperatureUnit();
+// "°F" or "°C", as the case's temperatures are written.
+QString degreeUnit();
+
+// A temperature typed in °C, as the same °F typed: ×1.8 + 32 is exact in
+// decimal, so "23.2" is "73.76" and every edge is decided as on the °F
+// typed. A text that is no number stays as it is.
+QString fahrenheitTyped(const QString &celsius);
+// A temperature typed in °F, as the same in °C: exact where its decimals
+// end, else rounded to four decimals and `rounded` set.
+struct CelsiusTyped {
+    QString text;
+    bool rounded = false;
+};
+CelsiusTyped celsiusTyped(const QString &fahrenheit);
+// The same for a number of degrees, a ± or a difference: no 32 added or
+// taken away.
+QString fahrenheitDegreesTyped(const QString &celsiusDegrees);
+CelsiusTyped celsiusDegreesTyped(const QString &fahrenheitDegrees);
+
+// The entries with their temperatures in °F, for the methods to read; as
+// they are where the case is typed in °F.
+CaseEntries entriesInFahrenheit(const CaseEntries &entries);
+
 // "79.9 °F" from a number already written.
 QString degrees(const QString &number);
-QString typedDegrees(double value);
+// A temperature in the case's unit, from one in °F: in °C to as many
+// decimals as the °F has, which is exact for a temperature typed in °C
+// ("73.76 °F" is "23.2 °C").
+QString typedDegrees(double fahrenheit);
+// The same without its unit.
+QString typedTemperature(double fahrenheit);
+// The temperature a method's curve starts from, to at least one decimal as
+// physiology writes it: "98.6 °F", "37.0 °C".
+QString startDegrees(double fahrenheit);
+// A number of °F degrees as typed (a ±), in the case's unit: exact for one
+// that came from °C typed.
+QString shownDegreesTyped(const QString &fahrenheitDegrees);
+// A temperature worked out in °F, in the case's unit to `decimals`.
+QString shownDegrees(double fahrenheit, int decimals);
+// A difference of temperatures in °F, in the case's unit: to `decimals` in
+// °F, one more in °C, whose degrees are smaller; the number alone, then
+// with its unit.
+QString differenceNumber(double fahrenheitDegrees, int decimals);
+QString shownDifference(double fahrenheitDegrees, int decimals);
 
+// "60 °F", whatever the case's unit.
+QString degreesFahrenheit(const QString &number);
 // "15.6 °C" from a number already written.
 QString degreesCelsius(const QString &number);
 // A temperature typed in °F, and the same in °C to one decimal more than it
-// was typed with: "60 °F (15.6 °C)".
+// was typed with: "60 °F (15.6 °C)"; in a case typed in °C, the °C typed
+// and the °F it was read as: "15.5 °C (59.9 °F)".
 QString fahrenheitAndCelsius(double fahrenheit);
 
 // "7:25:44 PM", as the result box shows a time of day.

@@ -185,6 +185,10 @@ private slots:
         madeEarlier.estimatedFrom = madeEarlier.entries;
         madeEarlier.entries.hoursBetween = QStringLiteral("25");
         QTest::newRow("entries changed after the estimates were made") << madeEarlier;
+        CaseFile celsius = madeEarlier;
+        celsius.entries.unit = TemperatureUnit::Celsius;
+        celsius.estimatedFrom->unit = TemperatureUnit::Celsius;
+        QTest::newRow("typed in \u00B0C, the estimates' entries too") << celsius;
         CaseFile scene = workedExample();
         HenssgeChoice uncertain = kWorkedChoice;
         uncertain.roomUncertainty = QStringLiteral("1.8");
@@ -233,7 +237,10 @@ private slots:
         QCOMPARE(read.problem, QString());
         QVERIFY(read.file);
         const CaseFile &back = *read.file;
-        QCOMPARE(back.formatVersion, 2);
+        // °C as a major a Quorrel without it refuses, °F as one it reads.
+        QCOMPARE(QJsonDocument::fromJson(bytes)["caseFormatVersion"].toInt(),
+                 file.entries.unit == TemperatureUnit::Celsius ? 3 : 2);
+        QCOMPARE(back.formatVersion, file.entries.unit == TemperatureUnit::Celsius ? 3 : 2);
         QCOMPARE(back.writtenBy, file.writtenBy);
         QCOMPARE(back.savedAt, file.savedAt);
         QCOMPARE(back.localeName, file.localeName);
@@ -276,11 +283,11 @@ private slots:
             << json(other)
             << "is not a Quorrel case: it is JSON without \"caseFormat\": \"quorrel-case\"";
         QJsonObject newer = workedObject();
-        newer.insert(QStringLiteral("caseFormatVersion"), 3);
-        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 3.0.0"));
+        newer.insert(QStringLiteral("caseFormatVersion"), 4);
+        newer.insert(QStringLiteral("writtenBy"), QStringLiteral("Quorrel 4.0.0"));
         QTest::newRow("a newer major format version")
             << json(newer)
-            << "was saved by Quorrel 3.0.0 in case format 3; this Quorrel reads case format 2 and "
+            << "was saved by Quorrel 4.0.0 in case format 4; this Quorrel reads case format 3 and "
                "earlier. Open it with a later Quorrel";
         QJsonObject fraction = workedObject();
         fraction.insert(QStringLiteral("caseFormatVersion"), 1.5);
@@ -304,6 +311,12 @@ private slots:
             << json(badTime)
             << "is not a case this Quorrel can read: \"entries\" \u203A \"timeFound\" should be "
                "a time of day such as \"12:00:00 AM\"";
+        QJsonObject kelvin = workedObject();
+        kelvin.insert(QStringLiteral("temperatureUnit"), QStringLiteral("K"));
+        QTest::newRow("a temperature unit Quorrel has not")
+            << json(kelvin)
+            << "is not a case this Quorrel can read: \"temperatureUnit\" should be \"F\" or "
+               "\"C\"";
         CaseFile stones = workedExample();
         stones.methods[kHenssgeKey].estimatedWith.insert(QStringLiteral("massUnit"),
                                                          QStringLiteral("st"));

@@ -140,6 +140,8 @@ class CaseFileWindowsTest : public QObject
     {
         startWithMidnightSet(main);
         const MainControls c = controls(main);
+        if (entries.size() > 4) // typed in °C
+            c.mnuCelsius->trigger();
         TextBox *boxes[] = {c.txtAmbRoomTemp, c.txtCorpseTemp, c.txtCorpseTempTwo, c.txtCorpseTime};
         for (int i = 0; i < 4; ++i) {
             boxes[i]->setFocus();
@@ -262,6 +264,10 @@ private slots:
         QTest::newRow("a box changed after Calculate opens as typed, the estimate as made")
             << english << worked << "70" << english << QStringList{"60", "80", "75", "25"} << "70"
             << QString() << QStringList{"60", "80", "75", "25"} << QString();
+        QTest::newRow("typed in \u00B0C, opened in \u00B0C where \u00B0F is the default")
+            << english << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << "70" << english
+            << QStringList{"15", "27", "24.5", "2"} << "70" << QString() << QStringList()
+            << QString();
         QTest::newRow("a room changed after the brain's estimate opens as typed, as made")
             << english << QStringList{"60", "", "", ""} << QString() << english
             << QStringList{"65", "", "", ""} << QString() << QString() << QStringList{"65"} << "80";
@@ -279,6 +285,7 @@ private slots:
         QFETCH(QStringList, boxesAfter);
         QFETCH(QString, brain);
         QLocale::setDefault(typedIn);
+        const bool celsius = entries.size() > 4;
         typeCase(entries, mass);
         QString brainBefore;
         if (!brain.isEmpty()) {
@@ -309,8 +316,10 @@ private slots:
         QVERIFY(!main->isWindowModified());
         const int messagesWhenTyped = seen.size();
 
+        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
         restart(openedIn);
         QVERIFY(main->openCase(path("round.quorrel")));
+        QCOMPARE(controls(main).lblRoomTemp->text().endsWith(QStringLiteral("\u00B0C:")), celsius);
         QCOMPARE(seen.size(), messagesWhenTyped); // nothing changed, nothing said
         QVERIFY(!main->isWindowModified());
         QCOMPARE(title(), "round.quorrel[*] - Quorrel Estimator - Halbrook");
@@ -565,7 +574,7 @@ private slots:
             << QByteArray("{\"caseFormat\": \"quorrel-case\", \"caseFormatVersion\": 7, "
                           "\"writtenBy\": \"Quorrel 9.0\"}")
             << "bad.quorrel was saved by Quorrel 9.0 in case format 7; this Quorrel reads case "
-               "format 2 and earlier. Open it with a later Quorrel.\n\nThe case on screen is as "
+               "format 3 and earlier. Open it with a later Quorrel.\n\nThe case on screen is as "
                "it was.";
     }
     void badFileChangesNothing()

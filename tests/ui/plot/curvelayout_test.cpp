@@ -10,6 +10,7 @@
 #include "signs.h"
 #include "signscase.h"
 #include "widgets.h"
+#include "wording.h"
 
 #include <QElapsedTimer>
 #include <QPainterPath>
@@ -114,6 +115,12 @@ class CurveLayoutTest : public QObject
             QVERIFY2(layout.hasPlot(), where);
         if (!layout.hasPlot())
             return;
+        // In °C the temperature lines stand at whole or half degrees Celsius.
+        static const QRegularExpression degreesC(QStringLiteral("^-?[0-9.]+ \u00B0C$"));
+        for (const PlotText &text : layout.texts)
+            if (degreesC.match(text.text).hasMatch())
+                QVERIFY2(std::fmod(text.text.section(' ', 0, 0).toDouble() * 2, 1.0) == 0.0,
+                         qPrintable(what + ": " + text.text));
         QVERIFY2(layout.timeLines.size() <= 12, where);
         QVERIFY2(layout.midnightLines.size() <= 4, where);
         for (const PlotCurve &curve : layout.curves)
@@ -197,6 +204,8 @@ private slots:
         QTest::addColumn<Readings>("readings");
         QTest::addColumn<Methods>("methods");
         QTest::newRow("worked example") << Readings{60, 80, 75, 2} << Methods::Newton;
+        QTest::newRow("worked example in \u00B0C")
+            << Readings{59, 80.6, 76.1, 2} << Methods::Newton;
         QTest::newRow("spread of billions of days")
             << Readings{60, 80, 79.800000001, 400} << Methods::Newton;
         QTest::newRow("95 days") << Readings{60, 80, 75, 1000} << Methods::Newton;
@@ -226,6 +235,8 @@ private slots:
     {
         QFETCH(Readings, readings);
         QFETCH(Methods, methods);
+        const bool celsius = QString(QTest::currentDataTag()).endsWith(QStringLiteral("\u00B0C"));
+        showTemperaturesIn(celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit);
         const std::optional<CaseRecord> record = recordFor(ClockTime{0}, readings, methods);
         QVERIFY(record);
         const auto span = curveSpan(*record);
@@ -238,6 +249,7 @@ private slots:
         print.setPointSizeF(8);
         for (QSizeF size : {QSizeF(657, 330), QSizeF(686, 300), QSizeF(657, 520)})
             check(*record, size, std::nullopt, QTest::currentDataTag(), print);
+        showTemperaturesIn(TemperatureUnit::Fahrenheit);
     }
 
     void seededEstimates()

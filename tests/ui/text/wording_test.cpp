@@ -130,12 +130,18 @@ private slots:
             << "from 530.777777 \u00B0F to 525.623456";
         QTest::newRow("readings nearly equal, years")
             << QList<double>{60, 80, 79.800000001, 400} << "from 20 \u00B0F to 19.800000001";
+        // A fifth number: the case is in °C, which names the start to one decimal.
+        QTest::newRow("in \u00B0C")
+            << QList<double>{59, 80.6, 76.1, 2, 1} << "(37.0 \u00B0C less the room's 15 \u00B0C)";
     }
     void methodFormulaGivesItsResult()
     {
         QFETCH(QList<double>, readings);
         QFETCH(QString, excess);
+        showTemperaturesIn(readings.size() > 4 ? TemperatureUnit::Celsius
+                                               : TemperatureUnit::Fahrenheit);
         const QString text = methodFor(readings[0], readings[1], readings[2], readings[3]);
+        showTemperaturesIn(TemperatureUnit::Fahrenheit);
         QVERIFY2(text.contains(excess), qPrintable(text));
         static const QRegularExpression formula(
             QStringLiteral("\u2066t = ([0-9.]+) \u00D7 log\\(([0-9.]+) / ([0-9.]+)\\) / "

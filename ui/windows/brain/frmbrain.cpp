@@ -36,6 +36,7 @@ frmBrain::frmBrain()
     createEntries();
     createResult();
     setUpAccessibility();
+    showUnit();
     setUpTabOrder();
     connectHandlers();
     txtBrain->setFocus();
@@ -43,9 +44,7 @@ frmBrain::frmBrain()
 
 void frmBrain::createEntries()
 {
-    lblBrain = place<QLabel>(this, "lblBrain", twips(120, 150, 2760, 255),
-                             tr("&Brain temperature when found, \u00B0"
-                                "F:"));
+    lblBrain = place<QLabel>(this, "lblBrain", twips(120, 150, 2760, 255), QString());
     lblBrain->setFont(windowFont(true));
     lblBrain->setAlignment(Qt::AlignRight | Qt::AlignTop);
     txtBrain = place<TextBox>(this, "txtBrain", twips(3000, 120, 1095, 285));
@@ -87,11 +86,6 @@ void frmBrain::createResult()
 
 void frmBrain::setUpAccessibility()
 {
-    nameAfter(lblBrain, txtBrain);
-    txtBrain->setAccessibleDescription(
-        tr("Degrees Fahrenheit, as the main window's readings; the time found and the room "
-           "temperature are read from the main window."));
-    lblCelsius->setAccessibleName(tr("Brain temperature in degrees Celsius"));
     cmdEstimate->setAccessibleDescription(
         tr("Estimates the time of death from the brain temperature."));
     cmdClose->setAccessibleDescription(tr("Hides this window."));
@@ -113,6 +107,7 @@ void frmBrain::connectHandlers()
     setHideOnClose(cmdClose);
     connect(txtBrain, &QLineEdit::textChanged, this, &frmBrain::txtBrain_Change);
     connect(&currentCase(), &CaseHolder::changed, this, &frmBrain::showCase);
+    connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmBrain::showUnit);
     // Another case's entries: an opened case's reading, or a new case's none.
     connect(&currentCase(), &CaseHolder::replaced, this, &frmBrain::showChoice);
     // Every change is kept with the case; only the user's marks it edited.
@@ -140,20 +135,52 @@ void frmBrain::showChoice()
     m_showing = false;
 }
 
+// The reading is in the case's unit, as the main window's: switched, a
+// reading typed is converted with it.
+void frmBrain::showUnit()
+{
+    const bool celsius = currentCase().entries().unit == TemperatureUnit::Celsius;
+    if (celsius != m_celsius && !txtBrain->text().isEmpty())
+        txtBrain->setText(celsius ? celsiusTyped(txtBrain->text()).text
+                                  : fahrenheitTyped(txtBrain->text()));
+    m_celsius = celsius;
+    if (celsius) {
+        lblBrain->setText(tr("&Brain temperature when found, \u00B0"
+                             "C:"));
+        txtBrain->setAccessibleDescription(
+            tr("Degrees Celsius, as the main window's readings; the time found and the room "
+               "temperature are read from the main window."));
+        lblCelsius->setAccessibleName(tr("Brain temperature in degrees Fahrenheit"));
+    } else {
+        lblBrain->setText(tr("&Brain temperature when found, \u00B0"
+                             "F:"));
+        txtBrain->setAccessibleDescription(
+            tr("Degrees Fahrenheit, as the main window's readings; the time found and the room "
+               "temperature are read from the main window."));
+        lblCelsius->setAccessibleName(tr("Brain temperature in degrees Celsius"));
+    }
+    nameAfter(lblBrain, txtBrain);
+    txtBrain_Change();
+}
+
 void frmBrain::txtBrain_Change()
 {
     const NumberLocale locale = userNumberLocale();
-    const Result<double> fahrenheit =
+    const Result<double> typed =
         localeToDouble(withAsciiDigits(txtBrain->text().toStdString(), locale), locale);
-    if (!fahrenheit || !std::isfinite(*fahrenheit)) {
+    if (!typed || !std::isfinite(*typed)) {
         lblCelsius->clear();
         return;
     }
-    // One decimal more than typed, as every °C beside a °F.
-    const double celsius = fahrenheitToCelsius(*fahrenheit);
-    //: The brain temperature in degrees Celsius, beside the box in °F: "(37.0 °C)".
+    //: The brain temperature in the other unit, beside the box: "(37.0 °C)" beside °F, or
+    //: "(98.6 °F)" beside °C.
+    const QString beside = tr("(%1)");
+    // Beside °C, exactly the °F the nomogram reads; beside °F, one decimal
+    // more than typed, as every °C beside a °F.
     lblCelsius->setText(
-        tr("(%1)").arg(degreesCelsius(numberWithDecimals(celsius, decimalsOf(*fahrenheit) + 1))));
+        beside.arg(m_celsius ? degreesFahrenheit(fahrenheitTyped(txtBrain->text()))
+                             : degreesCelsius(numberWithDecimals(fahrenheitToCelsius(*typed),
+                                                                 decimalsOf(*typed) + 1))));
 }
 
 void frmBrain::cmdEstimate_Click()

@@ -56,7 +56,9 @@ private:
     // The box as the user left it for this case, or as the case's estimate
     // was made.
     void showChoice();
+    void showUnit();
     bool m_showing = false;
+    bool m_celsius = false;
 };
 
 // The one brain window, made on first use and again after it was unloaded.

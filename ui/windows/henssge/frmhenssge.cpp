@@ -51,6 +51,7 @@ frmHenssge::frmHenssge()
     createUncertainties();
     createResult();
     setUpAccessibility();
+    showUnit();
     setUpTabOrder();
     connectHandlers();
     txtMass->setFocus();
@@ -87,10 +88,8 @@ void frmHenssge::createUncertainties()
     chkUncertain = place<QCheckBox>(this, "chkUncertain", twips(120, 1710, 1920, 255),
                                     tr("&Uncertain by \u00B1"));
     txtRoomUncertainty = place<TextBox>(this, "txtRoomUncertainty", twips(2160, 1695, 555, 285));
-    lblRoomUncertainty = place<QLabel>(this, "lblRoomUncertainty", twips(2760, 1725, 915, 255),
-                                       //: After the box of the room's ±, in degrees Fahrenheit.
-                                       tr("\u00B0"
-                                          "F room"));
+    lblRoomUncertainty =
+        place<QLabel>(this, "lblRoomUncertainty", twips(2760, 1725, 915, 255), QString());
     txtMassUncertainty = place<TextBox>(this, "txtMassUncertainty", twips(3720, 1695, 555, 285));
     lblMassUncertainty = place<QLabel>(this, "lblMassUncertainty", twips(4320, 1725, 915, 255),
                                        //: After the box of the mass's ±, in kilograms.
@@ -144,8 +143,6 @@ void frmHenssge::setUpAccessibility()
     nameAfter(lblCondition, cboCondition);
     nameAfter(lblFactor, txtFactor);
     cboMassUnit->setAccessibleName(tr("Unit of the body mass"));
-    txtRoomUncertainty->setAccessibleName(
-        tr("Room temperature uncertain by plus or minus, degrees Fahrenheit"));
     txtMassUncertainty->setAccessibleName(tr("Body mass uncertain by plus or minus"));
     txtFactorUncertainty->setAccessibleName(tr("Corrective factor uncertain by plus or minus"));
 }
@@ -184,6 +181,7 @@ void frmHenssge::connectHandlers()
     // Another case's entries: an opened case's choice, or a new case's none.
     connect(&currentCase(), &CaseHolder::replaced, this, &frmHenssge::showChoice);
     connect(chkUncertain, &QCheckBox::clicked, this, &frmHenssge::chkUncertain_Click);
+    connect(&currentCase(), &CaseHolder::entriesChanged, this, &frmHenssge::showUnit);
     // The mass's ± is in the mass's unit.
     connect(cboMassUnit, &QComboBox::currentIndexChanged, this, [this](int unit) {
         //: After the box of the mass's ±, in pounds or kilograms.
@@ -197,12 +195,37 @@ void frmHenssge::connectHandlers()
                 [this](bool byUser) { keepEntries(byUser); });
 }
 
+// The room's ± is in the case's unit: switched, a ± typed is converted
+// with it.
+void frmHenssge::showUnit()
+{
+    const bool celsius = currentCase().entries().unit == TemperatureUnit::Celsius;
+    if (celsius != m_celsius && !txtRoomUncertainty->text().isEmpty())
+        txtRoomUncertainty->setText(celsius ? celsiusDegreesTyped(txtRoomUncertainty->text()).text
+                                            : fahrenheitDegreesTyped(txtRoomUncertainty->text()));
+    m_celsius = celsius;
+    if (celsius) {
+        //: After the box of the room's ±, in degrees Celsius.
+        lblRoomUncertainty->setText(tr("\u00B0"
+                                       "C room"));
+        txtRoomUncertainty->setAccessibleName(
+            tr("Room temperature uncertain by plus or minus, degrees Celsius"));
+    } else {
+        //: After the box of the room's ±, in degrees Fahrenheit.
+        lblRoomUncertainty->setText(tr("\u00B0"
+                                       "F room"));
+        txtRoomUncertainty->setAccessibleName(
+            tr("Room temperature uncertain by plus or minus, degrees Fahrenheit"));
+    }
+}
+
 void frmHenssge::chkUncertain_Click()
 {
     const bool on = chkUncertain->isChecked();
     const bool pounds = cboMassUnit->currentIndex() == 1;
     const std::pair<TextBox *, QString> offered[] = {
-        {txtRoomUncertainty, typedNumber(kDefaultUncertainty.roomCelsius * 9.0 / 5.0)},
+        {txtRoomUncertainty, m_celsius ? typedNumber(kDefaultUncertainty.roomCelsius)
+                                       : typedNumber(kDefaultUncertainty.roomCelsius * 9.0 / 5.0)},
         {txtMassUncertainty,
          pounds ? numberWithDecimals(kDefaultUncertainty.massKg / poundsToKilograms(1.0), 1)
                 : typedNumber(kDefaultUncertainty.massKg)},

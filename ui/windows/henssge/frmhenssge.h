@@ -82,7 +82,9 @@ private:
     HenssgeChoice boxes() const;
     // Tells the case what the boxes hold, so that it is saved with it.
     void keepEntries(bool edited);
+    void showUnit();
     bool m_showing = false;
+    bool m_celsius = false;
 };
 
 } // namespace quorrel::ui

@@ -31,6 +31,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 
 #include <algorithm>
 #include <cmath>
@@ -97,6 +98,13 @@ std::string text(const QLineEdit *box)
 
 // The AM/PM list's choice: the item its text names, picked or typed; neither
 // for its placeholder or anything else typed over it.
+// The unit a new case is typed in, as the user last chose it.
+const QString kCelsiusSetting = QStringLiteral("temperaturesInCelsius");
+bool celsiusByDefault()
+{
+    return QSettings().value(kCelsiusSetting, false).toBool();
+}
+
 Meridiem meridiemOf(const QComboBox *list)
 {
     const int index = list->findText(list->currentText());
@@ -130,7 +138,11 @@ void frmQuorrelEstimator::setUpDocument()
     window.widget = this;
     window.caption = programCaption();
     window.ownMethod = kNewtonKey;
-    window.clear = [this] { cmdClear_Click(); };
+    window.clear = [this] {
+        cmdClear_Click();
+        showUnit(celsiusByDefault());
+        publishEntries();
+    };
     window.showEntries = [this](const CaseEntries &entries) { showEntries(entries); };
     // Newton's law is this window's own: Calculate makes it again.
     window.remakeOwn = [this](const CaseFile &file) {
@@ -170,6 +182,8 @@ void frmQuorrelEstimator::createMenuBar()
     }
     QMenu *tools = menuBar->addMenu(tr("&Tools"));
     mnuDegreeConverter = tools->addAction(tr("&Degree Converter"));
+    mnuCelsius = tools->addAction(tr("Temperatures in \u00B0&C"));
+    mnuCelsius->setCheckable(true);
     QMenu *help = menuBar->addMenu(tr("&Help"));
     mnuAbout = help->addAction(tr("&About Quorrel"));
     const std::pair<QAction *, const char *> actions[] = {
@@ -182,6 +196,7 @@ void frmQuorrelEstimator::createMenuBar()
         {mnuPrintCaseSheet, "mnuPrintCaseSheet"},
         {mnuExit, "mnuExit"},
         {mnuDegreeConverter, "mnuDegreeConverter"},
+        {mnuCelsius, "mnuCelsius"},
         {mnuAbout, "mnuAbout"}};
     for (const auto &[action, name] : actions)
         action->setObjectName(QLatin1String(name));
@@ -335,6 +350,7 @@ void frmQuorrelEstimator::connectHandlers()
     connect(mnuDegreeConverter, &QAction::triggered, this,
             &frmQuorrelEstimator::cmdLaunchTempConvert_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmQuorrelEstimator::cmdAbout_Click);
+    connect(mnuCelsius, &QAction::triggered, this, &frmQuorrelEstimator::mnuCelsius_Click);
     connect(&currentCase(), &CaseHolder::changed, this, &frmQuorrelEstimator::caseChanged);
     connect(txtAmbRoomTemp, &TextBox::gotFocus, this,
             &frmQuorrelEstimator::txtAmbRoomTemp_GotFocus);
@@ -377,13 +393,7 @@ void frmQuorrelEstimator::txtTimeOfDiscovery_GotFocus()
 
 void frmQuorrelEstimator::Form_Load()
 {
-    // The entries as every message names them, then their unit.
-    //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
-    const QString label = tr("%1 \u00B0"
-                             "F:");
-    lblRoomTemp->setText(label.arg(kRoomEntry));
-    lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
-    lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
+    showUnit(celsiusByDefault());
     txtTimeDead->setReadOnly(true);
     populateTimeCombos(*this);
     txtTimeOfDiscovery->setReadOnly(true);
@@ -456,6 +466,7 @@ void frmQuorrelEstimator::showEntries(const CaseEntries &entries)
         cboAMPM->setCurrentIndex(cboAMPM->findData(static_cast<int>(half)));
         checkCombos();
     }
+    showUnit(entries.unit == TemperatureUnit::Celsius);
     txtAmbRoomTemp->setText(entries.room);
     txtCorpseTemp->setText(entries.body);
     txtCorpseTempTwo->setText(entries.secondBody);
@@ -491,6 +502,7 @@ void frmQuorrelEstimator::publishEntries()
     // The time found as Set Time or Calculate accepted it, not the lists as
     // they stand: they may have changed since.
     entries.foundAt = m_foundAt;
+    entries.unit = m_celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
     currentCase().setEntries(entries);
 }
 
@@ -582,9 +594,15 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     const std::string entries[] = {text(txtAmbRoomTemp), text(txtCorpseTemp),
                                    text(txtCorpseTempTwo), text(txtCorpseTime)};
     const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds)};
-    const Estimate estimate = estimateTimeOfDeath(
-        {entries[0], entries[1], entries[2], entries[3]},
-        {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale());
+    // The law reads °F; a °C typed is the same °F exactly.
+    const CaseEntries fahrenheit = entriesInFahrenheit(currentCase().entries());
+    const std::string inF[] = {fahrenheit.room.toStdString(), fahrenheit.body.toStdString(),
+                               fahrenheit.secondBody.toStdString()};
+    const Estimate estimate =
+        estimateTimeOfDeath({m_celsius ? inF[0] : entries[0], m_celsius ? inF[1] : entries[1],
+                             m_celsius ? inF[2] : entries[2], entries[3]},
+                            {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale(),
+                            m_celsius ? kCelsiusReadingResolution : kReadingResolution);
     if (estimate.hoursSinceDeath)
         m_hoursSinceDeath = *estimate.hoursSinceDeath;
 
@@ -610,6 +628,81 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     currentCase().publish(followCalculate(CaseRecord{estimate.foundAt, {newton}},
                                           currentCase().record(), currentCase().entries()));
     return Outcome::Done;
+}
+
+void frmQuorrelEstimator::showUnit(bool celsius)
+{
+    m_celsius = celsius;
+    mnuCelsius->setChecked(celsius);
+    showTemperaturesIn(celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit);
+    // The entries as every message names them, then their unit.
+    //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
+    const QString inCelsius = tr("%1 \u00B0"
+                                 "C:");
+    //: A label: %1 is an entry's name ("Ambient Room Temperature"), then its unit.
+    const QString inFahrenheit = tr("%1 \u00B0"
+                                    "F:");
+    const QString label = celsius ? inCelsius : inFahrenheit;
+    lblRoomTemp->setText(label.arg(kRoomEntry));
+    lblCorpseTemp->setText(label.arg(kFirstReadingEntry));
+    lblCorpseTemp2->setText(label.arg(kSecondReadingEntry));
+}
+
+void frmQuorrelEstimator::mnuCelsius_Click(bool checked)
+{
+    QSettings().setValue(kCelsiusSetting, checked);
+    convertEntries(checked);
+}
+
+QString frmQuorrelEstimator::roundedLine(const RoundedEntry &entry)
+{
+    //: An entry converted with rounding: %1 its name, %2 the °F typed, %3 the °C shown.
+    return tr("%1: %2 \u00B0"
+              "F is %3 \u00B0"
+              "C to four decimals.")
+        .arg(entry.name, entry.before, entry.after);
+}
+
+void frmQuorrelEstimator::convertEntries(bool celsius)
+{
+    QStringList rounded;
+    const std::pair<TextBox *, QString> boxes[] = {{txtAmbRoomTemp, kRoomEntry},
+                                                   {txtCorpseTemp, kFirstReadingEntry},
+                                                   {txtCorpseTempTwo, kSecondReadingEntry}};
+    const bool typed = std::any_of(std::begin(boxes), std::end(boxes),
+                                   [](const auto &box) { return !box.first->text().isEmpty(); });
+    for (const auto &[box, name] : boxes) {
+        if (box->text().isEmpty())
+            continue;
+        const QString before = box->text();
+        const CelsiusTyped converted =
+            celsius ? celsiusTyped(before) : CelsiusTyped{fahrenheitTyped(before)};
+        if (converted.rounded)
+            rounded << roundedLine({name, before, converted.text});
+        box->setText(converted.text);
+    }
+    // What the methods' windows and estimates keep turns with the entries;
+    // an open window turns its own boxes when the unit is published.
+    for (const RoundedEntry &kept : convertKeptTemperatures(currentCase(), celsius))
+        rounded << roundedLine(kept);
+    const bool hadEstimate = !txtTimeDead->text().isEmpty();
+    showUnit(celsius);
+    publishEntries();
+    if (!typed && rounded.isEmpty())
+        return;
+    // Exact readings make the same estimate again; rounded ones would not,
+    // so the estimates stay as the exact readings made them.
+    if (hadEstimate && rounded.isEmpty())
+        calculate(false);
+    QString text = celsius ? tr("The typed temperatures were converted to \u00B0"
+                                "C.")
+                           : tr("The typed temperatures were converted to \u00B0"
+                                "F.");
+    if (!rounded.isEmpty())
+        text += '\n' + rounded.join('\n') + '\n' +
+                tr("The estimates shown stay as the readings typed in \u00B0"
+                   "F made them.");
+    showMessage(this, tr("Temperatures in Another Unit"), text, QMessageBox::Information);
 }
 
 void frmQuorrelEstimator::showResult(const QString &time, const QString &about)

@@ -22,6 +22,7 @@ class Line;
 class PictureBox;
 class TextBox;
 struct CaseEntries;
+struct RoundedEntry;
 
 // The main window: the time of discovery, the four entries and the estimate.
 class CaseDocument;
@@ -50,6 +51,7 @@ public slots:
     void cmdExit_Click();
     void cmdLaunchTempConvert_Click();
     void cmdAbout_Click();
+    void mnuCelsius_Click(bool checked);
     void mnuCoolingCurve_Click();
     void mnuExportCaseSheet_Click();
     void mnuPrintCaseSheet_Click();
@@ -82,6 +84,7 @@ private:
     QAction *mnuPrintCaseSheet;
     QAction *mnuExit;
     QAction *mnuDegreeConverter;
+    QAction *mnuCelsius;
     QAction *mnuAbout;
 
     // The controls are the window's own: other windows read the entries
@@ -147,6 +150,14 @@ private:
     // The case's file, its changes and their questions.
     CaseDocument *m_document = nullptr;
     void setUpDocument();
+
+    // The case's temperatures are typed and shown in °C.
+    bool m_celsius = false;
+    // The entry captions and every word written from now on in the case's unit.
+    void showUnit(bool celsius);
+    // The typed temperatures turned to the other unit, and the user told.
+    void convertEntries(bool celsius);
+    QString roundedLine(const RoundedEntry &entry);
 
     double m_hoursSinceDeath = 0.0;
     // The time of discovery Set Time or Calculate last accepted; none while

@@ -85,6 +85,27 @@ private slots:
             << "Brain temperature is 98.960000000000000001 \u00B0F: the method starts from "
                "37.2 \u00B0C. Enter a reading up to 98.96 \u00B0F (37.2 \u00B0C)."
             << QStringList() << false;
+        // The same body in either unit, the °C turned into °F exactly.
+        QTest::newRow("typed in \u00B0F")
+            << "C"
+            << "59"
+            << "80.6"
+            << "(27.00 \u00B0C)"
+            << ""
+            << QStringList{"About 5 h 50 min before the body was found (95 % limits \u00B11.5 h): "
+                           "died between 4:40 PM and 7:40 PM the day before discovery, most "
+                           "likely about 6:10 PM."}
+            << true;
+        QTest::newRow("typed in \u00B0C")
+            << "C \u00B0C"
+            << "15"
+            << "27"
+            << "(80.6 \u00B0F)"
+            << ""
+            << QStringList{"About 5 h 50 min before the body was found (95 % limits \u00B11.5 h): "
+                           "died between 4:40 PM and 7:40 PM the day before discovery, most "
+                           "likely about 6:10 PM."}
+            << true;
         QTest::newRow("German") << "de_DE"
                                 << "60"
                                 << "80,5"
@@ -107,9 +128,11 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, result);
         QFETCH(bool, weighed);
-        QLocale::setDefault(QLocale(locale));
+        QLocale::setDefault(QLocale(locale.section(' ', 0, 0)));
         unloadAllWindows(form);
         startWithMidnightSet(form);
+        if (locale.endsWith(QStringLiteral("\u00B0C")))
+            controls(form).mnuCelsius->trigger();
         typeAny(controls(form).txtAmbRoomTemp, room);
         QVERIFY(QTest::qWaitForWindowActive(form));
         QTest::keyClick(controls(form).txtAmbRoomTemp, Qt::Key_B, Qt::ControlModifier);

@@ -237,6 +237,23 @@ private slots:
             << "Ambient Room Temperature, in the main window: enter a number of degrees Fahrenheit "
                "below the body temperature."
             << kWorkedResult << kWorkedCheck << "";
+        // 23.2 °C is 73.76 °F exactly: the same band either way.
+        const QString kEdgeResult =
+            "About 20 h 58 min before the body was found (95 % limits \u00B13.2 h): died "
+            "between 11:50 PM 2 days before discovery and 6:14 AM the day before discovery, "
+            "most likely about 3:02 AM the day before discovery.";
+        const QString kEdgeDetail =
+            "Q = 0.3429; room up to 23.2 \u00B0C, so \u2066Q = 1.25 exp(Bt) \u2212 0.25 "
+            "exp(5Bt)\u2069. Factor 1.0 as chosen: below 1.4 it is used for any mass. 95 % limits "
+            "\u00B13.2 h: the band 0.5 \u2265 Q > 0.3, with factor 1.0.";
+        QTest::newRow("room on the band's edge, typed in \u00B0F")
+            << true << QStringList{"73.76", "82.4", "", ""} << false << "70"
+            << "kg" << 0 << ""
+            << "" << kEdgeResult << "" << kEdgeDetail;
+        QTest::newRow("room on the band's edge, typed in \u00B0C")
+            << true << QStringList{"23.2", "28", "", "", "\u00B0C"} << false << "70"
+            << "kg" << 0 << ""
+            << "" << kEdgeResult << "" << kEdgeDetail;
         QTest::newRow("no time of discovery set")
             << false << kWorked << false << "70"
             << "kg" << 0 << ""
@@ -262,6 +279,9 @@ private slots:
 
         if (setTime)
             startWithMidnightSetAgain();
+        if (entries.size() > 4)
+            controls(form).mnuCelsius->trigger();
+        entries = entries.mid(0, 4);
         frmHenssge *h = openByKeyboard();
         QVERIFY(h);
         if (!message.isEmpty() && setTime) {

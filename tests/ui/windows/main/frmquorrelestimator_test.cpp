@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolTip>
 #include <QWhatsThis>
@@ -96,7 +97,12 @@ private slots:
         });
     }
 
-    void initTestCase() { setUpApplication(); } // the program's own style and font
+    void initTestCase()
+    {
+        setUpApplication(); // the program's own style and font
+        // A unit left chosen by an earlier run is no default for this one.
+        QSettings().remove(QStringLiteral("temperaturesInCelsius"));
+    }
 
     void init() { start(); }
 
@@ -640,6 +646,15 @@ private slots:
         QTest::newRow("a spread in days")
             << QStringList{"55", "62.3", "61.5", "20"} << "4:03:24 AM"
             << "12 days 19 h 56 min 36 s" + found + each + "moves this by up to 5 days";
+        // Typed in \u00B0C, the same body as in \u00B0F to the second.
+        QTest::newRow("a body typed in \u00B0F")
+            << QStringList{"59", "80.6", "76.1", "2"} << "6:48:39 PM"
+            << "5 h 11 min 21 s" + found + each + "moves this by up to 18 min";
+        // Read to a tenth of a °C, 0.18 °F: a wider spread, said in °C.
+        QTest::newRow("the same body typed in \u00B0C")
+            << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << "6:48:39 PM"
+            << "5 h 11 min 21 s" + found + "each reading off by 0.1 " + d + "C " +
+                   "moves this by up to 33 min";
         QTest::newRow("the body warmed")
             << QStringList{"60", "75", "80", "2"} << "5:25:44 PM"
             << "Doubtful: the second reading is farther from the room temperature than the "
@@ -658,7 +673,10 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, sentence);
         setTime(kMidnight);
-        enter(entries);
+        QAction *celsius = form->findChild<QAction *>(QStringLiteral("mnuCelsius"));
+        if (entries.size() > 4)
+            celsius->trigger();
+        enter(entries.mid(0, 4));
         click(controls(form).cmdCalculate);
         QCOMPARE(controls(form).txtTimeDead->text(), time);
         QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
@@ -685,10 +703,75 @@ private slots:
         QCOMPARE(controls(form).txtTimeDead->toolTip(), sentence);
         // Clear takes both away.
         click(controls(form).cmdClear);
+
         QCOMPARE(controls(form).txtTimeDead->toolTip(), "");
         QCOMPARE(QAccessible::queryAccessibleInterface(controls(form).txtTimeDead)
                      ->text(QAccessible::Description),
                  "");
+    }
+
+    // Switching the unit converts what is typed and says so; a rounded °C is
+    // named, and the estimate stays as the exact °F made it.
+    void switchingTheUnitConvertsTheEntries_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("converted");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("time");
+        // The Henssge window's room ± typed, then the window closed; as reopened.
+        QTest::addColumn<QStringList>("roomPm");
+        const QString d = QStringLiteral("\u00B0");
+        QTest::newRow("exact both ways")
+            << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
+            << "The typed temperatures were converted to " + d + "C."
+            << "6:48:39 PM" << QStringList();
+        QTest::newRow("a closed window's \u00B1")
+            << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
+            << "The typed temperatures were converted to " + d + "C."
+            << "6:48:39 PM" << QStringList{"1.8", "1"};
+        QTest::newRow("one rounded")
+            << QStringList{"59", "80.6", "75"} << QStringList{"15", "27", "23.8889"}
+            << "The typed temperatures were converted to " + d +
+                   "C.\nCorpse Temperature "
+                   "reading 2: 75 " +
+                   d + "F is 23.8889 " + d +
+                   "C to four decimals.\nThe "
+                   "estimates shown stay as the readings typed in " +
+                   d + "F made them."
+            << "7:57:38 PM" << QStringList();
+    }
+    void switchingTheUnitConvertsTheEntries()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, converted);
+        QFETCH(QString, message);
+        QFETCH(QString, time);
+        QFETCH(QStringList, roomPm);
+        setTime(kMidnight);
+        enter(typed + QStringList{"2"});
+        click(controls(form).cmdCalculate);
+        if (!roomPm.isEmpty()) {
+            henssgeForm().present();
+            henssgeForm().chkUncertain->click();
+            henssgeForm().txtRoomUncertainty->setText(roomPm[0]);
+            henssgeForm().close();
+            QTRY_VERIFY(!loadedHenssgeForm());
+        }
+        QAction *celsius = form->findChild<QAction *>(QStringLiteral("mnuCelsius"));
+        celsius->trigger();
+        if (!roomPm.isEmpty()) {
+            henssgeForm().present();
+            QCOMPARE(henssgeForm().txtRoomUncertainty->text(), roomPm[1]);
+        }
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(entry(i)->text(), converted[i]);
+        QCOMPARE(controls(form).lblRoomTemp->text(), "Ambient Room Temperature \u00B0C:");
+        QCOMPARE(messages->seen.size(), 1);
+        QCOMPARE(messages->seen[0].text, message);
+        QCOMPARE(controls(form).txtTimeDead->text(), time);
+        celsius->trigger();
+        QCOMPARE(entry(0)->text(), typed[0]);
+        QCOMPARE(messages->seen.size(), 2);
     }
 
     // After Set Time the lists can still be changed: Calculate computes from
