@@ -822,8 +822,11 @@ private slots:
         typeCase({"60", "80", "75", "2"}, QString());
         QDir(folder.path()).removeRecursively();
         QVERIFY(QDir().mkpath(folder.path()));
-        // Never saved: a name in the home folder, where there is no Documents.
-        QCOMPARE(QFileInfo(saveAs(folder.filePath(name))).absolutePath(), home.path());
+        // Never saved: a name in the home folder, where there is no Documents
+        // (where the test can give the program a home: not on Windows).
+        const QString suggested = QFileInfo(saveAs(folder.filePath(name))).absolutePath();
+        if (QDir::homePath() == home.path())
+            QCOMPARE(suggested, home.path());
         const bool twice = name == "twice.quorrel";
         if (twice) {
             // Another Quorrel saves the same case with another room.

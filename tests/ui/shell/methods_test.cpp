@@ -106,10 +106,14 @@ private slots:
         const QString sheet = folder.filePath("sheet.pdf");
         QCOMPARE(writeCaseSheetPdf(sheet, *currentCase().record(), QDateTime::currentDateTime()),
                  QString());
+#ifndef Q_OS_WIN
+        // Read back with poppler, which Windows lacks; the installer's test
+        // reads a sheet back there.
         const QString text = run("pdftotext", {"-layout", sheet, "-"}).simplified();
         QVERIFY2(text.contains("Pendulum clock") &&
                      text.contains("The pendulum stopped 5 h before the body was found."),
                  qPrintable(text));
+#endif
 
         // The combination weighs it, and names it where it sets an end.
         const SignsOutcome combined = combineSignsCase(
