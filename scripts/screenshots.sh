@@ -188,7 +188,23 @@ wait "$pid" || true
 # In German, as a desktop whose first language is German starts it.
 LANGUAGE=de HOME=$sheet start_with_worked_example
 import -window "$wid" docs/main-window-de.png
-echo "wrote docs/main-window.png, docs/main-window-de.png, docs/main-window-2x.png, docs/cooling-curve.png," \
+kill "$pid" 2>/dev/null || true
+wait "$pid" || true
+
+# In °C, chosen from the Tools menu in a home of its own: the same body as
+# 59, 80.6 and 76.1 °F.
+HOME=$(mktemp -d) "$binary" &
+pid=$!
+wid=$(find_window ' - Halbrook$')
+xdotool windowfocus --sync "$wid"
+xdotool key alt+t c
+xdotool type --delay 20 "12"; xdotool key Tab; xdotool type "00"; xdotool key Tab
+xdotool type "00"; xdotool key Tab; xdotool type "AM"; xdotool key Tab Return
+xdotool key Tab; xdotool type "15"; xdotool key Tab; xdotool type "27"
+xdotool key Tab; xdotool type "24.5"; xdotool key Tab; xdotool type "2"; xdotool key Return
+sleep 0.5
+import -window "$wid" docs/main-window-celsius.png
+echo "wrote docs/main-window.png, docs/main-window-de.png, docs/main-window-celsius.png, docs/main-window-2x.png, docs/cooling-curve.png," \
   "docs/cooling-curve-2x.png, docs/case-sheet.png, docs/converter-window.png," \
   "docs/about-window.png, docs/henssge-window.png, docs/cooling-curve-henssge.png," \
   "docs/signs-window.png, docs/cooling-curve-signs.png, docs/signs-probability.png," \
