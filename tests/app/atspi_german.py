@@ -25,15 +25,6 @@ CAPTIONS = {pyatspi.ROLE_LABEL, pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX
             pyatspi.ROLE_PANEL, pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_LIST_ITEM}
 
 
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "quorrel":
-            return app
-    return None
-
-
 def walk(node, found):
     if node is None:
         return

@@ -14,15 +14,6 @@ from atspi_tools import application, wait_for
 EXPECTED = "7:25:44 PM"
 
 
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "quorrel":
-            return app
-    return None
-
-
 def named(root, role, name):
     return pyatspi.findDescendant(
         root, lambda a: a is not None and a.getRole() == role and a.name == name)
