@@ -141,9 +141,13 @@ grep -q "$henssge_said" <<<"$(tr -s ' \n' ' ' <<<"$text")" ||
   fail "the case sheet has no Henssge estimate: $text"
 echo "   the case sheet reads 7:25:44 PM, and Henssge's $henssge_said"
 
-echo "-- the program closes"
+echo "-- the program closes, its unsaved estimates discarded when it asks"
 xdotool windowactivate --sync "$wid" 2>/dev/null || true
 xdotool key alt+F4
+question=$(find_window '^Unsaved Changes$' 30) || fail "no question before unsaved estimates are lost"
+xdotool windowactivate --sync "$question" 2>/dev/null || xdotool windowfocus --sync "$question"
+# Save has the focus; Windows puts Don't Save next, then Cancel.
+xdotool key Tab space
 wait_for 30 bash -c "! kill -0 $program 2>/dev/null" || fail "the program did not close"
 # Read once the program has gone, when nothing more can be written.
 registry_after=$(wine reg query "$qt_key" /s 2>&1 | tr -d '\r') || true
