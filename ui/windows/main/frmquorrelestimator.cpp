@@ -96,8 +96,6 @@ std::string text(const QLineEdit *box)
     return box->text().toStdString();
 }
 
-// The AM/PM list's choice: the item its text names, picked or typed; neither
-// for its placeholder or anything else typed over it.
 // The unit a new case is typed in, as the user last chose it.
 const QString kCelsiusSetting = QStringLiteral("temperaturesInCelsius");
 bool celsiusByDefault()
@@ -105,6 +103,8 @@ bool celsiusByDefault()
     return QSettings().value(kCelsiusSetting, false).toBool();
 }
 
+// The AM/PM list's choice: the item its text names, picked or typed; neither
+// for its placeholder or anything else typed over it.
 Meridiem meridiemOf(const QComboBox *list)
 {
     const int index = list->findText(list->currentText());
