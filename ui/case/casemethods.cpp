@@ -85,6 +85,16 @@ QList<RoundedEntry> convertKeptTemperatures(CaseHolder &holder, bool celsius)
     return rounded;
 }
 
+void remakeKeptEstimates(CaseHolder &holder)
+{
+    for (const CaseMethod &method : methods()) {
+        const std::optional<CaseRecord> &record = holder.record();
+        const MethodRecord *made = record ? record->method(method.key) : nullptr;
+        if (method.remake && made && !made->madeWith.isEmpty())
+            method.remake(QJsonObject(made->madeWith), userNumberLocale(), holder);
+    }
+}
+
 void addCaseMethod(const CaseMethod &method)
 {
     if (!caseMethod(method.key))

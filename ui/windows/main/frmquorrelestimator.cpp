@@ -694,6 +694,8 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
     // so the estimates stay as the exact readings made them.
     if (hadEstimate && rounded.isEmpty())
         calculate(false);
+    else if (rounded.isEmpty())
+        remakeKeptEstimates(currentCase());
     QString text = celsius ? tr("The typed temperatures were converted to \u00B0"
                                 "C.")
                            : tr("The typed temperatures were converted to \u00B0"

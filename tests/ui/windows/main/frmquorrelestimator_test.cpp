@@ -720,15 +720,22 @@ private slots:
         QTest::addColumn<QString>("time");
         // The Henssge window's room ± typed, then the window closed; as reopened.
         QTest::addColumn<QStringList>("roomPm");
+        // Henssge's estimate made before the switch: its words after it.
+        QTest::addColumn<QString>("henssge");
         const QString d = QStringLiteral("\u00B0");
         QTest::newRow("exact both ways")
             << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
             << "The typed temperatures were converted to " + d + "C."
-            << "6:48:39 PM" << QStringList();
+            << "6:48:39 PM" << QStringList() << QString();
         QTest::newRow("a closed window's \u00B1")
             << QStringList{"59", "80.6", "76.1"} << QStringList{"15", "27", "24.5"}
             << "The typed temperatures were converted to " + d + "C."
-            << "6:48:39 PM" << QStringList{"1.8", "1"};
+            << "6:48:39 PM" << QStringList{"1.8", "1"} << QString();
+        QTest::newRow("Henssge's estimate without Newton's")
+            << QStringList{"59", "80.6", ""} << QStringList{"15", "27", ""}
+            << "The typed temperatures were converted to " + d + "C."
+            << "" << QStringList()
+            << "With the room at \u206615\u200E \u00B1 \u200E1\u2069 " + d + "C,";
         QTest::newRow("one rounded")
             << QStringList{"59", "80.6", "75"} << QStringList{"15", "27", "23.8889"}
             << "The typed temperatures were converted to " + d +
@@ -738,7 +745,7 @@ private slots:
                    "C to four decimals.\nThe "
                    "estimates shown stay as the readings typed in " +
                    d + "F made them."
-            << "7:57:38 PM" << QStringList();
+            << "7:57:38 PM" << QStringList() << QString();
     }
     void switchingTheUnitConvertsTheEntries()
     {
@@ -747,9 +754,20 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, time);
         QFETCH(QStringList, roomPm);
+        QFETCH(QString, henssge);
         setTime(kMidnight);
         enter(typed + QStringList{"2"});
-        click(controls(form).cmdCalculate);
+        if (!typed[2].isEmpty())
+            click(controls(form).cmdCalculate);
+        if (!henssge.isEmpty()) {
+            henssgeForm().present();
+            henssgeForm().txtMass->setText("70");
+            henssgeForm().chkUncertain->click();
+            henssgeForm().txtRoomUncertainty->setText("1.8");
+            click(henssgeForm().cmdEstimate);
+            henssgeForm().close();
+            QTRY_VERIFY(!loadedHenssgeForm());
+        }
         if (!roomPm.isEmpty()) {
             henssgeForm().present();
             henssgeForm().chkUncertain->click();
@@ -769,6 +787,11 @@ private slots:
         QCOMPARE(messages->seen.size(), 1);
         QCOMPARE(messages->seen[0].text, message);
         QCOMPARE(controls(form).txtTimeDead->text(), time);
+        if (!henssge.isEmpty()) {
+            henssgeForm().present();
+            QVERIFY2(henssgeForm().lblResult->text().contains(henssge),
+                     qPrintable(henssgeForm().lblResult->text()));
+        }
         celsius->trigger();
         QCOMPARE(entry(0)->text(), typed[0]);
         QCOMPARE(messages->seen.size(), 2);
