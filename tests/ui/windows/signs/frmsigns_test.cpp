@@ -52,6 +52,8 @@ constexpr int kExact = 1;
 constexpr int kUncertain = 2;
 // The exact estimate, and the brain's at 72.42 °F: about 10 h, ±2.5 h.
 constexpr int kWithBrain = 3;
+// Added to one of those: the entries typed in °C.
+constexpr int kInCelsius = 8;
 
 } // namespace
 
@@ -61,11 +63,14 @@ class SignsWindowTest : public QObject, public WindowFixture
 {
     Q_OBJECT
 
-    // The worked example calculated, and estimated by the nomogram for 70 kg
-    // where asked.
-    void workedCase(int nomogram, const QString &body = QStringLiteral("80"))
+    // The worked example (or the entries given) calculated, and estimated by
+    // the nomogram for 70 kg where asked.
+    void workedCase(int nomogram, const QStringList &entries = {"60", "80", "75", "2"})
     {
-        enterAndCalculate(form, {"60", body, "75", "2"});
+        if (nomogram & kInCelsius)
+            form->findChild<QAction *>(QStringLiteral("mnuCelsius"))->trigger();
+        nomogram &= ~kInCelsius;
+        enterAndCalculate(form, entries);
         if (nomogram != kNone)
             QVERIFY(estimateHenssge(form, "70"));
         // The defaults offered: ±1.8 °F, ±3 kg, ±0.1.
@@ -153,13 +158,14 @@ private slots:
         QTest::addColumn<QString>("lastSeen");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("evidence");
-        QTest::addColumn<QString>("body");
+        QTest::addColumn<QStringList>("entries");
+        const QStringList worked{"60", "80", "75", "2"};
 
         QTest::newRow("the worked example: the eyelid and the nomogram set the ends")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "" << kWorkedSentence
             << "Henssge's nomogram, 95 % limits \u00B12.8 h: died between 6:52 AM and 12:28 PM "
                "the day before discovery. Sets the latest."
-            << "80";
+            << worked;
         QTest::newRow("uncertain entries: the prudent interval, not the exact one, is weighed")
             << kUncertain << kWorkedPicks << "12:00:00 AM" << 0 << ""
             << "Died between 11:00 AM and 3:34 PM the day before discovery. Earliest: the "
@@ -167,19 +173,19 @@ private slots:
                "latest: the nomogram's prudent limit."
             << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
                "2:19 AM and 3:34 PM the day before discovery. Sets the latest."
-            << "80";
+            << worked;
         QTest::newRow("the brain nomogram's interval is weighed, each nomogram named")
             << kWithBrain << kWorkedPicks << "12:00:00 AM" << 0 << ""
             << "Died between 11:30 AM and 12:28 PM the day before discovery. Earliest: the brain "
                "nomogram's 95 % limit; latest: the rectal nomogram's 95 % limit."
             << "Henssge's brain nomogram, 95 % limits \u00B12.5 h: died between 11:30 AM and "
                "4:30 PM the day before discovery. Sets the earliest."
-            << "80";
+            << worked;
         QTest::newRow("a last sighting after the eyelid's earliest sets the earliest")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:30 AM" << kSightingSentence
             << "Last seen alive: died no earlier than 11:30 AM the day before discovery. Sets "
                "the earliest."
-            << "80";
+            << worked;
         QTest::newRow("a sighting at the eyelid's earliest: both set it, both named")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << "11:00 AM"
             << "Died between 11:00 AM and 12:28 PM the day before discovery. Earliest: the "
@@ -187,7 +193,7 @@ private slots:
                "and the last sighting alive; latest: the nomogram's 95 % limit."
             << "Last seen alive: died no earlier than 11:00 AM the day before discovery. Sets "
                "the earliest."
-            << "80";
+            << worked;
         QTest::newRow("ends within a minute: one time, not a span")
             << kNone << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0
             << "11:30 PM"
@@ -195,7 +201,7 @@ private slots:
                "alive; latest: rigor present (at least 0.5 h before the examination)."
             << "Last seen alive: died no earlier than 11:30 PM the day before discovery. Sets "
                "the earliest."
-            << "80";
+            << worked;
         QTest::newRow("without a temperature estimate the signs alone give the interval")
             << kNone << kWorkedPicks << "12:00 AM" << 0 << ""
             << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
@@ -205,7 +211,7 @@ private slots:
             << "The eyelid's electrical reaction at grade III, 3.5 to 13 h before the "
                "examination: died between 11:00 AM and 8:30 PM the day before discovery. Sets "
                "both ends."
-            << "80";
+            << worked;
         QTest::newRow("an examination two hours after discovery moves every bound")
             << kNone << kWorkedPicks << "2:00 AM" << 0 << ""
             << "Died between 1:00 PM and 10:30 PM the day before discovery. Earliest: the "
@@ -214,7 +220,7 @@ private slots:
                "examination)."
             << "Rigor at its maximum, at least 2 h before the examination: died no later than "
                "12:00 AM the day of discovery."
-            << "80";
+            << worked;
         QTest::newRow("no rigor against the nomogram is a contradiction, with no interval")
             << kExact << Picks{{"Rigor present", "No: at most 7 h"}} << "12:00:00 AM" << 0 << ""
             << "The evidence contradicts itself: no rigor (at most 7 h before the examination) "
@@ -223,13 +229,13 @@ private slots:
                "can be given: check the findings, the times and the temperatures."
             << "No rigor, at most 7 h before the examination: died no earlier than 5:00 PM the "
                "day before discovery. Contradicted."
-            << "80";
+            << worked;
         QTest::newRow("only lower bounds: nothing bounds how early")
             << kNone << Picks{{"Rigor present", "Yes: at least 0.5 h"}} << "12:00:00 AM" << 0 << ""
             << "Died no later than 11:30 PM the day before discovery, set by rigor present (at "
                "least 0.5 h before the examination); nothing entered bounds how early."
             << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery."
-            << "80";
+            << worked;
         QTest::newRow("the discovery sets the latest where nothing else comes closer")
             << kNone << Picks{{"Rigor present", "No: at most 7 h"}} << "6:00 AM" << 0 << ""
             << "Died between 11:00 PM the day before discovery and 12:00 AM the day of "
@@ -237,7 +243,7 @@ private slots:
                "discovery."
             << "Found dead at 12:00:00 AM: died no later than 12:00 AM the day of discovery. "
                "Sets the latest."
-            << "80";
+            << worked;
         // Q below 0.2: no limits for the exact estimate, but the prudent
         // interval over the offered ± has them, and it is what is weighed.
         QTest::newRow("a prudent interval whose exact estimate has no limits is weighed")
@@ -248,7 +254,7 @@ private slots:
                "the day before discovery. No interval can be given: check the findings, the "
                "times and the temperatures."
             << "Henssge's nomogram, prudent interval over the uncertain entries: died between "
-            << "67.5";
+            << QStringList{"60", "67.5", "75", "2"};
         QTest::newRow("an estimate without limits is named as taking no part")
             << kExact << kWorkedPicks << "12:00:00 AM" << 0 << ""
             << "Died between 11:00 AM and 8:30 PM the day before discovery. Earliest: the "
@@ -257,7 +263,21 @@ private slots:
                "before the examination)."
             << "Henssge's nomogram took no part: no 95 % limits are published for its estimate, "
                "so it states no interval to weigh."
-            << "67.5";
+            << QStringList{"60", "67.5", "75", "2"};
+        // One body in either unit: the same prudent interval is weighed.
+        const QString prudent =
+            "Died between 11:00 AM and 3:32 PM the day before discovery. Earliest: the eyelid's "
+            "electrical reaction at grade III (3.5 to 13 h before the examination); latest: the "
+            "nomogram's prudent limit.";
+        const QString henssge =
+            "Henssge's nomogram, prudent interval over the uncertain entries: died between 5:06 AM "
+            "and 3:32 PM the day before discovery. Sets the latest.";
+        QTest::newRow("uncertain entries in \u00B0F")
+            << kUncertain << kWorkedPicks << "12:00:00 AM" << 0 << "" << prudent << henssge
+            << QStringList{"59", "80.6", "76.1", "2"};
+        QTest::newRow("the same body in \u00B0C")
+            << (kUncertain | kInCelsius) << kWorkedPicks << "12:00:00 AM" << 0 << "" << prudent
+            << henssge << QStringList{"15", "27", "24.5", "2"};
     }
 
     void picksToSentence()
@@ -269,8 +289,8 @@ private slots:
         QFETCH(QString, lastSeen);
         QFETCH(QString, sentence);
         QFETCH(QString, evidence);
-        QFETCH(QString, body);
-        workedCase(nomogram, body);
+        QFETCH(QStringList, entries);
+        workedCase(nomogram, entries);
         frmSigns *w = openByKeyboard();
         QVERIFY(w);
         // The examination starts at the time found.
