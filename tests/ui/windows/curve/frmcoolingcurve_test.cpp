@@ -143,6 +143,25 @@ private slots:
                "was found."
             << QList<int>{Qt::Key_Home}
             << "4:55:51 AM, the day before: Henssge's nomogram 99.0 \u00B0F";
+        // One body in either unit: the same times, each curve in its own degrees.
+        QTest::newRow("a body in \u00B0F, both methods")
+            << true << QStringList{"59", "80.6", "76.1", "2"} << "henssge" << asOpened
+            << "Newton's law, solid line: from 98.6 \u00B0F at 6:48:39 PM to 80.6 \u00B0F at "
+               "12:00:00 AM, when the body was found, and 76.1 \u00B0F at 2:00:00 AM; room "
+               "59 \u00B0F. Henssge's nomogram, dashed line: from 98.96 \u00B0F at about 10:31 AM "
+               "the day before discovery (95 % limits \u00B12.8 h) to 80.6 \u00B0F at 12:00:00 "
+               "AM, when the body was found."
+            << QList<int>{Qt::Key_Home, Qt::Key_PageDown}
+            << "12:27:22 PM: Henssge's nomogram 97.8 \u00B0F";
+        QTest::newRow("the same body in \u00B0C")
+            << true << QStringList{"15", "27", "24.5", "2"} << "celsius, henssge" << asOpened
+            << "Newton's law, solid line: from 37.0 \u00B0C at 6:48:39 PM to 27 \u00B0C at "
+               "12:00:00 AM, when the body was found, and 24.5 \u00B0C at 2:00:00 AM; room "
+               "15 \u00B0C. Henssge's nomogram, dashed line: from 37.2 \u00B0C at about 10:31 AM "
+               "the day before discovery (95 % limits \u00B12.8 h) to 27 \u00B0C at 12:00:00 "
+               "AM, when the body was found."
+            << QList<int>{Qt::Key_Home, Qt::Key_PageDown}
+            << "12:27:22 PM: Henssge's nomogram 36.6 \u00B0C";
         QTest::newRow("Clear takes both away")
             << true << kWorked << "henssge, clear" << asOpened << kEmpty << QList<int>{Qt::Key_End}
             << "Cooling curve";
@@ -166,13 +185,15 @@ private slots:
         frmCoolingCurve *curve = openFirst ? openByKeyboard() : nullptr;
         if (openFirst)
             QVERIFY(curve);
+        if (then.startsWith("celsius"))
+            form->findChild<QAction *>(QStringLiteral("mnuCelsius"))->trigger();
         if (entries.size() > 2) {
             calculate(entries);
         } else if (!entries.isEmpty()) {
             QTest::keyClicks(controls(form).txtAmbRoomTemp, entries.at(0));
             QTest::keyClicks(controls(form).txtCorpseTemp, entries.at(1));
         }
-        if (then.startsWith("henssge")) {
+        if (then.contains("henssge")) {
             QVERIFY(estimateHenssge(form, "70"));
             if (then.endsWith("calculate"))
                 calculate(kWorked);
