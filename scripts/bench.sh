@@ -55,7 +55,7 @@ for p in "${programs[@]}"; do
 done
 awk -v a="$ms_quorrel" -v b="$ms_floor_label" -v c="$kb_quorrel" -v d="$kb_floor_label" \
     -v e="$ms_floor_window" -v f="$kb_floor_window" 'BEGIN {
-  printf "Quorrel / text floor:  start-up %.2f x (goal 1.25), memory %.2f x (goal 1.10)\n", a / b, c / d
+  printf "Quorrel / text floor:  start-up %.2f x (goal 1.15), memory %.2f x (goal 1.12)\n", a / b, c / d
   printf "Quorrel / bare floor:  start-up %.2f x, memory %.2f x\n", a / e, c / f
 }'
 if [ -n "${BASE:-}" ]; then
