@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -109,6 +110,10 @@ class CaseFileWindowsTest : public QObject
     QString path(const char *name) const { return folder.filePath(QLatin1String(name)); }
 
     // File > Save Case As, answered with a path; the path it suggested.
+    // The name is typed into the dialog's box, as a person gives it:
+    // selectFile() looks the path up in the dialog's file model, which on
+    // Windows drops trailing spaces and dots and so takes "folder/   " for
+    // the folder itself, putting the folder's own name in the box.
     QString saveAs(const QString &file)
     {
         QString suggested;
@@ -119,7 +124,11 @@ class CaseFileWindowsTest : public QObject
             if (!dialog || !dialog->isVisible())
                 return;
             suggested = dialog->selectedFiles().value(0);
-            dialog->selectFile(file);
+            const QFileInfo chosen(file);
+            dialog->setDirectory(chosen.absolutePath());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->selectAll();
+            typeText(name, chosen.fileName());
             QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         });
         dialogs.start();
