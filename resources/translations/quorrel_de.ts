@@ -1939,6 +1939,11 @@ A line of evidence begins: &quot;Henssge&apos;s nomogram, 95 % limits ±2.8 h&qu
         <extracomment>Follows the name of an entry: &quot;Ambient Room Temperature, in the main window&quot;.</extracomment>
         <translation>, im Hauptfenster</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A label on the case sheet: %1 is what it names, its value follows.</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>quorrel::ui::CaseDocument</name>

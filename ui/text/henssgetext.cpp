@@ -200,7 +200,7 @@ MethodRecord nomogramRecord(const NomogramLook &nomogram, ClockTime foundAt,
     };
     SheetSection section{nomogram.sheetHeading};
     for (const CaseEntry &entry : entries)
-        section.rows.append({entry.label + ':',
+        section.rows.append({labelOf(entry.label),
                              entry.unit.isEmpty() ? entry.typed : entry.typed + ' ' + entry.unit});
     section.paragraphs = QStringList{sentence} + notes;
     record.sheet = {section};

@@ -232,7 +232,7 @@ MethodRecord newtonRecord(const Estimate &estimate, const CaseEntries &typed)
     record.wordsNameTheRoom = true;
     record.mainEntries = typed;
     for (const CaseEntry &entry : record.entries)
-        record.sheetEntries.append({entry.label + ':', entry.typed + ' ' + entry.unit});
+        record.sheetEntries.append({labelOf(entry.label), entry.typed + ' ' + entry.unit});
     //: Headings of the case sheet's sections.
     record.sheet = {{NewtonWords::tr("Result"),
                      {{NewtonWords::tr("Estimated time of death:"), clockText(estimate.deathAt)}},

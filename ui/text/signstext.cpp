@@ -604,7 +604,7 @@ SheetSection signsSection(const SignsScene &scene, const QString &sentence,
         QString value = SignsWords::tr("%1 (%2)").arg(pickItem(row), text(row.source));
         if (row.caveat != SignCaveat::None)
             value += ' ' + caveatText(row.caveat);
-        section.rows.append({signName(row.sign) + ':', value});
+        section.rows.append({labelOf(signName(row.sign)), value});
     }
     section.rows.append({SignsWords::tr("Last seen alive:"),
                          scene.lastSeenHours ? moment(foundAt, -*scene.lastSeenHours)

@@ -573,6 +573,12 @@ QString tenthsOfHours(double hours)
     return QStringLiteral("\u00B1") + Wording::tr("%1 h").arg(numberWithDecimals(hours, 1));
 }
 
+QString labelOf(const QString &name)
+{
+    //: A label on the case sheet: %1 is what it names, its value follows.
+    return Wording::tr("%1:").arg(name);
+}
+
 QString spreadLabel(std::optional<double> spreadHours)
 {
     if (!spreadHours)

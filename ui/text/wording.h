@@ -184,6 +184,9 @@ QString spanWords(double hours);
 // "±2.8 h": a bound published to the tenth of an hour.
 QString tenthsOfHours(double hours);
 
+// A label naming what follows it on the case sheet: "Body mass:".
+QString labelOf(const QString &name);
+
 // How far a thermometer's resolution moves the time of death, as the curve
 // labels it: "±14 min", "±3 h", "±5 days", or "spread unbounded".
 QString spreadLabel(std::optional<double> spreadHours);
