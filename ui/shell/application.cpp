@@ -12,6 +12,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -47,13 +48,20 @@ void noAction(int) {}
 
 // Where the program's translations are: installed beside bin on Linux, in a
 // folder beside the .exe on Windows, and the build tree's, so that the tests
-// and a program run from the build find them.
+// and a program run from the build find them. An installed program never
+// looks in the folder it was built in, which on another machine may be
+// anyone's.
 QStringList translationFolders()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
-    return {programDir + QStringLiteral("/../share/quorrel/translations"),
-            programDir + QStringLiteral("/translations"),
-            QStringLiteral(QUORREL_BUILD_TRANSLATIONS)};
+    QStringList folders{programDir + QStringLiteral("/../share/quorrel/translations"),
+                        programDir + QStringLiteral("/translations")};
+    const QString built = QStringLiteral(QUORREL_BUILD_TRANSLATIONS);
+    const QString buildRoot = QFileInfo(QFileInfo(built).absolutePath()).canonicalFilePath();
+    if (!buildRoot.isEmpty() &&
+        QFileInfo(programDir).canonicalFilePath().startsWith(buildRoot + '/'))
+        folders << built;
+    return folders;
 }
 
 // Installs the first copy of the file found in the folders, if any.
