@@ -140,6 +140,30 @@ QString typedNumber(double value)
     return localized(shortestAscii(value));
 }
 
+namespace
+{
+
+// The value in plain digits with that many decimals, in the user's digits.
+QString plainText(const Decimal &value, std::int64_t decimals)
+{
+    // The digits, then as many zeros as the exponent and the decimals asked
+    // for (never fewer than none: the digits hold every nonzero one), with the
+    // point that many decimals from the end.
+    std::string text = value.toText();
+    const bool negative = text.front() == '-';
+    const std::size_t e = text.find('e');
+    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(text.substr(e + 1));
+    std::string digits = text.substr(negative ? 1 : 0, e == std::string::npos ? e : e - negative);
+    digits.append(static_cast<std::size_t>(exponent + decimals), '0');
+    if (static_cast<std::int64_t>(digits.size()) <= decimals)
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    if (decimals > 0)
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return localized((negative ? "-" : "") + digits);
+}
+
+} // namespace
+
 std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most)
 {
     const NumberLocale locale = userNumberLocale();
@@ -156,20 +180,7 @@ std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most)
     const std::int64_t whole = std::max<std::int64_t>(value->highestPower(), 0) + 1;
     if ((value->sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > most)
         return std::nullopt;
-    // The digits, then as many zeros as the exponent and the decimals typed
-    // ask for (never fewer than none: the digits typed hold every nonzero
-    // one), with the point that many decimals from the end.
-    std::string text = value->toText();
-    const bool negative = text.front() == '-';
-    const std::size_t e = text.find('e');
-    const std::int64_t exponent = e == std::string::npos ? 0 : std::stoll(text.substr(e + 1));
-    std::string digits = text.substr(negative ? 1 : 0, e == std::string::npos ? e : e - negative);
-    digits.append(static_cast<std::size_t>(exponent + decimals), '0');
-    if (static_cast<std::int64_t>(digits.size()) <= decimals)
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    if (decimals > 0)
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
-    return localized((negative ? "-" : "") + digits);
+    return plainText(*value, decimals);
 }
 
 int decimalsOf(double value)
@@ -248,8 +259,13 @@ std::optional<Decimal> typedDecimal(const QString &text)
 
 QString typedText(const Decimal &value)
 {
-    const QString exact = localized(value.toText());
-    return inPlainDigits(exact, 64).value_or(exact);
+    // Written from the value itself, never read back from its localized
+    // text: a locale's exponent ("اس" in Arabic) is no number a box reads.
+    const std::int64_t decimals = std::max<std::int64_t>(0, -value.lowestPower());
+    const std::int64_t whole = std::max<std::int64_t>(value.highestPower(), 0) + 1;
+    if ((value.sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > 64)
+        return localized(value.toText());
+    return plainText(value, decimals);
 }
 
 // The sign, the digits and the power of ten of a decimal's text.

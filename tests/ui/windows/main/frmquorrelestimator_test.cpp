@@ -892,6 +892,14 @@ private slots:
             << QLocale(QLocale::Arabic, QLocale::Egypt)
             << QStringList{"\u0666\u0660", "\u0668\u0660", "\u0667\u0665", "\u0662"}
             << "7:25:44 PM";
+        // Typed in \u00B0C (a fifth entry), read as the same \u00B0F decimals.
+        QTest::newRow("\u00B0C with a decimal comma")
+            << german << QStringList{"15", "27", "24,5", "2", "C"} << "6:48:39 PM";
+        QTest::newRow("\u00B0C in the locale's own digits, 80.6 \u00B0F among them")
+            << QLocale(QLocale::Arabic, QLocale::Egypt)
+            << QStringList{"\u0661\u0665", "\u0662\u0667", "\u0662\u0664\u066B\u0665", "\u0662",
+                           "C"}
+            << "6:48:39 PM";
     }
     void readsNumbersInTheUsersLocale()
     {
@@ -899,8 +907,10 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QString, result);
         QLocale::setDefault(locale);
+        if (entries.size() > 4)
+            form->findChild<QAction *>(QStringLiteral("mnuCelsius"))->trigger();
         setTime(kMidnight);
-        enter(entries);
+        enter(entries.mid(0, 4));
         click(controls(form).cmdCalculate);
         QCOMPARE(controls(form).txtTimeDead->text(), result);
         QCOMPARE(messages->seen.size(), result.isEmpty() ? 1 : 0);
