@@ -2470,12 +2470,22 @@ Bitte prüfen Sie Ihre Eingaben.</translation>
         <translation>Die eingegebenen Temperaturen wurden in °F umgerechnet.</translation>
     </message>
     <message>
-        <source>The estimates shown stay as the readings typed in °F made them.</source>
-        <translation>Die angezeigten Schätzungen bleiben, wie die in °F eingegebenen Messwerte sie ergeben haben.</translation>
-    </message>
-    <message>
         <source>Temperatures in Another Unit</source>
         <translation>Temperaturen in einer anderen Einheit</translation>
+    </message>
+    <message>
+        <source>The estimates were made again from the converted values.</source>
+        <translation>Die Schätzungen wurden aus den umgerechneten Werten neu erstellt.</translation>
+    </message>
+    <message>
+        <source>%1: could not be made again from the converted values; it is no longer shown.</source>
+        <extracomment>%1 names a method (&quot;Henssge&apos;s nomogram&quot;).</extracomment>
+        <translation>%1: konnte aus den umgerechneten Werten nicht neu erstellt werden und wird nicht mehr angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1: now %2, was %3.</source>
+        <extracomment>%1 names a method, %2 and %3 are times of death.</extracomment>
+        <translation>%1: jetzt %2, zuvor %3.</translation>
     </message>
 </context>
 <context>

@@ -535,9 +535,8 @@ void readMembers(FileMembers &members, const QJsonObject &current, CaseFile &fil
                                          inside(quoted(kMethods), method.key)));
 }
 
-// The main window's entries the case's estimates were made from: the boxes
-// each estimate used, laid in the case's order over those on screen, at the
-// time found the case was estimated for; none where no estimate used any.
+} // namespace
+
 std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now)
 {
     std::optional<CaseEntries> from;
@@ -555,8 +554,6 @@ std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const 
         from->foundAt = record.foundAt;
     return from;
 }
-
-} // namespace
 
 CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QDateTime &savedAt)
 {

@@ -84,6 +84,12 @@ struct CaseFile {
 
 class CaseHolder;
 
+// The main window's entries the case's estimates were made from: the boxes
+// each estimate used, laid in the case's order over those on screen (`now`),
+// at the time found the case was estimated for; none where no estimate used
+// any.
+std::optional<CaseEntries> entriesEstimatedFrom(const CaseRecord &record, const CaseEntries &now);
+
 // The case as it stands, for saving: every method's part of it.
 CaseFile caseFileOf(const CaseHolder &holder, const QString &writtenBy, const QDateTime &savedAt);
 

@@ -85,14 +85,12 @@ QList<RoundedEntry> convertKeptTemperatures(CaseHolder &holder, bool celsius)
     return rounded;
 }
 
-void remakeKeptEstimates(CaseHolder &holder)
+void remakeKeptEstimates(CaseHolder &holder, const CaseRecord &made)
 {
-    for (const CaseMethod &method : methods()) {
-        const std::optional<CaseRecord> &record = holder.record();
-        const MethodRecord *made = record ? record->method(method.key) : nullptr;
-        if (method.remake && made && !made->madeWith.isEmpty())
-            method.remake(QJsonObject(made->madeWith), userNumberLocale(), holder);
-    }
+    for (const CaseMethod &method : methods())
+        if (const MethodRecord *kept = made.method(method.key);
+            method.remake && kept && !kept->madeWith.isEmpty())
+            method.remake(kept->madeWith, userNumberLocale(), holder);
 }
 
 void addCaseMethod(const CaseMethod &method)

@@ -79,10 +79,10 @@ void convertMember(QJsonObject &object, const QString &member, const QString &na
 // estimate made again read them in the case's unit.
 QList<RoundedEntry> convertKeptTemperatures(CaseHolder &holder, bool celsius);
 
-// Each estimate the case holds made again from what it was made with, so that
-// its words follow entries turned to the other unit; one that cannot be made
-// again stays as it was.
-void remakeKeptEstimates(CaseHolder &holder);
+// Each estimate of `made` made again into the case from what it was made
+// with and the case's entries, so that its words follow entries turned to
+// the other unit; one that cannot be made again is not.
+void remakeKeptEstimates(CaseHolder &holder, const CaseRecord &made);
 
 // The methods the program's set-up gave, in the order their estimates are
 // made again: each after those it may weigh.

@@ -149,7 +149,7 @@ class CaseFileWindowsTest : public QObject
     {
         startWithMidnightSet(main);
         const MainControls c = controls(main);
-        if (entries.size() > 4) // typed in °C
+        if (entries.value(4) == QStringLiteral("\u00B0C")) // typed in °C
             c.mnuCelsius->trigger();
         TextBox *boxes[] = {c.txtAmbRoomTemp, c.txtCorpseTemp, c.txtCorpseTempTwo, c.txtCorpseTime};
         for (int i = 0; i < 4; ++i) {
@@ -277,6 +277,10 @@ private slots:
             << english << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << "70" << english
             << QStringList{"15", "27", "24.5", "2"} << "70" << QString() << QStringList()
             << QString();
+        QTest::newRow("switched to \u00B0C after the estimates, rounded, opens as it was")
+            << english << QStringList{"60", "80", "75", "2", "then \u00B0C"} << "70" << english
+            << QStringList{"15.5556", "26.6667", "23.8889", "2"} << "70" << QString()
+            << QStringList() << QString();
         QTest::newRow("a room changed after the brain's estimate opens as typed, as made")
             << english << QStringList{"60", "", "", ""} << QString() << english
             << QStringList{"65", "", "", ""} << QString() << QString() << QStringList{"65"} << "80";
@@ -305,6 +309,8 @@ private slots:
             brainBefore = brainForm().lblResult->text();
             QVERIFY(brainBefore.startsWith(QStringLiteral("About")));
         }
+        if (entries.value(4) == QStringLiteral("then \u00B0C"))
+            controls(main).mnuCelsius->trigger();
         if (!hourAfter.isEmpty()) {
             const MainControls c = controls(main);
             c.cboHours->setFocus();

@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace quorrel::ui
 {
@@ -91,10 +92,6 @@ std::string text(const QComboBox *list)
 {
     return list->currentText().toStdString();
 }
-std::string text(const QLineEdit *box)
-{
-    return box->text().toStdString();
-}
 
 // The unit a new case is typed in, as the user last chose it.
 const QString kCelsiusSetting = QStringLiteral("temperaturesInCelsius");
@@ -109,6 +106,19 @@ Meridiem meridiemOf(const QComboBox *list)
 {
     const int index = list->findText(list->currentText());
     return index < 0 ? Meridiem::None : static_cast<Meridiem>(list->itemData(index).toInt());
+}
+
+// Newton's law over the four entries as typed in their unit (a °C typed is
+// the same °F exactly), with the time found as picked.
+Estimate newtonEstimate(const CaseEntries &typed, const Picks &picks)
+{
+    const CaseEntries fahrenheit = entriesInFahrenheit(typed);
+    const std::string texts[] = {fahrenheit.room.toStdString(), fahrenheit.body.toStdString(),
+                                 fahrenheit.secondBody.toStdString(),
+                                 typed.hoursBetween.toStdString()};
+    return estimateTimeOfDeath({texts[0], texts[1], texts[2], texts[3]}, picks, userNumberLocale(),
+                               typed.unit == TemperatureUnit::Celsius ? kCelsiusReadingResolution
+                                                                      : kReadingResolution);
 }
 
 } // namespace
@@ -495,7 +505,7 @@ void frmQuorrelEstimator::cmdClear_Click()
     currentCase().clear();
 }
 
-void frmQuorrelEstimator::publishEntries()
+CaseEntries frmQuorrelEstimator::typedEntries() const
 {
     CaseEntries entries{std::nullopt, txtAmbRoomTemp->text(), txtCorpseTemp->text(),
                         txtCorpseTempTwo->text(), txtCorpseTime->text()};
@@ -503,7 +513,12 @@ void frmQuorrelEstimator::publishEntries()
     // they stand: they may have changed since.
     entries.foundAt = m_foundAt;
     entries.unit = m_celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
-    currentCase().setEntries(entries);
+    return entries;
+}
+
+void frmQuorrelEstimator::publishEntries()
+{
+    currentCase().setEntries(typedEntries());
 }
 
 void frmQuorrelEstimator::caseChanged()
@@ -591,18 +606,9 @@ frmQuorrelEstimator::Outcome frmQuorrelEstimator::calculate(bool tellUser)
     if (txtTimeOfDiscovery->isHidden())
         return checkCombos();
 
-    const std::string entries[] = {text(txtAmbRoomTemp), text(txtCorpseTemp),
-                                   text(txtCorpseTempTwo), text(txtCorpseTime)};
     const std::string picks[] = {text(cboHours), text(cboMinutes), text(cboSeconds)};
-    // The law reads °F; a °C typed is the same °F exactly.
-    const CaseEntries fahrenheit = entriesInFahrenheit(currentCase().entries());
-    const std::string inF[] = {fahrenheit.room.toStdString(), fahrenheit.body.toStdString(),
-                               fahrenheit.secondBody.toStdString()};
     const Estimate estimate =
-        estimateTimeOfDeath({m_celsius ? inF[0] : entries[0], m_celsius ? inF[1] : entries[1],
-                             m_celsius ? inF[2] : entries[2], entries[3]},
-                            {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)}, userNumberLocale(),
-                            m_celsius ? kCelsiusReadingResolution : kReadingResolution);
+        newtonEstimate(typedEntries(), {picks[0], picks[1], picks[2], meridiemOf(cboAMPM)});
     if (estimate.hoursSinceDeath)
         m_hoursSinceDeath = *estimate.hoursSinceDeath;
 
@@ -666,45 +672,116 @@ QString frmQuorrelEstimator::roundedLine(const RoundedEntry &entry)
 void frmQuorrelEstimator::convertEntries(bool celsius)
 {
     QStringList rounded;
-    const std::pair<TextBox *, QString> boxes[] = {{txtAmbRoomTemp, kRoomEntry},
-                                                   {txtCorpseTemp, kFirstReadingEntry},
-                                                   {txtCorpseTempTwo, kSecondReadingEntry}};
-    const bool typed = std::any_of(std::begin(boxes), std::end(boxes),
-                                   [](const auto &box) { return !box.first->text().isEmpty(); });
-    for (const auto &[box, name] : boxes) {
-        if (box->text().isEmpty())
-            continue;
+    // What the estimates were made from, which the boxes may no longer hold
+    // (edited since, without Calculate): they are made again from it.
+    const std::optional<CaseRecord> made = currentCase().record();
+    std::optional<CaseEntries> madeFrom =
+        made ? entriesEstimatedFrom(*made, currentCase().entries()) : std::nullopt;
+    const auto converted = [celsius](const QString &typed) {
+        return celsius ? celsiusTyped(typed) : CelsiusTyped{fahrenheitTyped(typed)};
+    };
+    const std::tuple<TextBox *, QString, QString CaseEntries::*> boxes[] = {
+        {txtAmbRoomTemp, kRoomEntry, &CaseEntries::room},
+        {txtCorpseTemp, kFirstReadingEntry, &CaseEntries::body},
+        {txtCorpseTempTwo, kSecondReadingEntry, &CaseEntries::secondBody}};
+    const bool typed = std::any_of(std::begin(boxes), std::end(boxes), [](const auto &box) {
+        return !std::get<0>(box)->text().isEmpty();
+    });
+    for (const auto &[box, name, member] : boxes) {
         const QString before = box->text();
-        const CelsiusTyped converted =
-            celsius ? celsiusTyped(before) : CelsiusTyped{fahrenheitTyped(before)};
-        if (converted.rounded)
-            rounded << roundedLine({name, before, converted.text});
-        box->setText(converted.text);
+        if (!before.isEmpty()) {
+            const CelsiusTyped after = converted(before);
+            if (after.rounded)
+                rounded << roundedLine({name, before, after.text});
+            box->setText(after.text);
+        }
+        if (!madeFrom || ((*madeFrom).*member).isEmpty())
+            continue;
+        QString &from = (*madeFrom).*member;
+        if (from == before) {
+            from = box->text();
+            continue;
+        }
+        const CelsiusTyped after = converted(from);
+        if (after.rounded)
+            rounded << roundedLine({name, from, after.text});
+        from = after.text;
     }
     // What the methods' windows and estimates keep turns with the entries;
     // an open window turns its own boxes when the unit is published.
     for (const RoundedEntry &kept : convertKeptTemperatures(currentCase(), celsius))
         rounded << roundedLine(kept);
-    const bool hadEstimate = !txtTimeDead->text().isEmpty();
     showUnit(celsius);
     publishEntries();
-    if (!typed && rounded.isEmpty())
+    // Every estimate is made again from its entries in the new unit, so that
+    // its words and the file say that unit; a rounded entry may move it.
+    QStringList changes;
+    if (madeFrom) {
+        madeFrom->unit = celsius ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
+        // A copy: the case is cleared before the estimates are made again.
+        const CaseRecord converted = *currentCase().record();
+        changes = remakeInUnit(*madeFrom, converted);
+    }
+    if (!typed && rounded.isEmpty() && changes.isEmpty())
         return;
-    // Exact readings make the same estimate again; rounded ones would not,
-    // so the estimates stay as the exact readings made them.
-    if (hadEstimate && rounded.isEmpty())
-        calculate(false);
-    else if (rounded.isEmpty())
-        remakeKeptEstimates(currentCase());
     QString text = celsius ? tr("The typed temperatures were converted to \u00B0"
                                 "C.")
                            : tr("The typed temperatures were converted to \u00B0"
                                 "F.");
     if (!rounded.isEmpty())
-        text += '\n' + rounded.join('\n') + '\n' +
-                tr("The estimates shown stay as the readings typed in \u00B0"
-                   "F made them.");
+        text += '\n' + rounded.join('\n');
+    if (!rounded.isEmpty() && madeFrom)
+        text += '\n' + tr("The estimates were made again from the converted values.");
+    if (!changes.isEmpty())
+        text += '\n' + changes.join('\n');
     showMessage(this, tr("Temperatures in Another Unit"), text, QMessageBox::Information);
+}
+
+QStringList frmQuorrelEstimator::remakeInUnit(const CaseEntries &madeFrom, const CaseRecord &made)
+{
+    // The other methods read the case's entries: for the moment, those the
+    // estimates were made from.
+    const CaseEntries shown = currentCase().entries();
+    currentCase().setEntries(madeFrom);
+    currentCase().clear();
+    if (made.method(kNewtonKey)) {
+        // At the time found the case was estimated for, whatever the lists
+        // hold now.
+        const int seconds = made.foundAt.seconds;
+        const int hour24 = seconds / 3600;
+        const std::string picks[] = {std::to_string((hour24 + 11) % 12 + 1),
+                                     std::to_string(seconds / 60 % 60),
+                                     std::to_string(seconds % 60)};
+        const Estimate estimate = newtonEstimate(
+            madeFrom, {picks[0], picks[1], picks[2], hour24 < 12 ? Meridiem::AM : Meridiem::PM});
+        if (estimate.hoursSinceDeath)
+            m_hoursSinceDeath = *estimate.hoursSinceDeath;
+        showResult(QString(), QString());
+        if (estimate.outcome == Estimate::Outcome::Estimated) {
+            const MethodRecord newton = newtonRecord(estimate, madeFrom);
+            showResult(QString::fromStdString(formatClockTime(estimate.deathAt)), newton.sentence);
+            currentCase().publish(CaseRecord{estimate.foundAt, {newton}});
+        }
+    }
+    remakeKeptEstimates(currentCase(), made);
+    currentCase().setEntries(shown);
+
+    QStringList changes;
+    const std::optional<CaseRecord> &now = currentCase().record();
+    for (const MethodRecord &was : made.methods) {
+        const MethodRecord *is = now ? now->method(was.key) : nullptr;
+        if (!is)
+            //: %1 names a method ("Henssge's nomogram").
+            changes << tr("%1: could not be made again from the converted values; it is no "
+                          "longer shown.")
+                           .arg(was.name);
+        else if (!(is->deathAt == was.deathAt))
+            //: %1 names a method, %2 and %3 are times of death.
+            changes << tr("%1: now %2, was %3.")
+                           .arg(was.name, QString::fromStdString(formatClockTime(is->deathAt)),
+                                QString::fromStdString(formatClockTime(was.deathAt)));
+    }
+    return changes;
 }
 
 void frmQuorrelEstimator::showResult(const QString &time, const QString &about)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,6 +23,7 @@ class Line;
 class PictureBox;
 class TextBox;
 struct CaseEntries;
+struct CaseRecord;
 struct RoundedEntry;
 
 // The main window: the time of discovery, the four entries and the estimate.
@@ -157,6 +159,8 @@ private:
     void showUnit(bool celsius);
     // The typed temperatures turned to the other unit, and the user told.
     void convertEntries(bool celsius);
+    QStringList remakeInUnit(const CaseEntries &madeFrom, const CaseRecord &made);
+    CaseEntries typedEntries() const;
     QString roundedLine(const RoundedEntry &entry);
 
     double m_hoursSinceDeath = 0.0;
