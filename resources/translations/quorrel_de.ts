@@ -22,12 +22,10 @@
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit below the brain temperature.</source>
-        <extracomment>%1 is the main window&apos;s entry as its label names it.</extracomment>
         <translation>%1 im Hauptfenster: Geben Sie eine Zahl in Grad Fahrenheit unter der Hirntemperatur ein.</translation>
     </message>
     <message>
         <source>%1: enter a number of degrees Fahrenheit above the room temperature, %2.</source>
-        <extracomment>%1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
         <translation>%1: Geben Sie eine Zahl in Grad Fahrenheit über der Umgebungstemperatur und %2 ein.</translation>
     </message>
     <message>
@@ -49,6 +47,16 @@
         <source>%1, in the main window, is %2: the method needs a room colder than the brain. Enter a number below %3 (%4).</source>
         <extracomment>%1 is the main window&apos;s room entry as its label names it, %2 the room&apos;s temperature, %3 the brain&apos;s, %4 the window&apos;s entry (&quot;Brain temperature&quot;).</extracomment>
         <translation>%1 im Hauptfenster ist %2: Die Methode braucht eine Umgebung, die kälter ist als das Gehirn. Geben Sie eine Zahl unter %3 ein (%4).</translation>
+    </message>
+    <message>
+        <source>%1, in the main window: enter a number of degrees Celsius below the brain temperature.</source>
+        <extracomment>%1 is the main window&apos;s entry as its label names it. %1 is the main window&apos;s entry as its label names it.</extracomment>
+        <translation>%1 im Hauptfenster: Geben Sie eine Zahl in Grad Celsius unter der Hirntemperatur ein.</translation>
+    </message>
+    <message>
+        <source>%1: enter a number of degrees Celsius above the room temperature, %2.</source>
+        <extracomment>%1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;). %1 is the window&apos;s entry (&quot;Brain temperature&quot;), %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
+        <translation>%1: Geben Sie eine Zahl in Grad Celsius über der Umgebungstemperatur und %2 ein.</translation>
     </message>
 </context>
 <context>
@@ -465,12 +473,10 @@ Jetzt: „%4“</translation>
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit below the body temperature.</source>
-        <extracomment>%1 is the main window&apos;s entry as its label names it.</extracomment>
         <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Fahrenheit unter der Körpertemperatur ein.</translation>
     </message>
     <message>
         <source>%1, in the main window: enter a number of degrees Fahrenheit above the room temperature, %2.</source>
-        <extracomment>%1 is the main window&apos;s entry as its label names it; %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
         <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Fahrenheit über der Umgebungstemperatur und %2 ein.</translation>
     </message>
     <message>
@@ -561,6 +567,16 @@ Jetzt: „%4“</translation>
         <source>Room temperature uncertain by ±: enter a number of degrees Celsius from 0 to %1, or leave it empty.</source>
         <extracomment>%1 is the most, the room&apos;s own distance from -17.7778 °C (0 °F).</extracomment>
         <translation>Unsicherheit der Umgebungstemperatur (±): Geben Sie eine Gradzahl in Celsius von 0 bis %1 ein, oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>%1, in the main window: enter a number of degrees Celsius below the body temperature.</source>
+        <extracomment>%1 is the main window&apos;s entry as its label names it. %1 is the main window&apos;s entry as its label names it.</extracomment>
+        <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Celsius unter der Körpertemperatur ein.</translation>
+    </message>
+    <message>
+        <source>%1, in the main window: enter a number of degrees Celsius above the room temperature, %2.</source>
+        <extracomment>%1 is the main window&apos;s entry as its label names it; %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;). %1 is the main window&apos;s entry as its label names it; %2 the readings the method takes (&quot;from 27.8 °C to 37.2 °C&quot;).</extracomment>
+        <translation>%1 im Hauptfenster: Geben Sie eine Gradzahl in Celsius über der Umgebungstemperatur und %2 ein.</translation>
     </message>
 </context>
 <context>

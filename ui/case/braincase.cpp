@@ -178,12 +178,23 @@ QString brainRefusalText(const BrainOutcome &outcome)
         return noTimeFoundText();
     case BrainProblem::Room:
         //: %1 is the main window's entry as its label names it.
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the main window's entry as its label names it.
+            return BrainCaseWords::tr("%1, in the main window: enter a number of degrees Celsius "
+                                      "below the brain temperature.")
+                .arg(kRoomEntry);
         return BrainCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
                                   "below the brain temperature.")
             .arg(kRoomEntry);
     case BrainProblem::Brain:
         //: %1 is the window's entry ("Brain temperature"), %2 the readings the method takes
         //: ("from 27.8 °C to 37.2 °C").
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the window's entry ("Brain temperature"), %2 the readings the method
+            //: takes ("from 27.8 °C to 37.2 °C").
+            return BrainCaseWords::tr("%1: enter a number of degrees Celsius above the room "
+                                      "temperature, %2.")
+                .arg(brainEntry(), henssgeReadingRange());
         return BrainCaseWords::tr("%1: enter a number of degrees Fahrenheit above the room "
                                   "temperature, %2.")
             .arg(brainEntry(), henssgeReadingRange());

@@ -166,12 +166,23 @@ QString mainWindowEntryText(const HenssgeOutcome &outcome)
     switch (outcome.problem) {
     case HenssgeProblem::Room:
         //: %1 is the main window's entry as its label names it.
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the main window's entry as its label names it.
+            return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees "
+                                        "Celsius below the body temperature.")
+                .arg(kRoomEntry);
         return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
                                     "below the body temperature.")
             .arg(kRoomEntry);
     case HenssgeProblem::Body:
         //: %1 is the main window's entry as its label names it; %2 the readings the method
         //: takes ("from 27.8 °C to 37.2 °C").
+        if (shownTemperatureUnit() == TemperatureUnit::Celsius)
+            //: %1 is the main window's entry as its label names it; %2 the readings the
+            //: method takes ("from 27.8 °C to 37.2 °C").
+            return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees "
+                                        "Celsius above the room temperature, %2.")
+                .arg(kFirstReadingEntry, henssgeReadingRange());
         return HenssgeCaseWords::tr("%1, in the main window: enter a number of degrees Fahrenheit "
                                     "above the room temperature, %2.")
             .arg(kFirstReadingEntry, henssgeReadingRange());

@@ -106,6 +106,14 @@ private slots:
                            "died between 4:40 PM and 7:40 PM the day before discovery, most "
                            "likely about 6:10 PM."}
             << true;
+        QTest::newRow("a word for the reading in a \u00B0C case is asked for in \u00B0C")
+            << "C \u00B0C"
+            << "15"
+            << "abc"
+            << ""
+            << "Brain temperature: enter a number of degrees Celsius above the room temperature, "
+               "up to 37.2 \u00B0C (98.96 \u00B0F)."
+            << QStringList() << false;
         QTest::newRow("German") << "de_DE"
                                 << "60"
                                 << "80,5"
