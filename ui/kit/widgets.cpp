@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QToolTip>
 
@@ -73,6 +74,18 @@ void showResultLine(QLabel *line, const QString &text)
     line->setVisible(!text.isEmpty());
     QString spoken = text;
     line->setAccessibleName(spoken.remove(QChar(0x2066)).remove(QChar(0x2069)));
+}
+
+QWidget *placeResultLines(QWidget *window, const char *name, QRect geometry)
+{
+    auto *area = place<QScrollArea>(window, name, geometry);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *lines = new QWidget;
+    area->setWidget(lines);
+    return lines;
 }
 
 QPushButton *placeFaceButton(QWidget *window, const char *name, QRect geometry,

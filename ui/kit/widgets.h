@@ -45,6 +45,11 @@ void makeResultLine(QLabel *line, LinePrint print = LinePrint::Plain);
 // marks that keep a formula left to right, which it would spell out.
 void showResultLine(QLabel *line, const QString &text);
 
+// The widget a window's result lines go in, placed at `geometry`: it scrolls
+// where a long sentence, or its translation, needs more room than the window
+// gives, so no line is ever cut.
+QWidget *placeResultLines(QWidget *window, const char *name, QRect geometry);
+
 inline const QColor kWindowGrey(192, 192, 192);
 
 // The caption of the main window, which the About window shares; asked for

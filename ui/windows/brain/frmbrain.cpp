@@ -62,7 +62,7 @@ void frmBrain::createResult()
     Line1->setObjectName(QStringLiteral("Line1"));
     // The lines follow one another down an area as tall as the longest of
     // them take together, so short lines leave no gaps between them.
-    auto *area = place<QWidget>(this, "resultArea", twips(120, 660, 6360, 2460));
+    auto *area = placeResultLines(this, "resultArea", twips(120, 660, 6360, 2460));
     auto *lines = new QVBoxLayout(area);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));

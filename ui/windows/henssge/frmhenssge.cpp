@@ -109,7 +109,7 @@ void frmHenssge::createResult()
     Line1->setObjectName(QStringLiteral("Line1"));
     // The lines follow one another down an area as tall as the longest of
     // them take together, so short lines leave no gaps between them.
-    resultArea = place<QWidget>(this, "resultArea", twips(120, 2190, 6960, 3300));
+    resultArea = placeResultLines(this, "resultArea", twips(120, 2190, 6960, 3300));
     auto *lines = new QVBoxLayout(resultArea);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(twipsToPixels(120));

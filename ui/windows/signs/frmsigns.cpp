@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <string_view>
 
@@ -233,7 +234,13 @@ void frmSigns::createResult()
 {
     Line1 = new Line(120, 5460, 9480, 5460, this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    lblResult = place<QLabel>(this, "lblResult", twips(120, 5550, 9360, 735), hint());
+    lblResult = new QLabel(hint());
+    lblResult->setObjectName(QStringLiteral("lblResult"));
+    auto *resultLines =
+        new QVBoxLayout(placeResultLines(this, "resultArea", twips(120, 5550, 9360, 735)));
+    resultLines->setContentsMargins(0, 0, 0, 0);
+    resultLines->addWidget(lblResult);
+    resultLines->addStretch(1);
     scrEvidence = place<QScrollArea>(this, "scrEvidence", twips(120, 6330, 9360, 1440));
     scrEvidence->setFocusPolicy(Qt::NoFocus);
     scrEvidence->setWidgetResizable(true);
