@@ -565,7 +565,7 @@ Jetzt: „%4“</translation>
     </message>
     <message>
         <source>Room temperature uncertain by ±: enter a number of degrees Celsius from 0 to %1, or leave it empty.</source>
-        <extracomment>%1 is the most, the room&apos;s own distance from -17.7778 °C (0 °F).</extracomment>
+        <extracomment>%1 is the room temperature typed in °C, without its sign.</extracomment>
         <translation>Unsicherheit der Umgebungstemperatur (±): Geben Sie eine Gradzahl in Celsius von 0 bis %1 ein, oder lassen Sie das Feld leer.</translation>
     </message>
     <message>

@@ -227,11 +227,12 @@ struct PrudentPart {
 };
 
 PrudentPart prudentPart(ClockTime foundAt, const HenssgeChoice &choice,
-                        const HenssgeTypedEntries &typed, const HenssgeInput &input)
+                        const HenssgeTypedEntries &typed, const HenssgeInput &input,
+                        double roomMost)
 {
     const double room = typed.roomFahrenheit.toDouble();
     const TypedMass mass{typed.mass.toDouble(), choice.pounds};
-    const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, room);
+    const std::optional<QString> roomPm = uncertaintyOf(choice.roomUncertainty, roomMost);
     if (!roomPm)
         return {HenssgeProblem::RoomUncertainty};
     const std::optional<QString> massPm = uncertaintyOf(choice.massUncertainty, mass.value);
@@ -346,17 +347,17 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
                decimalSignHint(choice.factor);
     case HenssgeProblem::RoomUncertainty:
         if (shownTemperatureUnit() == TemperatureUnit::Celsius)
-            //: %1 is the most, the room's own distance from -17.7778 °C (0 °F).
+            //: %1 is the room temperature typed in °C, without its sign.
             return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number "
                                         "of degrees Celsius from 0 to %1, or leave it empty.")
-                       .arg(shownDegreesTyped(typedNumber(std::fabs(outcome.room)))) +
-                   tooLongHint(choice.roomUncertainty);
+                       .arg(typedTemperature(32 + std::fabs(outcome.room - 32))) +
+                   decimalSignHint(choice.roomUncertainty) + tooLongHint(choice.roomUncertainty);
         //: %1 is the room temperature typed, without its sign.
         return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: enter a number of "
                                     "degrees Fahrenheit from 0 to %1, the room's own, or leave it "
                                     "empty.")
                    .arg(typedNumber(std::fabs(outcome.room))) +
-               tooLongHint(choice.roomUncertainty);
+               decimalSignHint(choice.roomUncertainty) + tooLongHint(choice.roomUncertainty);
     case HenssgeProblem::MassUncertainty:
         return (choice.pounds ? HenssgeCaseWords::tr("Body mass uncertain by \u00B1: enter a "
                                                      "number of pounds from 0 to the mass "
@@ -413,9 +414,15 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const Henssg
     if (choice.uncertain()) {
         // The room's ± in °F, as the room the nomogram reads.
         HenssgeChoice inFahrenheit = choice;
-        if (typedEntries.unit == TemperatureUnit::Celsius)
+        // The most it may be is the room's own value in the unit typed: in
+        // °C, a winter room of -17 °C may be uncertain by a degree or two.
+        double roomMost = typed.roomFahrenheit.toDouble();
+        if (typedEntries.unit == TemperatureUnit::Celsius) {
             inFahrenheit.roomUncertainty = fahrenheitDegreesTyped(choice.roomUncertainty);
-        prudent = prudentPart(foundAt, inFahrenheit, typed, input);
+            if (const Result<double> most = number(fahrenheitDegreesTyped(typedEntries.room)))
+                roomMost = *most;
+        }
+        prudent = prudentPart(foundAt, inFahrenheit, typed, input, roomMost);
         if (prudent.problem != HenssgeProblem::None)
             return refused(prudent.problem, roomF, bodyF);
         sentence += ' ' + prudent.sentence;

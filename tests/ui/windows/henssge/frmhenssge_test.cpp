@@ -325,6 +325,8 @@ private slots:
     // estimate; a ± that says nothing is refused and changes nothing.
     void prudentInterval_data()
     {
+        // The mass's unit; "kg, \u00B0C" types the room (a fourth of `typed`)
+        // and a body of 30 \u00B0C in \u00B0C.
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QStringList>("typed"); // over the defaults; "" keeps one
         QTest::addColumn<QString>("message");
@@ -369,6 +371,15 @@ private slots:
             << "Room temperature uncertain by \u00B1: enter a number of degrees Fahrenheit from 0 "
                "to 60, the room's own, or leave it empty."
             << "";
+        QTest::newRow("\u00B0C: a winter room may be uncertain by its own value or less")
+            << "kg, \u00B0C" << QStringList{"1", "0", "0", "-17"} << ""
+            << "With the room at -17 \u00B1 1 \u00B0C, the mass at 70 kg and the factor at 1.0, "
+               "the prudent interval is";
+        QTest::newRow("\u00B0C: a \u00B1 larger than the room is refused in \u00B0C")
+            << "kg, \u00B0C" << QStringList{"15.5", "0", "0", "15"}
+            << "Room temperature uncertain by \u00B1: enter a number of degrees Celsius from 0 "
+               "to 15, or leave it empty."
+            << "";
         QTest::newRow("a room range reaching the body is refused")
             << "kg" << QStringList{"20", "", ""}
             << "Room temperature uncertain by \u00B1: the room's range reaches the body's 80 "
@@ -382,12 +393,15 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, prudent);
         startWithMidnightSetAgain();
+        const bool celsius = typed.size() > 3;
+        if (celsius)
+            form->findChild<QAction *>(QStringLiteral("mnuCelsius"))->trigger();
         frmHenssge *h = openByKeyboard();
         QVERIFY(h);
-        typeEntries(kWorked);
-        estimate(h, unit == "lb" ? "154" : "70", unit, 0, "");
+        typeEntries(celsius ? QStringList{typed[3], "30", "29", "2"} : kWorked);
+        estimate(h, unit == "lb" ? "154" : "70", unit.left(2), 0, "");
         QCOMPARE(h->lblResult->text().left(kWorkedResult.size()),
-                 unit == "lb" ? h->lblResult->text().left(kWorkedResult.size()) : kWorkedResult);
+                 unit == "kg" ? kWorkedResult : h->lblResult->text().left(kWorkedResult.size()));
         const QString before = h->lblResult->text();
         h->chkUncertain->setFocus();
         QTest::keyClick(h->chkUncertain, Qt::Key_Space);
