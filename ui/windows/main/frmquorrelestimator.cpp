@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 namespace quorrel::ui
 {
@@ -500,6 +501,7 @@ void frmQuorrelEstimator::cmdClear_Click()
     for (TextBox *box : {txtAmbRoomTemp, txtCorpseTemp, txtCorpseTempTwo, txtCorpseTime})
         box->clear();
     showResult(QString(), QString());
+    m_typedBeforeRounding.clear();
     publishEntries();
     m_document->caseCleared();
     currentCase().clear();
@@ -677,8 +679,15 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
     const std::optional<CaseRecord> made = currentCase().record();
     std::optional<CaseEntries> madeFrom =
         made ? entriesEstimatedFrom(*made, currentCase().entries()) : std::nullopt;
-    const auto converted = [celsius](const QString &typed) {
-        return celsius ? celsiusTyped(typed) : CelsiusTyped{fahrenheitTyped(typed)};
+    const QHash<QString, QString> typedBefore = std::exchange(m_typedBeforeRounding, {});
+    const auto converted = [this, celsius, &typedBefore](const QString &typed) {
+        if (const auto was = typedBefore.constFind(typed); was != typedBefore.cend())
+            return CelsiusTyped{*was};
+        const CelsiusTyped after =
+            celsius ? celsiusTyped(typed) : CelsiusTyped{fahrenheitTyped(typed)};
+        if (after.rounded)
+            m_typedBeforeRounding.insert(after.text, typed);
+        return after;
     };
     const std::tuple<TextBox *, QString, QString CaseEntries::*> boxes[] = {
         {txtAmbRoomTemp, kRoomEntry, &CaseEntries::room},

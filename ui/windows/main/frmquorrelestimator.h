@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "form.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -155,6 +156,9 @@ private:
 
     // The case's temperatures are typed and shown in °C.
     bool m_celsius = false;
+    // The entries the last switch of unit rounded, by the text shown, with
+    // the text typed: switched back untouched, they are as typed again.
+    QHash<QString, QString> m_typedBeforeRounding;
     // The entry captions and every word written from now on in the case's unit.
     void showUnit(bool celsius);
     // The typed temperatures turned to the other unit, and the user told.

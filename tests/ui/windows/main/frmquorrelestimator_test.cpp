@@ -800,8 +800,12 @@ private slots:
             QVERIFY2(henssgeForm().lblResult->text().contains(henssge),
                      qPrintable(henssgeForm().lblResult->text()));
         }
+        // Switched back, what was typed is there again, a rounded value too.
         celsius->trigger();
         QCOMPARE(entry(0)->text(), typed.value(3, typed[0]));
+        QCOMPARE(entry(1)->text(), typed[1]);
+        QCOMPARE(entry(2)->text(), typed[2]);
+        QCOMPARE(controls(form).txtTimeDead->text(), time);
         QCOMPARE(messages->seen.size(), 2);
     }
 
