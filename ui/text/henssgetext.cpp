@@ -526,7 +526,10 @@ QString henssgeCheck(ClockTime foundAt, double hoursAfterFirst, std::optional<do
                std::round(kAgreesWithin * std::pow(10, decimals)) &&
            !agrees)
         ++decimals;
-    const QString expects = shownDegrees(*expected, decimals);
+    // In °C the difference takes a decimal more (0.2 °F is 0.11 °C), and so
+    // does what is expected, so that the two read as one subtraction.
+    const QString expects = shownDegrees(
+        *expected, shownTemperatureUnit() == TemperatureUnit::Celsius ? decimals + 1 : decimals);
     const QString difference = shownDifference(std::fabs(off), decimals);
     const QString measuredText = typedDegrees(measured);
     QString text;

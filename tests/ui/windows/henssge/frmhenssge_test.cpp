@@ -254,6 +254,16 @@ private slots:
             << true << QStringList{"23.2", "28", "", "", "\u00B0C"} << false << "70"
             << "kg" << 0 << ""
             << "" << kEdgeResult << "" << kEdgeDetail;
+        QTest::newRow("the check in \u00B0C reads as one subtraction")
+            << true << QStringList{"15", "27", "24.5", "2", "\u00B0C"} << false << "70"
+            << "kg" << 0 << ""
+            << ""
+            << "About 13 h 29 min before the body was found (95 % limits \u00B12.8 h): died "
+               "between 7:43 AM and 1:19 PM the day before discovery, most likely about 10:31 AM."
+            << "At 2:00 AM the method expects 25.638 \u00B0C; 24.5 \u00B0C was measured, 1.138 "
+               "\u00B0C lower: more than the 0.11 \u00B0C a thermometer's error allows; the body "
+               "cooled faster than the method expects for 70 kg with factor 1.0."
+            << "";
         QTest::newRow("no time of discovery set")
             << false << kWorked << false << "70"
             << "kg" << 0 << ""
