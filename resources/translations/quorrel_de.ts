@@ -2503,6 +2503,11 @@ Bitte prüfen Sie Ihre Eingaben.</translation>
         <extracomment>%1 names a method, %2 and %3 are times of death.</extracomment>
         <translation>%1: jetzt %2, zuvor %3.</translation>
     </message>
+    <message>
+        <source>%1: %2 is no number, so it was left as typed.</source>
+        <extracomment>%1 names an entry, %2 is what was typed in it.</extracomment>
+        <translation>%1: %2 ist keine Zahl und blieb deshalb wie eingegeben.</translation>
+    </message>
 </context>
 <context>
     <name>quorrel::ui::frmSigns</name>

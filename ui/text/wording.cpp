@@ -314,6 +314,11 @@ QString fahrenheitTyped(const QString &celsius)
     return value ? typedText(nineFifths(*value) + Decimal(32, 0)) : celsius;
 }
 
+bool readsAsNumber(const QString &typed)
+{
+    return typedDecimal(typed).has_value();
+}
+
 CelsiusTyped celsiusTyped(const QString &fahrenheit)
 {
     const std::optional<Decimal> value = typedDecimal(fahrenheit);

@@ -104,6 +104,8 @@ struct CelsiusTyped {
     bool rounded = false;
 };
 CelsiusTyped celsiusTyped(const QString &fahrenheit);
+// Whether a typed temperature reads as a number, so that it can be converted.
+bool readsAsNumber(const QString &typed);
 // The same for a number of degrees, a ± or a difference: no 32 added or
 // taken away.
 QString fahrenheitDegreesTyped(const QString &celsiusDegrees);

@@ -673,7 +673,9 @@ QString frmQuorrelEstimator::roundedLine(const RoundedEntry &entry)
 
 void frmQuorrelEstimator::convertEntries(bool celsius)
 {
-    QStringList rounded;
+    // What the message names beyond the conversion: values rounded, and
+    // values left as they were.
+    QStringList told;
     // What the estimates were made from, which the boxes may no longer hold
     // (edited since, without Calculate): they are made again from it.
     const std::optional<CaseRecord> made = currentCase().record();
@@ -698,10 +700,13 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
     });
     for (const auto &[box, name, member] : boxes) {
         const QString before = box->text();
-        if (!before.isEmpty()) {
+        if (!before.isEmpty() && !readsAsNumber(before))
+            //: %1 names an entry, %2 is what was typed in it.
+            told << tr("%1: %2 is no number, so it was left as typed.").arg(name, before);
+        else if (!before.isEmpty()) {
             const CelsiusTyped after = converted(before);
             if (after.rounded)
-                rounded << roundedLine({name, before, after.text});
+                told << roundedLine({name, before, after.text});
             box->setText(after.text);
         }
         if (!madeFrom || ((*madeFrom).*member).isEmpty())
@@ -713,13 +718,13 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
         }
         const CelsiusTyped after = converted(from);
         if (after.rounded)
-            rounded << roundedLine({name, from, after.text});
+            told << roundedLine({name, from, after.text});
         from = after.text;
     }
     // What the methods' windows and estimates keep turns with the entries;
     // an open window turns its own boxes when the unit is published.
     for (const RoundedEntry &kept : convertKeptTemperatures(currentCase(), celsius))
-        rounded << roundedLine(kept);
+        told << roundedLine(kept);
     showUnit(celsius);
     publishEntries();
     // Every estimate is made again from its entries in the new unit, so that
@@ -731,15 +736,15 @@ void frmQuorrelEstimator::convertEntries(bool celsius)
         const CaseRecord converted = *currentCase().record();
         changes = remakeInUnit(*madeFrom, converted);
     }
-    if (!typed && rounded.isEmpty() && changes.isEmpty())
+    if (!typed && told.isEmpty() && changes.isEmpty())
         return;
     QString text = celsius ? tr("The typed temperatures were converted to \u00B0"
                                 "C.")
                            : tr("The typed temperatures were converted to \u00B0"
                                 "F.");
-    if (!rounded.isEmpty())
-        text += '\n' + rounded.join('\n');
-    if (!rounded.isEmpty() && madeFrom)
+    if (!told.isEmpty())
+        text += '\n' + told.join('\n');
+    if (!told.isEmpty() && madeFrom)
         text += '\n' + tr("The estimates were made again from the converted values.");
     if (!changes.isEmpty())
         text += '\n' + changes.join('\n');

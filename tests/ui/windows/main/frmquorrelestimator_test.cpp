@@ -747,6 +747,11 @@ private slots:
                    "C to four decimals.\nThe estimates were made again from the converted "
                    "values."
             << "7:57:38 PM" << QStringList() << QString();
+        QTest::newRow("what is no number is named, not converted")
+            << QStringList{"abc", "80.6", ""} << QStringList{"abc", "27", ""}
+            << "The typed temperatures were converted to " + d +
+                   "C.\nAmbient Room Temperature: abc is no number, so it was left as typed."
+            << "" << QStringList() << QString();
         QTest::newRow("a room typed over since: the estimates stay as made")
             << QStringList{"59", "80.6", "76.1", "50"} << QStringList{"10", "27", "24.5"}
             << "The typed temperatures were converted to " + d + "C."
