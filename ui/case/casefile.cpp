@@ -499,12 +499,14 @@ MethodPart readPart(FileMembers &members, const CaseMethod &method, const QJsonO
     return read;
 }
 
-TemperatureUnit readUnit(FileMembers &members, const QJsonObject &root)
+TemperatureUnit readUnit(FileMembers &members, const QJsonObject &root, double format)
 {
     const QString unit = members.text(root, kUnit, QString());
     if (unit == kCelsius)
         return TemperatureUnit::Celsius;
-    if (!unit.isEmpty() && unit != kFahrenheit)
+    // Format 3 is written for the unit's sake: without it, its degrees would
+    // be taken for °F unsaid.
+    if ((!unit.isEmpty() || format >= 3) && unit != kFahrenheit)
         members.wrongValue(QString(), kUnit,
                            //: What a member of the file should be; "F" and "C" are written as is.
                            CaseFileWords::tr("\"F\" or \"C\""));
@@ -513,14 +515,14 @@ TemperatureUnit readUnit(FileMembers &members, const QJsonObject &root)
 
 // What a case of this format holds, read into `file`, the first fault
 // found named in `members`.
-void readMembers(FileMembers &members, const QJsonObject &current, CaseFile &file)
+void readMembers(FileMembers &members, const QJsonObject &current, double format, CaseFile &file)
 {
     file.savedAt = members.text(current, kSavedAt, QString());
     file.locale =
         readLocale(members, members.object(current, kLocale, QString()), &file.localeName);
     file.entries =
         readEntries(members, members.object(current, kEntries, QString()), quoted(kEntries));
-    file.entries.unit = readUnit(members, current);
+    file.entries.unit = readUnit(members, current, format);
     if (current.contains(kEstimatedFrom)) {
         file.estimatedFrom = readEntries(
             members, members.object(current, kEstimatedFrom, QString()), quoted(kEstimatedFrom));
@@ -681,7 +683,7 @@ CaseFileRead readCaseFile(const QByteArray &bytes)
     // A later minor version only adds what this one keeps unread.
     members.whole(root, kMinor, QString(), 0, INT_MAX);
     const QJsonObject current = number < 2 ? fromFirstFormat(root, members) : root;
-    readMembers(members, current, file);
+    readMembers(members, current, number, file);
     if (!members.problem.isEmpty())
         return {std::nullopt, members.problem};
     std::tie(file.formatVersion, file.formatMinor) = formatFor(file.entries.unit);

@@ -317,6 +317,13 @@ private slots:
             << json(kelvin)
             << "is not a case this Quorrel can read: \"temperatureUnit\" should be \"F\" or "
                "\"C\"";
+        QJsonObject unsaid = workedObject();
+        unsaid.insert(QStringLiteral("caseFormatVersion"), 3);
+        unsaid.remove(QStringLiteral("temperatureUnit"));
+        QTest::newRow("format 3 without its unit")
+            << json(unsaid)
+            << "is not a case this Quorrel can read: \"temperatureUnit\" should be \"F\" or "
+               "\"C\"";
         CaseFile stones = workedExample();
         stones.methods[kHenssgeKey].estimatedWith.insert(QStringLiteral("massUnit"),
                                                          QStringLiteral("st"));
