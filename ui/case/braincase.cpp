@@ -40,14 +40,6 @@ Result<Decimal> decimal(const QString &typed)
     return localeToDecimal(withAsciiDigits(typed.toStdString(), locale), locale);
 }
 
-// A reading in the words of a refusal: as typed, where the decimals typed
-// decided it, rather than rounded to a double that says otherwise.
-QString shownDegrees(const QString &typed, double value)
-{
-    const std::optional<QString> plain = inPlainDigits(typed, 64);
-    return plain ? degrees(*plain) : typedDegrees(value);
-}
-
 BrainOutcome refused(BrainProblem problem, double room = 0.0, double brain = 0.0)
 {
     return {problem, room, brain, std::nullopt};
@@ -203,13 +195,15 @@ QString brainRefusalText(const BrainOutcome &outcome)
         //: absolute zero in degrees.
         return BrainCaseWords::tr("%1, in the main window, is %2: below absolute zero (%3), which "
                                   "no temperature can be.")
-            .arg(kRoomEntry, typedDegrees(outcome.room), typedDegrees(kAbsoluteZero));
+            .arg(kRoomEntry, shownDegrees(outcome.roomTyped, outcome.room),
+                 typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainBelowAbsoluteZero:
         //: %1 is the window's entry ("Brain temperature"), %2 its temperature, %3 absolute
         //: zero in degrees.
         return BrainCaseWords::tr("%1 is %2: below absolute zero (%3), which no temperature can "
                                   "be.")
-            .arg(brainEntry(), typedDegrees(outcome.brain), typedDegrees(kAbsoluteZero));
+            .arg(brainEntry(), shownDegrees(outcome.brainTyped, outcome.brain),
+                 typedDegrees(kAbsoluteZero));
     case BrainProblem::BrainAboveStart:
         //: %1 is the window's entry ("Brain temperature"), %2 the reading, %3 the temperature
         //: the method starts from, %4 the readings it takes ("from 27.8 °C to 37.2 °C").

@@ -194,7 +194,9 @@ QString mainWindowEntryText(const HenssgeOutcome &outcome)
         return HenssgeCaseWords::tr("%1, in the main window, is %2: below absolute zero (%3), "
                                     "which no temperature can be.")
             .arg(room ? kRoomEntry : kFirstReadingEntry,
-                 typedDegrees(room ? outcome.room : outcome.body), typedDegrees(kAbsoluteZero));
+                 room ? shownDegrees(outcome.roomTyped, outcome.room)
+                      : shownDegrees(outcome.bodyTyped, outcome.body),
+                 typedDegrees(kAbsoluteZero));
     }
     case HenssgeProblem::BodyAboveStart:
         //: %1 is the main window's entry as its label names it, %2 the reading, %3 the
@@ -202,15 +204,15 @@ QString mainWindowEntryText(const HenssgeOutcome &outcome)
         //: 37.2 °C").
         return HenssgeCaseWords::tr("%1, in the main window, is %2: the method starts from %3. "
                                     "Enter a reading %4.")
-            .arg(kFirstReadingEntry, typedDegrees(outcome.body),
+            .arg(kFirstReadingEntry, shownDegrees(outcome.bodyTyped, outcome.body),
                  degreesCelsius(typedNumber(kHenssgeStartCelsius)), henssgeReadingRange());
     case HenssgeProblem::RoomNotColder:
         //: %1 is the main window's room entry as its label names it, %2 the room's
         //: temperature, %3 the body's, %4 the body's entry as its label names it.
         return HenssgeCaseWords::tr("%1, in the main window, is %2: the method needs a room "
                                     "colder than the body. Enter a number below %3 (%4).")
-            .arg(kRoomEntry, typedDegrees(outcome.room), typedDegrees(outcome.body),
-                 kFirstReadingEntry);
+            .arg(kRoomEntry, shownDegrees(outcome.roomTyped, outcome.room),
+                 shownDegrees(outcome.bodyTyped, outcome.body), kFirstReadingEntry);
     default:
         // No entry of the main window's: henssgeRefusalText words it.
         return QString();
@@ -374,12 +376,16 @@ QString henssgeRefusalText(const HenssgeOutcome &outcome, const HenssgeChoice &c
         //: %1 is the body's temperature.
         return HenssgeCaseWords::tr("Room temperature uncertain by \u00B1: the room's range "
                                     "reaches the body's %1. Enter a smaller uncertainty.")
-            .arg(typedDegrees(outcome.body));
+            .arg(shownDegrees(outcome.bodyTyped, outcome.body));
     }
     return QString();
 }
 
-HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const HenssgeChoice &choice,
+namespace
+{
+
+// The estimate, or why not, with the readings as read.
+HenssgeOutcome estimateFromEntries(const CaseEntries &typedEntries, const HenssgeChoice &choice,
                                    const std::optional<CaseRecord> &current)
 {
     const CaseEntries entries = entriesInFahrenheit(typedEntries);
@@ -447,6 +453,17 @@ HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const Henssg
     // What was made from the case before is made again from this one.
     carryRemade(joined, current);
     return {HenssgeProblem::None, roomF, bodyF, joined};
+}
+
+} // namespace
+
+HenssgeOutcome estimateHenssgeCase(const CaseEntries &typedEntries, const HenssgeChoice &choice,
+                                   const std::optional<CaseRecord> &current)
+{
+    HenssgeOutcome outcome = estimateFromEntries(typedEntries, choice, current);
+    outcome.roomTyped = typedEntries.room;
+    outcome.bodyTyped = typedEntries.body;
+    return outcome;
 }
 
 std::optional<HenssgeChoice> henssgeChoiceOf(const CaseRecord &record)

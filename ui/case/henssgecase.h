@@ -68,6 +68,9 @@ struct HenssgeOutcome {
     double body = 0.0;
     // The case with the estimate in it.
     std::optional<CaseRecord> record;
+    // As typed, in the case's unit: a refusal quotes them, never a rounding.
+    QString roomTyped = {};
+    QString bodyTyped = {};
 };
 
 // Henssge's nomogram for the main window's entries as they stand and the

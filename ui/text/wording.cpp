@@ -396,6 +396,12 @@ QString shownDegrees(double fahrenheit, int decimals)
         numberWithDecimals(inCelsius() ? fahrenheitToCelsius(fahrenheit) : fahrenheit, decimals));
 }
 
+QString shownDegrees(const QString &typed, double fahrenheit)
+{
+    const std::optional<QString> plain = inPlainDigits(typed, 64);
+    return plain ? degrees(*plain) : typedDegrees(fahrenheit);
+}
+
 QString differenceNumber(double fahrenheitDegrees, int decimals)
 {
     return inCelsius() ? numberWithDecimals(fahrenheitDegrees * 5.0 / 9.0, decimals + 1)

@@ -131,6 +131,10 @@ QString startDegrees(double fahrenheit);
 QString shownDegreesTyped(const QString &fahrenheitDegrees);
 // A temperature worked out in °F, in the case's unit to `decimals`.
 QString shownDegrees(double fahrenheit, int decimals);
+// A reading in the words of a refusal: as typed (in the case's unit), where
+// the decimals typed decided it, rather than rounded to a double (°F) that
+// says otherwise.
+QString shownDegrees(const QString &typed, double fahrenheit);
 // A difference of temperatures in °F, in the case's unit: to `decimals` in
 // °F, one more in °C, whose degrees are smaller; the number alone, then
 // with its unit.

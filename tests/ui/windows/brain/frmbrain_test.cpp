@@ -114,6 +114,14 @@ private slots:
             << "Brain temperature: enter a number of degrees Celsius above the room temperature, "
                "up to 37.2 \u00B0C (98.96 \u00B0F)."
             << QStringList() << false;
+        QTest::newRow("a hair below absolute zero in \u00B0C, named as typed")
+            << "C \u00B0C"
+            << "15"
+            << "-273.1500000000000000001"
+            << "(-459.67000000000000000018 \u00B0F)"
+            << "Brain temperature is -273.1500000000000000001 \u00B0C: below absolute zero "
+               "(-273.15 \u00B0C), which no temperature can be."
+            << QStringList() << false;
         QTest::newRow("German") << "de_DE"
                                 << "60"
                                 << "80,5"
