@@ -143,9 +143,13 @@ QString typedNumber(double value)
 namespace
 {
 
-// The value in plain digits with that many decimals, in the user's digits.
-QString plainText(const Decimal &value, std::int64_t decimals)
+// The value in plain digits with that many decimals, in the user's digits;
+// none where that would be longer than `most` characters.
+std::optional<QString> plainText(const Decimal &value, std::int64_t decimals, std::int64_t most)
 {
+    const std::int64_t whole = std::max<std::int64_t>(value.highestPower(), 0) + 1;
+    if ((value.sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > most)
+        return std::nullopt;
     // The digits, then as many zeros as the exponent and the decimals asked
     // for (never fewer than none: the digits hold every nonzero one), with the
     // point that many decimals from the end.
@@ -177,10 +181,7 @@ std::optional<QString> inPlainDigits(const QString &typed, std::int64_t most)
     ascii[last] = '1';
     const std::int64_t decimals =
         std::max<std::int64_t>(0, -localeToDecimal(ascii, locale)->lowestPower());
-    const std::int64_t whole = std::max<std::int64_t>(value->highestPower(), 0) + 1;
-    if ((value->sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > most)
-        return std::nullopt;
-    return plainText(*value, decimals);
+    return plainText(*value, decimals, most);
 }
 
 int decimalsOf(double value)
@@ -261,11 +262,8 @@ QString typedText(const Decimal &value)
 {
     // Written from the value itself, never read back from its localized
     // text: a locale's exponent ("اس" in Arabic) is no number a box reads.
-    const std::int64_t decimals = std::max<std::int64_t>(0, -value.lowestPower());
-    const std::int64_t whole = std::max<std::int64_t>(value.highestPower(), 0) + 1;
-    if ((value.sign() < 0) + whole + (decimals > 0 ? decimals + 1 : 0) > 64)
-        return localized(value.toText());
-    return plainText(value, decimals);
+    return plainText(value, std::max<std::int64_t>(0, -value.lowestPower()), 64)
+        .value_or(localized(value.toText()));
 }
 
 // The sign, the digits and the power of ten of a decimal's text.
